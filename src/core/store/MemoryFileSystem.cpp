@@ -1,0 +1,105 @@
+#include "store/MemoryFileSystem.h"
+
+#include "paths/AnsiText.h"
+#include "paths/PathStrings.h"
+
+namespace qv {
+
+namespace {
+
+TFileResult Fail(TFileResult::TKind kind, uint32_t code) {
+  const char* text = code == TMemoryFileSystem::ErrorFileNotFound ? "The system cannot find the file specified."
+                     : code == TMemoryFileSystem::ErrorAccessDenied ? "Access is denied."
+                                                                     : "There is not enough space on the disk.";
+  return TFileResult::Failure(kind, code, text);
+}
+
+}  // namespace
+
+std::string TMemoryFileSystem::Key(const std::string& path) {
+  return AnsiUpperCase(ExcludeTrailingBackslash(path));
+}
+
+const TMemoryFileSystem::TFile* TMemoryFileSystem::Find(const std::string& path) const {
+  const auto it = files_.find(Key(path));
+  return it == files_.end() ? nullptr : &it->second;
+}
+
+void TMemoryFileSystem::PutFile(const std::string& path, const std::string& data, bool readOnly) {
+  files_[Key(path)] = TFile{data, readOnly};
+}
+
+std::string TMemoryFileSystem::Content(const std::string& path) const {
+  const TFile* file = Find(path);
+  return file ? file->Data : std::string();
+}
+
+bool TMemoryFileSystem::HasFile(const std::string& path) const { return Find(path) != nullptr; }
+
+void TMemoryFileSystem::AddFolder(const std::string& path) { folders_[Key(path)] = true; }
+
+bool TMemoryFileSystem::FileExists(const std::string& path) {
+  return !path.empty() && (Find(path) != nullptr || folders_.count(Key(path)) > 0);
+}
+
+TFileResult TMemoryFileSystem::ReadWhole(const std::string& path, std::string& data) {
+  data.clear();
+  const TFile* file = Find(path);
+  if (!file) return Fail(TFileResult::NotFound, ErrorFileNotFound);
+  if (FailReads) return Fail(TFileResult::Failed, ErrorAccessDenied);
+  data = file->Data;
+  return TFileResult::Success();
+}
+
+TFileResult TMemoryFileSystem::WriteWhole(const std::string& path, const std::string& data) {
+  if (path.empty()) return Fail(TFileResult::NotFound, ErrorFileNotFound);
+  const TFile* existing = Find(path);
+  if (existing && existing->ReadOnly) return Fail(TFileResult::Failed, ErrorAccessDenied);
+  ++writes_;
+  TFile& file = files_[Key(path)];
+  file.ReadOnly = false;
+  if (WriteFailsAfter >= 0 && static_cast<uint64_t>(WriteFailsAfter) < data.size()) {
+    file.Data = data.substr(0, static_cast<size_t>(WriteFailsAfter));
+    return Fail(TFileResult::Failed, ErrorDiskFull);
+  }
+  file.Data = data;
+  return TFileResult::Success();
+}
+
+TFileResult TMemoryFileSystem::MoveReplacing(const std::string& source, const std::string& target) {
+  const auto from = files_.find(Key(source));
+  if (from == files_.end()) return Fail(TFileResult::NotFound, ErrorFileNotFound);
+  const TFile* existing = Find(target);
+  if (FailMoves || (existing && existing->ReadOnly)) return Fail(TFileResult::Failed, ErrorAccessDenied);
+  TFile moved = from->second;
+  files_.erase(from);
+  files_[Key(target)] = moved;
+  return TFileResult::Success();
+}
+
+TFileResult TMemoryFileSystem::Remove(const std::string& path) {
+  const auto it = files_.find(Key(path));
+  if (it == files_.end()) return Fail(TFileResult::NotFound, ErrorFileNotFound);
+  if (it->second.ReadOnly) return Fail(TFileResult::Failed, ErrorAccessDenied);
+  files_.erase(it);
+  return TFileResult::Success();
+}
+
+bool TMemoryFileSystem::IsReadOnly(const std::string& path) {
+  const TFile* file = Find(path);
+  return file && file->ReadOnly;
+}
+
+TFileResult TMemoryFileSystem::MakeNormal(const std::string& path) {
+  const auto it = files_.find(Key(path));
+  if (it == files_.end()) return Fail(TFileResult::NotFound, ErrorFileNotFound);
+  it->second.ReadOnly = false;
+  return TFileResult::Success();
+}
+
+int64_t TMemoryFileSystem::SizeOf(const std::string& path) {
+  const TFile* file = Find(path);
+  return file ? static_cast<int64_t>(file->Data.size()) : -1;
+}
+
+}  // namespace qv
