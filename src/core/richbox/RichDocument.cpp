@@ -1,0 +1,302 @@
+// Paragraph and run storage of the in-memory rich text.
+#include "richbox/RichDocument.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace qv {
+
+namespace {
+
+template <class T>
+void Put(char*& out, const T& value) {
+  std::memcpy(out, &value, sizeof value);
+  out += sizeof value;
+}
+
+}  // namespace
+
+TCharFormat TRichDocument::DefaultCharStyle() {
+  TCharFormat style;
+  InitCharFormat2(style);
+  style.Mask = CFM_ALL_USED;
+  style.Height = 240;
+  style.SetFaceName("Times New Roman");
+  style.BackColor = NoBackColor;
+  return style;
+}
+
+TParaFormat TRichDocument::DefaultParaStyle() {
+  TParaFormat style;
+  InitParaFormat2(style);
+  style.Mask = PFM_ALL_USED;
+  style.LineSpacingRule = 0;
+  return style;
+}
+
+TRichDocument::TRichDocument() {
+  endFormat_ = InternChar(DefaultCharStyle());
+  AppendParagraph(InternPara(DefaultParaStyle()), endFormat_);
+}
+
+void TRichDocument::Clear() {
+  const uint32_t para = paras_.back().Para;
+  text_.clear();
+  paras_.clear();
+  AppendParagraph(para, endFormat_);
+}
+
+void TRichDocument::AppendParagraph(uint32_t para, uint32_t format) {
+  TParagraph p;
+  p.Offset = uint32_t(text_.size());
+  p.Para = para;
+  p.Format = format;
+  paras_.push_back(std::move(p));
+}
+
+uint32_t TRichDocument::InternChar(const TCharFormat& f) {
+  TCharKey key{};
+  char* out = key.data();
+  Put(out, f.Effects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE));
+  Put(out, f.Height);
+  Put(out, f.TextColor);
+  Put(out, f.Spacing);
+  Put(out, f.BackColor);
+  std::memcpy(out, f.FaceName, sizeof f.FaceName);
+  auto found = charIndex_.find(key);
+  if (found != charIndex_.end()) return found->second;
+  TCharFormat stored = f;
+  stored.Extended = true;
+  stored.Mask = CFM_ALL_USED;
+  stored.Effects &= CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE;
+  charFormats_.push_back(stored);
+  const uint32_t index = uint32_t(charFormats_.size() - 1);
+  charIndex_.emplace(key, index);
+  return index;
+}
+
+uint32_t TRichDocument::InternPara(const TParaFormat& f) {
+  TParaKey key{};
+  char* out = key.data();
+  Put(out, f.Alignment);
+  Put(out, f.StartIndent);
+  Put(out, f.RightIndent);
+  Put(out, f.Offset);
+  Put(out, f.TabCount);
+  std::memcpy(out, f.Tabs, sizeof f.Tabs);
+  out += sizeof f.Tabs;
+  Put(out, f.SpaceAfter);
+  Put(out, f.LineSpacing);
+  Put(out, f.LineSpacingRule);
+  auto found = paraIndex_.find(key);
+  if (found != paraIndex_.end()) return found->second;
+  TParaFormat stored = f;
+  stored.Extended = true;
+  stored.Mask = PFM_ALL_USED;
+  paraFormats_.push_back(stored);
+  const uint32_t index = uint32_t(paraFormats_.size() - 1);
+  paraIndex_.emplace(key, index);
+  return index;
+}
+
+uint32_t TRichDocument::MergeChar(uint32_t index, const TCharFormat& f, uint32_t mask) {
+  TCharFormat merged = charFormats_[index];
+  const uint32_t effectBits = mask & (CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE);
+  merged.Effects = (merged.Effects & ~effectBits) | (f.Effects & effectBits);
+  if (mask & CFM_SIZE) merged.Height = f.Height;
+  if (mask & CFM_COLOR) merged.TextColor = f.TextColor;
+  if (mask & CFM_FACE) std::memcpy(merged.FaceName, f.FaceName, sizeof merged.FaceName);
+  if (mask & CFM_SPACING) merged.Spacing = f.Spacing;
+  if (mask & CFM_BACKCOLOR) merged.BackColor = f.BackColor;
+  return InternChar(merged);
+}
+
+int32_t TRichDocument::FindParagraph(int32_t position) const {
+  if (position <= 0) return 0;
+  // Last paragraph whose start is at or before position.
+  int32_t lo = 0, hi = ParagraphCount() - 1;
+  while (lo < hi) {
+    const int32_t mid = lo + (hi - lo + 1) / 2;
+    if (ParagraphStart(mid) <= position)
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  return lo;
+}
+
+std::string TRichDocument::Text(int32_t start, int32_t end) const {
+  const int32_t length = TextLength();
+  start = std::max(start, 0);
+  end = std::min(end, length);
+  std::string result;
+  if (start >= end) return result;
+  result.reserve(size_t(end - start));
+  for (int32_t p = FindParagraph(start); p < ParagraphCount(); ++p) {
+    const int32_t ps = ParagraphStart(p);
+    if (ps >= end) break;
+    const bool last = p == ParagraphCount() - 1;
+    const int32_t spanEnd = ps + ParagraphLength(p) + (last ? 0 : 2);
+    // The paragraph's characters followed by its break, clipped to [start, end).
+    const int32_t from = std::max(start, ps) - ps;
+    const int32_t to = std::min(end, spanEnd) - ps;
+    const int32_t length = ParagraphLength(p);
+    if (from < length) result.append(ParagraphText(p).substr(size_t(from), size_t(std::min(to, length) - from)));
+    if (from <= length && to > length) result.push_back('\r');
+    if (to > length + 1) result.push_back('\n');
+  }
+  return result;
+}
+
+void TRichDocument::EndParagraph() { AppendParagraph(paras_.back().Para, endFormat_); }
+
+void TRichDocument::AppendLine(std::string_view text) {
+  if (paras_.back().Length > 0) EndParagraph();
+  TParagraph& last = paras_.back();
+  text_.append(text.data(), text.size());
+  last.Length = int32_t(text.size());
+  last.Format = endFormat_;
+  last.Runs.clear();
+  EndParagraph();
+}
+
+void TRichDocument::AppendText(std::string_view text, const TCharFormat& style) {
+  if (text.empty()) return;
+  const uint32_t format = InternChar(style);
+  TParagraph& last = paras_.back();
+  text_.append(text.data(), text.size());
+  if (last.Length == 0) {
+    last.Format = format;
+  } else {
+    const uint32_t current = last.Runs.empty() ? last.Format : last.Runs.back().Format;
+    if (current != format) {
+      if (last.Runs.empty()) last.Runs.push_back({0, last.Format});
+      last.Runs.push_back({last.Length, format});
+    }
+  }
+  last.Length += int32_t(text.size());
+}
+
+void TRichDocument::ApplyToRuns(TParagraph& para, int32_t from, int32_t to, const TCharFormat& format,
+                                uint32_t mask) {
+  if (para.Runs.empty()) {
+    if (from <= 0 && to >= para.Length) {
+      para.Format = MergeChar(para.Format, format, mask);
+      return;
+    }
+    para.Runs.push_back({0, para.Format});
+  }
+  std::vector<TRun>& runs = para.Runs;
+  auto split = [&runs](int32_t at) {
+    auto it = std::upper_bound(runs.begin(), runs.end(), at,
+                               [](int32_t value, const TRun& run) { return value < run.Start; });
+    // it - 1 holds at; split it unless at is already a boundary
+    auto holder = it - 1;
+    if (holder->Start != at) runs.insert(it, TRun{at, holder->Format});
+  };
+  if (from > 0) split(from);
+  if (to < para.Length) split(to);
+  for (TRun& run : runs)
+    if (run.Start >= from && run.Start < to) run.Format = MergeChar(run.Format, format, mask);
+  // Merge neighbours of equal style.
+  size_t kept = 0;
+  for (size_t i = 1; i < runs.size(); ++i) {
+    if (runs[i].Format != runs[kept].Format) runs[++kept] = runs[i];
+  }
+  runs.resize(kept + 1);
+  if (runs.size() == 1) {
+    para.Format = runs[0].Format;
+    runs.clear();
+    runs.shrink_to_fit();
+  }
+}
+
+void TRichDocument::ApplyCharFormat(int32_t start, int32_t end, const TCharFormat& format, bool includeEnd) {
+  const uint32_t mask = format.EffectiveMask();
+  if (mask == 0) return;
+  const int32_t length = TextLength();
+  start = std::max(start, 0);
+  end = std::min(end, length);
+  if (start < end) {
+    for (int32_t p = FindParagraph(start); p < ParagraphCount(); ++p) {
+      const int32_t ps = ParagraphStart(p);
+      if (ps >= end) break;
+      const int32_t from = std::max(start - ps, 0);
+      const int32_t to = std::min(end - ps, ParagraphLength(p));
+      if (from < to) ApplyToRuns(paras_[size_t(p)], from, to, format, mask);
+    }
+  }
+  if (includeEnd) {
+    endFormat_ = MergeChar(endFormat_, format, mask);
+    TParagraph& last = paras_.back();
+    if (last.Length == 0) last.Format = endFormat_;
+  }
+}
+
+void TRichDocument::ApplyParaFormat(int32_t start, int32_t end, const TParaFormat& f) {
+  const uint32_t mask = f.EffectiveMask();
+  if (mask == 0) return;
+  const int32_t first = FindParagraph(start);
+  const int32_t last = end > start ? FindParagraph(end - 1) : first;
+  const int32_t lastPara = end > TextLength() ? ParagraphCount() - 1 : last;
+  uint32_t previousIn = UINT32_MAX, previousOut = 0;
+  for (int32_t p = first; p <= lastPara; ++p) {
+    TParagraph& para = paras_[size_t(p)];
+    if (para.Para == previousIn) {
+      para.Para = previousOut;
+      continue;
+    }
+    TParaFormat merged = paraFormats_[para.Para];
+    if (mask & PFM_STARTINDENT) merged.StartIndent = f.StartIndent;
+    if (mask & PFM_RIGHTINDENT) merged.RightIndent = f.RightIndent;
+    if (mask & PFM_OFFSET) merged.Offset = f.Offset;
+    if (mask & PFM_ALIGNMENT) merged.Alignment = f.Alignment;
+    if (mask & PFM_TABSTOPS) {
+      merged.TabCount = std::min<int16_t>(std::max<int16_t>(f.TabCount, 0), int16_t(MaxTabStops));
+      std::memset(merged.Tabs, 0, sizeof merged.Tabs);
+      std::memcpy(merged.Tabs, f.Tabs, sizeof(int32_t) * size_t(merged.TabCount));
+    }
+    if (mask & PFM_SPACEAFTER) merged.SpaceAfter = f.SpaceAfter;
+    if (mask & PFM_LINESPACING) {
+      merged.LineSpacing = f.LineSpacing;
+      merged.LineSpacingRule = f.LineSpacingRule;
+    }
+    previousIn = para.Para;
+    para.Para = InternPara(merged);
+    previousOut = para.Para;
+  }
+}
+
+void TRichDocument::SetParagraphFormat(int32_t p, const TParaFormat& resolved) {
+  paras_[size_t(p)].Para = InternPara(resolved);
+}
+
+std::vector<TRichDocument::TRunView> TRichDocument::Runs(int32_t p) const {
+  const TParagraph& para = paras_[size_t(p)];
+  std::vector<TRunView> result;
+  if (para.Runs.empty()) {
+    result.push_back({0, para.Length, &charFormats_[para.Format]});
+    return result;
+  }
+  for (size_t i = 0; i < para.Runs.size(); ++i) {
+    const int32_t end = i + 1 < para.Runs.size() ? para.Runs[i + 1].Start : para.Length;
+    result.push_back({para.Runs[i].Start, end - para.Runs[i].Start, &charFormats_[para.Runs[i].Format]});
+  }
+  return result;
+}
+
+const TCharFormat& TRichDocument::FormatAt(int32_t position) const {
+  const int32_t p = FindParagraph(position);
+  const TParagraph& para = paras_[size_t(p)];
+  const int32_t i = position - ParagraphStart(p);
+  if (i >= para.Length) {
+    if (p == ParagraphCount() - 1) return charFormats_[endFormat_];
+    return charFormats_[para.Runs.empty() ? para.Format : para.Runs.back().Format];
+  }
+  if (para.Runs.empty()) return charFormats_[para.Format];
+  auto it = std::upper_bound(para.Runs.begin(), para.Runs.end(), i,
+                             [](int32_t value, const TRun& run) { return value < run.Start; });
+  return charFormats_[(it - 1)->Format];
+}
+
+}  // namespace qv

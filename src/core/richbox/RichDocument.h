@@ -1,0 +1,116 @@
+// The content of a rich-box held in memory: paragraphs with their paragraph
+// format and character-format runs. Used by the in-memory rich-box and as the
+// unit a platform rich-box can stream to its control in one go.
+//
+// Positions count every paragraph break as two characters. The last paragraph
+// is the final one, with no break after it.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "richbox/RichFormats.h"
+
+namespace qv {
+
+constexpr uint32_t NoBackColor = 0xFFFFFFFF;  // a stored style without a background colour
+
+class TRichDocument {
+ public:
+  struct TRunView {
+    int32_t Start;   // relative to the paragraph
+    int32_t Length;
+    const TCharFormat* Format;  // resolved: every attribute meaningful
+  };
+
+  TRichDocument();
+
+  // Removes all text; the format at the end of the text and the final
+  // paragraph's format stay, as when a control's text is deleted.
+  void Clear();
+
+  int32_t ParagraphCount() const { return int32_t(paras_.size()); }
+  int32_t ParagraphStart(int32_t p) const { return int32_t(paras_[p].Offset) + 2 * p; }
+  int32_t ParagraphLength(int32_t p) const { return paras_[p].Length; }
+  std::string_view ParagraphText(int32_t p) const {
+    return std::string_view(text_).substr(paras_[p].Offset, size_t(paras_[p].Length));
+  }
+  // The paragraph holding position (a break belongs to the paragraph before it); clipped.
+  int32_t FindParagraph(int32_t position) const;
+  int32_t TextLength() const { return int32_t(text_.size()) + 2 * (ParagraphCount() - 1); }
+
+  // Text of [start, end) with breaks as "\r\n"; clipped to the text.
+  std::string Text(int32_t start, int32_t end) const;
+  std::string WholeText() const { return Text(0, TextLength()); }
+
+  // One paragraph at the end in the end format; a non-empty final paragraph is ended first.
+  void AppendLine(std::string_view text);
+  // Appends characters to the final paragraph in a resolved style (for readers).
+  void AppendText(std::string_view text, const TCharFormat& style);
+  // Ends the final paragraph; the new final paragraph copies its paragraph format.
+  void EndParagraph();
+  void ReserveText(size_t bytes) { text_.reserve(bytes); }
+
+  // Applies the masked attributes of format to [start, end); includeEnd also
+  // changes the format at the end of the text (the final paragraph mark).
+  void ApplyCharFormat(int32_t start, int32_t end, const TCharFormat& format, bool includeEnd);
+  // Applies the masked attributes to every paragraph touched by [start, end]
+  // (a collapsed range touches the paragraph holding it).
+  void ApplyParaFormat(int32_t start, int32_t end, const TParaFormat& format);
+  // Replaces the resolved paragraph format of one paragraph (for readers).
+  void SetParagraphFormat(int32_t p, const TParaFormat& resolved);
+
+  std::vector<TRunView> Runs(int32_t p) const;
+  const TCharFormat& FormatAt(int32_t position) const;  // style of the character at position
+  const TParaFormat& ParaFormat(int32_t p) const { return paraFormats_[paras_[p].Para]; }
+  const TCharFormat& EndFormat() const { return charFormats_[endFormat_]; }
+  void SetEndFormat(const TCharFormat& resolved) {
+    endFormat_ = InternChar(resolved);
+    if (paras_.back().Length == 0) paras_.back().Format = endFormat_;
+  }
+
+  static TCharFormat DefaultCharStyle();
+  static TParaFormat DefaultParaStyle();
+
+ private:
+  struct TRun {
+    int32_t Start;
+    uint32_t Format;
+  };
+  struct TParagraph {
+    uint32_t Offset = 0;      // into text_
+    int32_t Length = 0;
+    uint32_t Para = 0;        // index into paraFormats_
+    uint32_t Format = 0;      // the only style when Runs is empty
+    std::vector<TRun> Runs;   // more than one run, starts ascending, first at 0
+  };
+  using TCharKey = std::array<char, 52>;
+  using TParaKey = std::array<char, 156>;
+  struct TKeyHash {
+    template <size_t N>
+    size_t operator()(const std::array<char, N>& key) const {
+      uint64_t h = 1469598103934665603ull;  // FNV-1a
+      for (char c : key) h = (h ^ uint8_t(c)) * 1099511628211ull;
+      return size_t(h);
+    }
+  };
+
+  uint32_t InternChar(const TCharFormat& resolved);
+  uint32_t InternPara(const TParaFormat& resolved);
+  uint32_t MergeChar(uint32_t index, const TCharFormat& format, uint32_t mask);
+  void ApplyToRuns(TParagraph& para, int32_t from, int32_t to, const TCharFormat& format, uint32_t mask);
+  void AppendParagraph(uint32_t para, uint32_t format);
+
+  std::string text_;
+  std::vector<TParagraph> paras_;
+  std::vector<TCharFormat> charFormats_;
+  std::vector<TParaFormat> paraFormats_;
+  std::unordered_map<TCharKey, uint32_t, TKeyHash> charIndex_;
+  std::unordered_map<TParaKey, uint32_t, TKeyHash> paraIndex_;
+  uint32_t endFormat_ = 0;
+};
+
+}  // namespace qv

@@ -1,0 +1,145 @@
+// Writes a TRichDocument as RTF.
+#include <cstdio>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "richbox/Rtf.h"
+
+namespace qv {
+
+namespace {
+
+class TRtfWriter {
+ public:
+  explicit TRtfWriter(const TRichDocument& doc) : doc_(doc) {}
+
+  std::string Write() {
+    CollectTables();
+    out_.reserve(size_t(doc_.TextLength()) + 4096);
+    out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl";
+    for (size_t i = 0; i < fontList_.size(); ++i) {
+      out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
+      Escape(fontList_[i]);
+      out_ += ";}";
+    }
+    out_ += "}\r\n{\\colortbl ;";
+    for (uint32_t color : colorList_) {
+      out_ += "\\red" + std::to_string(color & 0xFF) + "\\green" + std::to_string((color >> 8) & 0xFF) +
+              "\\blue" + std::to_string((color >> 16) & 0xFF) + ";";
+    }
+    out_ += "}\r\n\\viewkind4\\uc1";
+    for (int32_t p = 0; p < doc_.ParagraphCount(); ++p) {
+      WriteParagraphFormat(doc_.ParaFormat(p));
+      for (const TRichDocument::TRunView& run : doc_.Runs(p)) {
+        if (run.Length == 0 && doc_.ParagraphLength(p) > 0) continue;
+        WriteCharFormat(*run.Format);
+        Escape(doc_.ParagraphText(p).substr(size_t(run.Start), size_t(run.Length)));
+      }
+      if (p + 1 < doc_.ParagraphCount()) out_ += "\\par\r\n";
+    }
+    out_ += "}\r\n";
+    return std::move(out_);
+  }
+
+ private:
+  void CollectTables() {
+    auto addFont = [this](const std::string& face) {
+      if (fonts_.emplace(face, int(fontList_.size())).second) fontList_.push_back(face);
+    };
+    auto addColor = [this](uint32_t color) {
+      if (colors_.emplace(color, int(colorList_.size()) + 1).second) colorList_.push_back(color);
+    };
+    for (int32_t p = 0; p < doc_.ParagraphCount(); ++p) {
+      for (const TRichDocument::TRunView& run : doc_.Runs(p)) {
+        addFont(run.Format->Face());
+        addColor(run.Format->TextColor & 0xFFFFFF);
+        if (run.Format->BackColor != NoBackColor) addColor(run.Format->BackColor & 0xFFFFFF);
+      }
+    }
+  }
+
+  void Number(const char* word, int32_t value) {
+    out_ += word;
+    out_ += std::to_string(value);
+  }
+
+  void WriteParagraphFormat(const TParaFormat& f) {
+    out_ += "\\pard";
+    switch (f.Alignment) {
+      case PFA_RIGHT: out_ += "\\qr"; break;
+      case PFA_CENTER: out_ += "\\qc"; break;
+      case PFA_JUSTIFY: out_ += "\\qj"; break;
+      default: out_ += "\\ql"; break;
+    }
+    // The control's start indent is the first line's; RTF's left indent is the other lines'.
+    if (f.StartIndent + f.Offset != 0) Number("\\li", f.StartIndent + f.Offset);
+    if (f.Offset != 0) Number("\\fi", -f.Offset);
+    if (f.RightIndent != 0) Number("\\ri", f.RightIndent);
+    if (f.SpaceAfter != 0) Number("\\sa", f.SpaceAfter);
+    switch (f.LineSpacingRule) {
+      case 1: out_ += "\\sl360\\slmult1"; break;
+      case 2: out_ += "\\sl480\\slmult1"; break;
+      case 3: Number("\\sl", -f.LineSpacing); out_ += "\\slmult0"; break;
+      case 4: Number("\\sl", f.LineSpacing); out_ += "\\slmult0"; break;
+      case 5: Number("\\sl", f.LineSpacing * 12); out_ += "\\slmult1"; break;
+      default: break;
+    }
+    for (int i = 0; i < f.TabCount && i < MaxTabStops; ++i) Number("\\tx", f.Tabs[i]);
+    out_ += ' ';
+    last_ = nullptr;
+  }
+
+  void WriteCharFormat(const TCharFormat& f) {
+    if (last_ == &f) return;
+    last_ = &f;
+    out_ += "\\plain";
+    Number("\\f", fonts_[f.Face()]);
+    Number("\\fs", f.Height / 10);
+    Number("\\cf", colors_[f.TextColor & 0xFFFFFF]);
+    if (f.Effects & CFE_BOLD) out_ += "\\b";
+    if (f.Effects & CFE_ITALIC) out_ += "\\i";
+    if (f.Effects & CFE_UNDERLINE) out_ += "\\ul";
+    if (f.Spacing != 0) Number("\\expndtw", f.Spacing);
+    if (f.BackColor != NoBackColor) Number("\\highlight", colors_[f.BackColor & 0xFFFFFF]);
+    out_ += ' ';
+  }
+
+  void Escape(std::string_view text) {
+    static const char* const hex = "0123456789abcdef";
+    for (char ch : text) {
+      const unsigned char c = static_cast<unsigned char>(ch);
+      if (c == '\\' || c == '{' || c == '}') {
+        out_ += '\\';
+        out_ += ch;
+      } else if (c == '\t') {
+        out_ += "\\tab ";
+      } else if (c >= 0x80) {
+        out_ += "\\'";
+        out_ += hex[c >> 4];
+        out_ += hex[c & 15];
+      } else if (c >= 0x20) {
+        out_ += ch;
+      }
+    }
+  }
+
+  const TRichDocument& doc_;
+  std::string out_;
+  std::map<std::string, int> fonts_;
+  std::vector<std::string> fontList_;
+  std::map<uint32_t, int> colors_;
+  std::vector<uint32_t> colorList_;
+  const TCharFormat* last_ = nullptr;
+};
+
+}  // namespace
+
+std::string DocumentToRtf(const TRichDocument& doc) { return TRtfWriter(doc).Write(); }
+
+void WriteRtf(const TRichDocument& doc, std::ostream& out) {
+  const std::string rtf = DocumentToRtf(doc);
+  out.write(rtf.data(), std::streamsize(rtf.size()));
+}
+
+}  // namespace qv

@@ -1,0 +1,197 @@
+// The in-memory rich-box: document model, line model, streams.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "richbox/MemoryRichBox.h"
+#include "richbox/RichOps.h"
+#include "richbox/Rtf.h"
+
+namespace qv {
+namespace {
+
+TCharFormat ColorFormat(uint32_t color) {
+  TCharFormat f;
+  InitCharFormat(f);
+  f.Mask = CFM_COLOR;
+  f.TextColor = color;
+  return f;
+}
+
+TEST(MemoryRichBox, RunsSplitAndMerge) {
+  TMemoryRichBox box;
+  box.AppendLine("abcdefgh");
+  box.SetSelection(2, 3);
+  box.SetCharFormat(ColorFormat(0xFF), TFormatTarget::Selection);
+  auto runs = box.Document().Runs(0);
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_EQ(runs[1].Start, 2);
+  EXPECT_EQ(runs[1].Length, 3);
+  EXPECT_EQ(runs[1].Format->TextColor, 0xFFu);
+  box.SetSelection(0, 8);
+  box.SetCharFormat(ColorFormat(0xFF), TFormatTarget::Selection);
+  EXPECT_EQ(box.Document().Runs(0).size(), 1u);
+  // The end format was not part of the selection: the next line is black again.
+  box.AppendLine("x");
+  EXPECT_EQ(box.Document().FormatAt(10).TextColor, 0u);
+}
+
+TEST(MemoryRichBox, FormatsSpanParagraphs) {
+  TMemoryRichBox box;
+  box.AppendLine("ab");
+  box.AppendLine("cd");
+  box.SetSelection(1, 4);  // "b\r\nc"
+  box.SetCharFormat(ColorFormat(0xFF), TFormatTarget::Selection);
+  EXPECT_EQ(box.Document().FormatAt(0).TextColor, 0u);
+  EXPECT_EQ(box.Document().FormatAt(1).TextColor, 0xFFu);
+  EXPECT_EQ(box.Document().FormatAt(4).TextColor, 0xFFu);
+  EXPECT_EQ(box.Document().FormatAt(5).TextColor, 0u);
+  TParaFormat para;
+  InitParaFormat(para);
+  para.Mask = PFM_ALIGNMENT;
+  para.Alignment = PFA_RIGHT;
+  box.SetParaFormat(para);
+  EXPECT_EQ(box.Document().ParaFormat(0).Alignment, PFA_RIGHT);
+  EXPECT_EQ(box.Document().ParaFormat(1).Alignment, PFA_RIGHT);
+  EXPECT_EQ(box.Document().ParaFormat(2).Alignment, PFA_LEFT);
+}
+
+TEST(MemoryRichBox, AppendTakesEndAndFinalParagraphFormats) {
+  TMemoryRichBox box;
+  box.SetSelection(0, RichAllLength);
+  TParaFormat para;
+  InitParaFormat2(para);
+  para.Mask = PFM_SPACEAFTER;
+  para.SpaceAfter = 100;
+  box.SetParaFormat(para);
+  SetRichBold(box, true);
+  box.AppendLine("a");
+  box.AppendLine("b");
+  EXPECT_EQ(box.Document().ParaFormat(1).SpaceAfter, 100);
+  EXPECT_TRUE(box.Document().FormatAt(3).Effects & CFE_BOLD);
+  EXPECT_TRUE(box.GetModified());
+  box.Clear();
+  EXPECT_FALSE(box.GetModified());
+  box.AppendLine("c");
+  EXPECT_TRUE(box.Document().FormatAt(0).Effects & CFE_BOLD);  // a cleared box keeps its end format
+}
+
+TEST(MemoryRichBox, WrappedLines) {
+  TMemoryRichBox box;
+  box.SetWrapWidth(4);
+  box.AppendLine("abcdefghij");  // 3 lines
+  box.AppendLine("");            // 1 line
+  box.AppendLine("kl");          // 1 line, then the final one
+  EXPECT_EQ(box.GetLineCount(), 6);
+  EXPECT_EQ(box.GetLineStart(1), 4);
+  EXPECT_EQ(box.GetLineStart(3), 12);
+  EXPECT_EQ(box.GetLineStart(4), 14);
+  EXPECT_EQ(box.GetLineOfChar(9), 2);
+  EXPECT_EQ(box.GetLineOfChar(10), 2);  // the break stays on the paragraph's last line
+  EXPECT_EQ(box.GetLineText(2), "ij");
+  EXPECT_EQ(box.GetLineText(1), "efgh");
+  box.SetSelection(14, 0);
+  int32_t x, y;
+  ASSERT_TRUE(box.GetCaretPoint(x, y));
+  EXPECT_EQ(y, 4 * TMemoryRichBox::LineHeight);
+  EXPECT_EQ(box.GetCharAtPoint(2 * TMemoryRichBox::CharWidth, 1 * TMemoryRichBox::LineHeight), 6);
+}
+
+TEST(MemoryRichBox, PlainTextStreams) {
+  TMemoryRichBox box;
+  std::istringstream in("one\r\ntwo\nthree\rfour");
+  ASSERT_TRUE(box.LoadPlainText(in));
+  EXPECT_EQ(box.Document().ParagraphCount(), 4);
+  EXPECT_EQ(box.GetText(), "one\r\ntwo\r\nthree\r\nfour");
+  std::ostringstream out;
+  ASSERT_TRUE(box.SavePlainText(out));
+  EXPECT_EQ(out.str(), "one\r\ntwo\r\nthree\r\nfour");
+}
+
+TEST(MemoryRichBox, RichTextRoundTrip) {
+  TMemoryRichBox box;
+  SetRichFontName(box, "Courier New");
+  box.AppendLine("Plain {braces} \\ and caf\xE9\ttab");
+  box.AppendLine("second");
+  box.SetSelection(0, 5);
+  TCharFormat f;
+  InitCharFormat2(f);
+  f.Mask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_SIZE | CFM_COLOR | CFM_BACKCOLOR | CFM_SPACING;
+  f.Effects = CFE_BOLD | CFE_UNDERLINE;
+  f.Height = 500;
+  f.TextColor = 0x196EB9;
+  f.BackColor = 0xFFFFFF;
+  f.Spacing = 57;
+  box.SetCharFormat(f, TFormatTarget::Selection);
+  TParaFormat p;
+  InitParaFormat2(p);
+  p.Mask = PFM_ALL_USED;
+  p.Alignment = PFA_JUSTIFY;
+  p.StartIndent = 576;
+  p.Offset = -576;
+  p.RightIndent = 100;
+  p.SpaceAfter = 288;
+  p.LineSpacing = 24;
+  p.LineSpacingRule = 5;
+  p.TabCount = 2;
+  p.Tabs[0] = 576;
+  p.Tabs[1] = 1440;
+  box.SetSelection(30, 0);
+  box.SetParaFormat(p);
+
+  std::stringstream rtf;
+  ASSERT_TRUE(box.SaveRichText(rtf));
+  TMemoryRichBox copy;
+  ASSERT_TRUE(copy.LoadRichText(rtf));
+  const TRichDocument& a = box.Document();
+  const TRichDocument& b = copy.Document();
+  ASSERT_EQ(b.ParagraphCount(), a.ParagraphCount());
+  EXPECT_EQ(copy.GetText(), box.GetText());
+  for (int32_t i = 0; i < a.ParagraphCount(); ++i) {
+    const TParaFormat& pa = a.ParaFormat(i);
+    const TParaFormat& pb = b.ParaFormat(i);
+    EXPECT_EQ(pb.Alignment, pa.Alignment);
+    EXPECT_EQ(pb.StartIndent, pa.StartIndent);
+    EXPECT_EQ(pb.Offset, pa.Offset);
+    EXPECT_EQ(pb.RightIndent, pa.RightIndent);
+    EXPECT_EQ(pb.SpaceAfter, pa.SpaceAfter);
+    EXPECT_EQ(pb.LineSpacing, pa.LineSpacing);
+    EXPECT_EQ(pb.LineSpacingRule, pa.LineSpacingRule);
+    EXPECT_EQ(pb.TabCount, pa.TabCount);
+    const auto ra = a.Runs(i);
+    const auto rb = b.Runs(i);
+    ASSERT_EQ(rb.size(), ra.size()) << i;
+    for (size_t r = 0; r < ra.size(); ++r) {
+      EXPECT_EQ(rb[r].Start, ra[r].Start);
+      EXPECT_EQ(rb[r].Length, ra[r].Length);
+      EXPECT_EQ(rb[r].Format->Effects, ra[r].Format->Effects);
+      EXPECT_EQ(rb[r].Format->Height, ra[r].Format->Height);
+      EXPECT_EQ(rb[r].Format->TextColor, ra[r].Format->TextColor);
+      EXPECT_EQ(rb[r].Format->BackColor, ra[r].Format->BackColor);
+      EXPECT_EQ(rb[r].Format->Spacing, ra[r].Format->Spacing);
+      EXPECT_EQ(rb[r].Format->Face(), ra[r].Format->Face());
+    }
+  }
+}
+
+TEST(MemoryRichBox, ReadsForeignRichText) {
+  TRichDocument doc;
+  const std::string rtf =
+      "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}{\\colortbl;\\red255\\green0\\blue0;}"
+      "{\\*\\generator Foo;}{\\info{\\title T}}\\pard\\qc\\f1\\fs30 Hi \\cf1\\b there\\b0\\par "
+      "\\u8220?q\\u8221?\\lquote x\\rquote \\'e9{\\*\\unknown hidden}\\par}";
+  ASSERT_TRUE(RtfToDocument(rtf, doc));
+  ASSERT_EQ(doc.ParagraphCount(), 3);
+  EXPECT_EQ(doc.ParagraphText(0), "Hi there");
+  EXPECT_EQ(doc.ParagraphText(1), "\x93q\x94\x91x\x92\xE9");
+  EXPECT_EQ(doc.ParaFormat(0).Alignment, PFA_CENTER);
+  EXPECT_EQ(doc.FormatAt(0).Face(), "Courier");
+  EXPECT_EQ(doc.FormatAt(0).Height, 300);
+  EXPECT_EQ(doc.FormatAt(3).TextColor, 0x0000FFu);
+  EXPECT_TRUE(doc.FormatAt(3).Effects & CFE_BOLD);
+  EXPECT_FALSE(RtfToDocument("plain text", doc));
+}
+
+}  // namespace
+}  // namespace qv
