@@ -1,0 +1,76 @@
+// The keys of the options file and of the profiles as data: for each key its
+// section, kind, default, bounds, the control that holds it and (for combo
+// boxes with fixed items) the items. Loading and saving walk these tables
+// (OptionIO.h), so the Win32 side only binds each entry to its control.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+enum class TOptionKind {
+  Bool,        // check box
+  Integer,     // combo box of numbers: loaded by selecting the item with the decimal
+               // text (none when no item matches), saved from the combo's text
+  Text,        // edit or combo text, read with not-empty and MaxLength
+  Color,       // colour panel
+  ImageTitle,  // edit holding a media title (profile folder / "BackImages\" rules)
+  ListItem,    // list box whose selected item's text is stored; Text is the item
+               // selected when the stored one names none
+};
+
+enum class TDefaultSource {
+  Fixed,          // the table's default
+  CurrentValue,   // the control's current state (program-option check boxes)
+  SystemSetting,  // the system's mouse-wheel scroll lines (WheelScrollLines)
+};
+
+struct TOptionSpec {
+  const char* Section;
+  const char* Key;
+  TOptionKind Kind;
+  int32_t Default;  // Bool (0 or 1), Integer, Color (0x00BBGGRR as a signed value)
+  int32_t Min;      // Integer: lowest accepted value
+  int32_t Max;      // Integer: highest accepted value; Text, ImageTitle, ListItem: most characters
+  std::string Text; // Text, ImageTitle, ListItem: the default text
+  const char* Control;
+  std::vector<std::string> Items;  // fixed items of the combo box, in order; empty otherwise
+  TDefaultSource DefaultSource = TDefaultSource::Fixed;
+};
+
+using TOptionTable = std::vector<TOptionSpec>;
+
+extern const char* const ProgramOptionsSection;  // "Quenvalis_Main"
+extern const char* const ConverterSection;        // "Quenvalis_ConvertMeasure"
+extern const char* const ProfileMainSection;      // "Profile_Main"
+extern const char* const ProfileSoundsSection;    // "Profile_BackSounds"
+
+// "Quenvalis_Main" in file order.
+const TOptionTable& ProgramOptionTable();
+// "Quenvalis_ConvertMeasure" in file order (items come from the converter's lists).
+const TOptionTable& ConverterOptionTable();
+// "Profile_Main" in file (save) order.
+const TOptionTable& ProfileMainTable();
+// The order in which "Profile_Main" is loaded: the file order, except that
+// FadeCenterScreenBackImage comes right after TitleScreenBackImage.
+std::vector<const TOptionSpec*> ProfileMainLoadOrder();
+// "Use" and "Random" of "Profile_BackSounds" (the sound list itself is TBackSoundList).
+const TOptionTable& ProfileSoundSwitchTable();
+
+// The entry of a table by key (without regard to case), or null.
+const TOptionSpec* FindOption(const TOptionTable& table, const std::string& key);
+
+// Decimal texts of from, from + step, ... up to to, appended to items.
+void AddItemRange(std::vector<std::string>& items, int32_t from, int32_t to, int32_t step);
+
+// Items of the three combo boxes that show sound 0 of the list.
+const std::vector<std::string>& BackSoundVolumeItems();
+const std::vector<std::string>& BackSoundDurationItems();
+const std::vector<std::string>& BackSoundProbabilityItems();
+
+// The selection rule of combo and list boxes: the index of the item equal to
+// text (without regard to case), or -1 for no selection.
+int32_t FindItemIndex(const std::vector<std::string>& items, const std::string& text);
+
+}  // namespace qv
