@@ -1,0 +1,267 @@
+// The enhancement loop and the application of the format state to the rich-box.
+#include "text/EnhancedRichEdit.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "errors/Guard.h"
+#include "richbox/RichOps.h"
+#include "text/LineRules.h"
+
+namespace qv {
+
+TEnhancedRichEdit::TEnhancedRichEdit(IRichBox& richBox, bool isRichEdit3)
+    : IsRichEdit3(isRichEdit3), RichBox(richBox) {
+  SetDefaults(false, false, 120, 5, 0, 0, 0, 0, 0, 0, 16, DefaultFontName, false);
+}
+
+void TEnhancedRichEdit::SetDefaults(bool underline, bool italic, int32_t lineSpacing, int32_t spaceAfter,
+                                    int32_t firstLineIndent, int32_t alignment,
+                                    uint32_t secondEmphaColor, uint32_t emphaColor, uint32_t foreColor,
+                                    int32_t charSpacing, int32_t fontSize, const std::string& fontName,
+                                    bool bold) {
+  Format.SetAll(fpUnderline, underline);
+  Format.SetAll(fpItalic, italic);
+  Format.SetAll(fpLineSpacing, lineSpacing);
+  Format.SetAll(fpSpaceAfter, spaceAfter);
+  Format.SetAll(fpFirstLineIndent, firstLineIndent);
+  Format.SetAll(fpAlignment, alignment);
+  Format.SetAll(fpSecondEmphaColor, int32_t(secondEmphaColor));
+  Format.SetAll(fpEmphaColor, int32_t(emphaColor));
+  Format.SetAll(fpForeColor, int32_t(foreColor));
+  Format.SetAll(fpCharSpacing, charSpacing);
+  Format.SetAll(fpFontSize, fontSize);
+  Format.SetAllFonts(fontName.empty() ? std::string(DefaultFontName) : fontName);
+  Format.SetAll(fpBold, bold);
+  Format.SetAll(fpBackColor, int32_t(NoColor));
+  Format.SetAll(fpLeftIndent, 0);
+  Format.SetAll(fpRightIndent, 0);
+  IsHeading = false;
+  Format.ResetStacks();
+}
+
+namespace {
+
+bool SameTextCaseBlind(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = char(x + 32);
+    if (y >= 'A' && y <= 'Z') y = char(y + 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+uint32_t TEnhancedRichEdit::CharChangeMask() const {
+  const TFormatStacks& f = Format;
+  auto differs = [&f](int p) { return f.Value(p) != f.Default(p); };
+  uint32_t mask = 0;
+  if (differs(fpUnderline) || IsHeading) mask |= CFM_UNDERLINE;
+  if (differs(fpItalic)) mask |= CFM_ITALIC;
+  if (differs(fpBold)) mask |= CFM_BOLD;
+  if (f.Depth(fpFontName) > 0 && !SameTextCaseBlind(f.FontName(), f.DefaultFont())) mask |= CFM_FACE;
+  if (differs(fpFontSize)) mask |= CFM_SIZE;
+  if (differs(fpCharSpacing)) mask |= CFM_SPACING;
+  if (differs(fpBackColor) && f.Color(fpBackColor) != NoColor) mask |= CFM_BACKCOLOR;
+  if (differs(fpForeColor)) mask |= CFM_COLOR;
+  return mask;
+}
+
+uint32_t TEnhancedRichEdit::ParaChangeMask() const {
+  const TFormatStacks& f = Format;
+  auto differs = [&f](int p) { return f.Value(p) != f.Default(p); };
+  uint32_t mask = 0;
+  if (differs(fpLeftIndent) || differs(fpFirstLineIndent)) mask |= PFM_STARTINDENT | PFM_OFFSET;
+  if (differs(fpAlignment)) mask |= PFM_ALIGNMENT;
+  if (differs(fpRightIndent)) mask |= PFM_RIGHTINDENT;
+  if (differs(fpSpaceAfter)) mask |= PFM_SPACEAFTER;
+  if (differs(fpLineSpacing)) mask |= PFM_LINESPACING;
+  return mask;
+}
+
+void TEnhancedRichEdit::ApplyCharFormat(bool whole, uint32_t mask) {
+  if (whole) mask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_SPACING | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE;
+  const bool extended = UsesExtendedRecords();
+  // A basic record has no room for the extended attributes.
+  if (!extended) mask &= CFM_BASIC_MASK;
+  if (mask == 0) return;
+  TCharFormat f;
+  if (extended)
+    InitCharFormat2(f);
+  else
+    InitCharFormat(f);
+  f.Mask = mask;
+  if (Format.Flag(fpUnderline) || IsHeading) f.Effects |= CFE_UNDERLINE;
+  if (Format.Flag(fpItalic)) f.Effects |= CFE_ITALIC;
+  if (Format.Flag(fpBold)) f.Effects |= CFE_BOLD;
+  f.SetFaceName(Format.FontName());
+  f.Height = int32_t(int64_t(Format.Value(fpFontSize)) * 20);
+  f.TextColor = Format.Color(fpForeColor);
+  if (extended) {
+    f.Spacing = int16_t(TenthMmToTwips(Format.Value(fpCharSpacing)));
+    f.BackColor = Format.Color(fpBackColor);
+  }
+  RichBox.SetCharFormat(f, whole ? TFormatTarget::All : TFormatTarget::Selection);
+}
+
+void TEnhancedRichEdit::ApplyParaFormat(bool whole, uint32_t mask) {
+  if (whole)
+    mask = PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET | PFM_ALIGNMENT | PFM_SPACEAFTER | PFM_LINESPACING;
+  const bool extended = UsesExtendedRecords();
+  if (!extended) mask &= PFM_BASIC_MASK;
+  if (mask == 0) return;
+  TParaFormat f;
+  if (extended)
+    InitParaFormat2(f);
+  else
+    InitParaFormat(f);
+  f.Mask = mask;
+  static const uint16_t alignments[4] = {PFA_LEFT, PFA_RIGHT, PFA_CENTER, PFA_JUSTIFY};
+  const int32_t alignment = Format.Value(fpAlignment);
+  f.Alignment = alignment >= 0 && alignment < 4 ? alignments[alignment] : PFA_LEFT;
+  const int32_t first = Format.Value(fpFirstLineIndent);
+  f.StartIndent = MmToTwips(Format.Value(fpLeftIndent) + first);
+  f.Offset = -MmToTwips(first);
+  f.RightIndent = MmToTwips(Format.Value(fpRightIndent));
+  if (extended) {
+    f.SpaceAfter = MmToTwips(Format.Value(fpSpaceAfter));
+    f.LineSpacing = Format.Value(fpLineSpacing) / 5;
+    f.LineSpacingRule = 5;
+    if (whole) {
+      f.Mask |= PFM_TABSTOPS;
+      f.TabCount = MaxTabStops;
+      for (int i = 0; i < MaxTabStops; ++i) f.Tabs[i] = f.StartIndent + int32_t(int64_t(i) * 576 * 15 / 10);
+    }
+  }
+  RichBox.SetParaFormat(f);
+}
+
+std::string TEnhancedRichEdit::PrefixForOption(const std::string& option) {
+  if (option == "None") return std::string();
+  if (option == "Tab") return "\t";
+  if (option == "Blanks") return "  ";
+  return option;
+}
+
+bool TEnhancedRichEdit::ContinuesParagraph(std::string_view current, std::string_view next,
+                                           bool nextIndented, bool& skipNext) const {
+  skipNext = IgnoreEmptyLines && !current.empty() && next.empty();
+  if (current.empty() || next.empty()) return false;
+  const char f = current.front(), l = current.back(), c = next.front();
+  if ((nextIndented || PoorlyWritten) && IsParagraphOpener(c) && IsSentenceEnd(l)) return false;
+  if (IsBulletChar(c)) return false;
+  if (f == CommandMark || c == CommandMark) return false;
+  if (IsHeadingMark(f) || IsHeadingMark(c)) return false;
+  auto isHeadingInitial = [](char x) { return x == 'C' || x == 'P' || x == 'S' || x == 'B'; };
+  if (isHeadingInitial(f) && IsHeadingLine(current)) return false;
+  if (isHeadingInitial(c) && IsHeadingLine(next)) return false;
+  if (IsBulletChar(f) && IsSeparatorLine(current)) return false;
+  if (l == ':' && IsCapital(c)) return false;
+  return true;
+}
+
+void TEnhancedRichEdit::ResetCommandState() {
+  CommandEnd = 0;
+  CommandName.clear();
+  CommandArg.clear();
+}
+
+void TEnhancedRichEdit::AddParagraph(std::string& text) {
+  if (text.empty()) {
+    RichBox.AppendLine(text);
+    TextPos += 2;
+    return;
+  }
+  if (text[0] == CommandMark) {
+    ParseCommandLine(text);
+    text.clear();
+    return;
+  }
+  const int32_t start = TextPos;
+  int32_t length = int32_t(text.size());
+  if (ChapterCount < MaxChapters && IsHeadingLine(text)) {
+    RichBox.AppendLine(text);
+    TChapterItem item;
+    item.Caption = text.substr(0, MaxChapterCaption);
+    item.Tag = start;
+    item.HelpContext = ChapterHelpContext;
+    if (!ChaptersMenu) ChaptersMenu = std::make_unique<TChaptersMenu>();
+    ChaptersMenu->Items.push_back(std::move(item));
+    ++ChapterCount;
+    IsHeading = true;
+  } else {
+    if (!ParagraphPrefix.empty()) {
+      text.insert(0, ParagraphPrefix);
+      length += int32_t(ParagraphPrefix.size());
+    }
+    RichBox.AppendLine(text);
+    IsHeading = false;
+  }
+  const uint32_t charMask = CharChangeMask();
+  const uint32_t paraMask = ParaChangeMask();
+  if (charMask != 0 || paraMask != 0) {
+    RichBox.SetSelection(start, length);
+    ApplyCharFormat(false, charMask);
+    ApplyParaFormat(false, paraMask);
+  }
+  IsHeading = false;
+  EmphasizeParagraph(text, start, length);
+  if (!CommandName.empty()) PopSingleUse();
+  RichBox.SetModified(false);
+  StopRequested = OnProgress ? OnProgress(start) : false;
+  ResetCommandState();
+  TextPos += length + 2;
+  text.clear();
+}
+
+void TEnhancedRichEdit::EnhanceText(const std::vector<std::string>& lines, const std::string& prefixOption,
+                                    bool ignoreEmptyLines, bool poorlyWritten) {
+  Failure = TFunStatContext();
+  Guarded(QV_OP("EnhancedRTF", "TEnhancedRichEdit::EnhanceText", ""), [&](TFunStatContext& local) {
+    TRichUpdate burst(RichBox);
+    StopRequested = false;
+    HasCommands = false;
+    ChapterCount = 0;
+    IgnoreEmptyLines = ignoreEmptyLines;
+    PoorlyWritten = poorlyWritten;
+    ChaptersMenu = std::make_unique<TChaptersMenu>();
+    ParagraphPrefix = PrefixForOption(prefixOption);
+    TextPos = 0;
+    std::string& current = line_;
+    current.clear();
+    try {
+      const size_t n = lines.size();
+      size_t i = 0;
+      while (i < n && !StopRequested) {
+        JoinLinesInPlace(current, TrimLine(lines[i]));
+        const std::string_view lookAhead = i + 1 < n ? std::string_view(lines[i + 1]) : std::string_view();
+        const bool nextIndented = IsIndentedLine(lookAhead);
+        const std::string_view next = TrimLine(lookAhead);
+        bool skipNext = false;
+        if (ContinuesParagraph(current, next, nextIndented, skipNext)) {
+          ++i;
+        } else {
+          AddParagraph(current);
+          i += skipNext ? 2 : 1;
+        }
+      }
+    } catch (const std::exception& e) {
+      local.Raise("EnhancedRTF", "TEnhancedRichEdit::EnhanceText", 0,
+                  std::string("Unhandled exception: ") + e.what(), "", "", Error, __LINE__);
+    } catch (...) {
+      local.Raise("EnhancedRTF", "TEnhancedRichEdit::EnhanceText", 0, "Unhandled generic exception.", "",
+                  "", Error, __LINE__);
+    }
+    current.clear();
+    // Closing steps, after a failure too.
+    RichBox.SetSelection(0, 0);
+    if (ChaptersMenu && ChaptersMenu->Items.empty()) ChaptersMenu.reset();
+    if (StopRequested) RichBox.Clear();
+    Failure.Assign(local);
+  });
+}
+
+}  // namespace qv

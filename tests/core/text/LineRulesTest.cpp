@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "text/LineRules.h"
+
+namespace qv {
+namespace {
+
+TEST(LineRules, TrimRemovesControlCharactersAndBlanks) {
+  EXPECT_EQ(TrimLine(" \t\x01 text \x1F\r"), "text");
+  EXPECT_EQ(TrimLine("\xA0x\xA0"), "\xA0x\xA0");  // a no-break space (160) is kept
+  EXPECT_EQ(TrimLine("   "), "");
+}
+
+TEST(LineRules, IsIndentedLine) {
+  const struct { const char* s; bool indented; } cases[] = {
+      {"\tText", true}, {"  Text", true}, {" \tText", true}, {" Text", false},
+      {"Text", false},  {"", false},      {" ", false},      {"\t", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsIndentedLine(c.s), c.indented) << '"' << c.s << '"';
+}
+
+TEST(LineRules, IsHeadingLine) {
+  const struct { const char* s; bool heading; } cases[] = {
+      {"Chapter 3", true},   {"CHAPTER IV", true},  {"Part two", true},     {"PART 1", true},
+      {"Section 2.1", true}, {"Book One", true},    {"BOOK ONE", true},     {"chapter 4", false},
+      {"Parting", false},    {"Part", false},       {"Chapter", false},     {"Chapters 1", false},
+      {"#1", true},          {"# notes", true},     {"\xA7 12", true},      {"", false},
+      {"Prologue", false},   {"Booking it", false}, {" Chapter 1", false}, {"Sectional x", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsHeadingLine(c.s), c.heading) << '"' << c.s << '"';
+}
+
+TEST(LineRules, StartsWithRunAndSeparators) {
+  const struct { const char* s; bool separator; } cases[] = {
+      {"***", true}, {"---", true}, {"==", true},       {"\xB7", true}, {"---- end ----", true},
+      {"- item", false}, {"*", true}, {"**x", false},   {"--", true},   {"=", true},
+      {"", false},   {"*-*", false}, {"\xB7\xB7\xB7 x", true}, {"abc", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsSeparatorLine(c.s), c.separator) << '"' << c.s << '"';
+  EXPECT_TRUE(StartsWithRun("xxxy", 'x'));
+  EXPECT_FALSE(StartsWithRun("xy", 'x'));
+}
+
+TEST(LineRules, JoinLines) {
+  const struct { const char* current; const char* line; const char* joined; } cases[] = {
+      {"", "line", "line"},
+      {"current", "", "current"},
+      {"It was a gentle-", "man who knew.", "It was a gentleman who knew."},
+      {"Anglo-", "Saxon", "Anglo- Saxon"},
+      {"well-", "known", "wellknown"},
+      {"-", "x", "- x"},
+      {"a-", "b", "ab"},
+      {"A-", "b", "A- b"},
+      {"x9-", "b", "x9- b"},
+      {"end.", "Next", "end. Next"},
+      {"", "", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(JoinLines(c.current, c.line), c.joined) << c.current << "|" << c.line;
+}
+
+}  // namespace
+}  // namespace qv
