@@ -30,7 +30,8 @@ class TRtfWriter {
     }
     out_ += "}\r\n\\viewkind4\\uc1";
     for (int32_t p = 0; p < doc_.ParagraphCount(); ++p) {
-      WriteParagraphFormat(doc_.ParaFormat(p));
+      // Paragraph and character properties carry over a \par: write them only when they change.
+      if (&doc_.ParaFormat(p) != lastPara_) WriteParagraphFormat(doc_.ParaFormat(p));
       for (const TRichDocument::TRunView& run : doc_.Runs(p)) {
         if (run.Length == 0 && doc_.ParagraphLength(p) > 0) continue;
         WriteCharFormat(*run.Format);
@@ -87,7 +88,7 @@ class TRtfWriter {
     }
     for (int i = 0; i < f.TabCount && i < MaxTabStops; ++i) Number("\\tx", f.Tabs[i]);
     out_ += ' ';
-    last_ = nullptr;
+    lastPara_ = &f;
   }
 
   void WriteCharFormat(const TCharFormat& f) {
@@ -131,6 +132,7 @@ class TRtfWriter {
   std::map<uint32_t, int> colors_;
   std::vector<uint32_t> colorList_;
   const TCharFormat* last_ = nullptr;
+  const TParaFormat* lastPara_ = nullptr;
 };
 
 }  // namespace

@@ -62,3 +62,20 @@ TEST(LineRules, JoinLines) {
 
 }  // namespace
 }  // namespace qv
+
+#include "text/TextLines.h"
+
+namespace qv {
+namespace {
+
+TEST(TextLines, SplitsAtEveryKindOfBreak) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n"), (Lines{"a"}));
+  EXPECT_EQ(SplitLines("a\n\nb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(SplitLines("\r\r\n"), (Lines{"", ""}));
+  EXPECT_EQ(SplitLines(""), Lines{});
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,186 @@
+#include "DocumentJson.h"
+
+#include <cstdio>
+
+namespace qv {
+
+namespace {
+
+// Unicode of the code-page-1252 bytes 0x80..0x9F; 0 where the code page has none
+// (those bytes are passed on as the C1 control characters of the same number).
+const unsigned short C1252High[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
+                                      0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, unsigned code) {
+  if (code < 0x80) {
+    out.push_back(char(code));
+  } else if (code < 0x800) {
+    out.push_back(char(0xC0 | (code >> 6)));
+    out.push_back(char(0x80 | (code & 0x3F)));
+  } else {
+    out.push_back(char(0xE0 | (code >> 12)));
+    out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(char(0x80 | (code & 0x3F)));
+  }
+}
+
+void Key(std::string& out, const char* key) {
+  out += '"';
+  out += key;
+  out += "\":";
+}
+
+void Number(std::string& out, const char* key, long long value) {
+  Key(out, key);
+  out += std::to_string(value);
+  out += ',';
+}
+
+void Bool(std::string& out, const char* key, bool value) {
+  Key(out, key);
+  out += value ? "true," : "false,";
+}
+
+void CloseObject(std::string& out, char close) {
+  if (!out.empty() && out.back() == ',') out.back() = close;
+  else out += close;
+}
+
+int AlignmentNumber(uint16_t alignment) {
+  switch (alignment) {
+    case PFA_RIGHT: return 1;
+    case PFA_CENTER: return 2;
+    case PFA_JUSTIFY: return 3;
+    default: return 0;
+  }
+}
+
+// Line spacing in twentieths of a line, as the control is given it.
+int32_t LineSpacingValue(const TParaFormat& f) {
+  switch (f.LineSpacingRule) {
+    case 0: return 20;
+    case 1: return 30;
+    case 2: return 40;
+    default: return f.LineSpacing;
+  }
+}
+
+void AppendSize(std::string& out, int32_t height) {
+  Key(out, "size");
+  if (height % 20 == 0) {
+    out += std::to_string(height / 20);
+  } else {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", height / 20.0);
+    out += buffer;
+  }
+  out += ',';
+}
+
+}  // namespace
+
+void AppendJsonString(std::string& out, const std::string& text) {
+  out += '"';
+  for (char ch : text) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (c < 0x20 || c == 0x7F) {
+      char buffer[8];
+      std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+      out += buffer;
+    } else if (c < 0x80) {
+      out += ch;
+    } else if (c < 0xA0) {
+      const unsigned code = C1252High[c - 0x80];
+      if (code != 0) {
+        AppendUtf8(out, code);
+      } else {
+        char buffer[8];
+        std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+        out += buffer;
+      }
+    } else {
+      AppendUtf8(out, c);
+    }
+  }
+  out += '"';
+}
+
+std::string DocumentJson(const TEnhancedRichEdit& enhancer, const TRichDocument& doc,
+                         const std::vector<std::string>& warnings) {
+  std::string out;
+  out.reserve(size_t(doc.TextLength()) * 2 + 1024);
+  out += "{\"paragraphs\":[";
+  int32_t count = doc.ParagraphCount();
+  if (count > 0 && doc.ParagraphLength(count - 1) == 0) --count;  // the final empty paragraph
+  for (int32_t p = 0; p < count; ++p) {
+    const TParaFormat& f = doc.ParaFormat(p);
+    out += "\n{";
+    Number(out, "start", doc.ParagraphStart(p));
+    Key(out, "text");
+    AppendJsonString(out, std::string(doc.ParagraphText(p)));
+    out += ',';
+    Number(out, "align", AlignmentNumber(f.Alignment));
+    Number(out, "start_indent", f.StartIndent);
+    Number(out, "offset", f.Offset);
+    Number(out, "right_indent", f.RightIndent);
+    Number(out, "space_after", f.SpaceAfter);
+    Number(out, "line_spacing", LineSpacingValue(f));
+    out += "\"runs\":[";
+    for (const TRichDocument::TRunView& run : doc.Runs(p)) {
+      const TCharFormat& c = *run.Format;
+      out += '{';
+      Number(out, "start", run.Start);
+      Number(out, "length", run.Length);
+      Bool(out, "bold", c.Effects & CFE_BOLD);
+      Bool(out, "italic", c.Effects & CFE_ITALIC);
+      Bool(out, "underline", c.Effects & CFE_UNDERLINE);
+      Key(out, "face");
+      AppendJsonString(out, c.Face());
+      out += ',';
+      AppendSize(out, c.Height);
+      Number(out, "spacing", c.Spacing);
+      Number(out, "color", c.TextColor);
+      Key(out, "back");
+      out += c.BackColor == NoBackColor ? std::string("null") : std::to_string(c.BackColor);
+      out += '}';
+      out += ',';
+    }
+    CloseObject(out, ']');
+    out += '}';
+    out += ',';
+  }
+  CloseObject(out, ']');
+  out += ",\n\"chapters\":[";
+  if (enhancer.ChaptersMenu) {
+    for (const TChapterItem& item : enhancer.ChaptersMenu->Items) {
+      out += "\n{\"caption\":";
+      AppendJsonString(out, item.Caption);
+      out += ",\"tag\":" + std::to_string(item.Tag) + "},";
+    }
+  }
+  CloseObject(out, ']');
+  out += ",\n";
+  Bool(out, "has_commands", enhancer.HasCommands);
+  out += "\"warnings\":[";
+  for (const std::string& warning : warnings) {
+    AppendJsonString(out, warning);
+    out += ',';
+  }
+  CloseObject(out, ']');
+  out += ",\n";
+  Bool(out, "stopped", enhancer.StopRequested);
+  Key(out, "failure");
+  if (enhancer.Failure.Status >= Error)
+    AppendJsonString(out, enhancer.Failure.Description);
+  else
+    out += "null";
+  out += "}\n";
+  return out;
+}
+
+}  // namespace qv
