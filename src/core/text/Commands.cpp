@@ -31,6 +31,16 @@ struct TPush {
 
 constexpr int MaxPushes = 6;
 
+// Sizes computed from the default (Z, PS_T, PS_H, PS_N) stay within what a rich
+// edit control can show: repeated ^Z=500* and ^CAD+ would otherwise multiply the
+// default without bound and overflow.
+constexpr int64_t MinComputedSize = 1;
+constexpr int64_t MaxComputedSize = 1638;
+
+int32_t ComputedSize(int64_t points) {
+  return int32_t(points < MinComputedSize ? MinComputedSize : points > MaxComputedSize ? MaxComputedSize : points);
+}
+
 // Commands ending with '+' (this paragraph) or '*' (until undone).
 struct TPushCommand {
   const char* Name;
@@ -180,11 +190,11 @@ void TEnhancedRichEdit::ExecuteCommand() {
             break;
           case TArg::Zoom: {
             const int64_t percent = GetIntFromText(CommandArg, push.Min, push.Max, push.Value);
-            Format.Push(push.Property, int32_t(percent * defaultSize / 100), CommandEnd);
+            Format.Push(push.Property, ComputedSize(percent * defaultSize / 100), CommandEnd);
             break;
           }
           case TArg::Scaled:
-            Format.Push(push.Property, int32_t(int64_t(defaultSize) * push.Value / 10), CommandEnd);
+            Format.Push(push.Property, ComputedSize(int64_t(defaultSize) * push.Value / 10), CommandEnd);
             break;
           case TArg::Color:
             Format.Push(push.Property, int32_t(ReadColorArgument(CommandArg)), CommandEnd);

@@ -163,6 +163,15 @@ TEST_F(Commands, CadMakesCurrentValuesTheDefaults) {
   EXPECT_EQ(Value(fpFontSize), 20);
 }
 
+TEST_F(Commands, ComputedSizesStayWithinControlLimits) {
+  for (int i = 0; i < 20; ++i) Run({"^Z=500*", "^CAD+"});
+  EXPECT_EQ(Value(fpFontSize), 1638);
+  EXPECT_EQ(enhancer.Format.Default(fpFontSize), 1638);
+  enhancer.SetDefaults(false, false, 120, 5, 0, 0, 0, 0, 0, 0, 8, "", false);
+  Run({"^Z=10*"});
+  EXPECT_EQ(Value(fpFontSize), 1);  // 8 x 10 % would be 0 points
+}
+
 TEST_F(Commands, ScopesAcrossParagraphs) {
   RunEnhance({"^B+", "One.", "  Two."});
   EXPECT_TRUE(CharAt(0).Effects & CFE_BOLD);
