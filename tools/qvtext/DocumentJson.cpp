@@ -132,6 +132,7 @@ std::string DocumentJson(const TEnhancedRichEdit& enhancer, const TRichDocument&
     Number(out, "line_spacing", LineSpacingValue(f));
     out += "\"runs\":[";
     for (const TRichDocument::TRunView& run : doc.Runs(p)) {
+      if (run.Length == 0) continue;  // an empty paragraph has no runs
       const TCharFormat& c = *run.Format;
       out += '{';
       Number(out, "start", run.Start);

@@ -92,6 +92,12 @@ class TMemoryRichBox : public IRichBox {
   bool LoadPlainText(std::istream& in) override;
   bool SavePlainText(std::ostream& out) override;
 
+  bool Print(const std::string& jobTitle) override {
+    printJobs_.push_back(jobTitle);
+    return true;
+  }
+  const std::vector<std::string>& PrintJobs() const { return printJobs_; }
+
   void BeginUpdate() override { ++updateDepth_; }
   void EndUpdate() override {
     if (updateDepth_ > 0) --updateDepth_;
@@ -124,6 +130,7 @@ class TMemoryRichBox : public IRichBox {
   bool modified_ = false, readOnly_ = false, visible_ = true;
   int32_t updateDepth_ = 0;
   int32_t invalidations_ = 0;
+  std::vector<std::string> printJobs_;
 };
 
 }  // namespace qv

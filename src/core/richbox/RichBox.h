@@ -104,6 +104,9 @@ class IRichBox {
   virtual bool LoadPlainText(std::istream& in) = 0;    // code page 1252; CR LF, CR or LF break lines
   virtual bool SavePlainText(std::ostream& out) = 0;   // breaks as "\r\n"
 
+  // Prints the content to the default printer under the job title; false when it could not.
+  virtual bool Print(const std::string& jobTitle) = 0;
+
   // --- bursts ---
   virtual void BeginUpdate() = 0;
   virtual void EndUpdate() = 0;

@@ -160,6 +160,12 @@ void SetRichParaFormat(IRichBox& box, TParaFormat& format) {
   box.SetParaFormat(format);
 }
 
+void KeepRichPlace(IRichBox& box, const std::function<void()>& change) {
+  const int32_t top = GetRichTopPos(box);
+  change();
+  ShowRichPosAtTop(box, top);
+}
+
 // Integer arithmetic: 57.6 = 576/10 and 5.76 = 576/100 exactly; C++ division truncates toward zero.
 int32_t MmToTwips(int32_t mm) { return int32_t(int64_t(mm) * 576 / 10); }
 

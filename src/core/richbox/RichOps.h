@@ -2,6 +2,7 @@
 // and whole-text formats. None keeps state; results of the box pass through.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "richbox/RichBox.h"
@@ -41,6 +42,10 @@ void EnableRichLinks(IRichBox& box);
 void EnableRichAdvancedTypography(IRichBox& box);
 void SetRichParaFormat2(IRichBox& box, TParaFormat& format);  // sets Extended, to the selection
 void SetRichParaFormat(IRichBox& box, TParaFormat& format);   // clears Extended, to the selection
+
+// Keeps the reader's place over a change that moves the view: takes the top
+// position before the change and brings it back to the top after it.
+void KeepRichPlace(IRichBox& box, const std::function<void()>& change);
 
 // Unit conversions, each truncated toward zero.
 int32_t MmToTwips(int32_t mm);                  // 57.6 per millimetre

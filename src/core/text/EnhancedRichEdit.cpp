@@ -139,6 +139,18 @@ void TEnhancedRichEdit::ApplyParaFormat(bool whole, uint32_t mask) {
   RichBox.SetParaFormat(f);
 }
 
+void TEnhancedRichEdit::ApplyParaFormatToWholeText() {
+  const int32_t top = GetRichTopPos(RichBox);
+  const bool visible = RichBox.IsVisible();
+  RichBox.SetVisible(false);
+  RichBox.SetSelection(0, RichAllLength);
+  ApplyParaFormat(true, 0);
+  RichBox.SetModified(false);
+  RichBox.SetSelection(0, 0);
+  ShowRichPosAtTop(RichBox, top);
+  RichBox.SetVisible(visible);
+}
+
 std::string TEnhancedRichEdit::PrefixForOption(const std::string& option) {
   if (option == "None") return std::string();
   if (option == "Tab") return "\t";

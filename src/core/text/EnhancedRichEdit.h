@@ -74,6 +74,10 @@ class TEnhancedRichEdit {
   uint32_t ParaChangeMask() const;
   void ApplyCharFormat(bool whole, uint32_t mask);
   void ApplyParaFormat(bool whole, uint32_t mask);
+  // Gives every paragraph the current paragraph format (after SetDefaults from
+  // the profile's controls) keeping the reader's place: the rich-box is hidden
+  // meanwhile, the text stays unmodified and the selection ends collapsed.
+  void ApplyParaFormatToWholeText();
 
   // --- enhancement ---
   void EnhanceText(const std::vector<std::string>& lines, const std::string& prefixOption,

@@ -211,6 +211,18 @@ TEST(RichOps, ZoomMarginsAndFlags) {
   EXPECT_TRUE(box.AdvancedTypography());
 }
 
+TEST(RichOps, KeepRichPlaceBringsTheTopLineBack) {
+  TMemoryRichBox box;
+  box.SetWrapWidth(10);
+  for (int i = 0; i < 40; ++i) box.AppendLine(std::string(25, char('a' + i % 26)));  // 3 lines each
+  box.SetVisibleLines(10);
+  ShowRichPosAtTop(box, GetRichLineStart(box, 30));
+  const int32_t top = GetRichTopPos(box);
+  KeepRichPlace(box, [&] { box.SetWrapWidth(5); });  // every paragraph now takes 5 lines
+  EXPECT_EQ(GetRichTopPos(box), top);
+  EXPECT_EQ(GetRichFirstVisibleLine(box), 50);
+}
+
 TEST(RichOps, UnitConversionsTruncateTowardZero) {
   const struct { int32_t in, mm, tenth; } cases[] = {
       {0, 0, 0}, {1, 57, 5}, {10, 576, 57}, {-1, -57, -5}, {-10, -576, -57}, {15, 864, 86}, {500, 28800, 2880}};

@@ -1,0 +1,68 @@
+// The chapters button, chapter jumps and the whole-text paragraph format.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TextFixture.h"
+#include "richbox/RichOps.h"
+#include "text/Chapters.h"
+
+namespace qv {
+namespace {
+
+class Chapters : public TextFixture {};
+
+TEST_F(Chapters, ButtonCaptionAndState) {
+  EXPECT_EQ(ChaptersButtonCaption(enhancer.ChaptersMenu), "&Chapters (0)");
+  EXPECT_FALSE(ChaptersButtonEnabled(enhancer.ChaptersMenu));
+  std::vector<std::string> lines;
+  for (int i = 1; i <= 45; ++i) {
+    lines.push_back("Chapter " + std::to_string(i));
+    lines.push_back("Some text.");
+  }
+  RunEnhance(lines);
+  EXPECT_EQ(ChaptersButtonCaption(enhancer.ChaptersMenu), "&Chapters (30)");
+  EXPECT_TRUE(ChaptersButtonEnabled(enhancer.ChaptersMenu));
+}
+
+TEST_F(Chapters, GoToChapterPutsTheHeadingOnTopUnlessNearTheEnd) {
+  std::vector<std::string> lines;
+  for (int i = 1; i <= 20; ++i) {
+    lines.push_back("Chapter " + std::to_string(i));
+    lines.push_back("Text of the chapter.");
+  }
+  RunEnhance(lines);
+  box.SetVisibleLines(10);
+  const auto& items = enhancer.ChaptersMenu->Items;
+  GoToChapter(box, items[5]);
+  EXPECT_EQ(GetRichTopPos(box), items[5].Tag);
+  int32_t start, length;
+  box.GetSelection(start, length);
+  EXPECT_EQ(start, items[5].Tag);
+  GoToChapter(box, items[19]);  // line 38 of 41: among the last four
+  EXPECT_EQ(GetRichFirstVisibleLine(box), 41 - 10);
+}
+
+TEST_F(Chapters, WholeTextParagraphFormatKeepsThePlace) {
+  RunEnhance({"^AC*", "Centred.", "  Also centred.", "^A~", "  Left.", "  More.", "  End."});
+  box.SetVisibleLines(2);
+  ShowRichPosAtTop(box, box.GetLineStart(1));
+  box.SetModified(true);
+  enhancer.SetDefaults(false, false, 150, 0, 10, 3, 0, 0, 0, 0, 16, "", false);
+  enhancer.ApplyParaFormatToWholeText();
+  for (int32_t p = 0; p < box.Document().ParagraphCount(); ++p) {
+    EXPECT_EQ(ParaOf(p).Alignment, PFA_JUSTIFY) << p;
+    EXPECT_EQ(ParaOf(p).LineSpacing, 30) << p;
+    EXPECT_EQ(ParaOf(p).StartIndent, 576) << p;
+  }
+  EXPECT_EQ(box.GetFirstVisibleLine(), 1);
+  EXPECT_FALSE(box.GetModified());
+  EXPECT_TRUE(box.IsVisible());
+  int32_t start, length;
+  box.GetSelection(start, length);
+  EXPECT_EQ(length, 0);
+}
+
+}  // namespace
+}  // namespace qv
