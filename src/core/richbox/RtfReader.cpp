@@ -1,4 +1,5 @@
 // Reads the common subset of RTF into a TRichDocument.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -32,6 +33,7 @@ char To1252(long code) {
                                           0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
   if (code < 0) code += 65536;
+  if (code < 0) return '?';
   if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return char(code);
   for (int i = 0; i < 32; ++i)
     if (high[i] == code) return char(0x80 + i);
@@ -61,7 +63,17 @@ class TRtfReader {
     state_.Style = TRichDocument::DefaultCharStyle();
     while (pos_ < rtf_.size()) {
       const char c = rtf_[pos_++];
+      if (overflow_ > 0) {
+        // Inside groups nested deeper than any real document: passed over whole.
+        if (c == '{') ++overflow_;
+        if (c == '}') --overflow_;
+        continue;
+      }
       if (c == '{') {
+        if (stack_.size() >= MaxGroupDepth) {
+          overflow_ = 1;
+          continue;
+        }
         stack_.push_back(state_);
         groupStart_ = true;
         continue;
@@ -201,8 +213,9 @@ class TRtfReader {
     const size_t numberBegin = pos_;
     if (pos_ < rtf_.size() && (rtf_[pos_] == '-' || (rtf_[pos_] >= '0' && rtf_[pos_] <= '9'))) {
       size_t end = pos_ + 1;
-      while (end < rtf_.size() && rtf_[end] >= '0' && rtf_[end] <= '9' && end - numberBegin < 10) ++end;
-      number = std::strtol(rtf_.substr(numberBegin, end - numberBegin).c_str(), nullptr, 10);
+      while (end < rtf_.size() && rtf_[end] >= '0' && rtf_[end] <= '9') ++end;
+      // Longer numbers than any parameter needs are cut to their first nine digits.
+      number = std::strtol(rtf_.substr(numberBegin, std::min<size_t>(end - numberBegin, 10)).c_str(), nullptr, 10);
       hasNumber = end > numberBegin + (rtf_[numberBegin] == '-' ? 1 : 0);
       pos_ = end;
     }
@@ -213,7 +226,10 @@ class TRtfReader {
   void ControlSymbol(char c) {
     switch (c) {
       case '\'': {
-        if (pos_ + 2 > rtf_.size()) return;
+        if (pos_ + 2 > rtf_.size()) {
+          pos_ = rtf_.size();  // an escape cut off at the end
+          return;
+        }
         const char hex[3] = {rtf_[pos_], rtf_[pos_ + 1], 0};
         pos_ += 2;
         Character(char(std::strtol(hex, nullptr, 16)));
@@ -267,7 +283,7 @@ class TRtfReader {
     else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth") effect(CFE_UNDERLINE);
     else if (w == "ulnone") s.Effects &= ~CFE_UNDERLINE;
     else if (w == "f") s.SetFaceName(FontFace(int(n)));
-    else if (w == "fs") s.Height = int32_t(n * 10);
+    else if (w == "fs") s.Height = int32_t(n < 0 ? 0 : n > 32767 ? 327670 : n * 10);
     else if (w == "cf") s.TextColor = Color(int(n), 0);
     else if (w == "highlight" || w == "cb") s.BackColor = n == 0 ? NoBackColor : Color(int(n), NoBackColor);
     else if (w == "expndtw") s.Spacing = int16_t(n);
@@ -306,6 +322,8 @@ class TRtfReader {
     return result;
   }
 
+  static constexpr size_t MaxGroupDepth = 256;
+
   const std::string& rtf_;
   TRichDocument& doc_;
   size_t pos_ = 0;
@@ -323,6 +341,7 @@ class TRtfReader {
   TCharFormat lastTextStyle_ = TRichDocument::DefaultCharStyle();
   bool pendingStyleSet_ = false;
   int pendingSkip_ = 0;
+  int overflow_ = 0;
 };
 
 }  // namespace

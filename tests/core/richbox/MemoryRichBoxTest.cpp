@@ -193,5 +193,16 @@ TEST(MemoryRichBox, ReadsForeignRichText) {
   EXPECT_FALSE(RtfToDocument("plain text", doc));
 }
 
+TEST(MemoryRichBox, OddRichTextIsReadSafely) {
+  TRichDocument doc;
+  const std::string deep = "{\\rtf1 a" + std::string(100000, '{') + "hidden" + std::string(100000, '}') + "b}";
+  ASSERT_TRUE(RtfToDocument(deep, doc));
+  EXPECT_EQ(doc.WholeText(), "ab");
+  ASSERT_TRUE(RtfToDocument("{\\rtf1 x\\'4", doc));  // cut inside an escape
+  EXPECT_EQ(doc.WholeText(), "x");
+  ASSERT_TRUE(RtfToDocument("{\\rtf1 \\fs99999999999 \\u-99999999?y\\bin999999999 z", doc));
+  EXPECT_EQ(doc.ParagraphText(0).substr(0, 1), "?");
+}
+
 }  // namespace
 }  // namespace qv
