@@ -6,7 +6,7 @@ namespace qv {
 
 int ShowMessageBox(const std::string& caption, const std::string& text, unsigned style) {
   IMessageBoxPlatform* boxes = ErrorEnvironment.MessageBoxes;
-  const int answer = boxes ? boxes->MessageBox(caption, text, style) : 0;
+  const int answer = boxes ? boxes->ShowBox(caption, text, style) : 0;
   switch (answer) {
     case 1:  // IDOK
     case 6:  // IDYES

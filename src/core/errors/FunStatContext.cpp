@@ -140,7 +140,7 @@ bool TFunStatContext::Show(const std::string& userText, bool* noMoreErrors) cons
   if (!form) {
     if (noMoreErrors) *noMoreErrors = false;
     if (ErrorEnvironment.MessageBoxes)
-      ErrorEnvironment.MessageBoxes->MessageBox(
+      ErrorEnvironment.MessageBoxes->ShowBox(
           "Error", "The error-dialog form is not created. You must create it.",
           IMessageBoxPlatform::Ok);
     return false;

@@ -24,7 +24,7 @@ class FakeMessageBoxes : public IMessageBoxPlatform {
   std::vector<Shown> shown;
   std::vector<int> answers;  // consumed in order; 1 (OK) when exhausted
   int beeps = 0, exclamations = 0;
-  int MessageBox(const std::string& caption, const std::string& text, uint32_t style) override {
+  int ShowBox(const std::string& caption, const std::string& text, uint32_t style) override {
     shown.push_back({caption, text, style});
     if (answers.empty()) return 1;
     const int a = answers.front();

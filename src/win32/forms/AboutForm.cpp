@@ -1,0 +1,53 @@
+#include "forms/AboutForm.h"
+
+#include "errors/Dialogs.h"
+#include "errors/Guard.h"
+#include "platform/Help.h"
+#include "widgets/Application.h"
+
+namespace qv::win {
+
+TAboutForm* AboutForm = nullptr;
+
+namespace {
+void OpenPage(const std::string& address) {
+  if (!OpenSite(address)) ShowErrorMessage("Failed to open site.");
+}
+}  // namespace
+
+TAboutForm::TAboutForm(TForm* owner)
+    : TForm("AboutForm", "About", 360, 230, TStyle{false, true, false}, owner),
+      ProgramNameLabel(this, "ProgramNameLabel", "", 20, 15, 320, 40),
+      ProgramVersionLabel(this, "ProgramVersionLabel", "", 20, 60, 320, 20),
+      AuthorLabel(this, "AuthorLabel", "Written by the Quenvalis developers.", 20, 90, 320, 20),
+      OtherProgramsLabel(this, "OtherProgramsLabel",
+                         "Also by us: the Quenvalis measure converter and bookshelf tools.", 20,
+                         112, 320, 34, true),
+      VisitSiteButton(this, "VisitSiteButton", "Visit my site", 20, 155, 100, 25),
+      ContactButton(this, "ContactButton", "Contact me", 130, 155, 100, 25),
+      LicenseButton(this, "LicenseButton", "License terms", 240, 155, 100, 25),
+      OkayButton(this, "OkayButton", "&Okay", 130, 192, 100, 25) {
+  TFontSpec big;
+  big.Face = "Arial";
+  big.Height = 32;
+  big.Bold = true;
+  big.Italic = true;
+  ProgramNameLabel.SetFont(big);
+  VisitSiteButton.OnClick = [] { OpenPage("https://quenvalis.example.org/"); };
+  ContactButton.OnClick = [] { OpenPage("mailto:authors@quenvalis.example.org"); };
+  LicenseButton.OnClick = [] { OpenPage("https://quenvalis.example.org/license.html"); };
+  OkayButton.OnClick = [this] { SetModalResult(mrOk); };
+  SetCancelControl([this] { SetModalResult(mrCancel); });
+  SetActiveControl(&OkayButton);
+  AboutForm = this;
+}
+
+void TAboutForm::Dialog() {
+  Guarded(QV_OP("AboutDialog", "TAboutForm::Dialog", "Failed to show the \"About\" dialog."),
+          [this](TFunStatContext&) {
+            CenterOn(Application().MainForm);
+            ShowModal();
+          });
+}
+
+}  // namespace qv::win

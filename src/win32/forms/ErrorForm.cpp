@@ -1,0 +1,120 @@
+#include "forms/ErrorForm.h"
+
+#include <csignal>
+#include <exception>
+
+#include "errors/FunStatContext.h"
+#include "platform/Help.h"
+#include "platform/Win32Platform.h"
+#include "widgets/Application.h"
+
+namespace qv::win {
+
+TErrorForm* ErrorForm = nullptr;
+
+namespace {
+TFontSpec DialogFont() {
+  TFontSpec f;
+  f.Face = "Arial";
+  f.Height = 12;  // 9 pt
+  return f;
+}
+}  // namespace
+
+TErrorForm::TErrorForm(TForm* owner)
+    : TForm("ErrorForm", "Error", 520, 370, TStyle{false, true, false}, owner),
+      MainMemo(this, "MainMemo", 10, 10, 500, 260, true),
+      OkayButton(this, "OkayButton", "&Okay", 10, 280, 120, 26),
+      CancelButton(this, "CancelButton", "&Cancel", 140, 280, 120, 26),
+      OkayNoErrorsButton(this, "OkayNoErrorsButton", "O&kay (no errors)", 270, 280, 120, 26),
+      TerminateButton(this, "TerminateButton", "&Terminate application immediately", 10, 312,
+                      250, 26),
+      LogButton(this, "LogButton", "&Log", 270, 312, 120, 26),
+      HelpButton(this, "HelpButton", "&Help", 400, 280, 110, 26),
+      RecursionLabel(this, "RecursionLabel", "Recursion", 10, 346, 500, 18),
+      core_(*this) {
+  SetFont(DialogFont());
+  for (TControl* c : std::initializer_list<TControl*>{&MainMemo, &OkayButton, &CancelButton,
+                                                      &OkayNoErrorsButton, &TerminateButton,
+                                                      &LogButton, &HelpButton, &RecursionLabel})
+    c->SetFont(DialogFont());
+  SendMessageA(MainMemo.Handle(), EM_SETLIMITTEXT, 0, 0);
+  OkayButton.OnClick = [this] { SetModalResult(mrOk); };
+  CancelButton.OnClick = [this] { SetModalResult(mrCancel); };
+  SetCancelControl([this] { SetModalResult(mrCancel); });
+  OkayNoErrorsButton.OnClick = [this] { SetModalResult(mrYes); };
+  TerminateButton.OnClick = [] { TerminateProcess(GetCurrentProcess(), 1); };
+  LogButton.OnClick = [this] {
+    if (SaveLog()) MessageBeep(MB_OK);
+  };
+  HelpButton.OnClick = [] { OpenHelp(200); };
+  SetActiveControl(&OkayButton);
+  ErrorForm = this;
+  ErrorEnvironment.ErrorForm = &core_;
+}
+
+TErrorForm::~TErrorForm() {
+  if (ErrorForm == this) ErrorForm = nullptr;
+  if (ErrorEnvironment.ErrorForm == &core_) ErrorEnvironment.ErrorForm = nullptr;
+}
+
+int TErrorForm::ShowModal() {
+  CenterOn(Application().MainForm);
+  return TForm::ShowModal();
+}
+
+std::string TErrorForm::LogFileName() { return ProgramDirectory() + "Errors.log"; }
+
+bool TErrorForm::SaveLog() {
+  SetLastError(0);
+  HANDLE h = CreateFileA(LogFileName().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                         nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER size{};
+  bool ok = GetFileSizeEx(h, &size) != 0;
+  if (ok && ShouldEmptyErrorLog(static_cast<uint64_t>(size.QuadPart))) {
+    ok = SetFilePointer(h, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER && SetEndOfFile(h);
+  }
+  if (ok) {
+    const std::string record = ErrorLogRecord(MainMemo.Text());
+    DWORD written = 0;
+    ok = SetFilePointer(h, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+         WriteFile(h, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&
+         written == record.size();
+  }
+  CloseHandle(h);
+  return ok;
+}
+
+void OnApplicationException(const std::string& message) {
+  const char* const file = "Error";
+  const char* const function = "TFunStatContext::OnApplicationException";
+  const uint32_t lastError = GetLastError();
+  FunStatContext.Raise(file, function, lastError, "Unhandled error.\r\n" + message, "", "", Error,
+                       __LINE__);
+  FunStatContext.SetShowContext(file, function, __LINE__);
+  FunStatContext.Show("Unhandled error.\r\n" + message);
+  FunStatContext.Reset(Perfect);
+}
+
+namespace {
+[[noreturn]] void TerminateProgramFun() {
+  const char* const file = "Program";
+  const std::string text = "Abort intercepted.\r\nProgram must be terminated.";
+  FunStatContext.Raise(file, "TerminateProgramFun", 0, text, "", "", Error, __LINE__);
+  FunStatContext.SetShowContext(file, "TerminateProgramFun", __LINE__);
+  FunStatContext.Show(text);
+  FunStatContext.Reset(Perfect);
+  TerminateProcess(GetCurrentProcess(), 1);
+  std::_Exit(1);
+}
+
+void OnAbortSignal(int) { TerminateProgramFun(); }
+}  // namespace
+
+void InstallAbortInterception() {
+  std::set_terminate(TerminateProgramFun);
+  std::signal(SIGABRT, OnAbortSignal);
+}
+
+}  // namespace qv::win

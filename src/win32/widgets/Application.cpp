@@ -1,0 +1,120 @@
+#include "widgets/Application.h"
+
+#include "widgets/Control.h"
+#include "widgets/Form.h"
+
+namespace qv::win {
+
+TApplication& Application() {
+  static TApplication app;
+  return app;
+}
+
+void TApplication::SetHint(const std::string& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  if (OnHint) OnHint();
+}
+
+void TApplication::ControlMouseMove(TControl* control) {
+  // A control with no hint of its own or of its parents leaves the last hint standing.
+  if (!control) return;
+  const std::string hint = control->EffectiveHint();
+  if (!hint.empty()) SetHint(hint);
+}
+
+bool TApplication::Active() const { return active_; }
+
+void TApplication::NotifyActivate(bool active) {
+  active_ = active;
+  if (active && eventsStarted_ && OnActivate) OnActivate();
+}
+
+void TApplication::NotifyMinimized(bool minimized) {
+  if (minimized == minimized_) return;
+  minimized_ = minimized;
+  if (minimized && OnMinimize) OnMinimize();
+  if (!minimized && OnRestore) OnRestore();
+}
+
+void TApplication::Minimize() {
+  if (MainForm && MainForm->Handle()) ShowWindow(MainForm->Handle(), SW_MINIMIZE);
+}
+
+void TApplication::Terminate() {
+  terminated_ = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::ClearTermination() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  terminated_ = false;
+  eventsStarted_ = false;
+}
+
+// Offers key-down messages to the form that previews keys; a key cleared to 0 is consumed.
+bool TApplication::PreviewKey(MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  HWND top = GetAncestor(msg.hwnd, GA_ROOT);
+  auto* form = dynamic_cast<TForm*>(TControl::FromHandle(top));
+  if (!form || !form->KeyPreview || !form->OnKeyDown) return false;
+  WORD key = static_cast<WORD>(msg.wParam);
+  form->OnKeyDown(key, CurrentShiftState());
+  if (key == 0) return true;
+  msg.wParam = key;
+  return false;
+}
+
+bool TApplication::DispatchOne(MSG& msg, HWND dialog) {
+  if (PreviewKey(msg)) return true;
+  if (dialog && IsDialogMessageA(dialog, &msg)) return true;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+  return true;
+}
+
+void TApplication::StartEvents() {
+  if (eventsStarted_) return;
+  eventsStarted_ = true;
+  HWND foreground = GetForegroundWindow();
+  DWORD pid = 0;
+  GetWindowThreadProcessId(foreground, &pid);
+  if (foreground && pid == GetCurrentProcessId()) NotifyActivate(true);
+}
+
+void TApplication::Run() {
+  terminated_ = false;
+  StartEvents();
+  MSG msg;
+  while (!terminated_ && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchOne(msg, nullptr);
+  terminated_ = true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      terminated_ = true;
+      PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the outer loop
+      return;
+    }
+    DispatchOne(msg, nullptr);
+  }
+}
+
+void TApplication::ModalLoop(const std::function<bool()>& done, HWND dialog) {
+  MSG msg;
+  while (!done()) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      terminated_ = true;
+      PostQuitMessage(0);
+      return;
+    }
+    DispatchOne(msg, dialog);
+  }
+}
+
+}  // namespace qv::win

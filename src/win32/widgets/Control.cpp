@@ -1,0 +1,284 @@
+#include "widgets/Control.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <map>
+#include <stdexcept>
+#include <tuple>
+
+#include "widgets/Application.h"
+
+namespace qv::win {
+namespace {
+const char* const kControlProp = "QvControl";
+constexpr UINT_PTR kSubclassId = 0x5156;  // "QV"
+}  // namespace
+
+unsigned CurrentShiftState() {
+  unsigned s = 0;
+  if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+  if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  if (GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+  if (GetKeyState(VK_LBUTTON) < 0) s |= ssLeft;
+  if (GetKeyState(VK_RBUTTON) < 0) s |= ssRight;
+  if (GetKeyState(VK_MBUTTON) < 0) s |= ssMiddle;
+  return s;
+}
+
+HFONT GetCachedFont(const TFontSpec& spec) {
+  using Key = std::tuple<std::string, int, bool, bool, bool>;
+  static std::map<Key, HFONT> cache;  // fonts live for the whole run
+  const Key key{spec.Face, spec.Height, spec.Bold, spec.Italic, spec.Underline};
+  auto it = cache.find(key);
+  if (it != cache.end()) return it->second;
+  HFONT font = CreateFontA(-spec.Height, 0, 0, 0, spec.Bold ? FW_BOLD : FW_NORMAL, spec.Italic,
+                           spec.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                           spec.Face.c_str());
+  cache.emplace(key, font);
+  return font;
+}
+
+TControl::TControl(TControl* parent, const std::string& name) : parent_(parent), name_(name) {
+  if (parent) font_ = parent->font_;
+}
+
+TControl::~TControl() {
+  if (hwnd_) {
+    RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+    RemovePropA(hwnd_, kControlProp);
+    DestroyWindow(hwnd_);
+  }
+  if (brush_) DeleteObject(brush_);
+}
+
+HWND TControl::ParentHandle() const { return parent_ ? parent_->hwnd_ : nullptr; }
+
+void TControl::CreateHandle(const char* className, const std::string& text, DWORD style,
+                            DWORD exStyle, int x, int y, int w, int h, HWND parentOverride) {
+  HWND parent = parentOverride ? parentOverride : ParentHandle();
+  if (parent) style |= WS_CHILD;
+  hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), style, x, y, w, h, parent, nullptr,
+                          GetModuleHandleA(nullptr), nullptr);
+  if (!hwnd_) return;
+  SetPropA(hwnd_, kControlProp, this);
+  SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetCachedFont(font_)), FALSE);
+}
+
+TControl* TControl::FromHandle(HWND hwnd) {
+  return hwnd ? static_cast<TControl*>(GetPropA(hwnd, kControlProp)) : nullptr;
+}
+
+LRESULT TControl::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
+  return DefSubclassProc(hwnd_, msg, wp, lp);
+}
+
+// Exceptions must not unwind through the system's frames: every message handler
+// runs inside this guard, and what escapes goes to the application's handler.
+LRESULT CALLBACK TControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                        DWORD_PTR ref) {
+  try {
+    return Dispatch(reinterpret_cast<TControl*>(ref), hwnd, msg, wp, lp);
+  } catch (const std::exception& e) {
+    Application().HandleException(e.what());
+  } catch (...) {
+    Application().HandleException("Unhandled generic exception.");
+  }
+  return 0;
+}
+
+LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  switch (msg) {
+    case WM_COMMAND:
+      if (TControl* child = FromHandle(reinterpret_cast<HWND>(lp)))
+        if (child->HandleCommand(HIWORD(wp))) return 0;
+      break;
+    case WM_NOTIFY: {
+      NMHDR* hdr = reinterpret_cast<NMHDR*>(lp);
+      if (TControl* child = FromHandle(hdr->hwndFrom))
+        if (child->HandleNotify(hdr, result)) return result;
+      break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+      if (TControl* child = FromHandle(reinterpret_cast<HWND>(lp)))
+        if (HBRUSH b = child->HandleCtlColor(reinterpret_cast<HDC>(wp)))
+          return reinterpret_cast<LRESULT>(b);
+      break;
+    case WM_DRAWITEM: {
+      auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      if (TControl* child = FromHandle(dis->hwndItem))
+        if (child->HandleDrawItem(dis)) return TRUE;
+      break;
+    }
+    case WM_MEASUREITEM: {
+      auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      HWND item = GetDlgItem(hwnd, static_cast<int>(mis->CtlID));
+      if (TControl* child = FromHandle(item))
+        if (child->HandleMeasureItem(mis)) return TRUE;
+      break;
+    }
+    case WM_MOUSEMOVE:
+      Application().ControlMouseMove(self);
+      if (self->OnMouseMove)
+        self->OnMouseMove(CurrentShiftState(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      if (self->OnMouseDown)
+        self->OnMouseDown(msg == WM_LBUTTONDOWN   ? TMouseButton::Left
+                          : msg == WM_RBUTTONDOWN ? TMouseButton::Right
+                                                  : TMouseButton::Middle,
+                          CurrentShiftState(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (self->OnMouseUp)
+        self->OnMouseUp(msg == WM_LBUTTONUP   ? TMouseButton::Left
+                        : msg == WM_RBUTTONUP ? TMouseButton::Right
+                                              : TMouseButton::Middle,
+                        CurrentShiftState(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (self->OnKeyDown) {
+        WORD key = static_cast<WORD>(wp);
+        self->OnKeyDown(key, CurrentShiftState());
+        if (key == 0) return 0;
+        wp = key;
+      }
+      break;
+    case WM_CHAR:
+      if (self->OnKeyPress) {
+        char c = static_cast<char>(wp);
+        self->OnKeyPress(c);
+        if (c == 0) return 0;
+        wp = static_cast<unsigned char>(c);
+      }
+      break;
+    case WM_SETFOCUS:
+      if (self->OnEnter) self->OnEnter();
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+      RemovePropA(hwnd, kControlProp);
+      self->hwnd_ = nullptr;
+      return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+  if (self->WndProc(msg, wp, lp, result)) return result;
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+bool TControl::WndProc(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  MoveWindow(hwnd_, left, top, width, height, TRUE);
+}
+
+RECT TControl::Bounds() const {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  if (HWND parent = GetParent(hwnd_)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+int TControl::Width() const {
+  RECT r = Bounds();
+  return r.right - r.left;
+}
+
+int TControl::Height() const {
+  RECT r = Bounds();
+  return r.bottom - r.top;
+}
+
+int TControl::ClientWidth() const {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  return r.right;
+}
+
+int TControl::ClientHeight() const {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  return r.bottom;
+}
+
+POINT TControl::ClientToScreen(POINT p) const {
+  ::ClientToScreen(hwnd_, &p);
+  return p;
+}
+
+void TControl::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+bool TControl::Visible() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+void TControl::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+bool TControl::Enabled() const { return IsWindowEnabled(hwnd_) != 0; }
+void TControl::SetFocus() { ::SetFocus(hwnd_); }
+bool TControl::Focused() const { return GetFocus() == hwnd_; }
+void TControl::Invalidate(bool erase) { InvalidateRect(hwnd_, nullptr, erase); }
+
+void TControl::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+
+std::string TControl::Text() const {
+  const int n = GetWindowTextLengthA(hwnd_);
+  std::string s(static_cast<size_t>(n) + 1, '\0');
+  const int got = GetWindowTextA(hwnd_, &s[0], n + 1);
+  s.resize(static_cast<size_t>(got > 0 ? got : 0));
+  return s;
+}
+
+void TControl::SetFont(const TFontSpec& font) {
+  font_ = font;
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetCachedFont(font_)), TRUE);
+}
+
+COLORREF TControl::Color() const {
+  if (color_ != kNoColor) return color_;
+  return parent_ ? parent_->Color() : GetSysColor(COLOR_BTNFACE);
+}
+
+void TControl::SetColor(COLORREF color) {
+  color_ = color;
+  if (brush_) DeleteObject(brush_);
+  brush_ = nullptr;
+  Invalidate();
+}
+
+void TControl::SetFontColor(COLORREF color) {
+  fontColor_ = color;
+  Invalidate();
+}
+
+HBRUSH TControl::HandleCtlColor(HDC dc) {
+  if (color_ == kNoColor && fontColor_ == kNoColor) {
+    // Follow the parent's colour where it has one of its own.
+    if (!parent_ || parent_->Color() == GetSysColor(COLOR_BTNFACE)) return nullptr;
+  }
+  const COLORREF back = Color();
+  if (brush_ && brushColor_ != back) {
+    DeleteObject(brush_);
+    brush_ = nullptr;
+  }
+  if (!brush_) {
+    brush_ = CreateSolidBrush(back);
+    brushColor_ = back;
+  }
+  SetBkColor(dc, back);
+  if (fontColor_ != kNoColor) SetTextColor(dc, fontColor_);
+  return brush_;
+}
+
+std::string TControl::EffectiveHint() const {
+  for (const TControl* c = this; c; c = c->parent_)
+    if (!c->hint_.empty()) return c->hint_;
+  return std::string();
+}
+
+}  // namespace qv::win

@@ -1,0 +1,421 @@
+#include "widgets/Controls.h"
+
+#include <commctrl.h>
+
+namespace qv::win {
+
+namespace {
+int nextControlId = 1000;
+HMENU NextId() { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextControlId++)); }
+}  // namespace
+
+// ---- buttons ----
+
+TButton::TButton(TControl* parent, const std::string& name, const std::string& caption, int x,
+                 int y, int w, int h)
+    : TControl(parent, name) {
+  CreateHandle("BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, x, y, w, h);
+}
+
+bool TButton::HandleCommand(WORD code) {
+  if (code != BN_CLICKED) return false;
+  Click();
+  return true;
+}
+
+TCheckBox::TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x,
+                     int y, int w, int h)
+    : TControl(parent, name) {
+  CreateHandle("BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, x, y, w, h);
+}
+
+bool TCheckBox::Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void TCheckBox::SetChecked(bool checked) {
+  SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool TCheckBox::HandleCommand(WORD code) {
+  if (code != BN_CLICKED) return false;
+  if (OnClick) OnClick();
+  return true;
+}
+
+// ---- combo box ----
+
+TComboBox::TComboBox(TControl* parent, const std::string& name, int x, int y, int w, bool editable)
+    : TControl(parent, name), editable_(editable) {
+  CreateHandle("COMBOBOX", "",
+               WS_VISIBLE | WS_TABSTOP | WS_VSCROLL |
+                   (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
+               0, x, y, w, 300);
+}
+
+void TComboBox::SetItems(const std::vector<std::string>& items) {
+  Clear();
+  for (const auto& s : items) AddItem(s);
+}
+
+void TComboBox::AddItem(const std::string& item) {
+  SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void TComboBox::Clear() { SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0); }
+
+int TComboBox::ItemCount() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
+
+std::vector<std::string> TComboBox::Items() const {
+  std::vector<std::string> out;
+  for (int i = 0, n = ItemCount(); i < n; ++i) {
+    const int len = static_cast<int>(SendMessageA(hwnd_, CB_GETLBTEXTLEN, i, 0));
+    std::string s(static_cast<size_t>(len > 0 ? len : 0) + 1, '\0');
+    SendMessageA(hwnd_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&s[0]));
+    s.resize(static_cast<size_t>(len > 0 ? len : 0));
+    out.push_back(s);
+  }
+  return out;
+}
+
+int TComboBox::ItemIndex() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
+void TComboBox::SetItemIndex(int index) { SendMessageA(hwnd_, CB_SETCURSEL, index, 0); }
+
+int TComboBox::IndexOf(const std::string& item) const {
+  const auto items = Items();
+  for (size_t i = 0; i < items.size(); ++i)
+    if (items[i] == item) return static_cast<int>(i);
+  return -1;
+}
+
+std::string TComboBox::Text() const { return TControl::Text(); }
+
+void TComboBox::SetText(const std::string& text) {
+  const int i = IndexOf(text);
+  SetItemIndex(i);
+  if (i < 0 && editable_) TControl::SetText(text);
+}
+
+bool TComboBox::HandleCommand(WORD code) {
+  if (code == CBN_SELCHANGE || (editable_ && code == CBN_EDITCHANGE)) {
+    if (OnChange) OnChange();
+    return true;
+  }
+  return false;
+}
+
+// ---- edits ----
+
+TEdit::TEdit(TControl* parent, const std::string& name, int x, int y, int w, int h)
+    : TControl(parent, name) {
+  CreateHandle("EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, x, y, w, h);
+}
+
+bool TEdit::HandleCommand(WORD code) {
+  if (code != EN_CHANGE) return false;
+  if (OnChange) OnChange();
+  return true;
+}
+
+TMemo::TMemo(TControl* parent, const std::string& name, int x, int y, int w, int h, bool readOnly)
+    : TControl(parent, name) {
+  CreateHandle("EDIT", "",
+               WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                   (readOnly ? ES_READONLY : 0),
+               WS_EX_CLIENTEDGE, x, y, w, h);
+}
+
+bool TMemo::HandleCommand(WORD code) {
+  if (code != EN_CHANGE) return false;
+  if (OnChange) OnChange();
+  return true;
+}
+
+// ---- label ----
+
+TLabel::TLabel(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
+               int w, int h, bool wordWrap)
+    : TControl(parent, name), wordWrap_(wordWrap) {
+  CreateHandle(ContainerClassName(), caption, WS_VISIBLE, 0, x, y, w, h);
+}
+
+void TLabel::SetCaption(const std::string& caption) {
+  if (caption == Text()) return;
+  SetText(caption);
+  Invalidate(true);
+}
+
+bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      result = 1;
+      return true;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd_, &ps);
+      RECT r;
+      GetClientRect(hwnd_, &r);
+      HBRUSH b = CreateSolidBrush(Color());
+      FillRect(dc, &r, b);
+      DeleteObject(b);
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, FontColor() == kNoColor ? GetSysColor(COLOR_BTNTEXT) : FontColor());
+      HGDIOBJ old = SelectObject(dc, GetCachedFont(Font()));
+      const std::string text = Text();
+      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+                align_ | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE) | DT_NOPREFIX);
+      SelectObject(dc, old);
+      EndPaint(hwnd_, &ps);
+      result = 0;
+      return true;
+    }
+    case WM_SETTEXT:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return false;
+  }
+  return false;
+}
+
+// ---- group box: a container that draws an etched frame with its caption ----
+
+TGroupBox::TGroupBox(TControl* parent, const std::string& name, const std::string& caption, int x,
+                     int y, int w, int h)
+    : TControl(parent, name) {
+  CreateHandle(ContainerClassName(), caption, WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+               WS_EX_CONTROLPARENT, x, y, w, h);
+}
+
+bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_ERASEBKGND) {
+    HDC dc = reinterpret_cast<HDC>(wp);
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    HBRUSH b = CreateSolidBrush(Color());
+    FillRect(dc, &r, b);
+    DeleteObject(b);
+    HGDIOBJ old = SelectObject(dc, GetCachedFont(Font()));
+    TEXTMETRICA tm;
+    GetTextMetricsA(dc, &tm);
+    RECT frame = r;
+    frame.top += tm.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    const std::string caption = Text();
+    if (!caption.empty()) {
+      SetBkColor(dc, Color());
+      SetTextColor(dc, FontColor() == kNoColor ? GetSysColor(COLOR_BTNTEXT) : FontColor());
+      TextOutA(dc, 8, 0, (" " + caption + " ").c_str(), static_cast<int>(caption.size() + 2));
+    }
+    SelectObject(dc, old);
+    result = 1;
+    return true;
+  }
+  return false;
+}
+
+// ---- page control ----
+
+TPageControl::TPageControl(TControl* parent, const std::string& name, int x, int y, int w, int h,
+                           bool multiLine)
+    : TControl(parent, name) {
+  CreateHandle(WC_TABCONTROLA, "",
+               WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
+                   (multiLine ? TCS_MULTILINE : 0),
+               WS_EX_CONTROLPARENT, x, y, w, h);
+}
+
+TTabSheet* TPageControl::AddPage(const std::string& name, const std::string& caption) {
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  std::string text = caption;
+  item.pszText = &text[0];
+  TabCtrl_InsertItem(hwnd_, static_cast<int>(pages_.size()), &item);
+  owned_.push_back(std::make_unique<TTabSheet>(this, name));
+  pages_.push_back(owned_.back().get());
+  PlacePages();
+  SetActivePage(ActivePage());
+  return pages_.back();
+}
+
+TTabSheet* TPageControl::ActivePage() const {
+  const int i = TabCtrl_GetCurSel(hwnd_);
+  return i >= 0 && i < PageCount() ? pages_[static_cast<size_t>(i)] : nullptr;
+}
+
+void TPageControl::SetActivePage(TTabSheet* page) {
+  for (size_t i = 0; i < pages_.size(); ++i) {
+    if (pages_[i] == page) TabCtrl_SetCurSel(hwnd_, static_cast<int>(i));
+    pages_[i]->SetVisible(pages_[i] == page);
+  }
+}
+
+void TPageControl::PlacePages() {
+  RECT r;
+  GetClientRect(hwnd_, &r);
+  TabCtrl_AdjustRect(hwnd_, FALSE, &r);
+  for (TTabSheet* p : pages_) p->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+bool TPageControl::HandleNotify(NMHDR* hdr, LRESULT& result) {
+  if (hdr->code != TCN_SELCHANGE) return false;
+  SetActivePage(ActivePage());
+  if (OnChange) OnChange();
+  result = 0;
+  return true;
+}
+
+bool TPageControl::WndProc(UINT msg, WPARAM, LPARAM, LRESULT&) {
+  if (msg == WM_SIZE) PlacePages();
+  return false;
+}
+
+TTabSheet::TTabSheet(TPageControl* owner, const std::string& name)
+    : TPanel(owner, name, 0, 0, 10, 10), owner_(owner) {}
+
+// ---- list box ----
+
+TListBox::TListBox(TControl* parent, const std::string& name, int x, int y, int w, int h)
+    : TControl(parent, name) {
+  CreateHandle("LISTBOX", "",
+               WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
+                   LBS_HASSTRINGS,
+               WS_EX_CLIENTEDGE, x, y, w, h);
+  SetWindowLongPtrA(hwnd_, GWLP_ID, reinterpret_cast<LONG_PTR>(NextId()));
+}
+
+void TListBox::SetItems(const std::vector<std::string>& items) {
+  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  Clear();
+  for (const auto& s : items) AddItem(s);
+  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  Invalidate();
+}
+
+void TListBox::AddItem(const std::string& item) {
+  SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void TListBox::Clear() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+int TListBox::ItemCount() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+
+std::string TListBox::Item(int i) const {
+  const int len = static_cast<int>(SendMessageA(hwnd_, LB_GETTEXTLEN, i, 0));
+  if (len < 0) return std::string();
+  std::string s(static_cast<size_t>(len) + 1, '\0');
+  SendMessageA(hwnd_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&s[0]));
+  s.resize(static_cast<size_t>(len));
+  return s;
+}
+
+int TListBox::ItemIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+void TListBox::SetItemIndex(int i) { SendMessageA(hwnd_, LB_SETCURSEL, i, 0); }
+int TListBox::TopIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)); }
+void TListBox::SetTopIndex(int i) { SendMessageA(hwnd_, LB_SETTOPINDEX, i, 0); }
+
+void TListBox::SetItemHeight(int h) {
+  itemHeight_ = h;
+  SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, h);
+}
+
+int TListBox::ItemHeight() const { return itemHeight_; }
+
+bool TListBox::HandleCommand(WORD code) {
+  if (code == LBN_SELCHANGE && OnClick) OnClick();
+  else if (code == LBN_DBLCLK && OnDblClick) OnDblClick();
+  else return false;
+  return true;
+}
+
+bool TListBox::HandleMeasureItem(MEASUREITEMSTRUCT* mis) {
+  mis->itemHeight = static_cast<UINT>(itemHeight_);
+  return true;
+}
+
+bool TListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
+  if (dis->itemID == static_cast<UINT>(-1)) return true;
+  const bool selected = (dis->itemState & ODS_SELECTED) != 0;
+  const int index = static_cast<int>(dis->itemID);
+  if (OnDrawItem) {
+    OnDrawItem(dis->hDC, index, dis->rcItem, selected);
+    return true;
+  }
+  FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  SetBkMode(dis->hDC, TRANSPARENT);
+  SetTextColor(dis->hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const std::string text = Item(index);
+  RECT r = dis->rcItem;
+  r.left += 2;
+  DrawTextA(dis->hDC, text.c_str(), static_cast<int>(text.size()), &r,
+            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  return true;
+}
+
+// ---- popup menu ----
+
+TPopupMenu::TPopupMenu() : menu_(CreatePopupMenu()) {}
+TPopupMenu::~TPopupMenu() { DestroyMenu(menu_); }
+
+void TPopupMenu::Clear() {
+  while (GetMenuItemCount(menu_) > 0) DeleteMenu(menu_, 0, MF_BYPOSITION);
+  items_.clear();
+  captions_.clear();
+}
+
+void TPopupMenu::Add(const std::string& caption, std::function<void()> onClick, bool checked,
+                     bool enabled) {
+  items_.push_back(std::move(onClick));
+  captions_.push_back(caption);
+  AppendMenuA(menu_, MF_STRING | (checked ? MF_CHECKED : 0) | (enabled ? 0 : MF_GRAYED),
+              items_.size(), caption.c_str());
+}
+
+void TPopupMenu::AddSeparator() {
+  items_.push_back(nullptr);
+  captions_.push_back("-");
+  AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
+}
+
+void TPopupMenu::Popup(HWND owner, int x, int y) {
+  SetForegroundWindow(owner);
+  const int chosen = TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0,
+                                    owner, nullptr);
+  PostMessageA(owner, WM_NULL, 0, 0);
+  if (chosen > 0) Choose(chosen - 1);
+}
+
+void TPopupMenu::Choose(int i) {
+  if (i >= 0 && i < Count() && items_[static_cast<size_t>(i)]) items_[static_cast<size_t>(i)]();
+}
+
+// ---- timer ----
+
+TTimer::TTimer(unsigned intervalMs) : interval_(intervalMs) {
+  hwnd_ = CreateWindowExA(0, ContainerClassName(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                          GetModuleHandleA(nullptr), nullptr);
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TTimer::Proc));
+}
+
+TTimer::~TTimer() {
+  SetEnabled(false);
+  DestroyWindow(hwnd_);
+}
+
+void TTimer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  if (enabled) SetTimer(hwnd_, 1, interval_, nullptr);
+  else KillTimer(hwnd_, 1);
+}
+
+void TTimer::SetInterval(unsigned ms) {
+  interval_ = ms;
+  if (enabled_) SetTimer(hwnd_, 1, interval_, nullptr);
+}
+
+LRESULT CALLBACK TTimer::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_TIMER) {
+    auto* self = reinterpret_cast<TTimer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self && self->enabled_ && self->OnTimer) self->OnTimer();
+    return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace qv::win

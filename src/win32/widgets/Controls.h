@@ -1,0 +1,190 @@
+// One small class per standard control kind the program uses.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "widgets/Control.h"
+#include "widgets/Form.h"
+
+namespace qv::win {
+
+class TButton : public TControl {
+ public:
+  TButton(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
+          int w, int h);
+  std::function<void()> OnClick;
+  void Click() { if (OnClick) OnClick(); }
+  bool HandleCommand(WORD code) override;
+};
+
+class TCheckBox : public TControl {
+ public:
+  TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
+            int w, int h);
+  bool Checked() const;
+  void SetChecked(bool checked);  // does not fire OnClick
+  std::function<void()> OnClick;
+  bool HandleCommand(WORD code) override;
+};
+
+class TComboBox : public TControl {
+ public:
+  // editable: free text with a drop-down list; otherwise a pure drop-down list.
+  TComboBox(TControl* parent, const std::string& name, int x, int y, int w, bool editable);
+  void SetItems(const std::vector<std::string>& items);
+  void AddItem(const std::string& item);
+  void Clear();
+  std::vector<std::string> Items() const;
+  int ItemCount() const;
+  int ItemIndex() const;
+  void SetItemIndex(int index);  // -1 clears the selection; does not fire OnChange
+  int IndexOf(const std::string& item) const;
+  // The text: the selected item, or what was typed into an editable box.
+  std::string Text() const;
+  void SetText(const std::string& text);  // selects the item when present, else types it
+  std::function<void()> OnChange;
+  bool HandleCommand(WORD code) override;
+
+ private:
+  bool editable_;
+};
+
+class TEdit : public TControl {
+ public:
+  TEdit(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  std::function<void()> OnChange;
+  bool HandleCommand(WORD code) override;
+};
+
+class TMemo : public TControl {
+ public:
+  TMemo(TControl* parent, const std::string& name, int x, int y, int w, int h, bool readOnly);
+  std::function<void()> OnChange;
+  bool HandleCommand(WORD code) override;
+};
+
+// A label that paints its text on its parent's colour.
+class TLabel : public TControl {
+ public:
+  TLabel(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
+         int w, int h, bool wordWrap = false);
+  void SetCaption(const std::string& caption);
+  std::string Caption() const { return Text(); }
+  void SetAlignment(UINT drawTextAlign) { align_ = drawTextAlign; }
+
+ protected:
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  bool wordWrap_;
+  UINT align_ = DT_LEFT;
+};
+
+class TGroupBox : public TControl {
+ public:
+  TGroupBox(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
+            int w, int h);
+
+ protected:
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+};
+
+class TTabSheet;
+
+class TPageControl : public TControl {
+ public:
+  TPageControl(TControl* parent, const std::string& name, int x, int y, int w, int h,
+               bool multiLine = false);
+  TTabSheet* AddPage(const std::string& name, const std::string& caption);
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  TTabSheet* Page(int i) const { return pages_[static_cast<size_t>(i)]; }
+  TTabSheet* ActivePage() const;
+  void SetActivePage(TTabSheet* page);
+  std::function<void()> OnChange;
+  bool HandleNotify(NMHDR* hdr, LRESULT& result) override;
+
+ protected:
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  void PlacePages();
+  std::vector<TTabSheet*> pages_;  // owned by their creator through unique_ptr below
+  std::vector<std::unique_ptr<TTabSheet>> owned_;
+};
+
+class TTabSheet : public TPanel {
+ public:
+  TTabSheet(TPageControl* owner, const std::string& name);
+  TPageControl* PageControl() const { return owner_; }
+
+ private:
+  TPageControl* owner_;
+};
+
+// A list box whose rows the owner may draw.
+class TListBox : public TControl {
+ public:
+  TListBox(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  void SetItems(const std::vector<std::string>& items);
+  void AddItem(const std::string& item);
+  void Clear();
+  int ItemCount() const;
+  std::string Item(int i) const;
+  int ItemIndex() const;
+  void SetItemIndex(int i);
+  int TopIndex() const;
+  void SetTopIndex(int i);
+  void SetItemHeight(int h);
+  int ItemHeight() const;
+  std::function<void()> OnClick;
+  std::function<void()> OnDblClick;
+  // Draws one row; when unset the row is drawn as plain text.
+  std::function<void(HDC, int index, const RECT&, bool selected)> OnDrawItem;
+  bool HandleCommand(WORD code) override;
+  bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
+  bool HandleMeasureItem(MEASUREITEMSTRUCT* mis) override;
+
+ private:
+  int itemHeight_ = 16;
+};
+
+class TPopupMenu {
+ public:
+  TPopupMenu();
+  ~TPopupMenu();
+  void Clear();
+  void Add(const std::string& caption, std::function<void()> onClick, bool checked = false,
+           bool enabled = true);
+  void AddSeparator();
+  int Count() const { return static_cast<int>(items_.size()); }
+  std::string Caption(int i) const { return captions_[static_cast<size_t>(i)]; }
+  // Shows the menu at a screen point and runs the chosen item's action.
+  void Popup(HWND owner, int x, int y);
+  void Choose(int i);  // runs item i as if clicked
+
+ private:
+  HMENU menu_;
+  std::vector<std::function<void()>> items_;
+  std::vector<std::string> captions_;
+};
+
+// A window timer on a hidden message window.
+class TTimer {
+ public:
+  explicit TTimer(unsigned intervalMs);
+  ~TTimer();
+  void SetEnabled(bool enabled);
+  bool Enabled() const { return enabled_; }
+  void SetInterval(unsigned ms);
+  std::function<void()> OnTimer;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  HWND hwnd_;
+  unsigned interval_;
+  bool enabled_ = false;
+};
+
+}  // namespace qv::win

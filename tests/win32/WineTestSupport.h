@@ -1,0 +1,57 @@
+// Helpers for tests that drive the real windows under wine.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/QuenvalisForm.h"
+#include "errors/ErrorPlatform.h"
+#include "forms/AboutForm.h"
+#include "forms/ErrorForm.h"
+
+namespace qv::testing {
+
+// Message boxes answered by the test instead of a person.
+class ScriptedMessageBoxes : public IMessageBoxPlatform {
+ public:
+  struct Shown { std::string caption, text; uint32_t style; };
+  std::vector<Shown> shown;
+  std::vector<int> answers;  // consumed in order; IDOK when exhausted
+  int ShowBox(const std::string& caption, const std::string& text, uint32_t style) override {
+    shown.push_back({caption, text, style});
+    if (answers.empty()) return IDOK;
+    const int a = answers.front();
+    answers.erase(answers.begin());
+    return a;
+  }
+  void Beep(bool) override {}
+};
+
+// Runs the pending messages for about ms milliseconds.
+void PumpFor(int ms);
+// Runs messages until done() or the time is up; answers done().
+bool PumpUntil(const std::function<bool()>& done, int ms = 5000);
+// Calls action once, from the message loop, after delayMs (also inside modal loops).
+void AfterDelay(int delayMs, std::function<void()> action);
+
+// The program's forms, created in the entry point's order, with scripted message boxes.
+struct ProgramForms {
+  ScriptedMessageBoxes boxes;
+  std::unique_ptr<app::TQuenvalisForm> main;
+  std::unique_ptr<win::TErrorForm> error;
+  std::unique_ptr<win::TAboutForm> about;
+  ProgramForms();
+  ~ProgramForms();
+  // Closes the main window through its own close path and runs the loop until it is gone.
+  void CloseMain();
+};
+
+// Writes a file (bytes as given) and answers its path.
+std::string WriteTestFile(const std::string& name, const std::string& bytes);
+std::string ReadWholeFile(const std::string& path);
+std::string TestDirectory();
+
+}  // namespace qv::testing

@@ -1,0 +1,179 @@
+// The main window under wine: start-up, dropped files, the close path, layout.
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include "WineTestSupport.h"
+#include "layout/WindowLayout.h"
+#include "widgets/Application.h"
+
+namespace qv::testing {
+namespace {
+
+// A drop of several files, built as the shell builds it.
+HDROP MakeDrop(const std::vector<std::string>& files) {
+  size_t chars = 1;
+  for (const auto& f : files) chars += f.size() + 1;
+  HGLOBAL mem = GlobalAlloc(GHND, sizeof(DROPFILES) + chars);
+  auto* df = static_cast<DROPFILES*>(GlobalLock(mem));
+  df->pFiles = sizeof(DROPFILES);
+  df->fWide = FALSE;
+  char* p = reinterpret_cast<char*>(df) + sizeof(DROPFILES);
+  for (const auto& f : files) {
+    memcpy(p, f.c_str(), f.size() + 1);
+    p += f.size() + 1;
+  }
+  *p = '\0';
+  GlobalUnlock(mem);
+  return static_cast<HDROP>(mem);
+}
+
+TEST(MainWindow, StartsWithSidebarHiddenAndDefaults) {
+  ProgramForms forms;
+  app::TQuenvalisForm& f = *forms.main;
+  EXPECT_FALSE(f.Sidebar.Container_MainPanel.Visible());
+  EXPECT_EQ(GetWindowLongA(f.Handle(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
+  EXPECT_TRUE(IsZoomed(f.Handle()));
+  EXPECT_EQ(f.Width(), GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(f.Height(), GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_EQ(f.Sidebar.RichBoxWidthPercentComboBox.Text(), "45");
+  EXPECT_EQ(f.Sidebar.RichBoxTopPercentComboBox.Text(), "10");
+  EXPECT_EQ(f.Sidebar.RichBoxBottomPercentComboBox.Text(), "15");
+  const std::string detect = f.Sidebar.DetectRichEdit3Label.Caption();
+  EXPECT_TRUE(detect == "Rich-edit 3 is installed." || detect == "Rich-edit 3 is NOT installed.");
+  EXPECT_EQ(f.PieceSize, 50000);
+}
+
+TEST(MainWindow, LayoutPlacesTheRichBoxAndFollowsTheSizeCombos) {
+  ProgramForms forms;
+  app::TQuenvalisForm& f = *forms.main;
+  TLayoutInput in;
+  in.ScreenWidth = f.Width();
+  in.ScreenHeight = f.Height();
+  const TLayout expected = ComputeLayout(in);
+  RECT r = f.RichEdit.Bounds();
+  EXPECT_EQ(r.left, expected.RichBox.Left);
+  EXPECT_EQ(r.top, expected.RichBox.Top);
+  EXPECT_EQ(r.right - r.left, expected.RichBox.Width);
+  EXPECT_EQ(r.bottom - r.top, expected.RichBox.Height);
+  EXPECT_EQ(f.HintLabel.Left(), expected.HintLabel.Left);
+  EXPECT_EQ(f.ClockLabel.Left(), expected.ClockLeft);
+
+  f.Sidebar.RichBoxWidthPercentComboBox.SetText("95");
+  f.SizesComboBoxChange();
+  in.WidthPercent = 95;
+  r = f.RichEdit.Bounds();
+  EXPECT_EQ(r.right - r.left, ComputeLayout(in).RichBox.Width);
+  EXPECT_EQ(f.Sidebar.Container_MainPanel.Left(), 10);
+}
+
+TEST(MainWindow, MouseAtTheLeftShowsTheSidebarAndOverTheTextHidesIt) {
+  ProgramForms forms;
+  app::TQuenvalisForm& f = *forms.main;
+  f.SkipNextSidebarChange = false;
+  const int left = f.RichEdit.Left();
+  f.FormMouseMove(0, left - 6, 100);
+  EXPECT_TRUE(f.Sidebar.Container_MainPanel.Visible());
+  f.FormMouseMove(0, left - 5, 100);
+  EXPECT_FALSE(f.Sidebar.Container_MainPanel.Visible());
+  f.FormMouseMove(0, 0, 100);
+  EXPECT_TRUE(f.Sidebar.Container_MainPanel.Visible());
+  f.RichEditMouseMove(0, 10, 10);
+  EXPECT_FALSE(f.Sidebar.Container_MainPanel.Visible());
+  // The first move after start-up is skipped once.
+  f.SkipNextSidebarChange = true;
+  f.FormMouseMove(0, 0, 100);
+  EXPECT_FALSE(f.Sidebar.Container_MainPanel.Visible());
+  EXPECT_FALSE(f.SkipNextSidebarChange);
+}
+
+TEST(MainWindow, HintOfTheControlUnderTheMouseReachesTheHintLabel) {
+  ProgramForms forms;
+  app::TQuenvalisForm& f = *forms.main;
+  SendMessageA(f.Sidebar.ShowFrameCheckBox.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(f.HintLabel.Caption(), "Show the frame around the rich-box");
+  SendMessageA(f.RichEdit.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(f.HintLabel.Caption(), app::TQuenvalisForm::RichEditHint());
+  // A control without a hint of its own shows its group's.
+  SendMessageA(f.Sidebar.RichBoxTopPercentLabel.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(f.HintLabel.Caption(), "Set the sizes of the various visual elements");
+}
+
+TEST(MainWindow, FirstActivationOpensTheWelcomeBookOnce) {
+  // Showing the window activated the application, which opened the welcome book.
+  ProgramForms forms;
+  app::TQuenvalisForm& f = *forms.main;
+  EXPECT_FALSE(app::TQuenvalisForm::IsFirstActivation);
+  EXPECT_NE(f.BookFileName.find("Welcome.txt"), std::string::npos);
+  EXPECT_NE(f.RichEdit.PlainText().find("Welcome to Quenvalis"), std::string::npos);
+  EXPECT_TRUE(f.RichEdit.Visible());
+  EXPECT_EQ(f.HintLabel.Caption(),
+            "Move the mouse cursor to the left side of the rich-box to view the sidebar");
+  POINT p;
+  GetCursorPos(&p);
+  const POINT c = f.HintLabel.ClientToScreen({f.HintLabel.ClientWidth() / 2,
+                                              f.HintLabel.ClientHeight() / 2});
+  EXPECT_EQ(p.x, c.x);
+  EXPECT_EQ(p.y, c.y);
+  const std::string book = WriteTestFile("other.txt", "Another book\r\n");
+  f.OpenBook(book, false);
+  f.ApplicationEventsActivate();  // a later activation opens nothing
+  PumpFor(20);
+  EXPECT_EQ(f.BookFileName, book);
+}
+
+TEST(MainWindow, NoBookShowsNoBookOpened) {
+  ProgramForms forms;
+  app::TQuenvalisForm& f = *forms.main;
+  f.BookFileName.clear();
+  f.InfoTimerTimer();
+  EXPECT_EQ(f.CurrentFileInfoLabel.Caption(), "No book opened");
+  EXPECT_NE(f.ClockLabel.Caption().find(':'), std::string::npos);
+}
+
+TEST(MainWindow, ThreeDroppedFilesOpenOnlyTheFirst) {
+  ProgramForms forms;
+  app::TQuenvalisForm& f = *forms.main;
+  const std::string a = WriteTestFile("drop-a.txt", "First dropped book\r\n");
+  const std::string b = WriteTestFile("drop-b.txt", "Second dropped book\r\n");
+  const std::string c = WriteTestFile("drop-c.txt", "Third dropped book\r\n");
+  SendMessageA(f.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a, b, c})), 0);
+  EXPECT_EQ(f.BookFileName, a);
+  EXPECT_NE(f.RichEdit.PlainText().find("First dropped book"), std::string::npos);
+  EXPECT_EQ(f.RichEdit.PlainText().find("Second"), std::string::npos);
+}
+
+TEST(MainWindow, CloseAsksAboutEditedTextAndEnds) {
+  ProgramForms forms;
+  app::TQuenvalisForm& f = *forms.main;
+  f.RichEdit.SetModified(true);
+  forms.boxes.answers = {IDNO};
+  forms.CloseMain();
+  EXPECT_EQ(forms.main->Handle(), nullptr);
+  EXPECT_TRUE(forms.main->StopLoading);
+  ASSERT_EQ(forms.boxes.shown.size(), 1u) << forms.boxes.shown.back().text;
+  EXPECT_EQ(forms.boxes.shown[0].caption, "Query");
+  EXPECT_EQ(forms.boxes.shown[0].text, "Text has been edited. Save it?");
+}
+
+TEST(MainWindow, CloseWithoutEditsAsksNothing) {
+  ProgramForms forms;
+  forms.CloseMain();
+  EXPECT_EQ(forms.main->Handle(), nullptr);
+  EXPECT_TRUE(forms.boxes.shown.empty());
+}
+
+TEST(MainWindow, EscapeMinimisesAndRestoreRestartsTheTimer) {
+  ProgramForms forms;
+  app::TQuenvalisForm& f = *forms.main;
+  WORD key = VK_ESCAPE;
+  f.FormKeyDown(key, 0);
+  PumpFor(50);
+  EXPECT_TRUE(IsIconic(f.Handle()));
+  EXPECT_FALSE(f.InfoTimer.Enabled());
+  ShowWindow(f.Handle(), SW_RESTORE);
+  PumpFor(50);
+  EXPECT_TRUE(f.InfoTimer.Enabled());
+}
+
+}  // namespace
+}  // namespace qv::testing
