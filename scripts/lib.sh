@@ -2,7 +2,9 @@
 # Source it; it defines functions and sets variables, it runs nothing by itself.
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD=$ROOT/build
+# QV_BUILD moves every build, the wine prefix included, so that several people
+# can build and test side by side without stopping each other's wine.
+BUILD=${QV_BUILD:-$ROOT/build}
 export WINEPREFIX=$BUILD/wineprefix
 export WINEARCH=win32
 export WINEDEBUG=-all

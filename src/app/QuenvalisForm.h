@@ -115,6 +115,12 @@ class TQuenvalisForm : public TForm {
 
   static std::string RichEditHint();
 
+  // ---- book document: loading, pieces, navigation, editing (QuenvalisFormBook*.cpp) ----
+
+  // ---- persistence: options, profiles, bookshelf (QuenvalisFormPersistence*.cpp) ----
+
+  // ---- text engine: format controls, chapters (QuenvalisFormFormat*.cpp) ----
+
  private:
   void BuildSizeCombos();
   bool OnWindowMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
