@@ -1,0 +1,57 @@
+#include "widgets/FileDialogs.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <vector>
+
+#include "widgets/Application.h"
+#include "widgets/Form.h"
+
+namespace qv::win {
+namespace {
+
+class TPlatformFileDialogs : public IFileDialogs {
+ public:
+  bool Open(TFileDialogRequest& r) override { return Run(r, false); }
+  bool Save(TFileDialogRequest& r) override { return Run(r, true); }
+
+ private:
+  static bool Run(TFileDialogRequest& r, bool save) {
+    // The platform wants the filter as NUL-separated pairs ending in two NULs.
+    std::string filter = r.Filter;
+    for (char& c : filter)
+      if (c == '|') c = '\0';
+    filter.append(2, '\0');
+    std::vector<char> name(32768, '\0');
+    r.FileName.copy(name.data(), std::min(r.FileName.size(), name.size() - 1));
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = Application().MainForm ? Application().MainForm->Handle() : nullptr;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = static_cast<DWORD>(r.FilterIndex);
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrInitialDir = r.InitialDir.empty() ? nullptr : r.InitialDir.c_str();
+    ofn.lpstrTitle = r.Title.empty() ? nullptr : r.Title.c_str();
+    ofn.lpstrDefExt = r.DefaultExt.empty() ? nullptr : r.DefaultExt.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
+                (r.OverwritePrompt ? OFN_OVERWRITEPROMPT : 0) |
+                (r.FileMustExist ? OFN_FILEMUSTEXIST : 0);
+    const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    if (!ok) return false;
+    r.FileName = name.data();
+    r.FilterIndex = static_cast<int>(ofn.nFilterIndex);
+    return true;
+  }
+};
+
+TPlatformFileDialogs platformDialogs;
+IFileDialogs* installed = nullptr;
+
+}  // namespace
+
+IFileDialogs& FileDialogs() { return installed ? *installed : platformDialogs; }
+void SetFileDialogs(IFileDialogs* dialogs) { installed = dialogs; }
+
+}  // namespace qv::win
