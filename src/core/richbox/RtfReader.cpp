@@ -80,6 +80,12 @@ class TRtfReader {
       }
       if (c == '}') {
         Flush();
+        if (stack_.size() == 1) {
+          // The document's group closes: what is in effect now belongs to the final paragraph.
+          finalPara_ = ParagraphFormat();
+          finalStyle_ = state_.Style;
+          finalCaptured_ = true;
+        }
         if (stack_.empty()) break;
         if (state_.Destination == TDestination::FontTable && stack_.back().Destination == TDestination::Text)
           defaultFace_ = FontFace(0);
@@ -96,8 +102,8 @@ class TRtfReader {
       groupStart_ = false;
     }
     Flush();
-    doc_.SetParagraphFormat(doc_.ParagraphCount() - 1, ParagraphFormat());
-    doc_.SetEndFormat(lastTextStyle_);
+    doc_.SetParagraphFormat(doc_.ParagraphCount() - 1, finalCaptured_ ? finalPara_ : ParagraphFormat());
+    doc_.SetEndFormat(finalCaptured_ ? finalStyle_ : state_.Style);
     return true;
   }
 
@@ -115,7 +121,6 @@ class TRtfReader {
           pendingStyleSet_ = true;
         }
         pending_.push_back(c);
-        lastTextStyle_ = state_.Style;
         break;
       case TDestination::FontTable:
         if (c == ';') {
@@ -168,8 +173,12 @@ class TRtfReader {
     f.SpaceAfter = state_.SpaceAfter;
     if (state_.LineSpacing != 0) {
       if (state_.LineMultiple) {
-        f.LineSpacingRule = 5;
-        f.LineSpacing = state_.LineSpacing / 12;
+        // Twentieths of a line; less than one twentieth stays single spacing.
+        const int32_t twentieths = state_.LineSpacing / 12;
+        if (twentieths != 0) {
+          f.LineSpacingRule = 5;
+          f.LineSpacing = twentieths;
+        }
       } else {
         f.LineSpacingRule = state_.LineSpacing < 0 ? 3 : 4;
         f.LineSpacing = std::abs(state_.LineSpacing);
@@ -186,7 +195,6 @@ class TRtfReader {
     doc_.SetParagraphFormat(doc_.ParagraphCount() - 1, ParagraphFormat());
     doc_.SetEndFormat(state_.Style);
     doc_.EndParagraph();
-    lastTextStyle_ = state_.Style;
   }
 
   void ResetParagraph() {
@@ -214,8 +222,10 @@ class TRtfReader {
     if (pos_ < rtf_.size() && (rtf_[pos_] == '-' || (rtf_[pos_] >= '0' && rtf_[pos_] <= '9'))) {
       size_t end = pos_ + 1;
       while (end < rtf_.size() && rtf_[end] >= '0' && rtf_[end] <= '9') ++end;
-      // Longer numbers than any parameter needs are cut to their first nine digits.
+      // Parameters are kept within +-10^8 twips (or points, or indexes), far beyond
+      // any real document, so that sums and products of them cannot overflow.
       number = std::strtol(rtf_.substr(numberBegin, std::min<size_t>(end - numberBegin, 10)).c_str(), nullptr, 10);
+      number = std::max(-MaxParameter, std::min(MaxParameter, number));
       hasNumber = end > numberBegin + (rtf_[numberBegin] == '-' ? 1 : 0);
       pos_ = end;
     }
@@ -283,7 +293,7 @@ class TRtfReader {
     else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth") effect(CFE_UNDERLINE);
     else if (w == "ulnone") s.Effects &= ~CFE_UNDERLINE;
     else if (w == "f") s.SetFaceName(FontFace(int(n)));
-    else if (w == "fs") s.Height = int32_t(n < 0 ? 0 : n > 32767 ? 327670 : n * 10);
+    else if (w == "fs") s.Height = int32_t(std::max(0L, std::min(32767L, n)) * 10);
     else if (w == "cf") s.TextColor = Color(int(n), 0);
     else if (w == "highlight" || w == "cb") s.BackColor = n == 0 ? NoBackColor : Color(int(n), NoBackColor);
     else if (w == "expndtw") s.Spacing = int16_t(n);
@@ -323,6 +333,7 @@ class TRtfReader {
   }
 
   static constexpr size_t MaxGroupDepth = 256;
+  static constexpr long MaxParameter = 100000000;
 
   const std::string& rtf_;
   TRichDocument& doc_;
@@ -338,7 +349,9 @@ class TRtfReader {
   bool colorSet_ = false;
   std::string pending_;
   TCharFormat pendingStyle_;
-  TCharFormat lastTextStyle_ = TRichDocument::DefaultCharStyle();
+  TParaFormat finalPara_;
+  TCharFormat finalStyle_;
+  bool finalCaptured_ = false;
   bool pendingStyleSet_ = false;
   int pendingSkip_ = 0;
   int overflow_ = 0;

@@ -20,7 +20,7 @@ class TRtfWriter {
     out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl";
     for (size_t i = 0; i < fontList_.size(); ++i) {
       out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
-      Escape(fontList_[i]);
+      Escape(fontList_[i], false);
       out_ += ";}";
     }
     out_ += "}\r\n{\\colortbl ;";
@@ -35,10 +35,11 @@ class TRtfWriter {
       for (const TRichDocument::TRunView& run : doc_.Runs(p)) {
         if (run.Length == 0 && doc_.ParagraphLength(p) > 0) continue;
         WriteCharFormat(*run.Format);
-        Escape(doc_.ParagraphText(p).substr(size_t(run.Start), size_t(run.Length)));
+        Escape(doc_.ParagraphText(p).substr(size_t(run.Start), size_t(run.Length)), true);
       }
       if (p + 1 < doc_.ParagraphCount()) out_ += "\\par\r\n";
     }
+    WriteCharFormat(doc_.EndFormat());  // the format at the end of the text
     out_ += "}\r\n";
     return std::move(out_);
   }
@@ -51,13 +52,14 @@ class TRtfWriter {
     auto addColor = [this](uint32_t color) {
       if (colors_.emplace(color, int(colorList_.size()) + 1).second) colorList_.push_back(color);
     };
-    for (int32_t p = 0; p < doc_.ParagraphCount(); ++p) {
-      for (const TRichDocument::TRunView& run : doc_.Runs(p)) {
-        addFont(run.Format->Face());
-        addColor(run.Format->TextColor & 0xFFFFFF);
-        if (run.Format->BackColor != NoBackColor) addColor(run.Format->BackColor & 0xFFFFFF);
-      }
-    }
+    auto addStyle = [&](const TCharFormat& f) {
+      addFont(f.Face());
+      addColor(f.TextColor & 0xFFFFFF);
+      if (f.BackColor != NoBackColor) addColor(f.BackColor & 0xFFFFFF);
+    };
+    for (int32_t p = 0; p < doc_.ParagraphCount(); ++p)
+      for (const TRichDocument::TRunView& run : doc_.Runs(p)) addStyle(*run.Format);
+    addStyle(doc_.EndFormat());
   }
 
   void Number(const char* word, int32_t value) {
@@ -106,20 +108,21 @@ class TRtfWriter {
     out_ += ' ';
   }
 
-  void Escape(std::string_view text) {
+  // In text a tab is \tab; in a font name only an escaped byte keeps it.
+  void Escape(std::string_view text, bool inText) {
     static const char* const hex = "0123456789abcdef";
     for (char ch : text) {
       const unsigned char c = static_cast<unsigned char>(ch);
       if (c == '\\' || c == '{' || c == '}') {
         out_ += '\\';
         out_ += ch;
-      } else if (c == '\t') {
+      } else if (c == '\t' && inText) {
         out_ += "\\tab ";
-      } else if (c >= 0x80) {
+      } else if (c >= 0x80 || c < 0x20) {  // control characters too, so that nothing is lost
         out_ += "\\'";
         out_ += hex[c >> 4];
         out_ += hex[c & 15];
-      } else if (c >= 0x20) {
+      } else {
         out_ += ch;
       }
     }
