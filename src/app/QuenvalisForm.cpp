@@ -202,6 +202,10 @@ TQuenvalisForm::TQuenvalisForm()
   InfoTimerTimer();
   PieceSize = 50000;
 
+  // Both file dialogs offer the book files.
+  OpenDialog.Request.Filter = "Text files (*.txt; *.rtf)|*.txt; *.rtf";
+  SaveDialog.Request.Filter = OpenDialog.Request.Filter;
+
   Sidebar.DetectRichEdit3Label.SetCaption(RichEdit.IsVersion3() ? "Rich-edit 3 is installed."
                                                                 : "Rich-edit 3 is NOT installed.");
   Sidebar.BrowserListBox.SetItemHeight(Sidebar.BrowserListBox.Font().Height + 5);

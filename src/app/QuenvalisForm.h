@@ -9,6 +9,7 @@
 
 #include "util/Clock.h"
 #include "widgets/Controls.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/RichEdit.h"
 
 namespace qv::app {
@@ -112,6 +113,8 @@ class TQuenvalisForm : public TForm {
   TRichEdit RichEdit;
   TSidebar Sidebar;
   TTimer InfoTimer;
+  TOpenDialog OpenDialog;
+  TSaveDialog SaveDialog;
 
   static std::string RichEditHint();
 
