@@ -202,6 +202,8 @@ TQuenvalisForm::TQuenvalisForm()
   InfoTimerTimer();
   PieceSize = 50000;
 
+  GdiPlus = std::make_unique<TGdiPlusSession>();
+
   // Both file dialogs offer the book files.
   OpenDialog.Request.Filter = "Text files (*.txt; *.rtf)|*.txt; *.rtf";
   SaveDialog.Request.Filter = OpenDialog.Request.Filter;
@@ -214,6 +216,7 @@ TQuenvalisForm::TQuenvalisForm()
 
 TQuenvalisForm::~TQuenvalisForm() {
   InfoTimer.SetEnabled(false);
+  GdiPlus.reset();
   if (Handle()) DragAcceptFiles(Handle(), FALSE);
   if (Application().MainForm == this) Application().MainForm = nullptr;
   if (QuenvalisForm == this) QuenvalisForm = nullptr;

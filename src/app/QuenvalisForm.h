@@ -8,6 +8,7 @@
 #include <shellapi.h>
 
 #include "util/Clock.h"
+#include "platform/GdiPlusSession.h"
 #include "widgets/Controls.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/RichEdit.h"
@@ -113,6 +114,7 @@ class TQuenvalisForm : public TForm {
   TRichEdit RichEdit;
   TSidebar Sidebar;
   TTimer InfoTimer;
+  std::unique_ptr<TGdiPlusSession> GdiPlus;  // started with the window
   TOpenDialog OpenDialog;
   TSaveDialog SaveDialog;
 

@@ -41,6 +41,7 @@ TEST(MainWindow, StartsWithSidebarHiddenAndDefaults) {
   const std::string detect = f.Sidebar.DetectRichEdit3Label.Caption();
   EXPECT_TRUE(detect == "Rich-edit 3 is installed." || detect == "Rich-edit 3 is NOT installed.");
   EXPECT_EQ(f.PieceSize, 50000);
+  EXPECT_TRUE(f.GdiPlus && f.GdiPlus->Started());
 }
 
 TEST(MainWindow, LayoutPlacesTheRichBoxAndFollowsTheSizeCombos) {
