@@ -88,6 +88,12 @@ void AppendJsonString(std::string& out, const std::string& text) {
     if (c == '"' || c == '\\') {
       out += '\\';
       out += ch;
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
     } else if (c < 0x20 || c == 0x7F) {
       char buffer[8];
       std::snprintf(buffer, sizeof buffer, "\\u%04x", c);

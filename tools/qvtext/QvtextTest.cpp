@@ -88,8 +88,8 @@ TEST(QvtextOptions, BadOptionsAreRefused) {
 
 TEST(QvtextJson, StringsBecomeUtf8) {
   std::string out;
-  AppendJsonString(out, "a\"b\\c\t\x93q\x94 \xE9\x80\x81");
-  EXPECT_EQ(out, "\"a\\\"b\\\\c\\u0009\xE2\x80\x9Cq\xE2\x80\x9D \xC3\xA9\xE2\x82\xAC\\u0081\"");
+  AppendJsonString(out, "a\"b\\c\t\x93q\x94 \xE9\x80\x81\x01");
+  EXPECT_EQ(out, "\"a\\\"b\\\\c\\t\xE2\x80\x9Cq\xE2\x80\x9D \xC3\xA9\xE2\x82\xAC\\u0081\\u0001\"");
 }
 
 TEST(QvtextJson, DocumentShape) {

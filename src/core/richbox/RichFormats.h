@@ -62,8 +62,11 @@ struct TCharFormat {
   int16_t Spacing = 0;       // twips, extended only
   uint32_t BackColor = 0;    // extended only
 
+  // At most 31 characters, and nothing from a NUL character on.
   void SetFaceName(const std::string& name) {
-    const size_t n = name.size() < size_t(MaxFaceNameLength) ? name.size() : size_t(MaxFaceNameLength);
+    size_t n = name.find('\0');
+    if (n == std::string::npos) n = name.size();
+    if (n > size_t(MaxFaceNameLength)) n = size_t(MaxFaceNameLength);
     std::memset(FaceName, 0, sizeof FaceName);
     std::memcpy(FaceName, name.data(), n);
   }
