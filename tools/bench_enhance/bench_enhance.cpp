@@ -3,10 +3,10 @@
 // and ends with "MB/s X peak/size Y": X is the book's size in megabytes (10^6
 // bytes) over the seconds of the enhancement, Y the process's peak resident
 // memory over the book's size.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -60,7 +60,11 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "bench_enhance: cannot read %s\n", argv[1]);
       return 1;
     }
-    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.seekg(0, std::ios::end);
+    std::string content(size_t(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0, std::ios::beg);
+    in.read(&content[0], std::streamsize(content.size()));
+    content.resize(size_t(in.gcount()));
     size = content.size();
     lines = SplitLines(content);
   }

@@ -54,7 +54,7 @@ void TRichDocument::AppendParagraph(uint32_t para, uint32_t format) {
   paras_.push_back(std::move(p));
 }
 
-uint32_t TRichDocument::InternChar(const TCharFormat& f) {
+TRichDocument::TCharKey TRichDocument::PackChar(const TCharFormat& f) {
   TCharKey key{};
   char* out = key.data();
   Put(out, f.Effects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE));
@@ -63,6 +63,11 @@ uint32_t TRichDocument::InternChar(const TCharFormat& f) {
   Put(out, f.Spacing);
   Put(out, f.BackColor);
   std::memcpy(out, f.FaceName, sizeof f.FaceName);
+  return key;
+}
+
+uint32_t TRichDocument::InternChar(const TCharFormat& f) {
+  const TCharKey key = PackChar(f);
   auto found = charIndex_.find(key);
   if (found != charIndex_.end()) return found->second;
   TCharFormat stored = f;
@@ -100,6 +105,19 @@ uint32_t TRichDocument::InternPara(const TParaFormat& f) {
 }
 
 uint32_t TRichDocument::MergeChar(uint32_t index, const TCharFormat& f, uint32_t mask) {
+  const TCharKey applied = PackChar(f);
+  for (const TMergeMemo& memo : memo_)
+    if (memo.In == index && memo.Mask == mask && memo.Applied == applied) return memo.Out;
+  const uint32_t result = MergeUncached(index, f, mask);
+  TMergeMemo& slot = memo_[memoNext_++ % MergeMemoSize];
+  slot.In = index;
+  slot.Mask = mask;
+  slot.Applied = applied;
+  slot.Out = result;
+  return result;
+}
+
+uint32_t TRichDocument::MergeUncached(uint32_t index, const TCharFormat& f, uint32_t mask) {
   TCharFormat merged = charFormats_[index];
   const uint32_t effectBits = mask & (CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE);
   merged.Effects = (merged.Effects & ~effectBits) | (f.Effects & effectBits);

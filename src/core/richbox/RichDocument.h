@@ -7,6 +7,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -92,15 +93,31 @@ class TRichDocument {
   struct TKeyHash {
     template <size_t N>
     size_t operator()(const std::array<char, N>& key) const {
-      uint64_t h = 1469598103934665603ull;  // FNV-1a
-      for (char c : key) h = (h ^ uint8_t(c)) * 1099511628211ull;
+      uint64_t h = 0x9E3779B97F4A7C15ull;
+      for (size_t i = 0; i + 4 <= N; i += 4) {
+        uint32_t word;
+        std::memcpy(&word, key.data() + i, 4);
+        h = (h ^ word) * 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 29;
+      }
       return size_t(h);
     }
   };
+  // Recent merges of a style with an applied format: emphasis and per-paragraph
+  // formats repeat the same few merges over and over.
+  struct TMergeMemo {
+    uint32_t In = UINT32_MAX;
+    uint32_t Mask = 0;
+    TCharKey Applied{};
+    uint32_t Out = 0;
+  };
+  static constexpr unsigned MergeMemoSize = 8;
 
+  static TCharKey PackChar(const TCharFormat& f);
   uint32_t InternChar(const TCharFormat& resolved);
   uint32_t InternPara(const TParaFormat& resolved);
   uint32_t MergeChar(uint32_t index, const TCharFormat& format, uint32_t mask);
+  uint32_t MergeUncached(uint32_t index, const TCharFormat& format, uint32_t mask);
   void ApplyToRuns(TParagraph& para, int32_t from, int32_t to, const TCharFormat& format, uint32_t mask);
   void AppendParagraph(uint32_t para, uint32_t format);
 
@@ -111,6 +128,8 @@ class TRichDocument {
   std::unordered_map<TCharKey, uint32_t, TKeyHash> charIndex_;
   std::unordered_map<TParaKey, uint32_t, TKeyHash> paraIndex_;
   uint32_t endFormat_ = 0;
+  TMergeMemo memo_[MergeMemoSize];
+  unsigned memoNext_ = 0;
 };
 
 }  // namespace qv

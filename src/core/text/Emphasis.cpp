@@ -11,7 +11,27 @@ namespace qv {
 
 namespace {
 
-inline bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+// Character classes of the quote passes, looked up once per character.
+enum : uint8_t { qcNone = 0, qcDouble = 1, qcSingle = 2, qcBreak = 3 };
+
+struct TQuoteClasses {
+  uint8_t Of[256];
+  TQuoteClasses() : Of() {
+    for (int c = 0; c < 256; ++c) {
+      const char ch = char(c);
+      Of[c] = IsDoubleQuote(ch) ? qcDouble : IsSingleQuote(ch) ? qcSingle : (ch == '\r' || ch == '\n') ? qcBreak : qcNone;
+    }
+  }
+};
+
+const TQuoteClasses CQuoteClasses;
+
+inline uint8_t QuoteClass(char c) { return CQuoteClasses.Of[static_cast<unsigned char>(c)]; }
+
+// The passes below look only at the quote marks and breaks of the text, found in
+// one scan. Indexes are 1-based: the character at index i sits at position
+// base + i - 1, and a passage opened at i1 and closed at i2 starts at base + i1
+// and has i2 - i1 - 1 characters (the quotes keep their colour).
 
 }  // namespace
 
@@ -22,23 +42,27 @@ void TEnhancedRichEdit::ColorPassage(int32_t position, int32_t length, uint32_t 
   SetRichSelTextColor(RichBox, color);
 }
 
-// Indexes i below are 1-based as in the text's own description; the character
-// at i sits at position base + i - 1, and a passage opened at i1 and closed at
-// i2 starts at base + i1 and has i2 - i1 - 1 characters.
-void TEnhancedRichEdit::DoubleQuotePass(std::string_view text, int32_t base, uint32_t color,
-                                        bool stopAtBreaks) {
+void TEnhancedRichEdit::FindQuoteMarks(std::string_view text) {
+  quoteMarks_.clear();
+  const char* data = text.data();
+  const size_t length = text.size();
+  for (size_t i = 0; i < length; ++i) {
+    const uint8_t kind = QuoteClass(data[i]);
+    if (kind != qcNone) quoteMarks_.push_back(TQuoteMark{int32_t(i + 1), kind});
+  }
+}
+
+void TEnhancedRichEdit::DoubleQuotePass(int32_t base, uint32_t color, bool stopAtBreaks) {
   int32_t open = 0;  // 0: none open
-  const int32_t length = int32_t(text.size());
-  for (int32_t i = 1; i <= length; ++i) {
-    const char c = text[size_t(i - 1)];
-    if (IsDoubleQuote(c)) {
+  for (const TQuoteMark& mark : quoteMarks_) {
+    if (mark.Kind == qcDouble) {
       if (open == 0) {
-        open = i;
+        open = mark.Index;
       } else {
-        ColorPassage(base + open, i - open - 1, color);
+        ColorPassage(base + open, mark.Index - open - 1, color);
         open = 0;
       }
-    } else if (stopAtBreaks && IsBreak(c)) {
+    } else if (mark.Kind == qcBreak && stopAtBreaks) {
       open = 0;
     }
   }
@@ -48,18 +72,18 @@ void TEnhancedRichEdit::SingleQuotePass(std::string_view text, int32_t base, uin
                                         bool stopAtBreaks) {
   int32_t open = 0;
   const int32_t length = int32_t(text.size());
-  for (int32_t i = 1; i <= length; ++i) {
-    const char c = text[size_t(i - 1)];
-    if (IsDoubleQuote(c)) {
+  for (const TQuoteMark& mark : quoteMarks_) {
+    const int32_t i = mark.Index;
+    if (mark.Kind == qcDouble) {
       open = 0;
-    } else if (IsSingleQuote(c)) {
+    } else if (mark.Kind == qcSingle) {
       if (open == 0) {
         if (i == 1 || !IsAsciiLetterOrDigit(text[size_t(i - 2)])) open = i;
       } else if (i == length || !IsAsciiLetterOrDigit(text[size_t(i)])) {
         ColorPassage(base + open, i - open - 1, color);
         open = 0;
       }
-    } else if (stopAtBreaks && IsBreak(c)) {
+    } else if (stopAtBreaks) {
       open = 0;
     }
   }
@@ -69,8 +93,13 @@ void TEnhancedRichEdit::EmphasizeParagraph(std::string_view text, int32_t start,
   text = text.substr(0, size_t(length));
   const uint32_t empha = Format.Color(fpEmphaColor);
   const uint32_t secondEmpha = Format.Color(fpSecondEmphaColor);
-  if (empha != uint32_t(Format.Default(fpForeColor))) DoubleQuotePass(text, start, empha, false);
-  if (secondEmpha != empha) SingleQuotePass(text, start, secondEmpha, false);
+  const bool doublePass = empha != uint32_t(Format.Default(fpForeColor));
+  const bool singlePass = secondEmpha != empha;
+  if (!doublePass && !singlePass) return;
+  FindQuoteMarks(text);
+  if (quoteMarks_.empty()) return;
+  if (doublePass) DoubleQuotePass(start, empha, false);
+  if (singlePass) SingleQuotePass(text, start, secondEmpha, false);
 }
 
 void TEnhancedRichEdit::EmphasizeText(uint32_t doubleColor, uint32_t singleColor) {
@@ -81,7 +110,8 @@ void TEnhancedRichEdit::EmphasizeText(uint32_t doubleColor, uint32_t singleColor
     RichBox.SetSelection(0, 0);
     try {
       const std::string text = RichBox.GetText();
-      DoubleQuotePass(text, 0, doubleColor, true);
+      FindQuoteMarks(text);
+      DoubleQuotePass(0, doubleColor, true);
       SingleQuotePass(text, 0, singleColor, true);
     } catch (const std::exception& e) {
       local.Raise("EnhancedRTF", "TEnhancedRichEdit::EmphasizeText", 0,

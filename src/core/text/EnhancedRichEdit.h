@@ -102,9 +102,15 @@ class TEnhancedRichEdit {
   void ResetCommandState();
   void ChangeAllDefaults();
   void ColorPassage(int32_t position, int32_t length, uint32_t color);
-  void DoubleQuotePass(std::string_view text, int32_t base, uint32_t color, bool stopAtBreaks);
+  void FindQuoteMarks(std::string_view text);
+  void DoubleQuotePass(int32_t base, uint32_t color, bool stopAtBreaks);
   void SingleQuotePass(std::string_view text, int32_t base, uint32_t color, bool stopAtBreaks);
 
+  struct TQuoteMark {
+    int32_t Index;  // 1-based in the text
+    uint8_t Kind;   // double quote, single quote or line break
+  };
+  std::vector<TQuoteMark> quoteMarks_;  // reused by every pass
   std::string line_;  // reused paragraph buffer of the enhancement loop
 };
 
