@@ -43,6 +43,9 @@ class TStoredTextList {
   bool Save(bool askOverwrite);
   // Takes the new name without reading that file, then saves.
   bool SaveToFile(const std::string& fileName, bool askOverwrite);
+  // Binds the store to another file without reading or writing anything (the
+  // profile load button names the file that the next load reads).
+  void SetFileName(const std::string& fileName) { fileName_ = fileName; }
   // Empties the image; the file is untouched until the next save.
   void Clear();
 

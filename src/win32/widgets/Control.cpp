@@ -131,12 +131,18 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+      const bool dbl = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
       if (self->OnMouseDown)
-        self->OnMouseDown(msg == WM_LBUTTONDOWN   ? TMouseButton::Left
-                          : msg == WM_RBUTTONDOWN ? TMouseButton::Right
-                                                  : TMouseButton::Middle,
-                          CurrentShiftState(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+        self->OnMouseDown(msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK   ? TMouseButton::Left
+                          : msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK ? TMouseButton::Right
+                                                                             : TMouseButton::Middle,
+                          CurrentShiftState() | (dbl ? ssDouble : 0u), GET_X_LPARAM(lp),
+                          GET_Y_LPARAM(lp));
       break;
+    }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:

@@ -10,7 +10,10 @@
 
 namespace qv::win {
 
-enum TShift : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+// ssDouble marks the second press of a double-click (it arrives as a mouse-down too).
+enum TShift : unsigned {
+  ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64
+};
 enum class TMouseButton { Left, Right, Middle };
 unsigned CurrentShiftState();
 

@@ -1,0 +1,349 @@
+#include "platform/FileServices.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include "errors/Dialogs.h"
+#include "errors/Guard.h"
+#include "paths/AnsiText.h"
+#include "paths/PathStrings.h"
+#include "widgets/Application.h"
+#include "widgets/Form.h"
+
+namespace qv::win {
+
+namespace {
+
+const char* const kFile = "Include/File";
+
+void RaiseLast(TFunStatContext& local, const char* function, const std::string& description,
+               const std::string& path, int32_t status, int line, DWORD code = GetLastError()) {
+  local.Raise(kFile, function, code, description, path, "", status, line);
+}
+
+// "C:\" for "C:\Books\..." and for "C:"; network paths keep "\\server\share\".
+std::string DriveRoot(const std::string& path) {
+  if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2) + "\\";
+  if (path.size() > 2 && path[0] == '\\' && path[1] == '\\') {
+    const size_t server = path.find('\\', 2);
+    if (server == std::string::npos) return IncludeTrailingBackslash(path);
+    const size_t share = path.find('\\', server + 1);
+    return IncludeTrailingBackslash(share == std::string::npos ? path : path.substr(0, share));
+  }
+  return "";
+}
+
+HWND OwnerWindow() { return Application().MainForm ? Application().MainForm->Handle() : nullptr; }
+
+// The target of a shortcut file, or "" when it is none or cannot be read.
+std::string ShortcutTarget(const std::string& path) {
+  const HRESULT init = CoInitialize(nullptr);
+  std::string target;
+  IShellLinkA* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&link)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      wchar_t wide[MAX_PATH * 2] = L"";
+      MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH * 2);
+      char buffer[MAX_PATH * 2] = "";
+      if (SUCCEEDED(file->Load(wide, STGM_READ)) &&
+          SUCCEEDED(link->GetPath(buffer, sizeof buffer, nullptr, 0)))
+        target = buffer;
+      file->Release();
+    }
+    link->Release();
+  }
+  if (SUCCEEDED(init)) CoUninitialize();
+  return target;
+}
+
+bool IsShortcut(const std::string& name) { return AnsiSameText(ExtractFileExt(name), ".lnk"); }
+
+}  // namespace
+
+std::string GetFullPath(const std::string& path) {
+  if (path.empty() || IsDriveOnly(path)) return path;
+  return Silent(QV_OP(kFile, "GetFullPath", ""), [&](TFunStatContext& local) {
+    char buffer[MAX_PATH * 4] = "";
+    const DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    if (n == 0 || n >= sizeof buffer) {
+      RaiseLast(local, "GetFullPath", "Failed to get full path.", path, Warning, __LINE__);
+      return path;
+    }
+    std::string full(buffer, n);
+    if (full.find('~') != std::string::npos) {
+      char longName[MAX_PATH * 4] = "";
+      const DWORD m = GetLongPathNameA(full.c_str(), longName, sizeof longName);
+      if (m > 0 && m < sizeof longName) full.assign(longName, m);
+    }
+    return full;
+  });
+}
+
+bool FileExists(const std::string& path) { return !path.empty() && PathFileExistsA(path.c_str()); }
+
+bool IsDirectory(const std::string& path) {
+  if (IsDriveOnly(path)) return true;
+  if (path.empty()) return false;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool DriveExists(const std::string& path) { return FileExists(DriveRoot(path)); }
+
+std::string GetUNCPath(const std::string& path) {
+  return Silent(QV_OP(kFile, "GetUNCPath", ""), [&](TFunStatContext& local) -> std::string {
+    const std::string asked = IsDriveOnly(path) ? path.substr(0, 2) + "\\" : path;
+    char buffer[2048];
+    DWORD size = sizeof buffer;
+    const DWORD result =
+        WNetGetUniversalNameA(asked.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer, &size);
+    if (result != NO_ERROR) {
+      RaiseLast(local, "GetUNCPath", "Failed to get network name.", path, Warning, __LINE__, result);
+      return "";
+    }
+    std::string name = reinterpret_cast<UNIVERSAL_NAME_INFOA*>(buffer)->lpUniversalName;
+    return IsDriveOnly(path) ? ExcludeTrailingBackslash(name) : name;
+  });
+}
+
+void LoadPartitions(TItemList& folders, int& count) {
+  count = 0;
+  const DWORD drives = GetLogicalDrives();
+  for (int i = 0; i < 26; ++i) {
+    if (!(drives & (1u << i))) continue;
+    folders.push_back({std::string(1, static_cast<char>('A' + i)) + ":", ItemFolder});
+    ++count;
+  }
+}
+
+void LoadFilesFromDir(const std::string& folder, const std::string& mask, TItemList& folders,
+                      bool fullPaths, bool resolveShortcuts, int maximum, int& count,
+                      TItemList& files) {
+  count = 0;
+  Silent(QV_OP(kFile, "LoadFilesFromDir", ""), [&](TFunStatContext& local) {
+    if (folder.empty() || GetDirOfPath(folder).empty()) {
+      LoadPartitions(folders, count);
+      return;
+    }
+    const std::string dir = IncludeTrailingBackslash(folder);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((dir + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+      RaiseLast(local, "LoadFilesFromDir", "Failed to load directory.", folder, Error, __LINE__);
+      return;
+    }
+    struct TClose {
+      HANDLE h;
+      ~TClose() { FindClose(h); }
+    } close{search};
+    const DWORD skipped = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    bool more = true;
+    // The search lists "." first and ".." next; neither is an entry of the folder.
+    int dots = 0;
+    for (; more; more = FindNextFileA(search, &found) != FALSE) {
+      const std::string name = found.cFileName;
+      if (dots < 2 && (name == "." || name == "..")) {
+        ++dots;
+        continue;
+      }
+      if (found.dwFileAttributes & skipped) continue;
+      if (maximum >= 0 && count >= maximum) return;
+      std::string path = dir + name;
+      bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+      std::string text = fullPaths ? path : name;
+      if (resolveShortcuts && !isFolder && IsShortcut(name)) {
+        const std::string target = ShortcutTarget(path);
+        if (!target.empty()) {
+          path = target;
+          isFolder = IsDirectory(target);
+          text = fullPaths ? target : GetNameOfPath(ExcludeTrailingBackslash(target));
+        }
+      }
+      if (isFolder) folders.push_back({text, ItemFolder});
+      else if (mask.empty() || PathMatchSpecA(GetNameOfPath(path).c_str(), mask.c_str()))
+        files.push_back({text, ItemFile});
+      ++count;
+    }
+    const DWORD code = GetLastError();
+    if (code != ERROR_NO_MORE_FILES)
+      RaiseLast(local, "LoadFilesFromDir", "Failed to load directory.", folder, Error, __LINE__, code);
+  });
+}
+
+std::string LoadFilesFromAnyDir(const std::string& start, const std::string& mask,
+                                TItemList& folders, bool fullPaths, bool resolveShortcuts,
+                                int maximum, int& count, TItemList& files,
+                                const std::function<void(const std::string&)>& failed) {
+  std::string folder = start;
+  for (;;) {
+    if (!folder.empty() && !IsDriveOnly(folder) && !DriveExists(folder)) {
+      if (failed) failed(folder);
+      folder = folder.size() >= 2 && folder[1] == ':' ? folder.substr(0, 2) : std::string();
+    }
+    const size_t foldersBefore = folders.size(), filesBefore = files.size();
+    LoadFilesFromDir(folder, mask, folders, fullPaths, resolveShortcuts, maximum, count, files);
+    if (FunStatContext.Status < Error) return folder;
+    if (!folder.empty() && failed) failed(folder);
+    FunStatContext.Reset(Perfect);
+    folders.resize(foldersBefore);
+    files.resize(filesBefore);
+    if (folder.empty() || IsDriveOnly(folder)) {
+      folder.clear();
+      continue;
+    }
+    folder = ExcludeTrailingBackslash(GetDirOfPath(ExcludeTrailingBackslash(folder)));
+  }
+}
+
+UINT GetPartitionType(const std::string& path) {
+  return Silent(QV_OP(kFile, "GetPartitionType", ""), [&](TFunStatContext& local) {
+    const UINT type = GetDriveTypeA(DriveRoot(path).c_str());
+    if (type < 2) RaiseLast(local, "GetPartitionType", "Failed to get type.", path, Warning, __LINE__, 0);
+    return type;
+  });
+}
+
+std::string GetPartitionSuffix(const std::string& path) {
+  if (!IsDriveOnly(path)) return "";
+  switch (GetPartitionType(path)) {
+    case DRIVE_REMOVABLE: return " (Removable)";
+    case DRIVE_FIXED: {
+      TPartitionInfo info;
+      info.Load(path);
+      return " (Fixed: \"" + info.Label + "\")";
+    }
+    case DRIVE_REMOTE: return " (Remote: \"" + GetUNCPath(path) + "\")";
+    case DRIVE_CDROM: return " (CD)";
+    case DRIVE_RAMDISK: return " (RAM)";
+  }
+  return "";
+}
+
+bool TPartitionInfo::Load(const std::string& path) {
+  return Silent(QV_OP(kFile, "TPartitionInfo::Load", ""), [&](TFunStatContext& local) {
+    char label[MAX_PATH + 1] = "", fileSystem[MAX_PATH + 1] = "";
+    DWORD serial = 0, maxLength = 0, flags = 0;
+    if (!GetVolumeInformationA(DriveRoot(path).c_str(), label, sizeof label, &serial, &maxLength,
+                               &flags, fileSystem, sizeof fileSystem)) {
+      RaiseLast(local, "TPartitionInfo::Load", "Failed to load partition information.", path,
+                Error, __LINE__);
+      Clear();
+      return false;
+    }
+    Label = label;
+    FileSystem = fileSystem;
+    SerialNumber = serial;
+    MaxComponentLength = maxLength;
+    FileSystemFlags = flags;
+    return true;
+  });
+}
+
+int64_t GetFileSize(const std::string& path) {
+  return Silent(QV_OP(kFile, "GetFileSize", ""), [&](TFunStatContext& local) -> int64_t {
+    HANDLE file = CreateFileA(path.c_str(), 0, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      RaiseLast(local, "GetFileSize", "Failed to access file.", path, Warning, __LINE__);
+      return 0;
+    }
+    LARGE_INTEGER size{};
+    const BOOL ok = ::GetFileSizeEx(file, &size);
+    const DWORD code = GetLastError();
+    CloseHandle(file);
+    if (!ok) {
+      RaiseLast(local, "GetFileSize", "Failed to get file size.", path, Warning, __LINE__, code);
+      return 0;
+    }
+    return size.QuadPart;
+  });
+}
+
+void ClearReadOnly(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+bool MyDeleteFile(const std::string& path) {
+  return Silent(QV_OP(kFile, "MyDeleteFile", ""), [&](TFunStatContext& local) {
+    ClearReadOnly(path);
+    if (DeleteFileA(path.c_str())) return true;
+    RaiseLast(local, "MyDeleteFile", "Failed to delete file.", path, Error, __LINE__);
+    return false;
+  });
+}
+
+bool RunVerb(const std::string& file, const std::string& verb, const std::string& parameters) {
+  return Silent(QV_OP(kFile, "RunVerb", ""), [&](TFunStatContext& local) {
+    const std::string target = file + ".";
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.hwnd = OwnerWindow();
+    info.lpVerb = verb.c_str();
+    info.lpFile = target.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExA(&info)) return true;
+    RaiseLast(local, "RunVerb", "Failed to run verb.", file, Error, __LINE__);
+    return false;
+  });
+}
+
+bool RunFile(const std::string& file, const std::string& parameters, const std::string& folder,
+             bool minimized) {
+  if (file.empty()) {
+    ShowErrorMessage("The name of the file is empty.");
+    return false;
+  }
+  return Silent(QV_OP(kFile, "RunFile", ""), [&](TFunStatContext& local) {
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.hwnd = OwnerWindow();
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+    info.nShow = minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL;
+    if (ShellExecuteExA(&info)) return true;
+    RaiseLast(local, "RunFile", "Failed to run file.", file, Error, __LINE__);
+    return false;
+  });
+}
+
+bool OpenSite(const std::string& address, const std::string& failureText) {
+  return Guarded(TOperation{kFile, "OpenSite", failureText.c_str(), __LINE__},
+                 [&](TFunStatContext& local) {
+                   if (!RunFile(address, "", "", false)) TakeFailure(local);
+                 });
+}
+
+std::string GetTempPathA() {
+  return Silent(QV_OP(kFile, "GetTempPathA", ""), [&](TFunStatContext& local) -> std::string {
+    char buffer[MAX_PATH * 2] = "";
+    const DWORD n = ::GetTempPathA(sizeof buffer, buffer);
+    if (n == 0 || n >= sizeof buffer) {
+      RaiseLast(local, "GetTempPathA", "Failed to get path.", "", Error, __LINE__);
+      return "";
+    }
+    return IncludeTrailingBackslash(std::string(buffer, n));
+  });
+}
+
+std::string GetSystemDirectoryPath(int folderId) {
+  return Silent(QV_OP(kFile, "GetSystemDirectoryPath", ""), [&](TFunStatContext& local) -> std::string {
+    char buffer[MAX_PATH * 2] = "";
+    const HRESULT result =
+        SHGetFolderPathA(nullptr, folderId | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, buffer);
+    if (FAILED(result)) {
+      RaiseLast(local, "GetSystemDirectoryPath", "Failed to get path.", std::to_string(folderId),
+                Error, __LINE__, static_cast<DWORD>(result));
+      return "";
+    }
+    return IncludeTrailingBackslash(buffer);
+  });
+}
+
+}  // namespace qv::win
