@@ -48,7 +48,14 @@ void AfterDelay(int delayMs, std::function<void()> action) {
   PendingActions()[id] = std::move(action);
 }
 
-ProgramForms::ProgramForms() {
+ProgramForms::ProgramForms(bool keepSettings) {
+  if (!keepSettings) {
+    for (const char* name : {"Quenvalis.ini", "QuenvalisProfile.fsp"}) {
+      const std::string path = win::ProgramDirectory() + name;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(path.c_str());
+    }
+  }
   win::Application().ClearTermination();
   ErrorEnvironment.MessageBoxes = &boxes;
   win::InstallWin32Platform();

@@ -43,7 +43,9 @@ struct ProgramForms {
   std::unique_ptr<app::TQuenvalisForm> main;
   std::unique_ptr<win::TErrorForm> error;
   std::unique_ptr<win::TAboutForm> about;
-  ProgramForms();
+  // Each run starts without the options file and the default profile, as a
+  // first run does, unless keepSettings asks for the files of the last run.
+  explicit ProgramForms(bool keepSettings = false);
   ~ProgramForms();
   // Closes the main window through its own close path and runs the loop until it is gone.
   void CloseMain();
