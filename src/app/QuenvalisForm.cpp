@@ -144,6 +144,7 @@ TQuenvalisForm::TQuenvalisForm()
   richFont.Height = 11;
   RichEdit.SetFont(richFont);
   BuildSizeCombos();
+  CreateBookControls();  // the book document's controls and the enhancer
 
   // Owned objects; the stopwatches use the system tick.
   LoadCrono.Start();
@@ -279,12 +280,6 @@ void TQuenvalisForm::LoadOnStart() {
 
 bool TQuenvalisForm::OpenBook(const std::string& fileName, bool autoBookmarkFirst) {
   return LoadFromFile(fileName, -1, false, 0);
-}
-
-void TQuenvalisForm::QuerySaveModified() {
-  if (RichEdit.Modified() && AskQuery("Text has been edited. Save it?")) {
-    // Saving the book arrives with editing; until then an edit cannot happen.
-  }
 }
 
 void TQuenvalisForm::FormCloseQuery(bool& canClose) {

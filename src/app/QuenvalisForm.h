@@ -12,6 +12,8 @@
 #include "widgets/Controls.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/RichEdit.h"
+#include "app/BookControls.h"
+#include "text/EnhancedRichEdit.h"
 
 namespace qv::app {
 
@@ -70,9 +72,6 @@ class TQuenvalisForm : public TForm {
   void ApplicationEventsRestore();
   void ProcessDroppedFiles(HDROP drop, bool firstOnly);
 
-  // Book loading as far as it exists: the file's text into the rich-box.
-  bool LoadFromFile(const std::string& fileName, int piece, bool keepProfile, int caretPos);
-  void UpdateBookInfo(const std::string& text);
 
   // Layout, sidebar, hints, timer and frame.
   void FormResize();
@@ -121,6 +120,36 @@ class TQuenvalisForm : public TForm {
   static std::string RichEditHint();
 
   // ---- book document: loading, pieces, navigation, editing (QuenvalisFormBook*.cpp) ----
+  std::unique_ptr<TBookControls> Book;            // the "Book" and "Open in pieces" groups
+  std::unique_ptr<TEnhancedRichEdit> Enhancer;    // plain-text enhancement into the rich-box
+  TBookHooks BookHooks;                           // later parts' steps of a load
+  std::function<TEnhanceOptions()> ReadEnhanceOptions;  // the profile's enhancement controls
+  void CreateBookControls();  // by the constructor
+  bool LoadFromFile(const std::string& fileName, int piece, bool keepProfile, int caretPos);
+  bool LoadPieceFromFile(const std::string& fileName, std::vector<std::string>& lines, int piece);
+  void AppendEndMarker(std::vector<std::string>& lines, int piece);
+  bool ShowLoadProgress(int32_t count);
+  void UpdateBookInfo(const std::string& text, bool restoreTitle = false, bool storeText = false);
+  void UpdatePieceControls();
+  void NextPieceButtonClick();
+  void PreviousPieceButtonClick();
+  void GotoLine();
+  void FindNext(bool fromKey);
+  void RefreshLineInfo();
+  void RefreshBookStatus();  // line information and the modified label, once a second
+  void RichEditKeyDown(WORD& key, unsigned shift);
+  void RichEditMouseWheel(int delta);
+  bool BookKeyDown(WORD& key, unsigned shift);
+  void SetEditing(bool editing);
+  bool CheckOnePiece();
+  bool SaveFile();
+  void RunBookButtonClick();
+  void PrintBookButtonClick();
+  void OpenBookButtonClick();
+  struct TLoadUndo;
+  void LoadPlainBook(int piece, std::vector<std::string>& lines);
+  void LoadRichBook();
+  void FinishLoad(const TLoadUndo& undo, int callerCaret, int caretPos, std::vector<std::string>& lines);
 
   // ---- persistence: options, profiles, bookshelf (QuenvalisFormPersistence*.cpp) ----
 

@@ -148,7 +148,7 @@ std::string ShortTimeText() {
 
 void TQuenvalisForm::InfoTimerTimer() {
   try {
-    UpdateBookInfo("");
+    RefreshBookStatus();
   } catch (...) {
   }
   ClockLabel.SetCaption(ShortTimeText());
@@ -174,6 +174,7 @@ void TQuenvalisForm::FitClockLabel() {
 void TQuenvalisForm::ShowApplicationHint() { HintLabel.SetCaption(Application().Hint()); }
 
 void TQuenvalisForm::FormKeyDown(WORD& key, unsigned shift) {
+  if (BookKeyDown(key, shift)) return;  // the book document's keys
   if (key == VK_ESCAPE && shift == 0) {
     Application().Minimize();
     key = 0;

@@ -39,20 +39,6 @@ TRichClass LoadRichClass() {
   return found;
 }
 
-struct TStreamSource {
-  const std::string* text;
-  size_t pos;
-};
-
-DWORD CALLBACK ReadFromString(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb) {
-  auto* src = reinterpret_cast<TStreamSource*>(cookie);
-  const size_t n = std::min(static_cast<size_t>(cb), src->text->size() - src->pos);
-  memcpy(buf, src->text->data() + src->pos, n);
-  src->pos += n;
-  *pcb = static_cast<LONG>(n);
-  return 0;
-}
-
 }  // namespace
 
 TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, int w, int h)
@@ -61,41 +47,24 @@ TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, in
   className_ = cls.name;
   version3_ = cls.version3;
   CreateHandle(cls.name, "",
-               WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL |
+               WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL |
                    ES_DISABLENOSCROLL | ES_AUTOVSCROLL | WS_CLIPSIBLINGS,
                0, x, y, w, h);
   SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+  // Every change of the text is reported: the break index follows it.
+  SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
+  index_.Rebuild(std::string_view());
 }
 
-void TRichEdit::SetReadOnly(bool readOnly) { SendMessageA(hwnd_, EM_SETREADONLY, readOnly, 0); }
-bool TRichEdit::ReadOnly() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
-bool TRichEdit::Modified() const { return SendMessageA(hwnd_, EM_GETMODIFY, 0, 0) != 0; }
-void TRichEdit::SetModified(bool modified) { SendMessageA(hwnd_, EM_SETMODIFY, modified, 0); }
+TRichEdit::~TRichEdit() = default;
 
-void TRichEdit::SetPlainText(const std::string& text) {
-  SETTEXTEX st{ST_DEFAULT, 1252};
-  SendMessageA(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&st),
-               reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void TRichEdit::SetRtf(const std::string& rtf) {
-  TStreamSource src{&rtf, 0};
-  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&src), 0, ReadFromString};
-  SendMessageA(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));
-}
-
-std::string TRichEdit::PlainText() const {
-  GETTEXTLENGTHEX gl{GTL_USECRLF | GTL_NUMCHARS, 1252};
-  const LRESULT n = SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0);
-  std::string s(static_cast<size_t>(n > 0 ? n : 0) * 2 + 2, '\0');
-  GETTEXTEX gt{};
-  gt.cb = static_cast<DWORD>(s.size());
-  gt.flags = GT_USECRLF;
-  gt.codepage = 1252;
-  const LRESULT got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt),
-                                   reinterpret_cast<LPARAM>(&s[0]));
-  s.resize(static_cast<size_t>(got > 0 ? got : 0));
-  return s;
+bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_MOUSEWHEEL && OnMouseWheel) {
+    OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp), CurrentShiftState());
+    result = 0;
+    return true;
+  }
+  return false;
 }
 
 }  // namespace qv::win

@@ -1,31 +1,130 @@
-// The Rich Edit control as a widget: creation of the newest class present and
-// the few whole-control operations the window needs.
+// The Rich Edit control as a widget and as the program's rich-box: it creates
+// the newest class present and implements IRichBox over the control.
+//
+// The control counts a paragraph break as one character, the interface as two;
+// a break index maps positions both ways. It is rebuilt from the control's text
+// only after the text changed (the control reports every change, edits by the
+// reader included), so a run of position calls scans the text at most once.
+//
+// A burst (BeginUpdate/EndUpdate) collects the content in a TMemoryRichBox
+// and hands it to the control as one rich-text stream with drawing off.
 #pragma once
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "richbox/BreakIndex.h"
+#include "richbox/MemoryRichBox.h"
+#include "richbox/RichBox.h"
 #include "widgets/Control.h"
+// After the rich-box headers: their format constants share names with this
+// header's macros, so files include this header instead of <richedit.h> first.
+#include <richedit.h>
 
 namespace qv::win {
 
-class TRichEdit : public TControl {
+class TRichEdit : public TControl, public qv::IRichBox {
  public:
   TRichEdit(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  ~TRichEdit() override;
   // True when the control is of version 3 or later (msftedit or riched20 v3).
   bool IsVersion3() const { return version3_; }
   const char* ClassName() const { return className_; }
 
-  void SetReadOnly(bool readOnly);
-  bool ReadOnly() const;
-  bool Modified() const;
-  void SetModified(bool modified);
+  // Short forms the window uses.
+  bool ReadOnly() { return GetReadOnly(); }
+  bool Modified() { return GetModified(); }
   // Replaces the whole text with code-page 1252 text (CR LF, LF or CR line ends).
   void SetPlainText(const std::string& text);
   // Replaces the content with an RTF document.
   void SetRtf(const std::string& rtf);
   // The whole text with each paragraph break as CR LF.
-  std::string PlainText() const;
+  std::string PlainText() { return GetText(); }
+  bool InBurst() const { return pending_ != nullptr; }
+  // The mouse wheel over the control (delta as the system gives it); when set
+  // the control does not scroll by itself.
+  std::function<void(int delta, unsigned shift)> OnMouseWheel;
+
+  // --- IRichBox ---
+  int32_t GetTextLength() override;
+  std::string GetText() override;
+  std::string GetTextRange(int32_t start, int32_t end) override;
+  void Clear() override;
+  void AppendLine(const std::string& text) override;
+  void SetTextLimit(int32_t limit) override;
+  int32_t GetTextLimit() override;
+
+  int32_t GetLineCount() override;
+  int32_t GetLineStart(int32_t line) override;
+  int32_t GetLineOfChar(int32_t position) override;
+  std::string GetLineText(int32_t line) override;
+
+  void GetSelection(int32_t& start, int32_t& length) override;
+  void SetSelection(int32_t start, int32_t length) override;
+  std::string GetSelText() override;
+  void CopySelection() override;
+
+  void SetCharFormat(const TCharFormat& format, TFormatTarget target) override;
+  void GetCharFormat(TCharFormat& format) override;
+  void SetParaFormat(const TParaFormat& format) override;
+  void GetParaFormat(TParaFormat& format) override;
+  void SetBackgroundColor(uint32_t color) override;
+
+  int32_t GetFirstVisibleLine() override;
+  void SetScrollPos(int32_t y) override;
+  void ScrollLines(int32_t lines) override;
+  void ScrollToCaret() override;
+  void ScrollToBottom() override;
+  int32_t GetCharAtPoint(int32_t x, int32_t y) override;
+  bool GetCaretPoint(int32_t& x, int32_t& y) override;
+  void GetClientSize(int32_t& width, int32_t& height) override;
+  void SetZoom(int32_t numerator, int32_t denominator) override;
+  void SetLeftMargin(int32_t pixels) override;
+  void SetRightMargin(int32_t pixels) override;
+  void EnableLinks() override;
+  void EnableAdvancedTypography() override;
+  bool IsVisible() override { return Visible(); }
+  void SetVisible(bool visible) override { TControl::SetVisible(visible); }
+  void Invalidate() override { TControl::Invalidate(); }
+
+  int32_t FindText(const std::string& text, int32_t start, int32_t end, bool down, bool matchCase) override;
+
+  bool GetModified() override;
+  void SetModified(bool modified) override;
+  bool GetReadOnly() override;
+  void SetReadOnly(bool readOnly) override;
+
+  bool LoadRichText(std::istream& in) override;
+  bool SaveRichText(std::ostream& out) override;
+  bool LoadPlainText(std::istream& in) override;
+  bool SavePlainText(std::ostream& out) override;
+  bool Print(const std::string& jobTitle) override;
+
+  void BeginUpdate() override;
+  void EndUpdate() override;
+
+  bool HandleCommand(WORD code) override;
+
+ protected:
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
+  // The break index, rebuilt when the text changed since it was last built.
+  const TBreakIndex& Index();
+  int32_t ControlLength();  // characters in the control, breaks counting one
+  int32_t Narrow(int32_t wide) { return Index().ToNarrow(wide); }
+  int32_t Wide(int32_t narrow) { return Index().ToWide(narrow); }
+  void TextChanged() { index_.Invalidate(); }
+  void StreamIn(const std::string& bytes, unsigned format);
+  std::string StreamOut(unsigned format);
+
   bool version3_ = false;
   const char* className_ = "";
+  TBreakIndex index_;
+  std::unique_ptr<TMemoryRichBox> pending_;  // the content of a running burst
+  int updateDepth_ = 0;
+  bool ownAppend_ = false;
+  bool wasVisible_ = true;  // the visible style before a burst  // the change being reported is an append the index already follows
 };
 
 }  // namespace qv::win

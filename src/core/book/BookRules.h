@@ -1,0 +1,61 @@
+// The book document's rules that need no window: sizes and pieces, the end
+// marker, the save name, and the texts of the book information.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+constexpr int64_t LargestBookSize = 20000000;
+constexpr int64_t OnePieceWarningSize = 500000;
+constexpr int32_t MinPieceSize = 10000;
+constexpr int32_t MaxPieceSize = 500000;
+constexpr int32_t DefaultPieceSize = 50000;
+constexpr int32_t PieceOverlap = 20;  // bytes repeated before each piece's nominal start
+
+extern const char* const EndOfBookMarker;  // "***** End of Book *****"
+
+// The piece size of the option text: 10000 … 500000, else 50000.
+int32_t ReadPieceSize(const std::string& text);
+// The items of the piece-size list: 10000 … 100000 by 10000, then 150000 … 500000 by 50000.
+std::vector<std::string> PieceSizeItems();
+
+// A book is rich text when its extension is ".rtf", without regard to case.
+bool IsRichTextName(const std::string& fileName);
+
+// Pieces of a file of size bytes: size / pieceSize rounded up (0 for an empty file).
+int32_t PieceCount(int64_t size, int32_t pieceSize);
+
+struct TByteRange {
+  int64_t Start = 0;
+  int64_t Length = 0;
+};
+// Piece k (1-based): from (k - 1) * P - 20, not before 0, P + 20 bytes or to the end of the file.
+TByteRange PieceRange(int32_t piece, int32_t pieceSize, int64_t fileSize);
+
+enum class TSizeDecision { Open, Refuse, AskOnePiece };
+// Above the largest size a book is refused; a plain-text book above the
+// one-piece threshold opened whole asks first.
+TSizeDecision DecideBookSize(int64_t size, bool openInPieces, bool richText);
+
+// Drops trailing blank lines and old end markers (never the first line), then
+// appends an empty line and the end marker of the piece.
+void AppendEndMarker(std::vector<std::string>& lines, int32_t piece, int32_t pieceEntries);
+
+struct TSaveTarget {
+  std::string FileName;
+  bool RichText = false;
+};
+// A name ending in ".rtf" (any case) is written as rich text under that name;
+// any other name is written as plain text with the extension ".txt".
+TSaveTarget SaveTargetFor(const std::string& chosenName);
+
+// "\"Moby.txt\" in \"Books\"": the file name and its folder (the drive for a root).
+std::string BookInfoHead(const std::string& bookFileName);
+// The line information: "Top line N (M lines); piece k (n pieces)", line numbers
+// grouped with the separator, piece numbers plain.
+std::string BookLineInfo(int32_t firstVisibleLine, int32_t lineCount, int32_t piece, int32_t pieces,
+                         const std::string& separator);
+
+}  // namespace qv

@@ -1,0 +1,195 @@
+// Whole-content streams, bursts and printing of the rich-box over the control.
+// The rich-box header comes first: its format constants share names with <richedit.h> macros.
+#include "widgets/RichEdit.h"
+
+#include <commdlg.h>
+#include <richedit.h>
+
+#include <iterator>
+#include <sstream>
+
+#include "richbox/PrintPages.h"
+#include "richbox/Rtf.h"
+
+namespace qv::win {
+
+namespace {
+LRESULT Send(HWND h, UINT m, WPARAM w = 0, LPARAM l = 0) { return SendMessageW(h, m, w, l); }
+
+struct TStreamSource {
+  const std::string* bytes;
+  size_t pos;
+};
+
+DWORD CALLBACK ReadFromString(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb) {
+  auto* src = reinterpret_cast<TStreamSource*>(cookie);
+  const size_t n = std::min(static_cast<size_t>(cb), src->bytes->size() - src->pos);
+  memcpy(buf, src->bytes->data() + src->pos, n);
+  src->pos += n;
+  *pcb = static_cast<LONG>(n);
+  return 0;
+}
+
+DWORD CALLBACK WriteToString(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb) {
+  reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buf), size_t(cb));
+  *pcb = cb;
+  return 0;
+}
+
+std::string ReadAll(std::istream& in) {
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool LooksLikeRtf(const std::string& bytes) { return bytes.compare(0, 5, "{\\rtf") == 0; }
+}  // namespace
+
+void TRichEdit::StreamIn(const std::string& bytes, unsigned format) {
+  TStreamSource src{&bytes, 0};
+  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&src), 0, ReadFromString};
+  Send(hwnd_, EM_STREAMIN, format, LPARAM(&es));
+  TextChanged();
+}
+
+std::string TRichEdit::StreamOut(unsigned format) {
+  std::string out;
+  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&out), 0, WriteToString};
+  Send(hwnd_, EM_STREAMOUT, format, LPARAM(&es));
+  return out;
+}
+
+void TRichEdit::SetRtf(const std::string& rtf) { StreamIn(rtf, SF_RTF); }
+
+bool TRichEdit::LoadRichText(std::istream& in) {
+  const std::string bytes = ReadAll(in);
+  if (pending_) {
+    std::istringstream again(bytes);
+    return pending_->LoadRichText(again);
+  }
+  if (!LooksLikeRtf(bytes)) return false;
+  StreamIn(bytes, SF_RTF);
+  return true;
+}
+
+bool TRichEdit::SaveRichText(std::ostream& out) {
+  if (pending_) return pending_->SaveRichText(out);
+  out << StreamOut(SF_RTF);
+  return bool(out);
+}
+
+bool TRichEdit::LoadPlainText(std::istream& in) {
+  const std::string bytes = ReadAll(in);
+  if (pending_) {
+    std::istringstream again(bytes);
+    return pending_->LoadPlainText(again);
+  }
+  StreamIn(bytes, SF_TEXT);
+  return true;
+}
+
+bool TRichEdit::SavePlainText(std::ostream& out) {
+  out << GetText();
+  return bool(out);
+}
+
+void TRichEdit::BeginUpdate() {
+  if (updateDepth_++ > 0) return;
+  // The burst starts from the control's content: its text and formats, and the
+  // format at its end, so that what is appended looks as it would in the control.
+  auto box = std::make_unique<TMemoryRichBox>();
+  std::string rtf = StreamOut(SF_RTF);
+  // The control writes its final paragraph mark as a last "\par"; in the
+  // document that mark is the end of the final paragraph, not a break.
+  const size_t lastPar = rtf.rfind("\\par");
+  if (lastPar != std::string::npos && rtf.find_first_not_of(" \r\n}", lastPar + 4) == std::string::npos)
+    rtf.erase(lastPar, 4);
+  std::istringstream in(rtf);
+  const std::string text = GetText();
+  if (!box->LoadRichText(in) || box->GetText() != text) {
+    // Content the reader cannot take exactly keeps at least its text.
+    box = std::make_unique<TMemoryRichBox>();
+    std::istringstream plain(text);
+    box->LoadPlainText(plain);
+  }
+  int32_t start = 0, length = 0;
+  GetSelection(start, length);
+  box->SetSelection(start, length);
+  box->SetModified(GetModified());
+  box->SetReadOnly(GetReadOnly());
+  box->SetTextLimit(GetTextLimit());
+  // Drawing off; the redraw message also clears the visible style, which
+  // EndUpdate puts back as it was (a hidden control stays hidden).
+  wasVisible_ = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+  Send(hwnd_, WM_SETREDRAW, FALSE);
+  pending_ = std::move(box);
+}
+
+void TRichEdit::EndUpdate() {
+  if (updateDepth_ == 0 || --updateDepth_ > 0) return;
+  std::unique_ptr<TMemoryRichBox> box = std::move(pending_);
+  int32_t start = 0, length = 0;
+  box->GetSelection(start, length);
+  const bool modified = box->GetModified();
+  const TRichDocument& doc = box->Document();
+  const int32_t expectedLength = doc.TextLength();
+  std::string rtf = DocumentToRtf(doc);
+  // A stream that ends in a break loses it to the control's final paragraph
+  // mark; an empty final paragraph therefore needs one more break.
+  const int32_t last = doc.ParagraphCount() - 1;
+  const size_t close = rtf.rfind('}');
+  if (last > 0 && doc.ParagraphLength(last) == 0 && close != std::string::npos) rtf.insert(close, "\\par ");
+  box.reset();
+  StreamIn(rtf, SF_RTF);
+  const int32_t extra = GetTextLength() - expectedLength;
+  if (extra == 2) {
+    // This control kept the last break as text: it goes again.
+    const int32_t length = ControlLength();
+    CHARRANGE r{length - 1, length};
+    Send(hwnd_, EM_EXSETSEL, 0, LPARAM(&r));
+    Send(hwnd_, EM_REPLACESEL, FALSE, LPARAM(L""));
+    TextChanged();
+  }
+  SetSelection(start, length);
+  SetModified(modified);
+  Send(hwnd_, WM_SETREDRAW, TRUE);
+  if (!wasVisible_) SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_VISIBLE);
+  TControl::Invalidate();
+}
+
+bool TRichEdit::Print(const std::string& jobTitle) {
+  if (pending_) return pending_->Print(jobTitle);
+  PRINTDLGA pd{};
+  pd.lStructSize = sizeof pd;
+  pd.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+  if (!PrintDlgA(&pd) || !pd.hDC) return false;
+  HDC dc = pd.hDC;
+  DOCINFOA doc{};
+  doc.cbSize = sizeof doc;
+  doc.lpszDocName = jobTitle.c_str();
+  bool ok = StartDocA(dc, &doc) > 0;
+  if (ok) {
+    // The page in twips, from the printer's size and resolution.
+    const int dpiX = GetDeviceCaps(dc, LOGPIXELSX), dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+    RECT page{0, 0, MulDiv(GetDeviceCaps(dc, PHYSICALWIDTH), 1440, dpiX),
+              MulDiv(GetDeviceCaps(dc, PHYSICALHEIGHT), 1440, dpiY)};
+    RECT area{720, 720, page.right - 720, page.bottom - 720};
+    PrintPageRanges(ControlLength(), [&](int32_t from, int32_t last) -> int32_t {
+      FORMATRANGE fr{};
+      fr.hdc = fr.hdcTarget = dc;
+      fr.rc = area;
+      fr.rcPage = page;
+      fr.chrg = {from, last};
+      StartPage(dc);
+      const LRESULT next = Send(hwnd_, EM_FORMATRANGE, TRUE, LPARAM(&fr));
+      ok = EndPage(dc) > 0 && ok;
+      return int32_t(next);
+    });
+    Send(hwnd_, EM_FORMATRANGE, FALSE, 0);  // frees the control's cached print information
+    ok = (ok ? EndDoc(dc) : AbortDoc(dc)) > 0 && ok;
+  }
+  DeleteDC(dc);
+  if (pd.hDevMode) GlobalFree(pd.hDevMode);
+  if (pd.hDevNames) GlobalFree(pd.hDevNames);
+  return ok;
+}
+
+}  // namespace qv::win

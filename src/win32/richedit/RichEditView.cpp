@@ -1,0 +1,218 @@
+// The rich-box's view, formats and search over the control.
+// The rich-box header comes first: its format constants share names with <richedit.h> macros.
+#include "widgets/RichEdit.h"
+
+#include <commdlg.h>
+#include <richedit.h>
+#undef FindText  // the common dialogs' macro would rename the rich-box operation
+
+#include <algorithm>
+#include <cstring>
+
+#include "richedit/RichEditCodec.h"
+
+namespace qv::win {
+
+namespace {
+LRESULT Send(HWND h, UINT m, WPARAM w = 0, LPARAM l = 0) { return SendMessageW(h, m, w, l); }
+
+void ToControl(const TCharFormat& f, CHARFORMAT2W& cf) {
+  std::memset(&cf, 0, sizeof cf);
+  cf.cbSize = f.Extended ? sizeof(CHARFORMAT2W) : sizeof(CHARFORMATW);
+  cf.dwMask = f.EffectiveMask();
+  cf.dwEffects = f.Effects;
+  cf.yHeight = f.Height;
+  cf.crTextColor = f.TextColor;
+  const std::wstring face = WidenText(f.Face());
+  wcsncpy(cf.szFaceName, face.c_str(), LF_FACESIZE - 1);
+  if (f.Extended) {
+    cf.sSpacing = f.Spacing;
+    cf.crBackColor = f.BackColor;
+  }
+}
+}  // namespace
+
+void TRichEdit::SetCharFormat(const TCharFormat& format, TFormatTarget target) {
+  if (pending_) return pending_->SetCharFormat(format, target);
+  CHARFORMAT2W cf;
+  ToControl(format, cf);
+  const WPARAM scope = target == TFormatTarget::All ? SCF_ALL
+                       : target == TFormatTarget::Default ? SCF_DEFAULT
+                                                          : SCF_SELECTION;
+  Send(hwnd_, EM_SETCHARFORMAT, scope, LPARAM(&cf));
+}
+
+void TRichEdit::GetCharFormat(TCharFormat& format) {
+  if (pending_) return pending_->GetCharFormat(format);
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  Send(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&cf));
+  format.Extended = true;
+  format.Mask = cf.dwMask & CFM_ALL_USED;
+  format.Effects = cf.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE);
+  format.Height = cf.yHeight;
+  format.TextColor = cf.crTextColor;
+  format.SetFaceName(NarrowText(cf.szFaceName, wcsnlen(cf.szFaceName, LF_FACESIZE)));
+  format.Spacing = cf.sSpacing;
+  format.BackColor = cf.crBackColor;
+}
+
+void TRichEdit::SetParaFormat(const TParaFormat& format) {
+  if (pending_) return pending_->SetParaFormat(format);
+  PARAFORMAT2 pf;
+  std::memset(&pf, 0, sizeof pf);
+  pf.cbSize = format.Extended ? sizeof(PARAFORMAT2) : sizeof(PARAFORMAT);
+  pf.dwMask = format.EffectiveMask();
+  pf.wAlignment = format.Alignment;
+  pf.dxStartIndent = format.StartIndent;
+  pf.dxRightIndent = format.RightIndent;
+  pf.dxOffset = format.Offset;
+  pf.cTabCount = std::clamp<int16_t>(format.TabCount, 0, MaxTabStops);
+  for (int i = 0; i < pf.cTabCount; ++i) pf.rgxTabs[i] = format.Tabs[i];
+  if (format.Extended) {
+    pf.dySpaceAfter = format.SpaceAfter;
+    pf.dyLineSpacing = format.LineSpacing;
+    pf.bLineSpacingRule = format.LineSpacingRule;
+  }
+  Send(hwnd_, EM_SETPARAFORMAT, 0, LPARAM(&pf));
+}
+
+void TRichEdit::GetParaFormat(TParaFormat& format) {
+  if (pending_) return pending_->GetParaFormat(format);
+  PARAFORMAT2 pf{};
+  pf.cbSize = sizeof pf;
+  Send(hwnd_, EM_GETPARAFORMAT, 0, LPARAM(&pf));
+  format.Extended = true;
+  format.Mask = pf.dwMask & PFM_ALL_USED;
+  format.Alignment = pf.wAlignment;
+  format.StartIndent = pf.dxStartIndent;
+  format.RightIndent = pf.dxRightIndent;
+  format.Offset = pf.dxOffset;
+  format.TabCount = std::clamp<int16_t>(pf.cTabCount, 0, MaxTabStops);
+  for (int i = 0; i < format.TabCount; ++i) format.Tabs[i] = pf.rgxTabs[i];
+  format.SpaceAfter = pf.dySpaceAfter;
+  format.LineSpacing = pf.dyLineSpacing;
+  format.LineSpacingRule = pf.bLineSpacingRule;
+}
+
+void TRichEdit::SetBackgroundColor(uint32_t color) {
+  if (pending_) pending_->SetBackgroundColor(color);
+  Send(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(color));
+}
+
+int32_t TRichEdit::GetFirstVisibleLine() {
+  if (pending_) return pending_->GetFirstVisibleLine();
+  return int32_t(Send(hwnd_, EM_GETFIRSTVISIBLELINE));
+}
+
+void TRichEdit::SetScrollPos(int32_t y) {
+  if (pending_) return pending_->SetScrollPos(y);
+  POINT p{0, y};
+  Send(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&p));
+}
+
+void TRichEdit::ScrollLines(int32_t lines) {
+  if (pending_) return pending_->ScrollLines(lines);
+  // By the lines' own positions: the control's line scroll counts lines of its
+  // default font, which differ from the book's lines once the text is formatted.
+  const int32_t count = int32_t(Send(hwnd_, EM_GETLINECOUNT));
+  const int32_t first = int32_t(Send(hwnd_, EM_GETFIRSTVISIBLELINE));
+  const int32_t target = int32_t(std::clamp<int64_t>(int64_t(first) + lines, 0, std::max(count - 1, 0)));
+  if (target == first) return;
+  auto top = [this](int32_t line) {
+    POINTL p{};
+    Send(hwnd_, EM_POSFROMCHAR, WPARAM(&p), Send(hwnd_, EM_LINEINDEX, WPARAM(line)));
+    return p.y;
+  };
+  POINT scroll{};
+  Send(hwnd_, EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+  scroll.y += top(target) - top(first);
+  scroll.y = std::max<LONG>(scroll.y, 0);
+  Send(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&scroll));
+}
+
+void TRichEdit::ScrollToCaret() {
+  if (pending_) return pending_->ScrollToCaret();
+  Send(hwnd_, EM_SCROLLCARET);
+}
+
+void TRichEdit::ScrollToBottom() {
+  if (pending_) return pending_->ScrollToBottom();
+  // EM_SCROLL knows only lines and pages; the scroll bar message reaches the bottom.
+  Send(hwnd_, WM_VSCROLL, SB_BOTTOM);
+}
+
+int32_t TRichEdit::GetCharAtPoint(int32_t x, int32_t y) {
+  if (pending_) return pending_->GetCharAtPoint(x, y);
+  POINTL p{x, y};
+  return Wide(int32_t(Send(hwnd_, EM_CHARFROMPOS, 0, LPARAM(&p))));
+}
+
+bool TRichEdit::GetCaretPoint(int32_t& x, int32_t& y) {
+  if (pending_) return pending_->GetCaretPoint(x, y);
+  CHARRANGE r{};
+  Send(hwnd_, EM_EXGETSEL, 0, LPARAM(&r));
+  POINTL p{};
+  // The caret stands at the end of the selection; its point is that character's.
+  Send(hwnd_, EM_POSFROMCHAR, WPARAM(&p), LPARAM(r.cpMax));
+  x = p.x;
+  y = p.y;
+  return true;
+}
+
+void TRichEdit::GetClientSize(int32_t& width, int32_t& height) {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  width = r.right;
+  height = r.bottom;
+}
+
+void TRichEdit::SetZoom(int32_t numerator, int32_t denominator) {
+  Send(hwnd_, EM_SETZOOM, WPARAM(numerator), LPARAM(denominator));
+}
+
+void TRichEdit::SetLeftMargin(int32_t pixels) {
+  Send(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN, MAKELONG(pixels, 0));
+}
+
+void TRichEdit::SetRightMargin(int32_t pixels) {
+  Send(hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELONG(0, pixels));
+}
+
+void TRichEdit::EnableLinks() {
+  Send(hwnd_, EM_AUTOURLDETECT, TRUE);
+  // Change notices stay on besides the links: the break index depends on them.
+  Send(hwnd_, EM_SETEVENTMASK, 0, ENM_LINK | ENM_CHANGE);
+}
+
+void TRichEdit::EnableAdvancedTypography() {
+  Send(hwnd_, EM_SETTYPOGRAPHYOPTIONS, TO_ADVANCEDTYPOGRAPHY, TO_ADVANCEDTYPOGRAPHY);
+}
+
+int32_t TRichEdit::FindText(const std::string& text, int32_t start, int32_t end, bool down, bool matchCase) {
+  if (pending_) return pending_->FindText(text, start, end, down, matchCase);
+  if (text.empty()) return -1;
+  const std::wstring wide = WidenText(text);
+  const DWORD flags = FR_MATCHDIAC | (down ? FR_DOWN : 0) | (matchCase ? FR_MATCHCASE : 0);
+  const int32_t length = ControlLength();
+  const int32_t from = std::clamp(Narrow(std::max(start, 0)), 0, length);
+  const int32_t to = end < 0 ? length : std::clamp(Narrow(end), 0, length);
+  const int32_t n = int32_t(wide.size());
+  auto find = [&](LONG cpMin, LONG cpMax) -> int32_t {
+    FINDTEXTEXW ft{};
+    ft.chrg = {cpMin, cpMax};
+    ft.lpstrText = wide.c_str();
+    return int32_t(Send(hwnd_, EM_FINDTEXTEXW, flags, LPARAM(&ft)));
+  };
+  int32_t found;
+  if (down) {
+    found = find(from, end < 0 ? -1 : to);
+  } else {
+    // Backward: the range runs from its end back to its start; the match must lie inside.
+    found = find(to, from);
+    if (found >= 0 && (found < from || found + n > to)) found = -1;
+  }
+  return found < 0 ? -1 : Wide(found);
+}
+
+}  // namespace qv::win

@@ -1,0 +1,62 @@
+// Helpers of the book document's tests: the forms once the start-up book is
+// in, books written for a test, and a save dialog that answers a name.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "WineTestSupport.h"
+#include "app/BookControls.h"
+#include "richbox/RichOps.h"
+#include "widgets/FileDialogs.h"
+
+namespace qv::testing {
+
+// The program's forms once the start-up book is in: the test then owns the rich-box.
+struct TBookForms : ProgramForms {
+  TBookForms() {
+    PumpUntil([this] { return !main->BookFileName.empty() && !main->RichEdit.InBurst(); }, 5000);
+    PumpFor(30);
+    boxes.shown.clear();
+    main->ReadEnhanceOptions = [] {
+      app::TEnhanceOptions plain;
+      plain.EnhanceText = false;  // lines go to the rich-box as they are
+      return plain;
+    };
+  }
+  app::TQuenvalisForm& F() { return *main; }
+  std::string Shown(size_t i) const { return i < boxes.shown.size() ? boxes.shown[i].text : "<none>"; }
+};
+
+// count lines "L00001 " … padded with dots to width bytes, each ending in CR LF.
+inline std::string NumberedLines(int count, int width) {
+  std::string text;
+  for (int i = 1; i <= count; ++i) {
+    char head[16];
+    snprintf(head, sizeof head, "L%05d ", i);
+    std::string line = head;
+    line.resize(size_t(width - 2), '.');
+    text += line + "\r\n";
+  }
+  return text;
+}
+
+class TAnsweringFileDialogs : public win::IFileDialogs {
+ public:
+  std::string answer;  // empty: cancelled
+  std::string proposed;
+  bool Open(win::TFileDialogRequest& r) override { return Answer(r); }
+  bool Save(win::TFileDialogRequest& r) override { return Answer(r); }
+  TAnsweringFileDialogs() { win::SetFileDialogs(this); }
+  ~TAnsweringFileDialogs() override { win::SetFileDialogs(nullptr); }
+
+ private:
+  bool Answer(win::TFileDialogRequest& r) {
+    proposed = r.FileName;
+    if (answer.empty()) return false;
+    r.FileName = answer;
+    return true;
+  }
+};
+
+}  // namespace qv::testing
