@@ -1,6 +1,9 @@
 // Opening books whole and in pieces, the size limits, and moving in the book,
 // under wine with the real window and control.
 #include "BookTestSupport.h"
+#include "platform/Win32Platform.h"
+#include "util/Clock.h"
+#include "widgets/Application.h"
 
 namespace qv::testing {
 namespace {
@@ -215,6 +218,43 @@ TEST(BookNavigation, CtrlBDoesNothingAndSpaceTypesWhenEditing) {
   EXPECT_EQ(f.RichEdit.GetText().substr(0, 16), "some  words here");
   EXPECT_TRUE(f.RichEdit.GetModified());
   f.RichEdit.SetModified(false);
+}
+
+}  // namespace
+}  // namespace qv::testing
+
+namespace qv::testing {
+namespace {
+
+class TSteppingClock : public IClock {
+ public:
+  uint32_t now = 1000000;
+  uint32_t TickCount() override { return now; }
+};
+
+TEST(BookLoading, ProgressOnceASecondAndACloseRequestStopsTheLoad) {
+  TBookForms forms;
+  auto& f = forms.F();
+  TSteppingClock clock;
+  SetSystemClock(&clock);
+  f.LoadCrono.Start();
+  f.PeriodCrono.Start();
+  clock.now += 400;
+  f.LoadedInText = "before";
+  EXPECT_FALSE(f.ShowLoadProgress(100));  // less than a second: nothing shown
+  EXPECT_EQ(f.LoadedInText, "before");
+  clock.now += 2600;
+  EXPECT_FALSE(f.ShowLoadProgress(1234567));
+  EXPECT_EQ(f.LoadedInText, "1,234,567 characters; 3 seconds");
+  EXPECT_NE(f.CurrentFileInfoLabel.Caption().find("(1,234,567 characters; 3 seconds)"), std::string::npos);
+  // A close request that arrives while the load runs is seen at the next report.
+  clock.now += 1000;
+  PostMessageA(f.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(f.ShowLoadProgress(2000000));
+  EXPECT_TRUE(f.StopLoading);
+  win::InstallWin32Platform();  // the system tick again
+  PumpUntil([&] { return f.Handle() == nullptr; }, 2000);
+  win::Application().ClearTermination();
 }
 
 }  // namespace

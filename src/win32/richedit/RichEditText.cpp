@@ -12,6 +12,7 @@ namespace qv::win {
 
 namespace {
 LRESULT Send(HWND h, UINT m, WPARAM w = 0, LPARAM l = 0) { return SendMessageW(h, m, w, l); }
+constexpr int32_t kClearChunk = 16384;
 }  // namespace
 
 const TBreakIndex& TRichEdit::Index() {
@@ -86,8 +87,21 @@ void TRichEdit::SetPlainText(const std::string& text) {
 
 void TRichEdit::Clear() {
   if (pending_) return pending_->Clear();
+  // With drawing off: a big text is otherwise redrawn while it goes.
+  const bool visible = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+  Send(hwnd_, WM_SETREDRAW, FALSE);
+  // A long text goes in pieces from its end: removing it from the front makes
+  // the control renumber every later paragraph for each one removed.
+  for (int32_t length = ControlLength(); length > kClearChunk; length -= kClearChunk) {
+    CHARRANGE tail{length - kClearChunk, -1};
+    Send(hwnd_, EM_EXSETSEL, 0, LPARAM(&tail));
+    Send(hwnd_, EM_REPLACESEL, FALSE, LPARAM(L""));
+  }
   SETTEXTEX st{ST_DEFAULT, 1200};
   Send(hwnd_, EM_SETTEXTEX, WPARAM(&st), LPARAM(L""));
+  Send(hwnd_, WM_SETREDRAW, TRUE);
+  if (!visible) SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_VISIBLE);
+  TControl::Invalidate();
   Send(hwnd_, EM_SETMODIFY, FALSE);
   index_.Rebuild(std::string_view());
 }
