@@ -3,6 +3,7 @@
 // bare plain-text stream of the same bytes into a fresh control (the floor).
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <sstream>
@@ -124,8 +125,12 @@ int main() {
     CloseHandle(h);
     form->BookFileName = path;
     LoadSeconds(*form, "");  // warms the code paths and fonts
-    const double load = LoadSeconds(*form, "");
-    const double floor = FloorSeconds(*form, bytes);
+    // The best of three runs each: the machine is shared, the best is the least disturbed.
+    double load = 1e9, floor = 1e9;
+    for (int run = 0; run < 3; ++run) {
+      load = std::min(load, LoadSeconds(*form, ""));
+      floor = std::min(floor, FloorSeconds(*form, bytes));
+    }
     const double ratio = floor > 0 ? load / floor : 0;
     if (ratio > maxRatio) maxRatio = ratio;
     std::printf("%4zu KB  %12.3f %12.3f %8.2f\n", kb, load, floor, ratio);
