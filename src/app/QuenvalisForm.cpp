@@ -3,6 +3,10 @@
 
 #include <shellapi.h>
 
+#include "app/OptionBinding.h"
+#include "app/OptionControls.h"
+#include "app/ProfileControls.h"
+
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
 #include "forms/AboutForm.h"
@@ -145,6 +149,7 @@ TQuenvalisForm::TQuenvalisForm()
   RichEdit.SetFont(richFont);
   BuildSizeCombos();
   CreateBookControls();  // the book document's controls and the enhancer
+  CreatePersistenceControls();
 
   // Owned objects; the stopwatches use the system tick.
   LoadCrono.Start();
@@ -242,6 +247,7 @@ void TQuenvalisForm::InitializeForm() {
   }
   SetWindowLongA(RichEdit.Handle(), GWL_EXSTYLE,
                  GetWindowLongA(RichEdit.Handle(), GWL_EXSTYLE) | WS_EX_TRANSPARENT);
+  CreateStores();  // the options first, then the default profile
   RichEdit.SetModified(false);
   DragAcceptFiles(Handle(), TRUE);
 }
@@ -266,7 +272,11 @@ void TQuenvalisForm::LoadOnStart() {
             const auto& args = StartArguments;
             bool opened = false;
             if (args.size() == 1) opened = OpenBook(args[0], false);
-            // The last book of the bookshelf reopens here once the bookshelf exists.
+            if (!opened && args.size() != 1) {
+              const std::string last = Bookshelf.LastBook();
+              if (Options->AutoLoadLastCheckBox.Checked() && !last.empty())
+                opened = OpenBook(last, false);
+            }
             if (!opened && BookFileName.empty()) {
               try {
                 opened = OpenBook(ProgramDirectory() + "Welcome.txt", false);
@@ -279,12 +289,16 @@ void TQuenvalisForm::LoadOnStart() {
 }
 
 bool TQuenvalisForm::OpenBook(const std::string& fileName, bool autoBookmarkFirst) {
-  return LoadFromFile(fileName, -1, false, 0);
+  UpdateAutoBookmark(autoBookmarkFirst);
+  const bool opened = LoadFromFile(fileName, -1, false, 0);
+  UpdateAutoBookmark(true);
+  return opened;
 }
 
 void TQuenvalisForm::FormCloseQuery(bool& canClose) {
   StopLoading = true;
   QuerySaveModified();
+  if (OptionsStore) OptionsStore->Save(false);  // a failed save does not stop the close
   canClose = true;
 }
 

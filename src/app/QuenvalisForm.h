@@ -7,6 +7,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "bookshelf/Bookshelf.h"
+#include "options/OptionIO.h"
+#include "store/StoredTextList.h"
 #include "util/Clock.h"
 #include "platform/GdiPlusSession.h"
 #include "widgets/Controls.h"
@@ -18,6 +21,10 @@
 namespace qv::app {
 
 using namespace qv::win;
+
+struct TOptionControls;
+struct TProfileControls;
+class TControlOptionValues;
 
 // The sidebar's pages and group boxes, built once with the window.
 struct TSidebar {
@@ -152,6 +159,41 @@ class TQuenvalisForm : public TForm {
   void FinishLoad(const TLoadUndo& undo, int callerCaret, int caretPos, std::vector<std::string>& lines);
 
   // ---- persistence: options, profiles, bookshelf (QuenvalisFormPersistence*.cpp) ----
+  std::unique_ptr<TOptionControls> Options;   // program-option and bookshelf controls
+  std::unique_ptr<TProfileControls> Profile;  // the controls of the "Profile" pages
+  std::unique_ptr<TControlOptionValues> OptionValues;  // the option tables bound to them
+  std::unique_ptr<TStoredTextList> OptionsStore;  // "Quenvalis.ini"
+  std::unique_ptr<TStoredTextList> ProfileStore;  // the current profile
+  TBookshelf Bookshelf;
+  TBackSoundList Sounds;  // the profile's background sounds; sound 0 is shown in the controls
+  void CreatePersistenceControls();  // by the constructor
+  void CreateStores();               // by InitializeForm: creates and loads both stores
+  void LoadOptions(TStoredTextList& store);
+  void SaveOptions(TStoredTextList& store);
+  void LoadProfile(TStoredTextList& store);
+  void SaveProfile(TStoredTextList& store);
+  TMediaFolders MediaFolders() const;
+  // Profile selection for a newly opened book: saves the current profile when
+  // "Auto save profile" is on and keepProfile is off, then loads the book's own
+  // profile, its folder's, its parent folder's or the default one (with
+  // keepProfile, the current profile's file first). Does nothing for an empty name.
+  void LoadBookProfile(const std::string& bookFileName, bool keepProfile);
+  void ShowSoundZero();
+  void LoadProfileButtonMouseDown(TMouseButton button, unsigned shift);
+  void SaveProfileButtonMouseDown(TMouseButton button, unsigned shift);
+  void DeleteProfileButtonMouseDown(TMouseButton button, unsigned shift);
+  // Bookshelf and bookmarks.
+  bool IsBookOpen();
+  int32_t CurrentPieceNumber();
+  void SetBookmarkHere(int index);
+  void UpdateAutoBookmark(bool record);
+  void UpdateBookshelfButtons();
+  void UpdateBookmarkButtons();
+  void BookshelfSelect(const std::string& fileName, uint8_t mode);
+  void ShowBookshelfMenu(TButton& button, uint8_t mode);
+  void BookmarkButtonMouseDown(int index, TMouseButton button, unsigned shift);
+  void GoToBookmark(int index);
+  bool PersistenceKeyDown(WORD key, unsigned shift);  // Alt+1..5, Alt+A, Alt+O, Alt+P
 
   // ---- text engine: format controls, chapters (QuenvalisFormFormat*.cpp) ----
 

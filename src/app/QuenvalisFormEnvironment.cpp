@@ -175,6 +175,10 @@ void TQuenvalisForm::ShowApplicationHint() { HintLabel.SetCaption(Application().
 
 void TQuenvalisForm::FormKeyDown(WORD& key, unsigned shift) {
   if (BookKeyDown(key, shift)) return;  // the book document's keys
+  if (PersistenceKeyDown(key, shift)) {  // the bookmark and bookshelf keys
+    key = 0;
+    return;
+  }
   if (key == VK_ESCAPE && shift == 0) {
     Application().Minimize();
     key = 0;

@@ -1,0 +1,57 @@
+// The option tables bound to the main window's controls: each table entry
+// names its control, and the binding finds it among the controls registered
+// here by name. An entry whose control does not exist (yet) keeps its value in
+// memory, so the options and profiles still round-trip whole.
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+
+#include "options/MemoryOptionValues.h"
+#include "options/OptionValues.h"
+#include "widgets/ColorPanel.h"
+#include "widgets/Controls.h"
+
+namespace qv::app {
+
+using namespace qv::win;
+
+class TControlOptionValues : public IOptionValues {
+ public:
+  TControlOptionValues();
+
+  void Bind(TCheckBox& box) { checks_[box.Name()] = &box; }
+  void Bind(TComboBox& box) { combos_[box.Name()] = &box; }
+  void Bind(TEdit& edit) { edits_[edit.Name()] = &edit; }
+  void Bind(TListBox& list) { lists_[list.Name()] = &list; }
+  void Bind(TColorPanel& panel) { panels_[panel.Name()] = &panel; }
+  // Runs after the entry of this key was put into its control.
+  void OnLoaded(const std::string& key, std::function<void()> action) { loaded_[key] = std::move(action); }
+
+  // A bound control by name, or null.
+  TCheckBox* CheckBox(const std::string& name) const;
+  TComboBox* ComboBox(const std::string& name) const;
+
+  bool GetBool(const TOptionSpec& spec) override;
+  void SetBool(const TOptionSpec& spec, bool value) override;
+  std::string GetText(const TOptionSpec& spec) override;
+  void SetText(const TOptionSpec& spec, const std::string& text) override;
+  uint32_t GetColor(const TOptionSpec& spec) override;
+  void SetColor(const TOptionSpec& spec, uint32_t color) override;
+  void Loaded(const TOptionSpec& spec) override;
+
+ private:
+  std::map<std::string, TCheckBox*> checks_;
+  std::map<std::string, TComboBox*> combos_;
+  std::map<std::string, TEdit*> edits_;
+  std::map<std::string, TListBox*> lists_;
+  std::map<std::string, TColorPanel*> panels_;
+  std::map<std::string, std::function<void()>> loaded_;
+  TOptionValueMap unbound_;  // entries without a control
+};
+
+// Selects the item equal to text (without regard to case), or none.
+void SelectComboItem(TComboBox& box, const std::string& text);
+void SelectListItem(TListBox& list, const std::string& text);
+
+}  // namespace qv::app

@@ -1,0 +1,409 @@
+// The options file, the profiles and the bookshelf on the real window: first
+// run, the round trip through closing and starting again, the profile chosen
+// for a book, the profile buttons, the bookmarks and the last book at start.
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "WineTestSupport.h"
+#include "app/BookControls.h"
+#include "app/OptionBinding.h"
+#include "app/OptionControls.h"
+#include "app/ProfileControls.h"
+#include "platform/Win32Platform.h"
+#include "richbox/RichOps.h"
+#include "widgets/FileDialogs.h"
+
+namespace qv::testing {
+namespace {
+
+using app::TQuenvalisForm;
+
+// File dialogs answered by the test: each request is recorded; the answers
+// are consumed in order ("" cancels).
+struct ScriptedFileDialogs : win::IFileDialogs {
+  std::vector<win::TFileDialogRequest> requests;
+  std::deque<std::string> answers;
+  bool Answer(win::TFileDialogRequest& r) {
+    requests.push_back(r);
+    if (answers.empty()) return false;
+    r.FileName = answers.front();
+    answers.pop_front();
+    return !r.FileName.empty();
+  }
+  bool Open(win::TFileDialogRequest& r) override { return Answer(r); }
+  bool Save(win::TFileDialogRequest& r) override { return Answer(r); }
+  ScriptedFileDialogs() { win::SetFileDialogs(this); }
+  ~ScriptedFileDialogs() override { win::SetFileDialogs(nullptr); }
+};
+
+// Forms whose start-up book has finished loading.
+struct Forms : ProgramForms {
+  explicit Forms(bool keep = false) : ProgramForms(keep) { Settle(); }
+  void Settle() {
+    PumpUntil([this] { return !main->BookFileName.empty() && !main->RichEdit.InBurst(); }, 5000);
+    PumpFor(30);
+  }
+  TQuenvalisForm& f() { return *main; }
+};
+
+std::string IncludeSlash(const std::string& p) { return p.empty() || p.back() == '\\' ? p : p + "\\"; }
+
+std::string MakeFolder(const std::string& relative) {
+  std::string path = TestDirectory();
+  size_t start = 0;
+  while (start < relative.size()) {
+    const size_t end = relative.find('\\', start);
+    path += relative.substr(start, end == std::string::npos ? std::string::npos : end - start + 1);
+    CreateDirectoryA(path.c_str(), nullptr);
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return IncludeSlash(path);
+}
+
+std::string BookText(int lines, const std::string& word = "line") {
+  std::string text;
+  for (int i = 0; i < lines; ++i) text += "This is " + word + " " + std::to_string(i) + " of the book.\r\n\r\n";
+  return text;
+}
+
+void RemoveFile(const std::string& path) {
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(path.c_str());
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The program went to position: going to a position puts the caret at the
+// start of its line (the scrolling itself may land some display lines off in
+// the control, so the caret is the exact witness).
+void ExpectShownAt(IRichBox& box, int32_t position) {
+  int32_t start = -1, length = -1;
+  box.GetSelection(start, length);
+  EXPECT_GT(position, 0);
+  EXPECT_EQ(start, GetRichLineStart(box, GetRichLineOfChar(box, position)));
+  EXPECT_EQ(length, 0);
+}
+
+TEST(Persistence, AFirstRunShowsTheDefaults) {
+  Forms forms;
+  TQuenvalisForm& f = forms.f();
+  const app::TOptionControls& o = *f.Options;
+  const app::TProfileControls& p = *f.Profile;
+  EXPECT_TRUE(o.AutoSaveProfileCheckBox.Checked());
+  EXPECT_TRUE(o.AutoBookmarkCheckBox.Checked());
+  EXPECT_TRUE(o.AutoLoadLastCheckBox.Checked());
+  EXPECT_TRUE(o.ClipboardForDicCheckBox.Checked());
+  EXPECT_FALSE(o.ForceRichEdit3CheckBox.Checked());
+  EXPECT_EQ(o.DictionaryTitleEdit.Text(), "C:\\Program Files\\The American Heritage Dictionary\\AHD.EXE");
+  UINT wheel = 0;
+  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &wheel, 0);
+  EXPECT_EQ(f.Book->WheelScrollLinesComboBox.Text(), std::to_string(wheel));
+  EXPECT_TRUE(f.Book->OpenInPiecesCheckBox.Checked());
+  EXPECT_EQ(f.Book->PieceSizeComboBox.Text(), "50000");
+  EXPECT_EQ(f.Sidebar.RichBoxWidthPercentComboBox.Text(), "45");
+  EXPECT_EQ(o.PrintLeftMarginComboBox.Text(), "30");
+  EXPECT_EQ(o.PrintBottomMarginComboBox.Text(), "20");
+  EXPECT_EQ(o.OpenBookshelfButton.Text(), "&Open (0)");
+  EXPECT_FALSE(o.OpenBookshelfButton.Enabled());
+  EXPECT_FALSE(o.RemoveBookshelfButton.Enabled());
+  EXPECT_EQ(o.BookmarkAutoButton.Text(), "&Auto");
+  EXPECT_EQ(o.Bookmark5Button.Text(), "&5");
+
+  EXPECT_EQ(f.ProfileStore->FileName(), win::ProgramDirectory() + "QuenvalisProfile.fsp");
+  EXPECT_TRUE(p.EnhanceTextCheckBox.Checked());
+  EXPECT_FALSE(p.IgnoreEmptyLinesCheckBox.Checked());
+  EXPECT_EQ(p.FontSize.Box.Text(), "16");
+  EXPECT_EQ(p.LineSpacing.Box.Text(), "120");
+  EXPECT_EQ(p.CharSpacing.Box.Text(), "0");
+  EXPECT_EQ(p.ParagraphPrefix.Box.Text(), "None");
+  EXPECT_EQ(p.ScreenImage.Gamma.Box.Text(), "100");
+  EXPECT_EQ(p.ScreenImage.Title.Text(), "DefaultScreen.bmp");
+  EXPECT_EQ(p.RichImage.Title.Text(), "DefaultRich.bmp");
+  EXPECT_EQ(p.EmphaColorPanel.CurrentColor(), 8519680u);
+  EXPECT_EQ(p.BrowserFocusBackColorPanel.CurrentColor(), 1666745u);
+  EXPECT_EQ(p.BrowserFocusBackColorPanel.Hint().rfind("Ochre (RGB 185-110-25;", 0), 0u);
+  EXPECT_FALSE(p.UseBackSoundCheckBox.Checked());
+  EXPECT_EQ(p.TitleBackSoundEdit.Text(), "Default.wav");
+  EXPECT_EQ(p.VolumeBackSound.Box.Text(), "50");
+  EXPECT_EQ(p.DurationBackSound.Box.Text(), "5");
+  EXPECT_EQ(p.ProbabilityBackSound.Box.Text(), "100");
+}
+
+TEST(Persistence, ChangedOptionsAndProfileAreWrittenAtCloseAndReadAtTheNextStart) {
+  {
+    Forms forms;
+    TQuenvalisForm& f = forms.f();
+    app::TOptionControls& o = *f.Options;
+    app::TProfileControls& p = *f.Profile;
+    o.AutoLoadLastCheckBox.SetChecked(false);
+    o.ForceRichEdit3CheckBox.SetChecked(true);
+    f.Sidebar.RichBoxWidthPercentComboBox.SetText("30");
+    o.PrintLeftMarginComboBox.SetText("10");
+    o.DictionaryTitleEdit.SetText("C:\\Dict\\d.exe");
+    f.Book->PieceSizeComboBox.SetText("20000");
+    p.FontSize.Box.SetText("20");
+    p.ParagraphPrefix.Box.SetText("Blanks");
+    p.JustifiedTextCheckBox.SetChecked(false);
+    app::SetColorPanel(p.ScreenBackColorPanel, 0x123456);
+    p.UseBackSoundCheckBox.SetChecked(true);
+    p.VolumeBackSound.Box.SetText("100");
+    p.VolumeBackSound.Box.OnChange();
+    forms.CloseMain();
+  }
+  const std::string ini = ReadWholeFile(win::ProgramDirectory() + "Quenvalis.ini");
+  EXPECT_EQ(ini.rfind("[Quenvalis_Main]\r\nAutoSaveProfile=TRUE\r\nAutoBookmark=TRUE\r\nAutoLoadLast=FALSE\r\n", 0), 0u) << ini;
+  EXPECT_TRUE(Contains(ini, "RichBoxWidthPercent=30\r\n"));
+  EXPECT_TRUE(Contains(ini, "[Quenvalis_Bookshelf_Main]\r\nCount=0\r\n"));
+  EXPECT_TRUE(Contains(ini, "[Quenvalis_ConvertMeasure]\r\nLength=Meters\r\n"));
+  const std::string profile = ReadWholeFile(win::ProgramDirectory() + "QuenvalisProfile.fsp");
+  EXPECT_TRUE(Contains(profile, "FontSize=20\r\n")) << profile;
+  EXPECT_TRUE(Contains(profile, "ScreenBackColor=1193046\r\n"));
+  EXPECT_TRUE(Contains(profile, "[Profile_BackSounds]\r\nUse=TRUE\r\nRandom=TRUE\r\nCount=1\r\nFile0=Default.wav\r\nVol0=100\r\n"));
+
+  Forms forms(true);
+  TQuenvalisForm& f = forms.f();
+  const app::TOptionControls& o = *f.Options;
+  const app::TProfileControls& p = *f.Profile;
+  EXPECT_FALSE(o.AutoLoadLastCheckBox.Checked());
+  EXPECT_NE(f.BookFileName.find("Welcome.txt"), std::string::npos);  // not the last book
+  EXPECT_TRUE(o.ForceRichEdit3CheckBox.Checked());
+  EXPECT_EQ(f.Sidebar.RichBoxWidthPercentComboBox.Text(), "30");
+  EXPECT_EQ(o.PrintLeftMarginComboBox.Text(), "10");
+  EXPECT_EQ(o.DictionaryTitleEdit.Text(), "C:\\Dict\\d.exe");
+  EXPECT_EQ(f.Book->PieceSizeComboBox.Text(), "20000");
+  EXPECT_EQ(p.FontSize.Box.Text(), "20");
+  EXPECT_EQ(p.ParagraphPrefix.Box.Text(), "Blanks");
+  EXPECT_FALSE(p.JustifiedTextCheckBox.Checked());
+  EXPECT_EQ(p.ScreenBackColorPanel.CurrentColor(), 0x123456u);
+  EXPECT_EQ(f.Color(), 0x123456u);  // the window takes the screen colour as it loads
+  EXPECT_TRUE(p.UseBackSoundCheckBox.Checked());
+  EXPECT_EQ(p.VolumeBackSound.Box.Text(), "100");
+  EXPECT_EQ(f.Sounds.Volumes[0], 100);
+}
+
+TEST(Persistence, ABookPicksItsOwnProfileThenItsFolderThenItsParentFolderThenTheDefault) {
+  const std::string poe = MakeFolder("Books\\Poe");
+  const std::string other = MakeFolder("Books\\Other");
+  const std::string lone = MakeFolder("Lone");
+  RemoveFile(TestDirectory() + "QuenvalisProfile.fsp");
+  WriteTestFile("Books\\Poe\\Tale.txt", BookText(20));
+  WriteTestFile("Books\\Poe\\Tale2.txt", BookText(20));
+  WriteTestFile("Books\\Other\\Deep.txt", BookText(20));
+  WriteTestFile("Lone\\Solo.txt", BookText(20));
+  WriteTestFile("Books\\Poe\\Tale.fsp", "[Profile_Main]\r\nFontSize=20\r\n");
+  WriteTestFile("Books\\Poe\\QuenvalisProfile.fsp", "[Profile_Main]\r\nFontSize=22\r\n");
+  WriteTestFile("Books\\QuenvalisProfile.fsp", "[Profile_Main]\r\nfontsize=24\r\nLineSpacing=99\r\n");
+
+  Forms forms;
+  TQuenvalisForm& f = forms.f();
+  ASSERT_TRUE(f.OpenBook(poe + "Tale.txt", true));
+  EXPECT_EQ(f.ProfileStore->FileName(), poe + "Tale.fsp");
+  EXPECT_EQ(f.Profile->FontSize.Box.Text(), "20");
+  ASSERT_TRUE(f.OpenBook(poe + "Tale2.txt", true));
+  EXPECT_EQ(f.ProfileStore->FileName(), poe + "QuenvalisProfile.fsp");
+  EXPECT_EQ(f.Profile->FontSize.Box.Text(), "22");
+  ASSERT_TRUE(f.OpenBook(other + "Deep.txt", true));
+  EXPECT_EQ(f.ProfileStore->FileName(), TestDirectory() + "Books\\QuenvalisProfile.fsp");
+  EXPECT_EQ(f.Profile->FontSize.Box.Text(), "24");
+  EXPECT_EQ(f.Profile->LineSpacing.Box.Text(), "120");  // out of bounds: the default
+  ASSERT_TRUE(f.OpenBook(lone + "Solo.txt", true));
+  EXPECT_EQ(f.ProfileStore->FileName(), win::ProgramDirectory() + "QuenvalisProfile.fsp");
+  EXPECT_EQ(f.Profile->FontSize.Box.Text(), "16");
+  // Leaving a book saved its profile whole ("Auto save profile").
+  EXPECT_TRUE(Contains(ReadWholeFile(poe + "Tale.fsp"), "[Profile_BackSounds]\r\n"));
+}
+
+TEST(Persistence, ProfileButtonsAskTheirDialogsWithTheModifiersFiles) {
+  const std::string poe = MakeFolder("Books\\Poe");
+  WriteTestFile("Books\\Poe\\Raven.txt", BookText(20));
+  RemoveFile(poe + "Raven.fsp");
+  RemoveFile(poe + "Saved.fsp");
+  Forms forms;
+  TQuenvalisForm& f = forms.f();
+  ASSERT_TRUE(f.OpenBook(poe + "Raven.txt", true));
+  ScriptedFileDialogs dialogs;
+
+  // Save: Shift proposes the folder profile, Alt the book's own.
+  dialogs.answers = {poe + "Saved.fsp"};
+  f.Profile->FontSize.Box.SetText("30");
+  f.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssShift);
+  ASSERT_EQ(dialogs.requests.size(), 1u);
+  EXPECT_EQ(dialogs.requests[0].Title, "Save profile");
+  EXPECT_EQ(dialogs.requests[0].Filter, "Profiles (*.fsp)|*.fsp");
+  EXPECT_EQ(dialogs.requests[0].FileName, poe + "QuenvalisProfile.fsp");
+  EXPECT_TRUE(Contains(ReadWholeFile(poe + "Saved.fsp"), "FontSize=30\r\n"));
+  EXPECT_EQ(f.ProfileStore->FileName(), poe + "Saved.fsp");
+  ASSERT_FALSE(forms.boxes.shown.empty());
+  EXPECT_EQ(forms.boxes.shown.back().text, "Profile was saved.");
+  EXPECT_EQ(f.Profile->ScreenImage.Title.Text(), "DefaultScreen.bmp");  // a missing image keeps its title
+  dialogs.answers = {poe + "wrong.txt"};
+  f.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssAlt);
+  EXPECT_EQ(dialogs.requests.back().FileName, poe + "Raven.fsp");
+  EXPECT_EQ(forms.boxes.shown.back().text, "Invalid file extensions.");
+
+  // Load: Ctrl proposes the default profile; the book is reopened with the chosen one.
+  WriteTestFile("Books\\Poe\\Chosen.fsp", "[Profile_Main]\r\nFontSize=9\r\n");
+  dialogs.answers = {poe + "Chosen.fsp"};
+  f.LoadProfileButtonMouseDown(win::TMouseButton::Left, win::ssCtrl | win::ssLeft);
+  EXPECT_EQ(dialogs.requests.back().Title, "Load profile");
+  EXPECT_EQ(dialogs.requests.back().FileName, win::ProgramDirectory() + "QuenvalisProfile.fsp");
+  EXPECT_EQ(f.ProfileStore->FileName(), poe + "Chosen.fsp");
+  EXPECT_EQ(f.Profile->FontSize.Box.Text(), "9");
+  EXPECT_EQ(f.BookFileName, poe + "Raven.txt");
+  // Other modifiers, a double-click and other buttons do nothing.
+  const size_t asked = dialogs.requests.size();
+  f.LoadProfileButtonMouseDown(win::TMouseButton::Left, win::ssCtrl | win::ssShift);
+  f.LoadProfileButtonMouseDown(win::TMouseButton::Left, win::ssDouble);
+  f.DeleteProfileButtonMouseDown(win::TMouseButton::Right, 0);
+  EXPECT_EQ(dialogs.requests.size(), asked);
+
+  // Delete: a read-only profile goes.
+  SetFileAttributesA((poe + "Saved.fsp").c_str(), FILE_ATTRIBUTE_READONLY);
+  dialogs.answers = {poe + "Saved.fsp"};
+  f.DeleteProfileButtonMouseDown(win::TMouseButton::Left, win::ssShift);
+  EXPECT_EQ(dialogs.requests.back().Title, "Delete profile");
+  EXPECT_EQ(dialogs.requests.back().FileName, poe + "QuenvalisProfile.fsp");
+  EXPECT_EQ(GetFileAttributesA((poe + "Saved.fsp").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Persistence, AThirtyFirstBookDropsTheOldestAndTheMenuListsTheRecentFirst) {
+  const std::string dir = MakeFolder("Shelf");
+  Forms forms;
+  TQuenvalisForm& f = forms.f();
+  for (int i = 0; i <= 30; ++i) {
+    const std::string book = dir + "Book" + std::to_string(i) + ".txt";
+    WriteTestFile("Shelf\\Book" + std::to_string(i) + ".txt", BookText(3, "book" + std::to_string(i)));
+    ASSERT_TRUE(f.OpenBook(book, true));
+    WORD key = 'P';  // Alt+P puts the book on the shelf
+    f.FormKeyDown(key, win::ssAlt);
+    EXPECT_EQ(key, 0);
+  }
+  EXPECT_EQ(f.Bookshelf.Count(), 30);
+  EXPECT_EQ(f.Bookshelf.IndexOf(dir + "Book0.txt"), -1);
+  EXPECT_EQ(f.Options->OpenBookshelfButton.Text(), "&Open (30)");
+  std::vector<std::string> captions;
+  f.Options->ShowMenu = [&](win::TPopupMenu& menu, HWND, POINT) {
+    for (int i = 0; i < menu.Count(); ++i) captions.push_back(menu.Caption(i));
+    menu.Choose(menu.Count() - 1);  // the least recent: removed in this mode
+  };
+  f.Options->RemoveBookshelfButton.Click();
+  ASSERT_EQ(captions.size(), 30u);
+  EXPECT_EQ(f.Bookshelf.Mode(), BookshelfRemove);
+  EXPECT_EQ(captions.front(), dir + "Book30.txt");
+  EXPECT_EQ(captions.back(), dir + "Book1.txt");
+  EXPECT_EQ(f.Bookshelf.Count(), 29);
+  EXPECT_EQ(f.Options->OpenBookshelfButton.Text(), "&Open (29)");
+  forms.CloseMain();
+  const std::string ini = ReadWholeFile(win::ProgramDirectory() + "Quenvalis.ini");
+  EXPECT_TRUE(Contains(ini, "[Quenvalis_Bookshelf_Main]\r\nCount=29\r\n0=" + dir + "Book2.txt\r\n")) << ini;
+}
+
+TEST(Persistence, BookmarkButtonsFollowTheirGestures) {
+  const std::string dir = MakeFolder("Marks");
+  WriteTestFile("Marks\\Long.txt", BookText(400));
+  Forms forms;
+  TQuenvalisForm& f = forms.f();
+  app::TOptionControls& o = *f.Options;
+  ASSERT_TRUE(f.OpenBook(dir + "Long.txt", true));
+  auto press = [&](int i, win::TMouseButton b, unsigned shift) { f.BookmarkButtonMouseDown(i, b, shift); };
+  // A numbered bookmark of a book not on the shelf changes nothing.
+  press(3, win::TMouseButton::Right, 0);
+  EXPECT_EQ(f.Bookshelf.Count(), 0);
+  EXPECT_EQ(o.Bookmark3Button.Text(), "&3");
+  // The auto button puts the book on the shelf at the top line.
+  ShowRichPosAtTop(f.RichEdit, GetRichLineStart(f.RichEdit, 100));
+  const int32_t top = GetRichTopPos(f.RichEdit);
+  ASSERT_GT(top, 0);
+  press(0, win::TMouseButton::Right, win::ssRight);
+  EXPECT_EQ(f.Bookshelf.GetBookmark(dir + "Long.txt", 0), top);
+  EXPECT_EQ(o.BookmarkAutoButton.Text(), "&Auto*");
+  // Bookmark 2 set further down; overwriting a set bookmark asks first.
+  ShowRichPosAtTop(f.RichEdit, GetRichLineStart(f.RichEdit, 200));
+  const int32_t second = GetRichTopPos(f.RichEdit);
+  press(2, win::TMouseButton::Right, 0);
+  EXPECT_EQ(o.Bookmark2Button.Text(), "&2*");
+  forms.boxes.answers = {IDNO};
+  ShowRichPosAtTop(f.RichEdit, 0);
+  press(2, win::TMouseButton::Right, 0);
+  EXPECT_EQ(forms.boxes.shown.back().text,
+            "This bookmark is already set for this book. Do you want to overwrite it?");
+  EXPECT_EQ(f.Bookshelf.GetBookmark(dir + "Long.txt", 2), second);
+  // A left click and Alt+2 go to it; a double-click press does nothing.
+  press(2, win::TMouseButton::Left, 0);
+  ExpectShownAt(f.RichEdit, second);
+  ShowRichPosAtTop(f.RichEdit, 0);
+  press(2, win::TMouseButton::Left, win::ssDouble);
+  EXPECT_EQ(GetRichTopPos(f.RichEdit), 0);
+  WORD key = '2';
+  f.FormKeyDown(key, win::ssAlt);
+  EXPECT_EQ(key, 0);
+  ExpectShownAt(f.RichEdit, second);
+  // Ctrl + RMB clears a numbered bookmark; on the auto button it takes the book off.
+  press(2, win::TMouseButton::Right, win::ssCtrl);
+  EXPECT_EQ(o.Bookmark2Button.Text(), "&2");
+  press(0, win::TMouseButton::Right, win::ssCtrl | win::ssRight);
+  EXPECT_EQ(f.Bookshelf.Count(), 0);
+  EXPECT_EQ(o.BookmarkAutoButton.Text(), "&Auto");
+  EXPECT_FALSE(o.OpenBookshelfButton.Enabled());
+}
+
+// A book read somewhere, left for another, is reopened from the bookshelf at
+// its auto-bookmark, and the next start reopens the last book there.
+void CheckReturnToAutoBookmark(const std::string& name, int lines, const char* pieceSize, int piece) {
+  const std::string dir = MakeFolder("Return");
+  WriteTestFile("Return\\" + name, BookText(lines));
+  WriteTestFile("Return\\Other.txt", BookText(10));
+  const std::string book = dir + name;
+  int32_t top = 0;
+  {
+    Forms forms;
+    TQuenvalisForm& f = forms.f();
+    f.Book->PieceSizeComboBox.SetText(pieceSize);
+    ASSERT_TRUE(f.OpenBook(book, true));
+    if (piece > 1) ASSERT_TRUE(f.LoadFromFile("", piece, false, 0));
+    ASSERT_EQ(f.Book->CurrentPiece(), piece);
+    ShowRichPosAtTop(f.RichEdit, GetRichLineStart(f.RichEdit, 60));
+    f.Options->PutBookshelfButton.Click();
+    ShowRichPosAtTop(f.RichEdit, GetRichLineStart(f.RichEdit, 80));
+    top = GetRichTopPos(f.RichEdit);
+    ASSERT_TRUE(f.OpenBook(dir + "Other.txt", true));  // records where the book was left
+    int32_t storedPiece = 0;
+    EXPECT_EQ(f.Bookshelf.GetBookmark(book, 0, &storedPiece), top);
+    EXPECT_EQ(storedPiece, piece);
+    f.Options->ShowMenu = [](win::TPopupMenu& menu, HWND, POINT) { menu.Choose(0); };
+    WORD key = 'O';  // Alt+O: the bookshelf menu; its first item is the most recent book
+    f.FormKeyDown(key, win::ssAlt);
+    forms.Settle();
+    EXPECT_EQ(f.BookFileName, book);
+    EXPECT_EQ(f.Book->CurrentPiece(), piece);
+    ExpectShownAt(f.RichEdit, top);
+    forms.CloseMain();
+  }
+  // Closing recorded the place shown last; the next start goes there.
+  TStoredTextList ini(win::ProgramDirectory() + "Quenvalis.ini");
+  TBookshelf saved;
+  ini.OnLoad = [&](TStoredTextList& s) { saved.Load(s); };
+  ASSERT_TRUE(ini.Load());
+  int32_t savedPiece = 0;
+  const int32_t savedPos = saved.GetBookmark(book, 0, &savedPiece);
+  EXPECT_EQ(saved.LastBook(), book);
+  EXPECT_EQ(savedPiece, piece);
+  Forms forms(true);
+  TQuenvalisForm& f = forms.f();
+  EXPECT_EQ(f.BookFileName, book);
+  EXPECT_EQ(f.Book->CurrentPiece(), piece);
+  ExpectShownAt(f.RichEdit, savedPos);
+}
+
+TEST(Persistence, ReopeningAWholeBookReturnsToItsAutoBookmark) {
+  CheckReturnToAutoBookmark("Whole.txt", 300, "50000", 1);
+}
+
+TEST(Persistence, ReopeningABookInPiecesReturnsToItsAutoBookmarkInItsPiece) {
+  CheckReturnToAutoBookmark("Pieces.txt", 3000, "20000", 3);
+}
+
+}  // namespace
+}  // namespace qv::testing
