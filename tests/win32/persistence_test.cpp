@@ -10,6 +10,7 @@
 #include "app/OptionBinding.h"
 #include "app/OptionControls.h"
 #include "app/ProfileControls.h"
+#include "errors/ErrorPlatform.h"
 #include "platform/Win32Platform.h"
 #include "richbox/RichOps.h"
 #include "widgets/FileDialogs.h"
@@ -181,6 +182,47 @@ TEST(Persistence, ChangedOptionsAndProfileAreWrittenAtCloseAndReadAtTheNextStart
   EXPECT_TRUE(p.UseBackSoundCheckBox.Checked());
   EXPECT_EQ(p.VolumeBackSound.Box.Text(), "100");
   EXPECT_EQ(f.Sounds.Volumes[0], 100);
+}
+
+// The error dialog answered by the test: it records what it was asked to show.
+struct RecordedErrors : IErrorDialog {
+  std::vector<std::string> userTexts, reports;
+  IErrorDialog* previous = ErrorEnvironment.ErrorForm;
+  RecordedErrors() { ErrorEnvironment.ErrorForm = this; }
+  ~RecordedErrors() override { ErrorEnvironment.ErrorForm = previous; }
+  int32_t RecursionCount() const override { return 0; }
+  bool Dialog(const std::string&, const std::string& userText, bool*, const std::string& report) override {
+    userTexts.push_back(userText);
+    reports.push_back(report);
+    return true;
+  }
+};
+
+TEST(Persistence, AnOptionsFileWhoseSaveFailsKeepsItsPreviousContentAndTheProgramCloses) {
+  const std::string ini = win::ProgramDirectory() + "Quenvalis.ini";
+  const std::string blocker = ini + ".tmp";  // a folder where the new file would be written
+  RemoveDirectoryA(blocker.c_str());
+  {
+    Forms forms;
+    forms.f().Sidebar.RichBoxWidthPercentComboBox.SetText("30");
+    forms.CloseMain();
+  }
+  const std::string before = ReadWholeFile(ini);
+  ASSERT_TRUE(Contains(before, "RichBoxWidthPercent=30\r\n"));
+  {
+    Forms forms(true);
+    EXPECT_EQ(forms.f().Sidebar.RichBoxWidthPercentComboBox.Text(), "30");
+    forms.f().Sidebar.RichBoxWidthPercentComboBox.SetText("35");
+    ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), nullptr));
+    RecordedErrors errors;
+    forms.CloseMain();
+    EXPECT_EQ(forms.main->Handle(), nullptr);
+    ASSERT_EQ(errors.userTexts.size(), 1u);
+    EXPECT_EQ(errors.userTexts[0], "Failed to save file.");
+    EXPECT_TRUE(Contains(errors.reports[0], "TStoredTextList::Save")) << errors.reports[0];
+  }
+  RemoveDirectoryA(blocker.c_str());
+  EXPECT_EQ(ReadWholeFile(ini), before);
 }
 
 TEST(Persistence, ABookPicksItsOwnProfileThenItsFolderThenItsParentFolderThenTheDefault) {
