@@ -76,14 +76,15 @@ void RemoveFile(const std::string& path) {
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// The program went to position: going to a position puts the caret at the
-// start of its line (the scrolling itself may land some display lines off in
-// the control, so the caret is the exact witness).
+// The program went to position: its line is the first one shown, and the
+// caret stands at the start of that line.
 void ExpectShownAt(IRichBox& box, int32_t position) {
   int32_t start = -1, length = -1;
   box.GetSelection(start, length);
+  const int32_t lineStart = GetRichLineStart(box, GetRichLineOfChar(box, position));
   EXPECT_GT(position, 0);
-  EXPECT_EQ(start, GetRichLineStart(box, GetRichLineOfChar(box, position)));
+  EXPECT_EQ(GetRichTopPos(box), lineStart);
+  EXPECT_EQ(start, lineStart);
   EXPECT_EQ(length, 0);
 }
 
@@ -431,6 +432,7 @@ void CheckReturnToAutoBookmark(const std::string& name, int lines, const char* p
   int32_t savedPiece = 0;
   const int32_t savedPos = saved.GetBookmark(book, 0, &savedPiece);
   EXPECT_EQ(saved.LastBook(), book);
+  EXPECT_EQ(savedPos, top);  // where the book was left, not drifted by the reopening
   EXPECT_EQ(savedPiece, piece);
   Forms forms(true);
   TQuenvalisForm& f = forms.f();
