@@ -229,7 +229,8 @@ namespace {
 class TSteppingClock : public IClock {
  public:
   uint32_t now = 1000000;
-  uint32_t TickCount() override { return now; }
+  uint32_t step = 0;  // added at every reading
+  uint32_t TickCount() override { return now += step; }
 };
 
 TEST(BookLoading, ProgressOnceASecondAndACloseRequestStopsTheLoad) {
@@ -254,6 +255,25 @@ TEST(BookLoading, ProgressOnceASecondAndACloseRequestStopsTheLoad) {
   EXPECT_TRUE(f.StopLoading);
   win::InstallWin32Platform();  // the system tick again
   PumpUntil([&] { return f.Handle() == nullptr; }, 2000);
+  win::Application().ClearTermination();
+}
+
+TEST(BookLoading, ClosingDuringAnEnhancedLoadStopsItAndEndsTheWindow) {
+  TBookForms forms;
+  auto& f = forms.F();
+  f.ReadEnhanceOptions = nullptr;  // enhancement on: progress comes after each paragraph
+  std::string book;
+  for (int i = 0; i < 400; ++i) book += "Paragraph " + std::to_string(i) + " of a long book.\r\n\r\n";
+  const std::string path = WriteTestFile("long.txt", book);
+  TSteppingClock clock;
+  clock.step = 1100;  // every progress report finds a second gone
+  SetSystemClock(&clock);
+  PostMessageA(f.Handle(), WM_CLOSE, 0, 0);  // the reader closes the program meanwhile
+  f.OpenBook(path, true);
+  win::InstallWin32Platform();
+  EXPECT_TRUE(f.StopLoading);
+  EXPECT_TRUE(f.Enhancer->StopRequested);
+  EXPECT_EQ(f.Handle(), nullptr);  // the window closed
   win::Application().ClearTermination();
 }
 
