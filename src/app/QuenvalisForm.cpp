@@ -6,6 +6,7 @@
 #include "app/OptionBinding.h"
 #include "app/OptionControls.h"
 #include "app/ProfileControls.h"
+#include "app/TextEngineControls.h"
 
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
@@ -49,9 +50,9 @@ TSidebar::TSidebar(TControl* owner)
       ProgramOpenTabSheet(ProgramPageControl.AddPage("ProgramOpenTabSheet", "Open")),
       ProgramGeneralTabSheet(ProgramPageControl.AddPage("ProgramGeneralTabSheet", "General")),
       ProgramMiscTabSheet(ProgramPageControl.AddPage("ProgramMiscTabSheet", "Misc")),
-      BookGroupBox(ProgramOpenTabSheet, "BookGroupBox", "Book", 3, 3, 250, 110),
-      BookshelfGroupBox(ProgramOpenTabSheet, "BookshelfGroupBox", "Bookshelf", 3, 116, 250, 110),
-      BrowserGroupBox(ProgramOpenTabSheet, "BrowserGroupBox", "Browser", 3, 229, 250, 250),
+      BookGroupBox(ProgramOpenTabSheet, "BookGroupBox", "Book", 3, 3, 250, 136),
+      BookshelfGroupBox(ProgramOpenTabSheet, "BookshelfGroupBox", "Bookshelf", 3, 142, 250, 110),
+      BrowserGroupBox(ProgramOpenTabSheet, "BrowserGroupBox", "Browser", 3, 255, 250, 250),
       BrowserListBox(&BrowserGroupBox, "BrowserListBox", 5, 20, 240, 220),
       SizesGroupBox(ProgramGeneralTabSheet, "SizesGroupBox", "Sizes", 3, 3, 250, 100),
       OpenInPiecesGroupBox(ProgramGeneralTabSheet, "OpenInPiecesGroupBox", "Open in pieces", 3,
@@ -150,6 +151,7 @@ TQuenvalisForm::TQuenvalisForm()
   BuildSizeCombos();
   CreateBookControls();  // the book document's controls and the enhancer
   CreatePersistenceControls();
+  CreateTextEngineControls();  // the chapters button, the format controls' handlers
 
   // Owned objects; the stopwatches use the system tick.
   LoadCrono.Start();

@@ -17,6 +17,7 @@
 #include "widgets/RichEdit.h"
 #include "app/BookControls.h"
 #include "text/EnhancedRichEdit.h"
+#include "formatting/FormatControls.h"
 
 namespace qv::app {
 
@@ -25,6 +26,7 @@ using namespace qv::win;
 struct TOptionControls;
 struct TProfileControls;
 class TControlOptionValues;
+struct TTextEngineControls;
 
 // The sidebar's pages and group boxes, built once with the window.
 struct TSidebar {
@@ -196,6 +198,18 @@ class TQuenvalisForm : public TForm {
   bool PersistenceKeyDown(WORD key, unsigned shift);  // Alt+1..5, Alt+A, Alt+O, Alt+P
 
   // ---- text engine: format controls, chapters (QuenvalisFormFormat*.cpp) ----
+  std::unique_ptr<TTextEngineControls> TextEngine;  // the chapters button and its menu
+  void CreateTextEngineControls();  // by the constructor, after the book's and the profile's controls
+  TFormatSettings ReadFormatSettings();  // the profile's format controls as they stand
+  void SetAllParaFormatRichEdit();
+  void FormatControlChange(TFormatControl control);
+  void ForceRichEdit3CheckBoxClick();
+  void UpdateChaptersButton();
+  void DiscardChapters();  // the chapters menu goes, the button is refreshed
+  void ShowChaptersMenu();
+  void ChaptersButtonClick();
+  void ChapterMenuItemClick(int32_t tag);
+  bool TextEngineKeyDown(WORD key, unsigned shift);  // Alt+C
 
  private:
   void BuildSizeCombos();

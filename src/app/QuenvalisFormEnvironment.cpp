@@ -179,6 +179,10 @@ void TQuenvalisForm::FormKeyDown(WORD& key, unsigned shift) {
     key = 0;
     return;
   }
+  if (TextEngineKeyDown(key, shift)) {  // the chapters button
+    key = 0;
+    return;
+  }
   if (key == VK_ESCAPE && shift == 0) {
     Application().Minimize();
     key = 0;

@@ -1,0 +1,354 @@
+// The text engine on the real window and Rich Edit control: formats of an
+// enhanced book read back from the control, the format controls' changes, the
+// Rich Edit 3 switch, and the chapters button with its menu.
+
+#include <sstream>
+
+#include "BookTestSupport.h"
+#include "app/OptionControls.h"
+#include "app/ProfileControls.h"
+#include "app/TextEngineControls.h"
+
+namespace qv::testing {
+using namespace qv::win;
+using app::SetColorPanel;
+namespace {
+
+// The forms with enhancement on (no prefix) and a known format profile.
+struct TEngineForms : TBookForms {
+  TEngineForms() {
+    F().ReadEnhanceOptions = [] {
+      app::TEnhanceOptions o;
+      o.ParagraphPrefix = "None";
+      o.IgnoreEmptyLines = true;
+      return o;
+    };
+    app::TProfileControls& p = *F().Profile;
+    p.FontSize.Box.SetText("16");
+    p.FontZoom.Box.SetText("100");
+    p.CharSpacing.Box.SetText("0");
+    p.LineSpacing.Box.SetText("120");
+    p.SpaceAfter.Box.SetText("5");
+    p.FirstLineIndent.Box.SetText("0");
+    p.BoldFontCheckBox.SetChecked(false);
+    p.JustifiedTextCheckBox.SetChecked(false);
+  }
+  bool Open(const std::string& name, const std::string& bytes) {
+    return F().OpenBook(WriteTestFile(name, bytes), true);
+  }
+  // The character format at a position and the paragraph format of its paragraph, from the control.
+  TCharFormat CharAt(int32_t position) {
+    F().RichEdit.SetSelection(position, 1);
+    TCharFormat c;
+    F().RichEdit.GetCharFormat(c);
+    return c;
+  }
+  TParaFormat ParaAt(int32_t position) {
+    F().RichEdit.SetSelection(position, 0);
+    TParaFormat p;
+    F().RichEdit.GetParaFormat(p);
+    return p;
+  }
+  int32_t PosOf(const std::string& text) {
+    return int32_t(F().RichEdit.GetText().find(text));
+  }
+};
+
+// n short paragraphs "Line 0001." ... separated by empty lines, so none wraps.
+std::string ShortParagraphs(int n, int from = 1) {
+  std::string text;
+  for (int i = from; i < from + n; ++i) {
+    char line[32];
+    snprintf(line, sizeof line, "Line %04d.\r\n\r\n", i);
+    text += line;
+  }
+  return text;
+}
+
+// Whether the control keeps character spacing, justification and line spacing
+// that arrive in a rich-text stream (the way a loaded book reaches it).
+bool StreamKeepsExtendedFormats(app::TQuenvalisForm& f) {
+  std::istringstream probe("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\pard\\qj\\sl360\\slmult1\\f0\\expndtw57 x\\par}");
+  f.RichEdit.LoadRichText(probe);
+  f.RichEdit.SetSelection(0, 1);
+  TCharFormat c;
+  f.RichEdit.GetCharFormat(c);
+  TParaFormat p;
+  f.RichEdit.GetParaFormat(p);
+  return c.Spacing == 57 && p.Alignment == PFA_JUSTIFY && p.LineSpacing == 30;
+}
+
+TEST(TextEngineWindow, EnhancedBookFormatsReachTheControl) {
+  TEngineForms forms;
+  auto& f = forms.F();
+  ASSERT_TRUE(f.Enhancer->UsesExtendedRecords());  // the control under test is of version 3
+  // A book is handed to the control as one rich-text stream; a reader that drops
+  // the extended words (wine's does: character spacing, justification, line
+  // spacing) cannot show them there; the other tests check them on direct changes.
+  const bool readerKeepsExtended = StreamKeepsExtendedFormats(f);
+  if (!readerKeepsExtended) RecordProperty("rtf_reader", "drops expndtw qj slmult");
+  app::TProfileControls& p = *f.Profile;
+  p.FontSize.Box.SetText("20");
+  p.CharSpacing.Box.SetText("10");
+  p.LineSpacing.Box.SetText("150");
+  p.SpaceAfter.Box.SetText("10");
+  p.FirstLineIndent.Box.SetText("10");
+  p.JustifiedTextCheckBox.SetChecked(true);
+  p.FontZoom.Box.SetText("150");
+  SetColorPanel(p.RichBoxForeColorPanel, 0x102030);
+  SetColorPanel(p.EmphaColorPanel, 0x0000C0);
+  ASSERT_TRUE(forms.Open("enhanced.txt",
+                         "CHAPTER ONE\r\n\r\n^B+\r\nA bold\r\nparagraph.\r\n\r\nShe said \"hello\" twice.\r\n"
+                         "^AC*\r\nCentred.\r\n"));
+  EXPECT_EQ(f.RichEdit.GetText().rfind("CHAPTER ONE\r\nA bold paragraph.\r\nShe said \"hello\" twice.\r\n"
+                                       "Centred.\r\n",
+                                       0),
+            0u)
+      << f.RichEdit.GetText();
+
+  const TCharFormat heading = forms.CharAt(0);
+  EXPECT_TRUE(heading.Effects & CFE_UNDERLINE);
+  EXPECT_FALSE(heading.Effects & CFE_BOLD);
+  EXPECT_EQ(heading.Height, 400);
+  if (readerKeepsExtended) EXPECT_EQ(heading.Spacing, 57);
+  EXPECT_EQ(heading.TextColor, 0x102030u);
+  const TCharFormat bold = forms.CharAt(forms.PosOf("bold"));
+  EXPECT_TRUE(bold.Effects & CFE_BOLD);
+  EXPECT_FALSE(bold.Effects & CFE_UNDERLINE);
+  EXPECT_FALSE(forms.CharAt(forms.PosOf("She")).Effects & CFE_BOLD);  // single use
+  EXPECT_EQ(forms.CharAt(forms.PosOf("hello")).TextColor, 0x0000C0u);
+  EXPECT_EQ(forms.CharAt(forms.PosOf("twice")).TextColor, 0x102030u);
+
+  const TParaFormat body = forms.ParaAt(forms.PosOf("She"));
+  if (readerKeepsExtended) EXPECT_EQ(body.Alignment, PFA_JUSTIFY);
+  EXPECT_EQ(body.StartIndent, 576);
+  EXPECT_EQ(body.Offset, -576);
+  EXPECT_EQ(body.SpaceAfter, 576);
+  if (readerKeepsExtended) {
+    EXPECT_EQ(body.LineSpacingRule, 5);
+    EXPECT_EQ(body.LineSpacing, 30);
+  }
+  EXPECT_EQ(forms.ParaAt(forms.PosOf("Centred")).Alignment, PFA_CENTER);
+  EXPECT_FALSE(f.RichEdit.GetModified());
+  WPARAM num = 0;
+  LPARAM den = 0;
+  SendMessageA(f.RichEdit.Handle(), EM_GETZOOM, WPARAM(&num), LPARAM(&den));
+  EXPECT_EQ(num * 100, WPARAM(150 * den));  // the profile's zoom
+}
+
+TEST(TextEngineWindow, ParagraphControlsReformatEverythingAndKeepThePlace) {
+  TEngineForms forms;
+  auto& f = forms.F();
+  ASSERT_TRUE(forms.Open("para.txt", "^AC+\r\nTitle\r\n\r\n" + ShortParagraphs(150)));
+  ASSERT_EQ(forms.ParaAt(0).Alignment, PFA_CENTER);
+  const int32_t place = forms.PosOf("Line 0060.");
+  ShowRichPosAtTop(f.RichEdit, place);
+  ASSERT_EQ(GetRichTopPos(f.RichEdit), place);
+  app::TProfileControls& p = *f.Profile;
+
+  p.JustifiedTextCheckBox.SetChecked(true);
+  p.JustifiedTextCheckBox.OnClick();
+  // (Reading formats back selects text, which moves the view: the place is checked first.)
+  EXPECT_EQ(GetRichTopPos(f.RichEdit), place);
+  EXPECT_TRUE(f.RichEdit.Visible());
+  EXPECT_TRUE(f.RichEdit.Focused());
+  EXPECT_EQ(forms.ParaAt(0).Alignment, PFA_JUSTIFY);  // the centred title too
+  EXPECT_EQ(forms.ParaAt(forms.PosOf("Line 0150.")).Alignment, PFA_JUSTIFY);
+
+  struct Case {
+    TComboBox* box;
+    const char* text;
+    int32_t TParaFormat::*field;
+    int32_t expected;
+  };
+  const Case cases[] = {
+      {&p.LineSpacing.Box, "200", &TParaFormat::LineSpacing, 40},
+      {&p.LineSpacing.Box, "90", &TParaFormat::LineSpacing, 24},  // out of range: 120 %
+      {&p.SpaceAfter.Box, "3", &TParaFormat::SpaceAfter, 172},
+      {&p.FirstLineIndent.Box, "5", &TParaFormat::StartIndent, 288},
+      {&p.FirstLineIndent.Box, "5", &TParaFormat::Offset, -288},
+  };
+  f.RichEdit.SetModified(true);  // an earlier edit is still offered for saving
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.box->Name()) + " " + c.text);
+    ShowRichPosAtTop(f.RichEdit, place);
+    c.box->SetText(c.text);
+    c.box->OnChange();
+    EXPECT_EQ(GetRichTopPos(f.RichEdit), place);
+    EXPECT_TRUE(f.RichEdit.GetModified());
+    int32_t start = -1, length = -1;
+    f.RichEdit.GetSelection(start, length);
+    EXPECT_EQ(length, 0);
+    for (const char* at : {"Title", "Line 0001.", "Line 0150."})
+      EXPECT_EQ(forms.ParaAt(forms.PosOf(at)).*c.field, c.expected) << at;
+  }
+}
+
+TEST(TextEngineWindow, CharacterControlsChangeAllTextKeepingColoursAndPlace) {
+  TEngineForms forms;
+  auto& f = forms.F();
+  ASSERT_TRUE(forms.Open("chars.txt", "^FC=clRed+\r\nRed words.\r\n\r\n" + ShortParagraphs(150)));
+  const int32_t red = forms.PosOf("Red");
+  ASSERT_EQ(forms.CharAt(red).TextColor, 0x0000FFu);
+  const int32_t place = forms.PosOf("Line 0080.");
+  ShowRichPosAtTop(f.RichEdit, place);
+  app::TProfileControls& p = *f.Profile;
+
+  p.BoldFontCheckBox.SetChecked(true);
+  p.BoldFontCheckBox.OnClick();
+  p.FontSize.Box.SetText("24");
+  p.FontSize.Box.OnChange();
+  p.CharSpacing.Box.SetText("20");
+  p.CharSpacing.Box.OnChange();
+  p.FontName.Box.SetItemIndex(-1);  // no font chosen: the default face
+  p.FontName.Box.OnChange();
+  EXPECT_EQ(GetRichTopPos(f.RichEdit), place);
+  EXPECT_FALSE(f.RichEdit.GetModified());
+  EXPECT_TRUE(f.RichEdit.Focused());
+  for (const char* at : {"Red", "Line 0001.", "Line 0150."}) {
+    SCOPED_TRACE(at);
+    const TCharFormat c = forms.CharAt(forms.PosOf(at));
+    EXPECT_TRUE(c.Effects & CFE_BOLD);
+    EXPECT_EQ(c.Height, 480);
+    EXPECT_EQ(c.Spacing, 115);
+    EXPECT_EQ(c.Face(), "Times New Roman");
+  }
+  EXPECT_EQ(forms.CharAt(red).TextColor, 0x0000FFu);  // colours are left alone
+
+  ShowRichPosAtTop(f.RichEdit, place);
+  p.FontZoom.Box.SetText("150");
+  p.FontZoom.Box.OnChange();
+  WPARAM num = 0;
+  LPARAM den = 0;
+  SendMessageA(f.RichEdit.Handle(), EM_GETZOOM, WPARAM(&num), LPARAM(&den));
+  EXPECT_EQ(num * 100, WPARAM(150 * den));
+  EXPECT_EQ(GetRichTopPos(f.RichEdit), place);
+
+  p.BoldFontCheckBox.SetChecked(false);
+  p.BoldFontCheckBox.OnClick();
+  EXPECT_FALSE(forms.CharAt(forms.PosOf("Line 0100.")).Effects & CFE_BOLD);
+}
+
+TEST(TextEngineWindow, WithoutRichEdit3TheExtendedFormatsNeverReachTheControl) {
+  TEngineForms forms;
+  auto& f = forms.F();
+  const bool detected = f.Enhancer->IsRichEdit3;
+  f.Enhancer->IsRichEdit3 = false;
+  app::TOptionControls& o = *f.Options;
+  o.ForceRichEdit3CheckBox.SetChecked(false);
+  o.ForceRichEdit3CheckBox.OnClick();
+  ASSERT_FALSE(f.Enhancer->ForceRichEdit3);
+  ASSERT_TRUE(forms.Open("basic.txt", "Some text.\r\n"));
+  app::TProfileControls& p = *f.Profile;
+  p.LineSpacing.Box.SetText("150");
+  p.LineSpacing.Box.OnChange();
+  EXPECT_NE(forms.ParaAt(0).LineSpacing, 30);  // the basic record has no line spacing
+  p.SpaceAfter.Box.SetText("10");
+  p.SpaceAfter.Box.OnChange();
+  EXPECT_NE(forms.ParaAt(0).SpaceAfter, 576);
+
+  o.ForceRichEdit3CheckBox.SetChecked(true);
+  o.ForceRichEdit3CheckBox.OnClick();
+  EXPECT_TRUE(f.Enhancer->ForceRichEdit3);
+  p.LineSpacing.Box.OnChange();
+  EXPECT_EQ(forms.ParaAt(0).LineSpacing, 30);
+  EXPECT_EQ(forms.ParaAt(0).LineSpacingRule, 5);
+  EXPECT_EQ(forms.ParaAt(0).SpaceAfter, 576);
+  f.Enhancer->IsRichEdit3 = detected;
+}
+
+TEST(TextEngineWindow, ChaptersButtonListsTheHeadingsAndJumpsToThem) {
+  TEngineForms forms;
+  auto& f = forms.F();
+  app::TTextEngineControls& t = *f.TextEngine;
+  TPopupMenu* shown = nullptr;
+  POINT corner{-1, -1};
+  t.ShowMenu = [&](TPopupMenu& menu, HWND, POINT at) {
+    shown = &menu;
+    corner = at;
+  };
+  ASSERT_TRUE(forms.Open("chapters.txt", "Chapter 1 & the start\r\n\r\n" + ShortParagraphs(60, 1) +
+                                             "Chapter 2\r\n\r\n" + ShortParagraphs(60, 101) + "Chapter 3\r\n"));
+  EXPECT_EQ(t.ChaptersButton.Text(), "&Chapters (3)");
+  EXPECT_TRUE(t.ChaptersButton.Enabled());
+
+  t.ChaptersButton.Click();
+  ASSERT_NE(shown, nullptr);
+  ASSERT_EQ(shown->Count(), 3);
+  EXPECT_EQ(shown->Caption(0), "Chapter 1 && the start");
+  EXPECT_EQ(shown->Caption(2), "Chapter 3");
+  const POINT expected = t.ChaptersButton.ClientToScreen({0, t.ChaptersButton.ClientHeight()});
+  EXPECT_EQ(corner.x, expected.x);
+  EXPECT_EQ(corner.y, expected.y);
+  EXPECT_TRUE(f.RichEdit.Focused());
+
+  shown->Choose(1);
+  const int32_t second = forms.PosOf("Chapter 2");
+  EXPECT_EQ(GetRichTopPos(f.RichEdit), second);
+  int32_t start = -1, length = -1;
+  f.RichEdit.GetSelection(start, length);
+  EXPECT_EQ(start, second);
+  EXPECT_EQ(length, 0);
+
+  // The last heading is among the last four lines: the view goes to the end.
+  shown->Choose(2);
+  const int32_t third = forms.PosOf("Chapter 3");
+  EXPECT_LT(GetRichTopPos(f.RichEdit), third);
+  ScrollRichToEnd(f.RichEdit);
+  const int32_t endTop = GetRichTopPos(f.RichEdit);
+  shown->Choose(0);
+  EXPECT_EQ(GetRichTopPos(f.RichEdit), 0);
+  shown->Choose(2);
+  EXPECT_EQ(GetRichTopPos(f.RichEdit), endTop);
+
+  // Alt+C clicks the button.
+  shown = nullptr;
+  WORD key = 'C';
+  f.FormKeyDown(key, ssAlt);
+  EXPECT_NE(shown, nullptr);
+  EXPECT_EQ(key, 0);
+
+  // A book without headings: disabled, "(0)", and its click shows nothing.
+  ASSERT_TRUE(forms.Open("plain.txt", ShortParagraphs(5)));
+  EXPECT_EQ(t.ChaptersButton.Text(), "&Chapters (0)");
+  EXPECT_FALSE(t.ChaptersButton.Enabled());
+  shown = nullptr;
+  t.ChaptersButton.Click();
+  EXPECT_EQ(shown, nullptr);
+  EXPECT_TRUE(forms.boxes.shown.empty());
+}
+
+TEST(TextEngineWindow, AtMostThirtyChaptersWithCaptionsCutToFifty) {
+  TEngineForms forms;
+  auto& f = forms.F();
+  std::string book;
+  for (int i = 1; i <= 45; ++i) book += "Part " + std::to_string(i) + "\r\n\r\nText of the part.\r\n\r\n";
+  book += "Chapter " + std::string(70, 'x') + "\r\n";
+  ASSERT_TRUE(forms.Open("many.txt", book));
+  app::TTextEngineControls& t = *f.TextEngine;
+  EXPECT_EQ(t.ChaptersButton.Text(), "&Chapters (30)");
+  TPopupMenu* shown = nullptr;
+  t.ShowMenu = [&](TPopupMenu& menu, HWND, POINT) { shown = &menu; };
+  t.ChaptersButton.Click();
+  ASSERT_NE(shown, nullptr);
+  ASSERT_EQ(shown->Count(), 30);
+  EXPECT_EQ(shown->Caption(29), "Part 30");
+
+  ASSERT_TRUE(forms.Open("long.txt", "Chapter " + std::string(70, 'y') + "\r\n\r\nText.\r\n"));
+  t.ChaptersButton.Click();
+  ASSERT_EQ(shown->Count(), 1);
+  EXPECT_EQ(shown->Caption(0), "Chapter " + std::string(42, 'y'));
+
+  // An unenhanced book has no chapters.
+  f.ReadEnhanceOptions = [] {
+    app::TEnhanceOptions o;
+    o.EnhanceText = false;
+    return o;
+  };
+  ASSERT_TRUE(forms.Open("long.txt", "Chapter 1\r\nText.\r\n"));
+  EXPECT_EQ(t.ChaptersButton.Text(), "&Chapters (0)");
+  EXPECT_FALSE(t.ChaptersButton.Enabled());
+}
+
+}  // namespace
+}  // namespace qv::testing
