@@ -3,7 +3,7 @@
 #include <string>
 
 #include "colors/Colors.h"
-#include "colors/NameCompare.h"
+#include "util/AsciiText.h"
 
 namespace qv {
 
@@ -34,13 +34,6 @@ const char* const CSystemColorNames[] = {
     "clInfoBk",
 };
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 }  // namespace
 
 bool FindToolkitColor(const std::string& name, uint32_t& color) {
@@ -67,7 +60,7 @@ bool ParseColorNumber(const std::string& text, uint32_t& value) {
     if (text.size() < 2 || text.size() > 9) return false;
     uint32_t result = 0;
     for (size_t i = 1; i < text.size(); ++i) {
-      const int d = HexDigit(text[i]);
+      const int d = HexDigitValue(text[i]);
       if (d < 0) return false;
       result = result * 16 + uint32_t(d);
     }

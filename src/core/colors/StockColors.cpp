@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "colors/Colors.h"
-#include "colors/NameCompare.h"
+#include "util/AsciiText.h"
 
 namespace qv {
 

@@ -1,19 +1,9 @@
 #include "store/IniValues.h"
 
 #include "colors/Colors.h"
+#include "util/AsciiText.h"
 
 namespace qv {
-
-namespace {
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-}  // namespace
 
 bool ParseIniInteger(const std::string& text, int32_t& value) {
   size_t i = 0, end = text.size();
@@ -32,7 +22,7 @@ bool ParseIniInteger(const std::string& text, int32_t& value) {
   if (i == end) return false;
   uint64_t magnitude = 0;
   for (; i < end; ++i) {
-    const int digit = hex ? HexValue(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
+    const int digit = hex ? HexDigitValue(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
     if (digit < 0) return false;
     magnitude = magnitude * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
     if (magnitude > 0xFFFFFFFFull) return false;

@@ -7,6 +7,7 @@
 #include "errors/Guard.h"
 #include "richbox/RichOps.h"
 #include "text/LineRules.h"
+#include "util/AsciiText.h"
 
 namespace qv {
 
@@ -40,20 +41,6 @@ void TEnhancedRichEdit::SetDefaults(bool underline, bool italic, int32_t lineSpa
   Format.ResetStacks();
 }
 
-namespace {
-
-bool SameTextCaseBlind(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = char(x + 32);
-    if (y >= 'A' && y <= 'Z') y = char(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 uint32_t TEnhancedRichEdit::CharChangeMask() const {
   const TFormatStacks& f = Format;
@@ -62,7 +49,7 @@ uint32_t TEnhancedRichEdit::CharChangeMask() const {
   if (differs(fpUnderline) || IsHeading) mask |= CFM_UNDERLINE;
   if (differs(fpItalic)) mask |= CFM_ITALIC;
   if (differs(fpBold)) mask |= CFM_BOLD;
-  if (f.Depth(fpFontName) > 0 && !SameTextCaseBlind(f.FontName(), f.DefaultFont())) mask |= CFM_FACE;
+  if (f.Depth(fpFontName) > 0 && !SameTextAscii(f.FontName(), f.DefaultFont())) mask |= CFM_FACE;
   if (differs(fpFontSize)) mask |= CFM_SIZE;
   if (differs(fpCharSpacing)) mask |= CFM_SPACING;
   if (differs(fpBackColor) && f.Color(fpBackColor) != NoColor) mask |= CFM_BACKCOLOR;
