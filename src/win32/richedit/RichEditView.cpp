@@ -39,7 +39,10 @@ void TRichEdit::SetCharFormat(const TCharFormat& format, TFormatTarget target) {
   const WPARAM scope = target == TFormatTarget::All ? SCF_ALL
                        : target == TFormatTarget::Default ? SCF_DEFAULT
                                                           : SCF_SELECTION;
+  // A format change moves no text: the change notice it may raise keeps the index.
+  ownAppend_ = true;
   Send(hwnd_, EM_SETCHARFORMAT, scope, LPARAM(&cf));
+  ownAppend_ = false;
 }
 
 void TRichEdit::GetCharFormat(TCharFormat& format) {
@@ -74,7 +77,9 @@ void TRichEdit::SetParaFormat(const TParaFormat& format) {
     pf.dyLineSpacing = format.LineSpacing;
     pf.bLineSpacingRule = format.LineSpacingRule;
   }
+  ownAppend_ = true;
   Send(hwnd_, EM_SETPARAFORMAT, 0, LPARAM(&pf));
+  ownAppend_ = false;
 }
 
 void TRichEdit::GetParaFormat(TParaFormat& format) {

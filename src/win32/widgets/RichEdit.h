@@ -123,8 +123,9 @@ class TRichEdit : public TControl, public qv::IRichBox {
   TBreakIndex index_;
   std::unique_ptr<TMemoryRichBox> pending_;  // the content of a running burst
   int updateDepth_ = 0;
+  // The change being reported is our own append or format change, which the index already follows.
   bool ownAppend_ = false;
-  bool wasVisible_ = true;  // the visible style before a burst  // the change being reported is an append the index already follows
+  bool wasVisible_ = true;  // the visible style before a burst
 };
 
 }  // namespace qv::win
