@@ -185,6 +185,36 @@ TEST(Persistence, ChangedOptionsAndProfileAreWrittenAtCloseAndReadAtTheNextStart
   EXPECT_EQ(f.Sounds.Volumes[0], 100);
 }
 
+TEST(Persistence, StoredValuesOutOfTheListsShowNoSelectionAndAreSavedAsTheirDefaults) {
+  WriteTestFile("..\\Quenvalis.ini",
+                "[quenvalis_main]\r\nautoloadlast=true\r\nWheelScrollLines=12\r\nPieceSize=5000\r\n"
+                "RichBoxWidthPercent=100\r\nRichBoxTopPercent=6\r\nDictionaryTitle=\r\n"
+                "PrintTopMargin=55\r\nObsoleteKey=1\r\n");
+  ASSERT_TRUE(Contains(ReadWholeFile(win::ProgramDirectory() + "Quenvalis.ini"), "ObsoleteKey"));
+  Forms forms(true);
+  TQuenvalisForm& f = forms.f();
+  struct TCase {
+    win::TComboBox& Box;
+    const char* Shown;
+  };
+  for (const TCase& c : {TCase{f.Book->WheelScrollLinesComboBox, ""},   // 12 is no item
+                         TCase{f.Book->PieceSizeComboBox, "50000"},     // below its bounds
+                         TCase{f.Sidebar.RichBoxWidthPercentComboBox, ""},  // within bounds, no item
+                         TCase{f.Sidebar.RichBoxTopPercentComboBox, "6"},
+                         TCase{f.Options->PrintTopMarginComboBox, "20"}})
+    EXPECT_EQ(c.Box.Text(), c.Shown) << c.Box.Name();
+  EXPECT_FALSE(f.Options->AutoLoadLastCheckBox.Checked());  // "true" is not "TRUE"
+  EXPECT_EQ(f.Options->DictionaryTitleEdit.Text(),
+            "C:\\Program Files\\The American Heritage Dictionary\\AHD.EXE");
+  forms.CloseMain();
+  const std::string saved = ReadWholeFile(win::ProgramDirectory() + "Quenvalis.ini");
+  for (const char* line : {"AutoLoadLast=FALSE\r\n", "WheelScrollLines=0\r\n", "PieceSize=50000\r\n",
+                           "RichBoxWidthPercent=45\r\n", "RichBoxTopPercent=6\r\n", "PrintTopMargin=20\r\n"})
+    EXPECT_TRUE(Contains(saved, line)) << line << saved;
+  EXPECT_FALSE(Contains(saved, "ObsoleteKey"));
+  EXPECT_FALSE(Contains(saved, "quenvalis_main"));
+}
+
 // The error dialog answered by the test: it records what it was asked to show.
 struct RecordedErrors : IErrorDialog {
   std::vector<std::string> userTexts, reports;
