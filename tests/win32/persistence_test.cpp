@@ -74,6 +74,20 @@ void RemoveFile(const std::string& path) {
   DeleteFileA(path.c_str());
 }
 
+// The error dialog answered by the test: it records what it was asked to show.
+struct RecordedErrors : IErrorDialog {
+  std::vector<std::string> userTexts, reports;
+  IErrorDialog* previous = ErrorEnvironment.ErrorForm;
+  RecordedErrors() { ErrorEnvironment.ErrorForm = this; }
+  ~RecordedErrors() override { ErrorEnvironment.ErrorForm = previous; }
+  int32_t RecursionCount() const override { return 0; }
+  bool Dialog(const std::string&, const std::string& userText, bool*, const std::string& report) override {
+    userTexts.push_back(userText);
+    reports.push_back(report);
+    return true;
+  }
+};
+
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The program went to position: its line is the first one shown, and the
@@ -215,19 +229,6 @@ TEST(Persistence, StoredValuesOutOfTheListsShowNoSelectionAndAreSavedAsTheirDefa
   EXPECT_FALSE(Contains(saved, "quenvalis_main"));
 }
 
-// The error dialog answered by the test: it records what it was asked to show.
-struct RecordedErrors : IErrorDialog {
-  std::vector<std::string> userTexts, reports;
-  IErrorDialog* previous = ErrorEnvironment.ErrorForm;
-  RecordedErrors() { ErrorEnvironment.ErrorForm = this; }
-  ~RecordedErrors() override { ErrorEnvironment.ErrorForm = previous; }
-  int32_t RecursionCount() const override { return 0; }
-  bool Dialog(const std::string&, const std::string& userText, bool*, const std::string& report) override {
-    userTexts.push_back(userText);
-    reports.push_back(report);
-    return true;
-  }
-};
 
 TEST(Persistence, AnOptionsFileWhoseSaveFailsKeepsItsPreviousContentAndTheProgramCloses) {
   const std::string ini = win::ProgramDirectory() + "Quenvalis.ini";
@@ -339,6 +340,61 @@ TEST(Persistence, ProfileButtonsAskTheirDialogsWithTheModifiersFiles) {
   EXPECT_EQ(dialogs.requests.back().Title, "Delete profile");
   EXPECT_EQ(dialogs.requests.back().FileName, poe + "QuenvalisProfile.fsp");
   EXPECT_EQ(GetFileAttributesA((poe + "Saved.fsp").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Persistence, AProfileFillsEveryControlAndAnUnreadableColourStopsItsLoad) {
+  const std::string dir = MakeFolder("Profiles");
+  WriteTestFile("Profiles\\Full.fsp",
+                "[Profile_Main]\r\nTitleScreenBackImage=defaultscreen.jpg\r\nTitleRichBackImage=Pics\\DefaultRich.jpg\r\n"
+                "EmphaColor=ochre\r\nDirTypeForeColor=$0000FF\r\nFontSize=7\r\n"
+                "[Profile_BackSounds]\r\nCount=3\r\nFile0=default.WAV\r\nVol0=1001\r\nDur0=30\r\nFile2=\r\n");
+  WriteTestFile("Profiles\\Bad.fsp", "[Profile_Main]\r\nEnhanceText=FALSE\r\nScreenBackColor=not a colour\r\nFontSize=30\r\n");
+  Forms forms;
+  TQuenvalisForm& f = forms.f();
+  const app::TProfileControls& p = *f.Profile;
+  ASSERT_TRUE(f.ProfileStore->LoadFromFile(dir + "Full.fsp"));
+  EXPECT_EQ(p.ScreenImage.Title.Text(), "DefaultScreen.bmp");
+  EXPECT_EQ(p.RichImage.Title.Text(), "Pics\\DefaultRich.jpg");
+  EXPECT_EQ(p.EmphaColorPanel.CurrentColor(), 0x196EB9u);
+  EXPECT_EQ(p.DirTypeForeColorPanel.CurrentColor(), 0xFFu);
+  EXPECT_EQ(p.FontSize.Box.Text(), "16");
+  EXPECT_EQ(f.Sounds.Count, 3);
+  EXPECT_EQ(p.TitleBackSoundEdit.Text(), "Default.wav");
+  EXPECT_EQ(f.Sounds.Volumes[0], 50);
+  EXPECT_EQ(p.VolumeBackSound.Box.Text(), "50");
+  EXPECT_EQ(p.DurationBackSound.Box.Text(), "30");
+  EXPECT_EQ(f.Sounds.Titles[2], "");
+
+  RecordedErrors errors;
+  EXPECT_FALSE(f.ProfileStore->LoadFromFile(dir + "Bad.fsp"));
+  ASSERT_EQ(errors.userTexts.size(), 1u);
+  EXPECT_EQ(errors.userTexts[0], "Failed to load file.");
+  EXPECT_FALSE(p.EnhanceTextCheckBox.Checked());  // read before the colour
+  EXPECT_EQ(p.FontSize.Box.Text(), "16");          // after it: never read
+  EXPECT_FALSE(f.ProfileStore->Loading());
+}
+
+TEST(Persistence, SavingAsTheFolderProfileNamesItsImagesRelativeToTheFolder) {
+  const std::string poe = MakeFolder("Books\\Poe");
+  WriteTestFile("Books\\Poe\\Raven.txt", BookText(20));
+  WriteTestFile("Books\\Poe\\bg.jpg", "not really a picture");
+  RemoveFile(poe + "QuenvalisProfile.fsp");
+  RemoveFile(poe + "Raven.fsp");
+  Forms forms;
+  TQuenvalisForm& f = forms.f();
+  ASSERT_TRUE(f.OpenBook(poe + "Raven.txt", true));
+  f.Profile->ScreenImage.Title.SetText(poe + "bg.jpg");
+  ScriptedFileDialogs dialogs;
+  dialogs.answers = {poe + "QuenvalisProfile.fsp"};
+  f.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssShift);
+  EXPECT_TRUE(Contains(ReadWholeFile(poe + "QuenvalisProfile.fsp"), "TitleScreenBackImage=bg.jpg\r\n"));
+  EXPECT_EQ(f.Profile->ScreenImage.Title.Text(), "bg.jpg");
+  // Back under the default profile, the same image is named by its full path.
+  dialogs.answers = {win::ProgramDirectory() + "QuenvalisProfile.fsp"};
+  forms.boxes.answers = {IDYES};  // overwrite the default profile
+  f.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssCtrl);
+  EXPECT_TRUE(Contains(ReadWholeFile(win::ProgramDirectory() + "QuenvalisProfile.fsp"),
+                       "TitleScreenBackImage=" + poe + "bg.jpg\r\n"));
 }
 
 TEST(Persistence, AThirtyFirstBookDropsTheOldestAndTheMenuListsTheRecentFirst) {
