@@ -185,6 +185,26 @@ TEST(BookNavigation, FindTwiceGoToLineSpaceAndWheel) {
   EXPECT_TRUE(IsRichCaretVisible(f.RichEdit));
   SendMessageA(f.RichEdit.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(WHEEL_DELTA)), 0);
   EXPECT_EQ(GetRichFirstVisibleLine(f.RichEdit), 0);
+
+  // Down in the read-only rich-box also scrolls the view one line.
+  ScrollRichLineToTop(f.RichEdit, 10);
+  PostMessageA(f.RichEdit.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  PumpFor(30);
+  EXPECT_EQ(GetRichFirstVisibleLine(f.RichEdit), 11);
+  PostMessageA(f.RichEdit.Handle(), WM_KEYDOWN, VK_UP, 0);
+  PumpFor(30);
+  EXPECT_EQ(GetRichFirstVisibleLine(f.RichEdit), 10);
+
+  // Alt+G brings up the "Open" page with the line box focused; F10 is swallowed.
+  key = 'G';
+  EXPECT_TRUE(f.BookKeyDown(key, win::ssAlt));
+  EXPECT_EQ(key, 0);
+  EXPECT_TRUE(f.Book->GotoLineEdit.Focused());
+  EXPECT_EQ(f.Sidebar.ProgramPageControl.ActivePage(), f.Sidebar.ProgramOpenTabSheet);
+  key = VK_F10;
+  EXPECT_TRUE(f.BookKeyDown(key, 0));
+  key = 'Q';
+  EXPECT_FALSE(f.BookKeyDown(key, win::ssAlt));
 }
 
 TEST(BookNavigation, CtrlBDoesNothingAndSpaceTypesWhenEditing) {
