@@ -67,12 +67,12 @@ std::vector<std::string> InstalledFonts() {
 
 TBackImageControls::TBackImageControls(TGroupBox& group, const char* prefix, const char* area)
     : Use(&group, "Use" + std::string(prefix) + "BackImageCheckBox",
-          "Use background image", 8, 16, 140, 20),
-      Stretch(&group, "Stretch" + std::string(prefix) + "BackImageCheckBox", "Stretch", 160, 16, 80,
+          "Use background image", 8, 16, 158, 20),
+      Stretch(&group, "Stretch" + std::string(prefix) + "BackImageCheckBox", "Stretch", 172, 16, 70,
               20),
-      Fade(&group, ("Fade" + std::string(prefix) + "BackImage").c_str(), "Fade (%)", 8, 37, 55, 55),
-      Gamma(&group, ("Gamma" + std::string(prefix) + "BackImage").c_str(), "Gamma (%)", 124, 37, 62,
-            55),
+      Fade(&group, ("Fade" + std::string(prefix) + "BackImage").c_str(), "Fade (%)", 8, 37, 54, 50),
+      Gamma(&group, ("Gamma" + std::string(prefix) + "BackImage").c_str(), "Gamma (%)", 120, 37, 66,
+            54),
       Title(&group, "Title" + std::string(prefix) + "BackImageEdit", 8, 60, 150, 20),
       Change(&group, "Change" + std::string(prefix) + "BackImageButton", "Load", 162, 59, 40, 22),
       Run(&group, "Run" + std::string(prefix) + "BackImageButton", "Run", 204, 59, 38, 22) {
