@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "paths/PathStrings.h"
+#include "util/AsciiText.h"
 #include "util/Numbers.h"
 
 namespace qv {
@@ -21,17 +22,6 @@ std::vector<std::string> PieceSizeItems() {
 }
 
 namespace {
-bool SameNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = char(x + 32);
-    if (y >= 'A' && y <= 'Z') y = char(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
 std::string Trimmed(const std::string& s) {
   size_t b = 0, e = s.size();
   while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
@@ -40,7 +30,7 @@ std::string Trimmed(const std::string& s) {
 }
 }  // namespace
 
-bool IsRichTextName(const std::string& fileName) { return SameNoCase(ExtractFileExt(fileName), ".rtf"); }
+bool IsRichTextName(const std::string& fileName) { return SameTextAscii(ExtractFileExt(fileName), ".rtf"); }
 
 int32_t PieceCount(int64_t size, int32_t pieceSize) {
   if (size <= 0 || pieceSize <= 0) return 0;
@@ -77,7 +67,7 @@ void AppendEndMarker(std::vector<std::string>& lines, int32_t piece, int32_t pie
 
 TSaveTarget SaveTargetFor(const std::string& chosenName) {
   TSaveTarget t;
-  t.RichText = SameNoCase(ExtractFileExt(chosenName), ".rtf");
+  t.RichText = SameTextAscii(ExtractFileExt(chosenName), ".rtf");
   t.FileName = t.RichText ? chosenName : ChangeFileExt(chosenName, ".txt");
   return t;
 }
