@@ -2,6 +2,9 @@
 // the real (wine) file system.
 #include <gtest/gtest.h>
 
+#include <objbase.h>
+#include <shlobj.h>
+
 #include <algorithm>
 
 #include "WineTestSupport.h"
@@ -45,6 +48,45 @@ TEST(FileServices, ListsFoldersAndMatchingFilesAndCountsEveryEntry) {
   win::LoadFilesFromDir(root, "*.txt", fullFolders, true, false, 2, count, fullFiles);
   EXPECT_EQ(count, 2);  // the maximum stops the listing
   for (const auto& f : fullFolders) EXPECT_EQ(f.Text.rfind(root, 0), 0u) << f.Text;
+}
+
+// A shell shortcut to target, written as the shell writes one.
+bool MakeShortcut(const std::string& link, const std::string& target) {
+  CoInitialize(nullptr);
+  IShellLinkA* shell = nullptr;
+  bool ok = false;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&shell)))) {
+    shell->SetPath(target.c_str());
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(shell->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      wchar_t wide[MAX_PATH * 2] = L"";
+      MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH * 2);
+      ok = SUCCEEDED(file->Save(wide, TRUE));
+      file->Release();
+    }
+    shell->Release();
+  }
+  CoUninitialize();
+  return ok;
+}
+
+TEST(FileServices, ShortcutsAreListedAsWhatTheyPointTo) {
+  const std::string root = MakeTree("shortcuts");
+  const std::string books = MakeTree("shortcut-books");
+  const std::string book = WriteTestFile("shortcut-books\\far.txt", "x");
+  ASSERT_TRUE(MakeShortcut(root + "book.lnk", book));
+  ASSERT_TRUE(MakeShortcut(root + "folder.lnk", books.substr(0, books.size() - 1)));
+  TItemList folders, files;
+  int count = 0;
+  win::LoadFilesFromDir(root, "*.txt", folders, true, true, -1, count, files);
+  EXPECT_EQ(Texts(files), (std::vector<std::string>{book}));
+  EXPECT_EQ(Texts(folders), (std::vector<std::string>{books.substr(0, books.size() - 1)}));
+  folders.clear();
+  files.clear();
+  win::LoadFilesFromDir(root, "*.txt", folders, false, false, -1, count, files);
+  EXPECT_TRUE(files.empty());  // unresolved, a shortcut is a file named *.lnk
+  EXPECT_EQ(count, 2);
 }
 
 TEST(FileServices, AMissingFolderIsAnErrorAndTheNearestParentIsListedInstead) {
