@@ -125,7 +125,11 @@ void TQuenvalisForm::CreatePersistenceControls() {
     });
   }
   v.OnLoaded("BoldFont", [this] {
-    if (!IsRichTextEmpty(RichEdit)) SetRichBold(RichEdit, Profile->BoldFontCheckBox.Checked());
+    if (IsRichTextEmpty(RichEdit)) return;
+    // A display format, not an edit: the text stays as modified as it was.
+    const bool modified = RichEdit.GetModified();
+    SetRichBold(RichEdit, Profile->BoldFontCheckBox.Checked());
+    RichEdit.SetModified(modified);
   });
 
   // Sound 0 of the list is edited through its three combo boxes.

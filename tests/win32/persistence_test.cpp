@@ -365,6 +365,13 @@ TEST(Persistence, AProfileFillsEveryControlAndAnUnreadableColourStopsItsLoad) {
   EXPECT_EQ(p.DurationBackSound.Box.Text(), "30");
   EXPECT_EQ(f.Sounds.Titles[2], "");
 
+  // Bold from a profile is a display format: the open book is not taken as edited.
+  WriteTestFile("Profiles\\Bold.fsp", "[Profile_Main]\r\nBoldFont=TRUE\r\n");
+  ASSERT_FALSE(IsRichTextEmpty(f.RichEdit));
+  ASSERT_TRUE(f.ProfileStore->LoadFromFile(dir + "Bold.fsp"));
+  EXPECT_TRUE(p.BoldFontCheckBox.Checked());
+  EXPECT_FALSE(f.RichEdit.GetModified());
+
   RecordedErrors errors;
   EXPECT_FALSE(f.ProfileStore->LoadFromFile(dir + "Bad.fsp"));
   ASSERT_EQ(errors.userTexts.size(), 1u);
