@@ -32,45 +32,45 @@ TControlOptionValues::TControlOptionValues() {
 TCheckBox* TControlOptionValues::CheckBox(const std::string& name) const { return Lookup(checks_, name); }
 TComboBox* TControlOptionValues::ComboBox(const std::string& name) const { return Lookup(combos_, name); }
 
-bool TControlOptionValues::GetBool(const TOptionSpec& spec) {
-  if (TCheckBox* box = Lookup(checks_, spec.Control)) return box->Checked();
-  return unbound_.GetBool(spec);
+bool TControlOptionValues::GetBool(const TOptionEntry& opt) {
+  if (TCheckBox* box = Lookup(checks_, opt.Control)) return box->Checked();
+  return unbound_.GetBool(opt);
 }
 
-void TControlOptionValues::SetBool(const TOptionSpec& spec, bool value) {
-  if (TCheckBox* box = Lookup(checks_, spec.Control)) box->SetChecked(value);
-  else unbound_.SetBool(spec, value);
+void TControlOptionValues::SetBool(const TOptionEntry& opt, bool value) {
+  if (TCheckBox* box = Lookup(checks_, opt.Control)) box->SetChecked(value);
+  else unbound_.SetBool(opt, value);
 }
 
-std::string TControlOptionValues::GetText(const TOptionSpec& spec) {
-  if (TComboBox* box = Lookup(combos_, spec.Control)) return box->Text();
-  if (TEdit* edit = Lookup(edits_, spec.Control)) return edit->Text();
-  if (TListBox* list = Lookup(lists_, spec.Control)) {
+std::string TControlOptionValues::GetText(const TOptionEntry& opt) {
+  if (TComboBox* box = Lookup(combos_, opt.Control)) return box->Text();
+  if (TEdit* edit = Lookup(edits_, opt.Control)) return edit->Text();
+  if (TListBox* list = Lookup(lists_, opt.Control)) {
     const int i = list->ItemIndex();
     return i < 0 ? std::string() : list->Item(i);
   }
-  return unbound_.GetText(spec);
+  return unbound_.GetText(opt);
 }
 
-void TControlOptionValues::SetText(const TOptionSpec& spec, const std::string& text) {
-  if (TComboBox* box = Lookup(combos_, spec.Control)) SelectComboItem(*box, text);
-  else if (TEdit* edit = Lookup(edits_, spec.Control)) edit->SetText(text);
-  else if (TListBox* list = Lookup(lists_, spec.Control)) SelectListItem(*list, text);
-  else unbound_.SetText(spec, text);
+void TControlOptionValues::SetText(const TOptionEntry& opt, const std::string& text) {
+  if (TComboBox* box = Lookup(combos_, opt.Control)) SelectComboItem(*box, text);
+  else if (TEdit* edit = Lookup(edits_, opt.Control)) edit->SetText(text);
+  else if (TListBox* list = Lookup(lists_, opt.Control)) SelectListItem(*list, text);
+  else unbound_.SetText(opt, text);
 }
 
-uint32_t TControlOptionValues::GetColor(const TOptionSpec& spec) {
-  if (TColorPanel* panel = Lookup(panels_, spec.Control)) return panel->CurrentColor();
-  return unbound_.GetColor(spec);
+uint32_t TControlOptionValues::GetColor(const TOptionEntry& opt) {
+  if (TColorPanel* panel = Lookup(panels_, opt.Control)) return panel->CurrentColor();
+  return unbound_.GetColor(opt);
 }
 
-void TControlOptionValues::SetColor(const TOptionSpec& spec, uint32_t color) {
-  if (TColorPanel* panel = Lookup(panels_, spec.Control)) SetColorPanel(*panel, color);
-  else unbound_.SetColor(spec, color);
+void TControlOptionValues::SetColor(const TOptionEntry& opt, uint32_t color) {
+  if (TColorPanel* panel = Lookup(panels_, opt.Control)) SetColorPanel(*panel, color);
+  else unbound_.SetColor(opt, color);
 }
 
-void TControlOptionValues::Loaded(const TOptionSpec& spec) {
-  const auto it = loaded_.find(spec.Key);
+void TControlOptionValues::Loaded(const TOptionEntry& opt) {
+  const auto it = loaded_.find(opt.Key);
   if (it != loaded_.end() && it->second) it->second();
 }
 

@@ -32,13 +32,13 @@ class TControlOptionValues : public IOptionValues {
   TCheckBox* CheckBox(const std::string& name) const;
   TComboBox* ComboBox(const std::string& name) const;
 
-  bool GetBool(const TOptionSpec& spec) override;
-  void SetBool(const TOptionSpec& spec, bool value) override;
-  std::string GetText(const TOptionSpec& spec) override;
-  void SetText(const TOptionSpec& spec, const std::string& text) override;
-  uint32_t GetColor(const TOptionSpec& spec) override;
-  void SetColor(const TOptionSpec& spec, uint32_t color) override;
-  void Loaded(const TOptionSpec& spec) override;
+  bool GetBool(const TOptionEntry& opt) override;
+  void SetBool(const TOptionEntry& opt, bool value) override;
+  std::string GetText(const TOptionEntry& opt) override;
+  void SetText(const TOptionEntry& opt, const std::string& text) override;
+  uint32_t GetColor(const TOptionEntry& opt) override;
+  void SetColor(const TOptionEntry& opt, uint32_t color) override;
+  void Loaded(const TOptionEntry& opt) override;
 
  private:
   std::map<std::string, TCheckBox*> checks_;

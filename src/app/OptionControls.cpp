@@ -19,9 +19,9 @@ std::string MenuCaption(const std::string& text) {
 }
 
 void FillFromOption(TComboBox& box, const char* key) {
-  const TOptionSpec* spec = FindOption(ProgramOptionTable(), key);
-  if (!spec) spec = FindOption(ProfileMainTable(), key);
-  if (spec) box.SetItems(spec->Items);
+  const TOptionEntry* opt = FindOption(ProgramOptionTable(), key);
+  if (!opt) opt = FindOption(ProfileMainTable(), key);
+  if (opt) box.SetItems(opt->Items);
 }
 
 namespace {

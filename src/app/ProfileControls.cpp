@@ -35,9 +35,9 @@ const char* const kGammaHint =
 
 // Sets a combo box's items from the profile table and selects its default.
 void PrepareProfileCombo(TComboBox& box, const char* key) {
-  const TOptionSpec* spec = FindOption(ProfileMainTable(), key);
-  box.SetItems(spec->Items);
-  box.SetText(spec->Kind == TOptionKind::Integer ? std::to_string(spec->Default) : spec->Text);
+  const TOptionEntry* opt = FindOption(ProfileMainTable(), key);
+  box.SetItems(opt->Items);
+  box.SetText(opt->Kind == TOptionKind::Integer ? std::to_string(opt->Default) : opt->Text);
 }
 
 int CALLBACK CollectFont(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM data) {
@@ -219,9 +219,9 @@ TProfileControls::TProfileControls(TSidebar& s)
     g->SetHint(ColorPanelUsage);
   const auto panels = ColorPanels();
   size_t i = 0;
-  for (const TOptionSpec& spec : ProfileMainTable()) {
-    if (spec.Kind != TOptionKind::Color) continue;
-    const uint32_t color = static_cast<uint32_t>(spec.Default);
+  for (const TOptionEntry& opt : ProfileMainTable()) {
+    if (opt.Kind != TOptionKind::Color) continue;
+    const uint32_t color = static_cast<uint32_t>(opt.Default);
     panels[i]->SetDefaultColor(color);
     SetColorPanel(*panels[i], color);
     ++i;

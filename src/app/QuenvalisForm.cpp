@@ -25,8 +25,8 @@ bool TQuenvalisForm::IsFirstActivation = true;
 namespace {
 const char* const kFile = "QuenvalisDialog";
 
-TFontSpec ArialPx(int height, bool bold = false) {
-  TFontSpec f;
+TFontStyle ArialPx(int height, bool bold = false) {
+  TFontStyle f;
   f.Face = "Arial";
   f.Height = height;
   f.Bold = bold;
@@ -144,7 +144,7 @@ TQuenvalisForm::TQuenvalisForm()
   HintLabel.SetFont(ArialPx(11));
   ClockLabel.SetFont(ArialPx(19, true));
   ClockLabel.SetHint("Current clock");
-  TFontSpec richFont;
+  TFontStyle richFont;
   richFont.Face = "Tahoma";
   richFont.Height = 11;
   RichEdit.SetFont(richFont);

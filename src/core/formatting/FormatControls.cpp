@@ -22,9 +22,9 @@ void WithoutEdit(IRichBox& box, F change) {
 }  // namespace
 
 int32_t FormatSettingValue(const char* key, const std::string& text) {
-  const TOptionSpec* spec = FindOption(ProfileMainTable(), key);
-  if (!spec) return 0;
-  return GetIntFromText(text, spec->Min, spec->Max, spec->Default);
+  const TOptionEntry* opt = FindOption(ProfileMainTable(), key);
+  if (!opt) return 0;
+  return GetIntFromText(text, opt->Min, opt->Max, opt->Default);
 }
 
 std::string FormatFontName(const TFormatSettings& settings) {

@@ -16,13 +16,13 @@ class TOptionValueMap : public IOptionValues {
   // Items for a list whose items are not in the table (converter units, fonts).
   void SetItems(const std::string& key, std::vector<std::string> items);
 
-  bool GetBool(const TOptionSpec& spec) override;
-  void SetBool(const TOptionSpec& spec, bool value) override;
-  std::string GetText(const TOptionSpec& spec) override;
-  void SetText(const TOptionSpec& spec, const std::string& text) override;
-  uint32_t GetColor(const TOptionSpec& spec) override;
-  void SetColor(const TOptionSpec& spec, uint32_t color) override;
-  void Loaded(const TOptionSpec& spec) override { LoadedKeys.push_back(spec.Key); }
+  bool GetBool(const TOptionEntry& opt) override;
+  void SetBool(const TOptionEntry& opt, bool value) override;
+  std::string GetText(const TOptionEntry& opt) override;
+  void SetText(const TOptionEntry& opt, const std::string& text) override;
+  uint32_t GetColor(const TOptionEntry& opt) override;
+  void SetColor(const TOptionEntry& opt, uint32_t color) override;
+  void Loaded(const TOptionEntry& opt) override { LoadedKeys.push_back(opt.Key); }
 
   // Direct access by key, for tests and start-up.
   bool& Bool(const std::string& key) { return bools_[key]; }
@@ -32,7 +32,7 @@ class TOptionValueMap : public IOptionValues {
   std::vector<std::string> LoadedKeys;  // keys in the order they were loaded
 
  private:
-  const std::vector<std::string>* ItemsOf(const TOptionSpec& spec) const;
+  const std::vector<std::string>* ItemsOf(const TOptionEntry& opt) const;
   std::map<std::string, bool> bools_;
   std::map<std::string, std::string> texts_;
   std::map<std::string, uint32_t> colors_;

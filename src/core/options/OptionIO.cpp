@@ -11,13 +11,13 @@ namespace {
 
 constexpr int32_t kTitleLength = 259;
 
-int32_t StartInteger(const TOptionSpec& spec, IOptionValues& values, const TOptionContext& context) {
-  switch (spec.DefaultSource) {
+int32_t StartInteger(const TOptionEntry& opt, IOptionValues& values, const TOptionContext& context) {
+  switch (opt.DefaultSource) {
     case TDefaultSource::SystemSetting: return context.SystemWheelScrollLines;
-    case TDefaultSource::CurrentValue: return GetIntFromText(values.GetText(spec), spec.Min, spec.Max, spec.Default);
+    case TDefaultSource::CurrentValue: return GetIntFromText(values.GetText(opt), opt.Min, opt.Max, opt.Default);
     case TDefaultSource::Fixed: break;
   }
-  return spec.Default;
+  return opt.Default;
 }
 
 }  // namespace
@@ -29,72 +29,72 @@ TBackSoundList::TBackSoundList() {
   Probabilities.fill(100);
 }
 
-void LoadOption(const TStoredTextList& store, const TOptionSpec& spec, IOptionValues& values,
+void LoadOption(const TStoredTextList& store, const TOptionEntry& opt, IOptionValues& values,
                 const TOptionContext& context) {
-  switch (spec.Kind) {
+  switch (opt.Kind) {
     case TOptionKind::Bool: {
-      bool value = spec.DefaultSource == TDefaultSource::CurrentValue ? values.GetBool(spec) : spec.Default != 0;
-      store.ReadBool(spec.Section, spec.Key, value);
-      values.SetBool(spec, value);
+      bool value = opt.DefaultSource == TDefaultSource::CurrentValue ? values.GetBool(opt) : opt.Default != 0;
+      store.ReadBool(opt.Section, opt.Key, value);
+      values.SetBool(opt, value);
       break;
     }
     case TOptionKind::Integer: {
-      int32_t value = StartInteger(spec, values, context);
-      store.ReadInteger(spec.Section, spec.Key, spec.Min, spec.Max, value);
-      values.SetText(spec, std::to_string(value));
+      int32_t value = StartInteger(opt, values, context);
+      store.ReadInteger(opt.Section, opt.Key, opt.Min, opt.Max, value);
+      values.SetText(opt, std::to_string(value));
       break;
     }
     case TOptionKind::Text:
     case TOptionKind::ImageTitle: {
-      std::string value = spec.Text;
-      store.ReadString(spec.Section, spec.Key, value, false, spec.Max);
-      if (spec.Kind == TOptionKind::ImageTitle) value = NormaliseMediaTitle(value, spec.Text);
-      values.SetText(spec, value);
+      std::string value = opt.Text;
+      store.ReadString(opt.Section, opt.Key, value, false, opt.Max);
+      if (opt.Kind == TOptionKind::ImageTitle) value = NormaliseMediaTitle(value, opt.Text);
+      values.SetText(opt, value);
       break;
     }
     case TOptionKind::Color: {
-      uint32_t value = static_cast<uint32_t>(spec.Default);
-      store.ReadColor(spec.Section, spec.Key, value);
-      values.SetColor(spec, value);
+      uint32_t value = static_cast<uint32_t>(opt.Default);
+      store.ReadColor(opt.Section, opt.Key, value);
+      values.SetColor(opt, value);
       break;
     }
     case TOptionKind::ListItem: {
       std::string value;
-      store.ReadString(spec.Section, spec.Key, value, false, spec.Max);
-      values.SetText(spec, value);
-      if (values.GetText(spec).empty()) values.SetText(spec, spec.Text);
+      store.ReadString(opt.Section, opt.Key, value, false, opt.Max);
+      values.SetText(opt, value);
+      if (values.GetText(opt).empty()) values.SetText(opt, opt.Text);
       break;
     }
   }
-  values.Loaded(spec);
+  values.Loaded(opt);
 }
 
-void SaveOption(TStoredTextList& store, const TOptionSpec& spec, IOptionValues& values,
+void SaveOption(TStoredTextList& store, const TOptionEntry& opt, IOptionValues& values,
                 const TOptionContext& context) {
-  switch (spec.Kind) {
+  switch (opt.Kind) {
     case TOptionKind::Bool:
-      store.WriteBool(spec.Section, spec.Key, values.GetBool(spec));
+      store.WriteBool(opt.Section, opt.Key, values.GetBool(opt));
       break;
     case TOptionKind::Integer: {
-      const std::string text = values.GetText(spec);
+      const std::string text = values.GetText(opt);
       // The wheel setting is saved as it stands (0 when empty); it reads back
       // as the system setting when it is out of bounds.
       const int32_t value =
-          spec.DefaultSource == TDefaultSource::SystemSetting
+          opt.DefaultSource == TDefaultSource::SystemSetting
               ? GetIntFromText(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0)
-              : GetIntFromText(text, spec.Min, spec.Max, spec.Default);
-      store.WriteInteger(spec.Section, spec.Key, value);
+              : GetIntFromText(text, opt.Min, opt.Max, opt.Default);
+      store.WriteInteger(opt.Section, opt.Key, value);
       break;
     }
     case TOptionKind::Text:
     case TOptionKind::ListItem:
-      store.WriteString(spec.Section, spec.Key, values.GetText(spec));
+      store.WriteString(opt.Section, opt.Key, values.GetText(opt));
       break;
     case TOptionKind::ImageTitle:
-      store.WriteString(spec.Section, spec.Key, GetImageTitle(values.GetText(spec), context.Media));
+      store.WriteString(opt.Section, opt.Key, GetImageTitle(values.GetText(opt), context.Media));
       break;
     case TOptionKind::Color:
-      store.WriteColor(spec.Section, spec.Key, values.GetColor(spec));
+      store.WriteColor(opt.Section, opt.Key, values.GetColor(opt));
       break;
   }
 }
@@ -103,17 +103,17 @@ void LoadOptions(const TStoredTextList& store, IOptionValues& values, int32_t sy
                  const std::function<void()>& betweenSections) {
   TOptionContext context;
   context.SystemWheelScrollLines = systemWheelScrollLines;
-  for (const TOptionSpec& spec : ProgramOptionTable()) LoadOption(store, spec, values, context);
+  for (const TOptionEntry& opt : ProgramOptionTable()) LoadOption(store, opt, values, context);
   if (betweenSections) betweenSections();
-  for (const TOptionSpec& spec : ConverterOptionTable()) LoadOption(store, spec, values, context);
+  for (const TOptionEntry& opt : ConverterOptionTable()) LoadOption(store, opt, values, context);
 }
 
 void SaveOptions(TStoredTextList& store, IOptionValues& values, const std::function<void()>& betweenSections) {
   const TOptionContext context;
   store.Clear();
-  for (const TOptionSpec& spec : ProgramOptionTable()) SaveOption(store, spec, values, context);
+  for (const TOptionEntry& opt : ProgramOptionTable()) SaveOption(store, opt, values, context);
   if (betweenSections) betweenSections();
-  for (const TOptionSpec& spec : ConverterOptionTable()) SaveOption(store, spec, values, context);
+  for (const TOptionEntry& opt : ConverterOptionTable()) SaveOption(store, opt, values, context);
 }
 
 void LoadBackSounds(const TStoredTextList& store, TBackSoundList& sounds) {
@@ -148,8 +148,8 @@ void SaveBackSounds(TStoredTextList& store, const TBackSoundList& sounds, const 
 
 void LoadProfile(const TStoredTextList& store, IOptionValues& values, TBackSoundList& sounds) {
   const TOptionContext context;
-  for (const TOptionSpec* spec : ProfileMainLoadOrder()) LoadOption(store, *spec, values, context);
-  for (const TOptionSpec& spec : ProfileSoundSwitchTable()) LoadOption(store, spec, values, context);
+  for (const TOptionEntry* opt : ProfileMainLoadOrder()) LoadOption(store, *opt, values, context);
+  for (const TOptionEntry& opt : ProfileSoundSwitchTable()) LoadOption(store, opt, values, context);
   LoadBackSounds(store, sounds);
 }
 
@@ -158,8 +158,8 @@ void SaveProfile(TStoredTextList& store, IOptionValues& values, const TBackSound
   TOptionContext context;
   context.Media = media;
   store.Clear();
-  for (const TOptionSpec& spec : ProfileMainTable()) SaveOption(store, spec, values, context);
-  for (const TOptionSpec& spec : ProfileSoundSwitchTable()) SaveOption(store, spec, values, context);
+  for (const TOptionEntry& opt : ProfileMainTable()) SaveOption(store, opt, values, context);
+  for (const TOptionEntry& opt : ProfileSoundSwitchTable()) SaveOption(store, opt, values, context);
   SaveBackSounds(store, sounds, media);
 }
 

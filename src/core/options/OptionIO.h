@@ -49,10 +49,10 @@ struct TOptionContext {
 
 // One entry: read it (from its default, the control's state or the system
 // setting, as the entry says), put it into its control, then raise Loaded.
-void LoadOption(const TStoredTextList& store, const TOptionSpec& spec, IOptionValues& values,
+void LoadOption(const TStoredTextList& store, const TOptionEntry& opt, IOptionValues& values,
                 const TOptionContext& context);
 // One entry: take it from its control and write it.
-void SaveOption(TStoredTextList& store, const TOptionSpec& spec, IOptionValues& values,
+void SaveOption(TStoredTextList& store, const TOptionEntry& opt, IOptionValues& values,
                 const TOptionContext& context);
 
 // The options file: "Quenvalis_Main", then betweenSections (the bookshelf),

@@ -26,32 +26,32 @@ std::vector<std::string> Items(std::initializer_list<TRange> ranges) {
   return items;
 }
 
-TOptionSpec Bool(const char* section, const char* key, bool def, const char* control,
+TOptionEntry Bool(const char* section, const char* key, bool def, const char* control,
                  TDefaultSource source = TDefaultSource::Fixed) {
-  return TOptionSpec{section, key, TOptionKind::Bool, def ? 1 : 0, 0, 1, "", control, {}, source};
+  return TOptionEntry{section, key, TOptionKind::Bool, def ? 1 : 0, 0, 1, "", control, {}, source};
 }
 
-TOptionSpec Int(const char* section, const char* key, int32_t def, int32_t min, int32_t max,
+TOptionEntry Int(const char* section, const char* key, int32_t def, int32_t min, int32_t max,
                 const char* control, std::vector<std::string> items,
                 TDefaultSource source = TDefaultSource::Fixed) {
-  return TOptionSpec{section, key, TOptionKind::Integer, def, min, max, "", control, std::move(items), source};
+  return TOptionEntry{section, key, TOptionKind::Integer, def, min, max, "", control, std::move(items), source};
 }
 
-TOptionSpec Text(const char* section, const char* key, const char* def, int32_t maxLength,
+TOptionEntry Text(const char* section, const char* key, const char* def, int32_t maxLength,
                  const char* control, std::vector<std::string> items = {}) {
-  return TOptionSpec{section, key, TOptionKind::Text, 0, 0, maxLength, def, control, std::move(items)};
+  return TOptionEntry{section, key, TOptionKind::Text, 0, 0, maxLength, def, control, std::move(items)};
 }
 
-TOptionSpec Color(const char* key, uint32_t def, const char* control) {
-  return TOptionSpec{ProfileMainSection, key, TOptionKind::Color, static_cast<int32_t>(def), 0, 0, "", control, {}};
+TOptionEntry Color(const char* key, uint32_t def, const char* control) {
+  return TOptionEntry{ProfileMainSection, key, TOptionKind::Color, static_cast<int32_t>(def), 0, 0, "", control, {}};
 }
 
-TOptionSpec Image(const char* key, const char* def, const char* control) {
-  return TOptionSpec{ProfileMainSection, key, TOptionKind::ImageTitle, 0, 0, kPathLength, def, control, {}};
+TOptionEntry Image(const char* key, const char* def, const char* control) {
+  return TOptionEntry{ProfileMainSection, key, TOptionKind::ImageTitle, 0, 0, kPathLength, def, control, {}};
 }
 
-TOptionSpec Unit(const char* key, const char* def, const char* control) {
-  return TOptionSpec{ConverterSection, key, TOptionKind::ListItem, 0, 0, kPathLength, def, control, {}};
+TOptionEntry Unit(const char* key, const char* def, const char* control) {
+  return TOptionEntry{ConverterSection, key, TOptionKind::ListItem, 0, 0, kPathLength, def, control, {}};
 }
 
 TOptionTable MakeProgramTable() {
@@ -168,13 +168,13 @@ const TOptionTable& ProfileMainTable() {
   return table;
 }
 
-std::vector<const TOptionSpec*> ProfileMainLoadOrder() {
-  std::vector<const TOptionSpec*> order;
-  const TOptionSpec* fadeCenter = FindOption(ProfileMainTable(), "FadeCenterScreenBackImage");
-  for (const TOptionSpec& spec : ProfileMainTable()) {
-    if (&spec == fadeCenter) continue;
-    order.push_back(&spec);
-    if (std::string(spec.Key) == "TitleScreenBackImage") order.push_back(fadeCenter);
+std::vector<const TOptionEntry*> ProfileMainLoadOrder() {
+  std::vector<const TOptionEntry*> order;
+  const TOptionEntry* fadeCenter = FindOption(ProfileMainTable(), "FadeCenterScreenBackImage");
+  for (const TOptionEntry& opt : ProfileMainTable()) {
+    if (&opt == fadeCenter) continue;
+    order.push_back(&opt);
+    if (std::string(opt.Key) == "TitleScreenBackImage") order.push_back(fadeCenter);
   }
   return order;
 }
@@ -187,9 +187,9 @@ const TOptionTable& ProfileSoundSwitchTable() {
   return table;
 }
 
-const TOptionSpec* FindOption(const TOptionTable& table, const std::string& key) {
-  for (const TOptionSpec& spec : table)
-    if (AnsiSameText(spec.Key, key)) return &spec;
+const TOptionEntry* FindOption(const TOptionTable& table, const std::string& key) {
+  for (const TOptionEntry& opt : table)
+    if (AnsiSameText(opt.Key, key)) return &opt;
   return nullptr;
 }
 

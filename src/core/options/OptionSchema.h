@@ -26,7 +26,7 @@ enum class TDefaultSource {
   SystemSetting,  // the system's mouse-wheel scroll lines (WheelScrollLines)
 };
 
-struct TOptionSpec {
+struct TOptionEntry {
   const char* Section;
   const char* Key;
   TOptionKind Kind;
@@ -39,7 +39,7 @@ struct TOptionSpec {
   TDefaultSource DefaultSource = TDefaultSource::Fixed;
 };
 
-using TOptionTable = std::vector<TOptionSpec>;
+using TOptionTable = std::vector<TOptionEntry>;
 
 extern const char* const ProgramOptionsSection;  // "Quenvalis_Main"
 extern const char* const ConverterSection;        // "Quenvalis_ConvertMeasure"
@@ -54,12 +54,12 @@ const TOptionTable& ConverterOptionTable();
 const TOptionTable& ProfileMainTable();
 // The order in which "Profile_Main" is loaded: the file order, except that
 // FadeCenterScreenBackImage comes right after TitleScreenBackImage.
-std::vector<const TOptionSpec*> ProfileMainLoadOrder();
+std::vector<const TOptionEntry*> ProfileMainLoadOrder();
 // "Use" and "Random" of "Profile_BackSounds" (the sound list itself is TBackSoundList).
 const TOptionTable& ProfileSoundSwitchTable();
 
 // The entry of a table by key (without regard to case), or null.
-const TOptionSpec* FindOption(const TOptionTable& table, const std::string& key);
+const TOptionEntry* FindOption(const TOptionTable& table, const std::string& key);
 
 // Decimal texts of from, from + step, ... up to to, appended to items.
 void AddItemRange(std::vector<std::string>& items, int32_t from, int32_t to, int32_t step);

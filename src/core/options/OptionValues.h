@@ -14,20 +14,20 @@ class IOptionValues {
  public:
   virtual ~IOptionValues() = default;
   // Check boxes.
-  virtual bool GetBool(const TOptionSpec& spec) = 0;
-  virtual void SetBool(const TOptionSpec& spec, bool value) = 0;
+  virtual bool GetBool(const TOptionEntry& opt) = 0;
+  virtual void SetBool(const TOptionEntry& opt, bool value) = 0;
   // Combo boxes, edits and list boxes. Get answers the control's text (for a
   // list box the selected item's text, "" when none is selected). Set on a
   // combo or list box selects the item with that text (FindItemIndex), or
   // leaves no selection when there is none; on an edit it sets the text.
-  virtual std::string GetText(const TOptionSpec& spec) = 0;
-  virtual void SetText(const TOptionSpec& spec, const std::string& text) = 0;
+  virtual std::string GetText(const TOptionEntry& opt) = 0;
+  virtual void SetText(const TOptionEntry& opt, const std::string& text) = 0;
   // Colour panels.
-  virtual uint32_t GetColor(const TOptionSpec& spec) = 0;
-  virtual void SetColor(const TOptionSpec& spec, uint32_t color) = 0;
+  virtual uint32_t GetColor(const TOptionEntry& opt) = 0;
+  virtual void SetColor(const TOptionEntry& opt, uint32_t color) = 0;
   // Runs right after an option was put into its control: the place for the
   // side effects of loading (change handlers, window colours, flags).
-  virtual void Loaded(const TOptionSpec& spec) {}
+  virtual void Loaded(const TOptionEntry& opt) {}
 };
 
 }  // namespace qv

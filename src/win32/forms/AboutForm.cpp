@@ -27,7 +27,7 @@ TAboutForm::TAboutForm(TForm* owner)
       ContactButton(this, "ContactButton", "Contact me", 130, 155, 100, 25),
       LicenseButton(this, "LicenseButton", "License terms", 240, 155, 100, 25),
       OkayButton(this, "OkayButton", "&Okay", 130, 192, 100, 25) {
-  TFontSpec big;
+  TFontStyle big;
   big.Face = "Arial";
   big.Height = 32;
   big.Bold = true;

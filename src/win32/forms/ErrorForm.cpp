@@ -13,8 +13,8 @@ namespace qv::win {
 TErrorForm* ErrorForm = nullptr;
 
 namespace {
-TFontSpec DialogFont() {
-  TFontSpec f;
+TFontStyle DialogFont() {
+  TFontStyle f;
   f.Face = "Arial";
   f.Height = 12;  // 9 pt
   return f;

@@ -26,16 +26,16 @@ unsigned CurrentShiftState() {
   return s;
 }
 
-HFONT GetCachedFont(const TFontSpec& spec) {
+HFONT GetCachedFont(const TFontStyle& opt) {
   using Key = std::tuple<std::string, int, bool, bool, bool>;
   static std::map<Key, HFONT> cache;  // fonts live for the whole run
-  const Key key{spec.Face, spec.Height, spec.Bold, spec.Italic, spec.Underline};
+  const Key key{opt.Face, opt.Height, opt.Bold, opt.Italic, opt.Underline};
   auto it = cache.find(key);
   if (it != cache.end()) return it->second;
-  HFONT font = CreateFontA(-spec.Height, 0, 0, 0, spec.Bold ? FW_BOLD : FW_NORMAL, spec.Italic,
-                           spec.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+  HFONT font = CreateFontA(-opt.Height, 0, 0, 0, opt.Bold ? FW_BOLD : FW_NORMAL, opt.Italic,
+                           opt.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                           spec.Face.c_str());
+                           opt.Face.c_str());
   cache.emplace(key, font);
   return font;
 }
@@ -240,7 +240,7 @@ std::string TControl::Text() const {
   return s;
 }
 
-void TControl::SetFont(const TFontSpec& font) {
+void TControl::SetFont(const TFontStyle& font) {
   font_ = font;
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetCachedFont(font_)), TRUE);
 }

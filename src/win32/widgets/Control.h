@@ -17,12 +17,12 @@ enum TShift : unsigned {
 enum class TMouseButton { Left, Right, Middle };
 unsigned CurrentShiftState();
 
-struct TFontSpec {
+struct TFontStyle {
   std::string Face = "Arial";
   int Height = 12;  // pixels
   bool Bold = false, Italic = false, Underline = false;
 };
-HFONT GetCachedFont(const TFontSpec& spec);
+HFONT GetCachedFont(const TFontStyle& opt);
 
 constexpr COLORREF kNoColor = 0xFFFFFFFF;
 
@@ -58,8 +58,8 @@ class TControl {
   void SetText(const std::string& text);
   std::string Text() const;
 
-  void SetFont(const TFontSpec& font);
-  const TFontSpec& Font() const { return font_; }
+  void SetFont(const TFontStyle& font);
+  const TFontStyle& Font() const { return font_; }
   void SetColor(COLORREF color);  // background; kNoColor follows the parent
   COLORREF Color() const;
   void SetFontColor(COLORREF color);
@@ -105,7 +105,7 @@ class TControl {
   TControl* parent_;
   std::string name_;
   std::string hint_;
-  TFontSpec font_;
+  TFontStyle font_;
   COLORREF color_ = kNoColor;
   COLORREF fontColor_ = kNoColor;
   HBRUSH brush_ = nullptr;

@@ -136,11 +136,11 @@ TEST_F(ProfileTest, AMissingKeyResetsItsOptionToTheDefault) {
   controls.Text("FontName") = "Arial";
   ASSERT_TRUE(LoadFile("[Profile_Main]\nFontSize=20\n"));
   EXPECT_EQ("20", controls.Text("FontSize"));
-  for (const TOptionSpec& spec : ProfileMainTable()) {
-    if (std::string(spec.Key) == "FontSize") continue;
-    EXPECT_EQ(defaults.Bool(spec.Key), controls.Bool(spec.Key)) << spec.Key;
-    EXPECT_EQ(defaults.Text(spec.Key), controls.Text(spec.Key)) << spec.Key;
-    EXPECT_EQ(defaults.Color(spec.Key), controls.Color(spec.Key)) << spec.Key;
+  for (const TOptionEntry& opt : ProfileMainTable()) {
+    if (std::string(opt.Key) == "FontSize") continue;
+    EXPECT_EQ(defaults.Bool(opt.Key), controls.Bool(opt.Key)) << opt.Key;
+    EXPECT_EQ(defaults.Text(opt.Key), controls.Text(opt.Key)) << opt.Key;
+    EXPECT_EQ(defaults.Color(opt.Key), controls.Color(opt.Key)) << opt.Key;
   }
 }
 

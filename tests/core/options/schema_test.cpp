@@ -10,7 +10,7 @@ namespace {
 
 std::vector<std::string> Keys(const TOptionTable& table) {
   std::vector<std::string> keys;
-  for (const TOptionSpec& spec : table) keys.push_back(spec.Key);
+  for (const TOptionEntry& opt : table) keys.push_back(opt.Key);
   return keys;
 }
 
@@ -30,12 +30,12 @@ TEST(OptionSchema, TablesHoldEveryKeyInFileOrder) {
   EXPECT_EQ("FadeCenterScreenBackImage", profile[7]);
   EXPECT_EQ("TitleScreenBackImage", profile[8]);
   EXPECT_EQ((std::vector<std::string>{"Use", "Random"}), Keys(ProfileSoundSwitchTable()));
-  for (const TOptionSpec& spec : ProgramOptionTable()) EXPECT_STREQ("Quenvalis_Main", spec.Section);
-  for (const TOptionSpec& spec : ProfileMainTable()) EXPECT_STREQ("Profile_Main", spec.Section);
+  for (const TOptionEntry& opt : ProgramOptionTable()) EXPECT_STREQ("Quenvalis_Main", opt.Section);
+  for (const TOptionEntry& opt : ProfileMainTable()) EXPECT_STREQ("Profile_Main", opt.Section);
 }
 
 TEST(OptionSchema, ProfileLoadOrderReadsFadeCenterAfterTheScreenTitle) {
-  const std::vector<const TOptionSpec*> order = ProfileMainLoadOrder();
+  const std::vector<const TOptionEntry*> order = ProfileMainLoadOrder();
   ASSERT_EQ(ProfileMainTable().size(), order.size());
   EXPECT_STREQ("GammaScreenBackImage", order[6]->Key);
   EXPECT_STREQ("TitleScreenBackImage", order[7]->Key);
@@ -67,16 +67,16 @@ TEST(OptionSchema, DefaultsBoundsAndItems) {
       {"FontZoom", 100, 10, 500, 47, "10", "500"},
   };
   for (const auto& c : cases) {
-    const TOptionSpec* spec = FindOption(ProgramOptionTable(), c.key);
-    if (!spec) spec = FindOption(ProfileMainTable(), c.key);
-    ASSERT_NE(nullptr, spec) << c.key;
-    EXPECT_EQ(TOptionKind::Integer, spec->Kind) << c.key;
-    EXPECT_EQ(c.def, spec->Default) << c.key;
-    EXPECT_EQ(c.min, spec->Min) << c.key;
-    EXPECT_EQ(c.max, spec->Max) << c.key;
-    EXPECT_EQ(c.items, spec->Items.size()) << c.key;
-    EXPECT_EQ(c.first, spec->Items.front()) << c.key;
-    EXPECT_EQ(c.last, spec->Items.back()) << c.key;
+    const TOptionEntry* opt = FindOption(ProgramOptionTable(), c.key);
+    if (!opt) opt = FindOption(ProfileMainTable(), c.key);
+    ASSERT_NE(nullptr, opt) << c.key;
+    EXPECT_EQ(TOptionKind::Integer, opt->Kind) << c.key;
+    EXPECT_EQ(c.def, opt->Default) << c.key;
+    EXPECT_EQ(c.min, opt->Min) << c.key;
+    EXPECT_EQ(c.max, opt->Max) << c.key;
+    EXPECT_EQ(c.items, opt->Items.size()) << c.key;
+    EXPECT_EQ(c.first, opt->Items.front()) << c.key;
+    EXPECT_EQ(c.last, opt->Items.back()) << c.key;
   }
   EXPECT_EQ(8519680, FindOption(ProfileMainTable(), "EmphaColor")->Default);
   EXPECT_EQ(31, FindOption(ProfileMainTable(), "fontname")->Max);
