@@ -9,6 +9,7 @@
 
 #include "bookshelf/Bookshelf.h"
 #include "options/OptionIO.h"
+#include "options/ProfileSelection.h"
 #include "store/StoredTextList.h"
 #include "util/Clock.h"
 #include "platform/GdiPlusSession.h"
@@ -181,6 +182,8 @@ class TQuenvalisForm : public TForm {
   // keepProfile, the current profile's file first). Does nothing for an empty name.
   void LoadBookProfile(const std::string& bookFileName, bool keepProfile);
   void ShowSoundZero();
+  // The file the profile dialogs start from for a button's target.
+  std::string ProfileStartFile(TProfileTarget target) const;
   void LoadProfileButtonMouseDown(TMouseButton button, unsigned shift);
   void SaveProfileButtonMouseDown(TMouseButton button, unsigned shift);
   void DeleteProfileButtonMouseDown(TMouseButton button, unsigned shift);

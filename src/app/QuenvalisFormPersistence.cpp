@@ -44,6 +44,25 @@ TMouseModifiers ModifiersOf(unsigned shift) {
 // The integer of a combo's text, 0 when it is none (the sound list keeps what was chosen).
 int32_t TextAsInteger(const TComboBox& box) { return GetIntFromText(box.Text(), INT_MIN, INT_MAX, 0); }
 
+// Runs the profile file dialog from a starting file; false when the reader cancelled it.
+bool ChooseProfileFile(bool save, const char* title, const std::string& startFile,
+                       std::string& chosen) {
+  TFileDialogRequest request;
+  request.Title = title;
+  request.Filter = kProfileFilter;
+  request.FileName = startFile;
+  if (!(save ? FileDialogs().Save(request) : FileDialogs().Open(request))) return false;
+  chosen = request.FileName;
+  return true;
+}
+
+// Only profile files are taken; any other name gets a warning.
+bool AcceptProfileFileName(const std::string& fileName) {
+  if (IsProfileFileName(fileName)) return true;
+  ShowWarningMessage("Invalid file extensions.");
+  return false;
+}
+
 }  // namespace
 
 void TQuenvalisForm::CreatePersistenceControls() {
@@ -248,24 +267,21 @@ void TQuenvalisForm::LoadBookProfile(const std::string& bookFileName, bool keepP
                                                ProgramDirectory(), Win32FileSystem()));
 }
 
+std::string TQuenvalisForm::ProfileStartFile(TProfileTarget target) const {
+  return ProfileTargetFile(target, ProfileStore->FileName(), ProgramDirectory(), BookFileName);
+}
+
 void TQuenvalisForm::LoadProfileButtonMouseDown(TMouseButton button, unsigned shift) {
   if (button != TMouseButton::Left) return;
   const TProfileTarget target = ProfileButtonTarget(TProfileButton::Load, ModifiersOf(shift));
   if (target == TProfileTarget::None) return;
   Guarded(QV_OP(kFile, "TQuenvalisForm::LoadProfileButtonMouseDown", "Failed to load profile."),
           [&](TFunStatContext&) {
-            TOpenDialog dialog;
-            dialog.Request.Title = "Load profile";
-            dialog.Request.Filter = kProfileFilter;
-            dialog.Request.FileName =
-                ProfileTargetFile(target, ProfileStore->FileName(), ProgramDirectory(), BookFileName);
-            if (!dialog.Execute()) return;
+            std::string chosen;
+            if (!ChooseProfileFile(false, "Load profile", ProfileStartFile(target), chosen)) return;
             if (Options->AutoSaveProfileCheckBox.Checked()) ProfileStore->Save(false);
-            if (!IsProfileFileName(dialog.FileName())) {
-              ShowWarningMessage("Invalid file extensions.");
-              return;
-            }
-            ProfileStore->SetFileName(dialog.FileName());
+            if (!AcceptProfileFileName(chosen)) return;
+            ProfileStore->SetFileName(chosen);
             // Re-opening the book with the profile kept loads the chosen file;
             // with no book open, the name alone changes.
             if (!BookFileName.empty())
@@ -299,17 +315,10 @@ void TQuenvalisForm::SaveProfileButtonMouseDown(TMouseButton button, unsigned sh
               ~TRestore() { f(); }
             } restore{toTitles};
             toPaths();
-            TSaveDialog dialog;
-            dialog.Request.Title = "Save profile";
-            dialog.Request.Filter = kProfileFilter;
-            dialog.Request.FileName =
-                ProfileTargetFile(target, ProfileStore->FileName(), ProgramDirectory(), BookFileName);
-            if (!dialog.Execute()) return;
-            if (!IsProfileFileName(dialog.FileName())) {
-              ShowWarningMessage("Invalid file extensions.");
-              return;
-            }
-            if (ProfileStore->SaveToFile(dialog.FileName(), true)) ShowInfoMessage("Profile was saved.");
+            std::string chosen;
+            if (!ChooseProfileFile(true, "Save profile", ProfileStartFile(target), chosen)) return;
+            if (!AcceptProfileFileName(chosen)) return;
+            if (ProfileStore->SaveToFile(chosen, true)) ShowInfoMessage("Profile was saved.");
             Profile->CurrentProfileLabel.SetCaption(ProfileStore->FileName());
           });
 }
@@ -320,17 +329,10 @@ void TQuenvalisForm::DeleteProfileButtonMouseDown(TMouseButton button, unsigned 
   if (target == TProfileTarget::None) return;
   Guarded(QV_OP(kFile, "TQuenvalisForm::DeleteProfileButtonMouseDown", "Failed to delete profile."),
           [&](TFunStatContext& local) {
-            TOpenDialog dialog;
-            dialog.Request.Title = "Delete profile";
-            dialog.Request.Filter = kProfileFilter;
-            dialog.Request.FileName =
-                ProfileTargetFile(target, ProfileStore->FileName(), ProgramDirectory(), BookFileName);
-            if (!dialog.Execute()) return;
-            if (!IsProfileFileName(dialog.FileName())) {
-              ShowWarningMessage("Invalid file extensions.");
-              return;
-            }
-            if (!MyDeleteFile(dialog.FileName())) TakeFailure(local);
+            std::string chosen;
+            if (!ChooseProfileFile(false, "Delete profile", ProfileStartFile(target), chosen)) return;
+            if (!AcceptProfileFileName(chosen)) return;
+            if (!MyDeleteFile(chosen)) TakeFailure(local);
           });
 }
 
