@@ -180,3 +180,21 @@ TEST(MainWindow, EscapeMinimisesAndRestoreRestartsTheTimer) {
 
 }  // namespace
 }  // namespace qv::testing
+
+namespace qv::testing {
+namespace {
+
+TEST(MainWindow, LongParagraphsWrapInsideTheRichBox) {
+  ProgramForms forms;
+  app::TQuenvalisForm& f = *forms.main;
+  std::string paragraph;
+  for (int i = 0; i < 60; ++i) paragraph += "word" + std::to_string(i) + " ";
+  const std::string book = WriteTestFile("wrap.txt", paragraph + "\r\n");
+  ASSERT_TRUE(f.OpenBook(book, false));
+  PumpFor(50);
+  // One paragraph and the end marker, but the paragraph takes several lines.
+  EXPECT_GT(f.RichEdit.GetLineCount(), 4);
+}
+
+}  // namespace
+}  // namespace qv::testing

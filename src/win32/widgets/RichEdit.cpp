@@ -47,7 +47,7 @@ TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, in
   className_ = cls.name;
   version3_ = cls.version3;
   CreateHandle(cls.name, "",
-               WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL |
+               WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL |
                    ES_DISABLENOSCROLL | ES_AUTOVSCROLL | WS_CLIPSIBLINGS,
                0, x, y, w, h);
   SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
