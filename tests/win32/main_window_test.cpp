@@ -107,7 +107,7 @@ TEST(MainWindow, FirstActivationOpensTheWelcomeBookOnce) {
   app::TQuenvalisForm& f = *forms.main;
   EXPECT_FALSE(app::TQuenvalisForm::IsFirstActivation);
   EXPECT_NE(f.BookFileName.find("Welcome.txt"), std::string::npos);
-  EXPECT_NE(f.RichEdit.PlainText().find("Welcome to Quenvalis"), std::string::npos);
+  EXPECT_NE(f.RichEdit.GetText().find("Welcome to Quenvalis"), std::string::npos);
   EXPECT_TRUE(f.RichEdit.Visible());
   EXPECT_EQ(f.HintLabel.Caption(),
             "Move the mouse cursor to the left side of the rich-box to view the sidebar");
@@ -141,8 +141,8 @@ TEST(MainWindow, ThreeDroppedFilesOpenOnlyTheFirst) {
   const std::string c = WriteTestFile("drop-c.txt", "Third dropped book\r\n");
   SendMessageA(f.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a, b, c})), 0);
   EXPECT_EQ(f.BookFileName, a);
-  EXPECT_NE(f.RichEdit.PlainText().find("First dropped book"), std::string::npos);
-  EXPECT_EQ(f.RichEdit.PlainText().find("Second"), std::string::npos);
+  EXPECT_NE(f.RichEdit.GetText().find("First dropped book"), std::string::npos);
+  EXPECT_EQ(f.RichEdit.GetText().find("Second"), std::string::npos);
 }
 
 TEST(MainWindow, CloseAsksAboutEditedTextAndEnds) {

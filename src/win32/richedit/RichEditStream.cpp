@@ -10,11 +10,11 @@
 
 #include "richbox/PrintPages.h"
 #include "richbox/Rtf.h"
+#include "richedit/RichEditCodec.h"
 
 namespace qv::win {
 
 namespace {
-LRESULT Send(HWND h, UINT m, WPARAM w = 0, LPARAM l = 0) { return SendMessageW(h, m, w, l); }
 
 struct TStreamSource {
   const std::string* bytes;
@@ -46,18 +46,16 @@ bool LooksLikeRtf(const std::string& bytes) { return bytes.compare(0, 5, "{\\rtf
 void TRichEdit::StreamIn(const std::string& bytes, unsigned format) {
   TStreamSource src{&bytes, 0};
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&src), 0, ReadFromString};
-  Send(hwnd_, EM_STREAMIN, format, LPARAM(&es));
+  SendRich(hwnd_, EM_STREAMIN, format, LPARAM(&es));
   TextChanged();
 }
 
 std::string TRichEdit::StreamOut(unsigned format) {
   std::string out;
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&out), 0, WriteToString};
-  Send(hwnd_, EM_STREAMOUT, format, LPARAM(&es));
+  SendRich(hwnd_, EM_STREAMOUT, format, LPARAM(&es));
   return out;
 }
-
-void TRichEdit::SetRtf(const std::string& rtf) { StreamIn(rtf, SF_RTF); }
 
 bool TRichEdit::LoadRichText(std::istream& in) {
   const std::string bytes = ReadAll(in);
@@ -119,7 +117,7 @@ void TRichEdit::BeginUpdate() {
   // Drawing off; the redraw message also clears the visible style, which
   // EndUpdate puts back as it was (a hidden control stays hidden).
   wasVisible_ = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
-  Send(hwnd_, WM_SETREDRAW, FALSE);
+  SendRich(hwnd_, WM_SETREDRAW, FALSE);
   pending_ = std::move(box);
 }
 
@@ -144,13 +142,13 @@ void TRichEdit::EndUpdate() {
     // This control kept the last break as text: it goes again.
     const int32_t length = ControlLength();
     CHARRANGE r{length - 1, length};
-    Send(hwnd_, EM_EXSETSEL, 0, LPARAM(&r));
-    Send(hwnd_, EM_REPLACESEL, FALSE, LPARAM(L""));
+    SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&r));
+    SendRich(hwnd_, EM_REPLACESEL, FALSE, LPARAM(L""));
     TextChanged();
   }
   SetSelection(start, length);
   SetModified(modified);
-  Send(hwnd_, WM_SETREDRAW, TRUE);
+  SendRich(hwnd_, WM_SETREDRAW, TRUE);
   if (!wasVisible_) SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_VISIBLE);
   TControl::Invalidate();
 }
@@ -179,11 +177,11 @@ bool TRichEdit::Print(const std::string& jobTitle) {
       fr.rcPage = page;
       fr.chrg = {from, last};
       StartPage(dc);
-      const LRESULT next = Send(hwnd_, EM_FORMATRANGE, TRUE, LPARAM(&fr));
+      const LRESULT next = SendRich(hwnd_, EM_FORMATRANGE, TRUE, LPARAM(&fr));
       ok = EndPage(dc) > 0 && ok;
       return int32_t(next);
     });
-    Send(hwnd_, EM_FORMATRANGE, FALSE, 0);  // frees the control's cached print information
+    SendRich(hwnd_, EM_FORMATRANGE, FALSE, 0);  // frees the control's cached print information
     ok = (ok ? EndDoc(dc) : AbortDoc(dc)) > 0 && ok;
   }
   DeleteDC(dc);

@@ -11,7 +11,6 @@
 namespace qv::win {
 
 namespace {
-LRESULT Send(HWND h, UINT m, WPARAM w = 0, LPARAM l = 0) { return SendMessageW(h, m, w, l); }
 constexpr int32_t kClearChunk = 16384;
 }  // namespace
 
@@ -24,7 +23,7 @@ const TBreakIndex& TRichEdit::Index() {
     gt.cb = DWORD((text.size()) * sizeof(wchar_t));
     gt.flags = GT_DEFAULT;
     gt.codepage = 1200;
-    const LRESULT got = Send(hwnd_, EM_GETTEXTEX, WPARAM(&gt), LPARAM(&text[0]));
+    const LRESULT got = SendRich(hwnd_, EM_GETTEXTEX, WPARAM(&gt), LPARAM(&text[0]));
     text.resize(size_t(got > 0 ? got : 0));
     index_.Rebuild(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
   }
@@ -33,7 +32,7 @@ const TBreakIndex& TRichEdit::Index() {
 
 int32_t TRichEdit::ControlLength() {
   GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  return int32_t(Send(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&gl), 0));
+  return int32_t(SendRich(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&gl), 0));
 }
 
 bool TRichEdit::HandleCommand(WORD code) {
@@ -44,7 +43,7 @@ bool TRichEdit::HandleCommand(WORD code) {
 int32_t TRichEdit::GetTextLength() {
   if (pending_) return pending_->GetTextLength();
   GETTEXTLENGTHEX gl{GTL_USECRLF | GTL_NUMCHARS | GTL_PRECISE, 1200};
-  return int32_t(Send(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&gl), 0));
+  return int32_t(SendRich(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&gl), 0));
 }
 
 std::string TRichEdit::GetText() {
@@ -55,7 +54,7 @@ std::string TRichEdit::GetText() {
   gt.cb = DWORD(text.size() * sizeof(wchar_t));
   gt.flags = GT_USECRLF;
   gt.codepage = 1200;
-  const LRESULT got = Send(hwnd_, EM_GETTEXTEX, WPARAM(&gt), LPARAM(&text[0]));
+  const LRESULT got = SendRich(hwnd_, EM_GETTEXTEX, WPARAM(&gt), LPARAM(&text[0]));
   return NarrowText(text.data(), size_t(got > 0 ? got : 0));
 }
 
@@ -71,7 +70,7 @@ std::string TRichEdit::GetTextRange(int32_t start, int32_t end) {
   if (Wide(to) < end) to = std::min(to + 1, length);  // the end splits a break: take all of it
   std::wstring buf(size_t(to - from) + 1, L'\0');
   TEXTRANGEW tr{{from, to}, &buf[0]};
-  const LRESULT got = Send(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
+  const LRESULT got = SendRich(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
   std::string text = WidenBreaks(NarrowText(buf.data(), size_t(got > 0 ? got : 0)));
   // Cut to exactly [start, end) when either end falls between a CR and its LF.
   const size_t skip = size_t(start - Wide(from));
@@ -79,37 +78,31 @@ std::string TRichEdit::GetTextRange(int32_t start, int32_t end) {
   return text.substr(skip, size_t(end - start));
 }
 
-void TRichEdit::SetPlainText(const std::string& text) {
-  SETTEXTEX st{ST_DEFAULT, 1252};
-  SendMessageA(hwnd_, EM_SETTEXTEX, WPARAM(&st), LPARAM(text.c_str()));
-  TextChanged();
-}
-
 void TRichEdit::Clear() {
   if (pending_) return pending_->Clear();
   // With drawing off: a big text is otherwise redrawn while it goes.
   const bool visible = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
-  Send(hwnd_, WM_SETREDRAW, FALSE);
+  SendRich(hwnd_, WM_SETREDRAW, FALSE);
   // A long text goes in pieces from its end: removing it from the front makes
   // the control renumber every later paragraph for each one removed.
   for (int32_t length = ControlLength(); length > kClearChunk; length -= kClearChunk) {
     CHARRANGE tail{length - kClearChunk, -1};
-    Send(hwnd_, EM_EXSETSEL, 0, LPARAM(&tail));
-    Send(hwnd_, EM_REPLACESEL, FALSE, LPARAM(L""));
+    SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&tail));
+    SendRich(hwnd_, EM_REPLACESEL, FALSE, LPARAM(L""));
   }
   SETTEXTEX st{ST_DEFAULT, 1200};
-  Send(hwnd_, EM_SETTEXTEX, WPARAM(&st), LPARAM(L""));
-  Send(hwnd_, WM_SETREDRAW, TRUE);
+  SendRich(hwnd_, EM_SETTEXTEX, WPARAM(&st), LPARAM(L""));
+  SendRich(hwnd_, WM_SETREDRAW, TRUE);
   if (!visible) SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_VISIBLE);
   TControl::Invalidate();
-  Send(hwnd_, EM_SETMODIFY, FALSE);
+  SendRich(hwnd_, EM_SETMODIFY, FALSE);
   index_.Rebuild(std::string_view());
 }
 
 void TRichEdit::AppendLine(const std::string& text) {
   if (pending_) return pending_->AppendLine(text);
   CHARRANGE keep{};
-  Send(hwnd_, EM_EXGETSEL, 0, LPARAM(&keep));
+  SendRich(hwnd_, EM_EXGETSEL, 0, LPARAM(&keep));
   Index();  // brought up to date before the append extends it
   const int32_t length = ControlLength();
   // The final paragraph is ended first when it holds text.
@@ -119,60 +112,60 @@ void TRichEdit::AppendLine(const std::string& text) {
     TEXTRANGEW tr{{length - 1, length}, nullptr};
     wchar_t buf[2] = {};
     tr.lpstrText = buf;
-    Send(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
+    SendRich(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
     last = buf[0];
     if (last != L'\r') insert += '\r';
   }
   insert += text;
   insert += '\r';
   CHARRANGE end{length, length};
-  Send(hwnd_, EM_EXSETSEL, 0, LPARAM(&end));
+  SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&end));
   const std::wstring wide = WidenText(insert);
   ownAppend_ = true;
-  Send(hwnd_, EM_REPLACESEL, FALSE, LPARAM(wide.c_str()));
+  SendRich(hwnd_, EM_REPLACESEL, FALSE, LPARAM(wide.c_str()));
   ownAppend_ = false;
-  Send(hwnd_, EM_EXSETSEL, 0, LPARAM(&keep));
+  SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&keep));
   // The appended breaks extend the index without a rescan.
   index_.Append(length, insert);
 }
 
 void TRichEdit::SetTextLimit(int32_t limit) {
   if (pending_) pending_->SetTextLimit(limit);
-  Send(hwnd_, EM_EXLIMITTEXT, 0, LPARAM(limit));
+  SendRich(hwnd_, EM_EXLIMITTEXT, 0, LPARAM(limit));
 }
 
 int32_t TRichEdit::GetTextLimit() {
   if (pending_) return pending_->GetTextLimit();
-  return int32_t(Send(hwnd_, EM_GETLIMITTEXT));
+  return int32_t(SendRich(hwnd_, EM_GETLIMITTEXT));
 }
 
 int32_t TRichEdit::GetLineCount() {
   if (pending_) return pending_->GetLineCount();
-  return int32_t(Send(hwnd_, EM_GETLINECOUNT));
+  return int32_t(SendRich(hwnd_, EM_GETLINECOUNT));
 }
 
 int32_t TRichEdit::GetLineStart(int32_t line) {
   if (pending_) return pending_->GetLineStart(line);
-  const LRESULT start = Send(hwnd_, EM_LINEINDEX, WPARAM(line < 0 ? -1 : line));
+  const LRESULT start = SendRich(hwnd_, EM_LINEINDEX, WPARAM(line < 0 ? -1 : line));
   return start < 0 ? -1 : Wide(int32_t(start));
 }
 
 int32_t TRichEdit::GetLineOfChar(int32_t position) {
   if (pending_) return pending_->GetLineOfChar(position);
   const int32_t narrow = std::clamp(Narrow(std::max(position, 0)), 0, ControlLength());
-  return int32_t(Send(hwnd_, EM_EXLINEFROMCHAR, 0, LPARAM(narrow)));
+  return int32_t(SendRich(hwnd_, EM_EXLINEFROMCHAR, 0, LPARAM(narrow)));
 }
 
 std::string TRichEdit::GetLineText(int32_t line) {
   if (pending_) return pending_->GetLineText(line);
   if (line < 0 || line >= GetLineCount()) return std::string();
-  const LRESULT start = Send(hwnd_, EM_LINEINDEX, WPARAM(line));
+  const LRESULT start = SendRich(hwnd_, EM_LINEINDEX, WPARAM(line));
   if (start < 0) return std::string();
-  const LRESULT length = Send(hwnd_, EM_LINELENGTH, WPARAM(start));
+  const LRESULT length = SendRich(hwnd_, EM_LINELENGTH, WPARAM(start));
   if (length <= 0) return std::string();
   std::wstring buf(size_t(length) + 1, L'\0');
   TEXTRANGEW tr{{LONG(start), LONG(start + length)}, &buf[0]};
-  const LRESULT got = Send(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
+  const LRESULT got = SendRich(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
   std::string text = NarrowText(buf.data(), size_t(got > 0 ? got : 0));
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
   return text;
@@ -181,7 +174,7 @@ std::string TRichEdit::GetLineText(int32_t line) {
 void TRichEdit::GetSelection(int32_t& start, int32_t& length) {
   if (pending_) return pending_->GetSelection(start, length);
   CHARRANGE r{};
-  Send(hwnd_, EM_EXGETSEL, 0, LPARAM(&r));
+  SendRich(hwnd_, EM_EXGETSEL, 0, LPARAM(&r));
   const int32_t n = ControlLength();
   const int32_t from = std::clamp(int32_t(r.cpMin), 0, n);
   const int32_t to = std::clamp(int32_t(r.cpMax), from, n);
@@ -197,7 +190,7 @@ void TRichEdit::SetSelection(int32_t start, int32_t length) {
   r.cpMin = Narrow(std::clamp(start, 0, wideLength));
   // A selection reaching past the text also holds the final paragraph mark.
   r.cpMax = end > wideLength ? -1 : Narrow(int32_t(std::max<int64_t>(end, std::clamp(start, 0, wideLength))));
-  Send(hwnd_, EM_EXSETSEL, 0, LPARAM(&r));
+  SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&r));
 }
 
 std::string TRichEdit::GetSelText() {
@@ -209,24 +202,24 @@ std::string TRichEdit::GetSelText() {
 
 void TRichEdit::CopySelection() {
   if (pending_) return pending_->CopySelection();
-  Send(hwnd_, WM_COPY);
+  SendRich(hwnd_, WM_COPY);
 }
 
 bool TRichEdit::GetModified() {
   if (pending_) return pending_->GetModified();
-  return Send(hwnd_, EM_GETMODIFY) != 0;
+  return SendRich(hwnd_, EM_GETMODIFY) != 0;
 }
 
 void TRichEdit::SetModified(bool modified) {
   if (pending_) return pending_->SetModified(modified);
-  Send(hwnd_, EM_SETMODIFY, modified ? TRUE : FALSE);
+  SendRich(hwnd_, EM_SETMODIFY, modified ? TRUE : FALSE);
 }
 
 bool TRichEdit::GetReadOnly() { return (GetWindowLongA(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
 
 void TRichEdit::SetReadOnly(bool readOnly) {
   if (pending_) pending_->SetReadOnly(readOnly);
-  Send(hwnd_, EM_SETREADONLY, readOnly ? TRUE : FALSE);
+  SendRich(hwnd_, EM_SETREADONLY, readOnly ? TRUE : FALSE);
 }
 
 }  // namespace qv::win

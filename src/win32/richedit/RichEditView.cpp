@@ -14,7 +14,6 @@
 namespace qv::win {
 
 namespace {
-LRESULT Send(HWND h, UINT m, WPARAM w = 0, LPARAM l = 0) { return SendMessageW(h, m, w, l); }
 
 void ToControl(const TCharFormat& f, CHARFORMAT2W& cf) {
   std::memset(&cf, 0, sizeof cf);
@@ -41,7 +40,7 @@ void TRichEdit::SetCharFormat(const TCharFormat& format, TFormatTarget target) {
                                                           : SCF_SELECTION;
   // A format change moves no text: the change notice it may raise keeps the index.
   ownAppend_ = true;
-  Send(hwnd_, EM_SETCHARFORMAT, scope, LPARAM(&cf));
+  SendRich(hwnd_, EM_SETCHARFORMAT, scope, LPARAM(&cf));
   ownAppend_ = false;
 }
 
@@ -49,7 +48,7 @@ void TRichEdit::GetCharFormat(TCharFormat& format) {
   if (pending_) return pending_->GetCharFormat(format);
   CHARFORMAT2W cf{};
   cf.cbSize = sizeof cf;
-  Send(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&cf));
+  SendRich(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&cf));
   format.Extended = true;
   format.Mask = cf.dwMask & CFM_ALL_USED;
   format.Effects = cf.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE);
@@ -78,7 +77,7 @@ void TRichEdit::SetParaFormat(const TParaFormat& format) {
     pf.bLineSpacingRule = format.LineSpacingRule;
   }
   ownAppend_ = true;
-  Send(hwnd_, EM_SETPARAFORMAT, 0, LPARAM(&pf));
+  SendRich(hwnd_, EM_SETPARAFORMAT, 0, LPARAM(&pf));
   ownAppend_ = false;
 }
 
@@ -86,7 +85,7 @@ void TRichEdit::GetParaFormat(TParaFormat& format) {
   if (pending_) return pending_->GetParaFormat(format);
   PARAFORMAT2 pf{};
   pf.cbSize = sizeof pf;
-  Send(hwnd_, EM_GETPARAFORMAT, 0, LPARAM(&pf));
+  SendRich(hwnd_, EM_GETPARAFORMAT, 0, LPARAM(&pf));
   format.Extended = true;
   format.Mask = pf.dwMask & PFM_ALL_USED;
   format.Alignment = pf.wAlignment;
@@ -102,64 +101,64 @@ void TRichEdit::GetParaFormat(TParaFormat& format) {
 
 void TRichEdit::SetBackgroundColor(uint32_t color) {
   if (pending_) pending_->SetBackgroundColor(color);
-  Send(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(color));
+  SendRich(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(color));
 }
 
 int32_t TRichEdit::GetFirstVisibleLine() {
   if (pending_) return pending_->GetFirstVisibleLine();
-  return int32_t(Send(hwnd_, EM_GETFIRSTVISIBLELINE));
+  return int32_t(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE));
 }
 
 void TRichEdit::SetScrollPos(int32_t y) {
   if (pending_) return pending_->SetScrollPos(y);
   POINT p{0, y};
-  Send(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&p));
+  SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&p));
 }
 
 void TRichEdit::ScrollLines(int32_t lines) {
   if (pending_) return pending_->ScrollLines(lines);
   // By the lines' own positions: the control's line scroll counts lines of its
   // default font, which differ from the book's lines once the text is formatted.
-  const int32_t count = int32_t(Send(hwnd_, EM_GETLINECOUNT));
-  const int32_t first = int32_t(Send(hwnd_, EM_GETFIRSTVISIBLELINE));
+  const int32_t count = int32_t(SendRich(hwnd_, EM_GETLINECOUNT));
+  const int32_t first = int32_t(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE));
   const int32_t target = int32_t(std::clamp<int64_t>(int64_t(first) + lines, 0, std::max(count - 1, 0)));
   if (target == first) return;
   auto top = [this](int32_t line) {
     POINTL p{};
-    Send(hwnd_, EM_POSFROMCHAR, WPARAM(&p), Send(hwnd_, EM_LINEINDEX, WPARAM(line)));
+    SendRich(hwnd_, EM_POSFROMCHAR, WPARAM(&p), SendRich(hwnd_, EM_LINEINDEX, WPARAM(line)));
     return p.y;
   };
   POINT scroll{};
-  Send(hwnd_, EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+  SendRich(hwnd_, EM_GETSCROLLPOS, 0, LPARAM(&scroll));
   scroll.y += top(target) - top(first);
   scroll.y = std::max<LONG>(scroll.y, 0);
-  Send(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&scroll));
+  SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&scroll));
 }
 
 void TRichEdit::ScrollToCaret() {
   if (pending_) return pending_->ScrollToCaret();
-  Send(hwnd_, EM_SCROLLCARET);
+  SendRich(hwnd_, EM_SCROLLCARET);
 }
 
 void TRichEdit::ScrollToBottom() {
   if (pending_) return pending_->ScrollToBottom();
   // EM_SCROLL knows only lines and pages; the scroll bar message reaches the bottom.
-  Send(hwnd_, WM_VSCROLL, SB_BOTTOM);
+  SendRich(hwnd_, WM_VSCROLL, SB_BOTTOM);
 }
 
 int32_t TRichEdit::GetCharAtPoint(int32_t x, int32_t y) {
   if (pending_) return pending_->GetCharAtPoint(x, y);
   POINTL p{x, y};
-  return Wide(int32_t(Send(hwnd_, EM_CHARFROMPOS, 0, LPARAM(&p))));
+  return Wide(int32_t(SendRich(hwnd_, EM_CHARFROMPOS, 0, LPARAM(&p))));
 }
 
 bool TRichEdit::GetCaretPoint(int32_t& x, int32_t& y) {
   if (pending_) return pending_->GetCaretPoint(x, y);
   CHARRANGE r{};
-  Send(hwnd_, EM_EXGETSEL, 0, LPARAM(&r));
+  SendRich(hwnd_, EM_EXGETSEL, 0, LPARAM(&r));
   POINTL p{};
   // The caret stands at the end of the selection; its point is that character's.
-  Send(hwnd_, EM_POSFROMCHAR, WPARAM(&p), LPARAM(r.cpMax));
+  SendRich(hwnd_, EM_POSFROMCHAR, WPARAM(&p), LPARAM(r.cpMax));
   x = p.x;
   y = p.y;
   return true;
@@ -173,25 +172,25 @@ void TRichEdit::GetClientSize(int32_t& width, int32_t& height) {
 }
 
 void TRichEdit::SetZoom(int32_t numerator, int32_t denominator) {
-  Send(hwnd_, EM_SETZOOM, WPARAM(numerator), LPARAM(denominator));
+  SendRich(hwnd_, EM_SETZOOM, WPARAM(numerator), LPARAM(denominator));
 }
 
 void TRichEdit::SetLeftMargin(int32_t pixels) {
-  Send(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN, MAKELONG(pixels, 0));
+  SendRich(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN, MAKELONG(pixels, 0));
 }
 
 void TRichEdit::SetRightMargin(int32_t pixels) {
-  Send(hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELONG(0, pixels));
+  SendRich(hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELONG(0, pixels));
 }
 
 void TRichEdit::EnableLinks() {
-  Send(hwnd_, EM_AUTOURLDETECT, TRUE);
+  SendRich(hwnd_, EM_AUTOURLDETECT, TRUE);
   // Change notices stay on besides the links: the break index depends on them.
-  Send(hwnd_, EM_SETEVENTMASK, 0, ENM_LINK | ENM_CHANGE);
+  SendRich(hwnd_, EM_SETEVENTMASK, 0, ENM_LINK | ENM_CHANGE);
 }
 
 void TRichEdit::EnableAdvancedTypography() {
-  Send(hwnd_, EM_SETTYPOGRAPHYOPTIONS, TO_ADVANCEDTYPOGRAPHY, TO_ADVANCEDTYPOGRAPHY);
+  SendRich(hwnd_, EM_SETTYPOGRAPHYOPTIONS, TO_ADVANCEDTYPOGRAPHY, TO_ADVANCEDTYPOGRAPHY);
 }
 
 int32_t TRichEdit::FindText(const std::string& text, int32_t start, int32_t end, bool down, bool matchCase) {
@@ -207,7 +206,7 @@ int32_t TRichEdit::FindText(const std::string& text, int32_t start, int32_t end,
     FINDTEXTEXW ft{};
     ft.chrg = {cpMin, cpMax};
     ft.lpstrText = wide.c_str();
-    return int32_t(Send(hwnd_, EM_FINDTEXTEXW, flags, LPARAM(&ft)));
+    return int32_t(SendRich(hwnd_, EM_FINDTEXTEXW, flags, LPARAM(&ft)));
   };
   int32_t found;
   if (down) {

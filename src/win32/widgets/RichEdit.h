@@ -34,12 +34,6 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // Short forms the window uses.
   bool ReadOnly() { return GetReadOnly(); }
   bool Modified() { return GetModified(); }
-  // Replaces the whole text with code-page 1252 text (CR LF, LF or CR line ends).
-  void SetPlainText(const std::string& text);
-  // Replaces the content with an RTF document.
-  void SetRtf(const std::string& rtf);
-  // The whole text with each paragraph break as CR LF.
-  std::string PlainText() { return GetText(); }
   bool InBurst() const { return pending_ != nullptr; }
   // The mouse wheel over the control (delta as the system gives it); when set
   // the control does not scroll by itself.
