@@ -257,6 +257,14 @@ void TControl::SetColor(COLORREF color) {
   Invalidate();
 }
 
+void TControl::PaintBackground(HDC dc) const {
+  RECT r;
+  GetClientRect(hwnd_, &r);
+  HBRUSH b = CreateSolidBrush(Color());
+  FillRect(dc, &r, b);
+  DeleteObject(b);
+}
+
 void TControl::SetFontColor(COLORREF color) {
   fontColor_ = color;
   Invalidate();

@@ -64,6 +64,12 @@ class TControl {
   COLORREF Color() const;
   void SetFontColor(COLORREF color);
   COLORREF FontColor() const { return fontColor_; }
+  // The colour text is drawn in: the font colour, or the system's button text.
+  COLORREF TextColor() const {
+    return fontColor_ == kNoColor ? GetSysColor(COLOR_BTNTEXT) : fontColor_;
+  }
+  // Fills the client area with the control's colour.
+  void PaintBackground(HDC dc) const;
 
   void SetHint(const std::string& hint) { hint_ = hint; }
   const std::string& Hint() const { return hint_; }

@@ -150,13 +150,11 @@ bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
+      PaintBackground(dc);
       RECT r;
       GetClientRect(hwnd_, &r);
-      HBRUSH b = CreateSolidBrush(Color());
-      FillRect(dc, &r, b);
-      DeleteObject(b);
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, FontColor() == kNoColor ? GetSysColor(COLOR_BTNTEXT) : FontColor());
+      SetTextColor(dc, TextColor());
       HGDIOBJ old = SelectObject(dc, GetCachedFont(Font()));
       const std::string text = Text();
       DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
@@ -185,11 +183,9 @@ TGroupBox::TGroupBox(TControl* parent, const std::string& name, const std::strin
 bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (msg == WM_ERASEBKGND) {
     HDC dc = reinterpret_cast<HDC>(wp);
+    PaintBackground(dc);
     RECT r;
     GetClientRect(hwnd_, &r);
-    HBRUSH b = CreateSolidBrush(Color());
-    FillRect(dc, &r, b);
-    DeleteObject(b);
     HGDIOBJ old = SelectObject(dc, GetCachedFont(Font()));
     TEXTMETRICA tm;
     GetTextMetricsA(dc, &tm);
@@ -199,7 +195,7 @@ bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     const std::string caption = Text();
     if (!caption.empty()) {
       SetBkColor(dc, Color());
-      SetTextColor(dc, FontColor() == kNoColor ? GetSysColor(COLOR_BTNTEXT) : FontColor());
+      SetTextColor(dc, TextColor());
       TextOutA(dc, 8, 0, (" " + caption + " ").c_str(), static_cast<int>(caption.size() + 2));
     }
     SelectObject(dc, old);

@@ -20,17 +20,6 @@ const char* ContainerClassName() {
   return name;
 }
 
-namespace {
-bool FillBackground(TControl& c, HDC dc) {
-  RECT r;
-  GetClientRect(c.Handle(), &r);
-  HBRUSH b = CreateSolidBrush(c.Color());
-  FillRect(dc, &r, b);
-  DeleteObject(b);
-  return true;
-}
-}  // namespace
-
 TForm::TForm(const std::string& name, const std::string& caption, int clientWidth,
              int clientHeight, TStyle style, TForm* owner)
     : TControl(nullptr, name) {
@@ -139,7 +128,8 @@ bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       }
       return false;
     case WM_ERASEBKGND:
-      result = FillBackground(*this, reinterpret_cast<HDC>(wp));
+      PaintBackground(reinterpret_cast<HDC>(wp));
+      result = 1;
       return true;
     case WM_PAINT:
       if (!OnPaint) return false;
@@ -170,7 +160,8 @@ TPanel::TPanel(TControl* parent, const std::string& name, int x, int y, int w, i
 
 bool TPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (msg == WM_ERASEBKGND) {
-    result = FillBackground(*this, reinterpret_cast<HDC>(wp));
+    PaintBackground(reinterpret_cast<HDC>(wp));
+    result = 1;
     return true;
   }
   return false;
