@@ -70,22 +70,18 @@ void TQuenvalisForm::ShowOpenPage() {
   Sidebar.Container_OptionsPageControl.SetActivePage(Sidebar.ProgramOptionsTabSheet);
   Sidebar.ProgramPageControl.SetActivePage(page);
   HideSidebar(false);
-  const POINT p = page->ClientToScreen({page->ClientWidth() / 2, page->ClientHeight() / 2});
-  SetCursorPos(p.x, p.y);
+  page->CenterCursor();
 }
 
 void TQuenvalisForm::ShowConverterPage() {
   TTabSheet* page = Sidebar.ConvertMeasureTabSheet;
   Sidebar.Container_OptionsPageControl.SetActivePage(page);
   HideSidebar(false);
-  const POINT p = page->ClientToScreen({page->ClientWidth() / 2, page->ClientHeight() / 2});
-  SetCursorPos(p.x, p.y);
+  page->CenterCursor();
 }
 
 void TQuenvalisForm::CenterCursorOnHint() {
-  const POINT p =
-      HintLabel.ClientToScreen({HintLabel.ClientWidth() / 2, HintLabel.ClientHeight() / 2});
-  SetCursorPos(p.x, p.y);
+  HintLabel.CenterCursor();
   RichEdit.SetFocus();
 }
 

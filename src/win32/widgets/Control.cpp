@@ -222,6 +222,11 @@ POINT TControl::ClientToScreen(POINT p) const {
   return p;
 }
 
+void TControl::CenterCursor() const {
+  const POINT p = ClientToScreen({ClientWidth() / 2, ClientHeight() / 2});
+  SetCursorPos(p.x, p.y);
+}
+
 void TControl::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 bool TControl::Visible() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
 void TControl::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }

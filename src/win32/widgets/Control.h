@@ -46,6 +46,8 @@ class TControl {
   int ClientWidth() const;
   int ClientHeight() const;
   POINT ClientToScreen(POINT p) const;
+  // Puts the mouse pointer in the middle of the client area.
+  void CenterCursor() const;
 
   void SetVisible(bool visible);
   bool Visible() const;
