@@ -228,7 +228,7 @@ TEST(BookNavigation, CtrlBDoesNothingAndSpaceTypesWhenEditing) {
   SetKeyboardState(keys);
   TCharFormat format;
   f.RichEdit.GetCharFormat(format);
-  EXPECT_FALSE(format.Effects & CFE_BOLD);
+  EXPECT_FALSE(format.Effects & CharEffect::Bold);
   EXPECT_EQ(f.RichEdit.GetText(), before);
   EXPECT_FALSE(f.RichEdit.GetModified());
 

@@ -65,8 +65,8 @@ TEST(RichBoxAdapter, MapsPositionsOfManyParagraphsBuiltByAppendsAndByABurst) {
   EXPECT_FALSE(box.InBurst());
   CheckMapping(box, ExpectedText(120));
   const std::string expected = ExpectedText(120);
-  EXPECT_EQ(box.FindText("w100x", 0, -1, true, false), int32_t(expected.find("w100x")));
-  EXPECT_EQ(box.FindText("w10x", 0, int32_t(expected.size()), false, false), int32_t(expected.find("w10x")));
+  EXPECT_EQ(box.SearchText("w100x", 0, -1, true, false), int32_t(expected.find("w100x")));
+  EXPECT_EQ(box.SearchText("w10x", 0, int32_t(expected.size()), false, false), int32_t(expected.find("w10x")));
 }
 
 TEST(RichBoxAdapter, MappingFollowsTheReadersEdits) {
@@ -159,13 +159,13 @@ TEST(RichBoxAdapter, FormatsAndStreamsRoundTrip) {
   box.SetSelection(0, 4);
   TCharFormat bold;
   InitCharFormat2(bold);
-  bold.Mask = CFM_BOLD | CFM_SIZE;
-  bold.Effects = CFE_BOLD;
+  bold.Mask = CharMask::Bold | CharMask::Size;
+  bold.Effects = CharEffect::Bold;
   bold.Height = 24 * 20;
   box.SetCharFormat(bold, TFormatTarget::Selection);
   TCharFormat read;
   box.GetCharFormat(read);
-  EXPECT_TRUE(read.Effects & CFE_BOLD);
+  EXPECT_TRUE(read.Effects & CharEffect::Bold);
   EXPECT_EQ(read.Height, 480);
   std::ostringstream rtf;
   ASSERT_TRUE(box.SaveRichText(rtf));
@@ -175,7 +175,7 @@ TEST(RichBoxAdapter, FormatsAndStreamsRoundTrip) {
   EXPECT_EQ(box.GetText().substr(0, 17), "bold words\r\nplain");
   box.SetSelection(1, 1);
   box.GetCharFormat(read);
-  EXPECT_TRUE(read.Effects & CFE_BOLD);
+  EXPECT_TRUE(read.Effects & CharEffect::Bold);
   std::istringstream notRtf("just text");
   EXPECT_FALSE(box.LoadRichText(notRtf));
   SetRichTextLimit(box, 0);

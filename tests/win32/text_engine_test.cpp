@@ -75,7 +75,7 @@ bool StreamKeepsExtendedFormats(app::TQuenvalisForm& f) {
   f.RichEdit.GetCharFormat(c);
   TParaFormat p;
   f.RichEdit.GetParaFormat(p);
-  return c.Spacing == 57 && p.Alignment == PFA_JUSTIFY && p.LineSpacing == 30;
+  return c.Spacing == 57 && p.Alignment == ParaAlign::Justify && p.LineSpacing == 30;
 }
 
 TEST(TextEngineWindow, EnhancedBookFormatsReachTheControl) {
@@ -107,20 +107,20 @@ TEST(TextEngineWindow, EnhancedBookFormatsReachTheControl) {
       << f.RichEdit.GetText();
 
   const TCharFormat heading = forms.CharAt(0);
-  EXPECT_TRUE(heading.Effects & CFE_UNDERLINE);
-  EXPECT_FALSE(heading.Effects & CFE_BOLD);
+  EXPECT_TRUE(heading.Effects & CharEffect::Underline);
+  EXPECT_FALSE(heading.Effects & CharEffect::Bold);
   EXPECT_EQ(heading.Height, 400);
   if (readerKeepsExtended) EXPECT_EQ(heading.Spacing, 57);
   EXPECT_EQ(heading.TextColor, 0x102030u);
   const TCharFormat bold = forms.CharAt(forms.PosOf("bold"));
-  EXPECT_TRUE(bold.Effects & CFE_BOLD);
-  EXPECT_FALSE(bold.Effects & CFE_UNDERLINE);
-  EXPECT_FALSE(forms.CharAt(forms.PosOf("She")).Effects & CFE_BOLD);  // single use
+  EXPECT_TRUE(bold.Effects & CharEffect::Bold);
+  EXPECT_FALSE(bold.Effects & CharEffect::Underline);
+  EXPECT_FALSE(forms.CharAt(forms.PosOf("She")).Effects & CharEffect::Bold);  // single use
   EXPECT_EQ(forms.CharAt(forms.PosOf("hello")).TextColor, 0x0000C0u);
   EXPECT_EQ(forms.CharAt(forms.PosOf("twice")).TextColor, 0x102030u);
 
   const TParaFormat body = forms.ParaAt(forms.PosOf("She"));
-  if (readerKeepsExtended) EXPECT_EQ(body.Alignment, PFA_JUSTIFY);
+  if (readerKeepsExtended) EXPECT_EQ(body.Alignment, ParaAlign::Justify);
   EXPECT_EQ(body.StartIndent, 576);
   EXPECT_EQ(body.Offset, -576);
   EXPECT_EQ(body.SpaceAfter, 576);
@@ -128,7 +128,7 @@ TEST(TextEngineWindow, EnhancedBookFormatsReachTheControl) {
     EXPECT_EQ(body.LineSpacingRule, 5);
     EXPECT_EQ(body.LineSpacing, 30);
   }
-  EXPECT_EQ(forms.ParaAt(forms.PosOf("Centred")).Alignment, PFA_CENTER);
+  EXPECT_EQ(forms.ParaAt(forms.PosOf("Centred")).Alignment, ParaAlign::Center);
   EXPECT_FALSE(f.RichEdit.GetModified());
   WPARAM num = 0;
   LPARAM den = 0;
@@ -140,7 +140,7 @@ TEST(TextEngineWindow, ParagraphControlsReformatEverythingAndKeepThePlace) {
   TEngineForms forms;
   auto& f = forms.F();
   ASSERT_TRUE(forms.Open("para.txt", "^AC+\r\nTitle\r\n\r\n" + ShortParagraphs(150)));
-  ASSERT_EQ(forms.ParaAt(0).Alignment, PFA_CENTER);
+  ASSERT_EQ(forms.ParaAt(0).Alignment, ParaAlign::Center);
   const int32_t place = forms.PosOf("Line 0060.");
   ShowRichPosAtTop(f.RichEdit, place);
   ASSERT_EQ(GetRichTopPos(f.RichEdit), place);
@@ -152,8 +152,8 @@ TEST(TextEngineWindow, ParagraphControlsReformatEverythingAndKeepThePlace) {
   EXPECT_EQ(GetRichTopPos(f.RichEdit), place);
   EXPECT_TRUE(f.RichEdit.Visible());
   EXPECT_TRUE(f.RichEdit.Focused());
-  EXPECT_EQ(forms.ParaAt(0).Alignment, PFA_JUSTIFY);  // the centred title too
-  EXPECT_EQ(forms.ParaAt(forms.PosOf("Line 0150.")).Alignment, PFA_JUSTIFY);
+  EXPECT_EQ(forms.ParaAt(0).Alignment, ParaAlign::Justify);  // the centred title too
+  EXPECT_EQ(forms.ParaAt(forms.PosOf("Line 0150.")).Alignment, ParaAlign::Justify);
 
   struct Case {
     TComboBox* box;
@@ -208,7 +208,7 @@ TEST(TextEngineWindow, CharacterControlsChangeAllTextKeepingColoursAndPlace) {
   for (const char* at : {"Red", "Line 0001.", "Line 0150."}) {
     SCOPED_TRACE(at);
     const TCharFormat c = forms.CharAt(forms.PosOf(at));
-    EXPECT_TRUE(c.Effects & CFE_BOLD);
+    EXPECT_TRUE(c.Effects & CharEffect::Bold);
     EXPECT_EQ(c.Height, 480);
     EXPECT_EQ(c.Spacing, 115);
     EXPECT_EQ(c.Face(), "Times New Roman");
@@ -226,7 +226,7 @@ TEST(TextEngineWindow, CharacterControlsChangeAllTextKeepingColoursAndPlace) {
 
   p.BoldFontCheckBox.SetChecked(false);
   p.BoldFontCheckBox.OnClick();
-  EXPECT_FALSE(forms.CharAt(forms.PosOf("Line 0100.")).Effects & CFE_BOLD);
+  EXPECT_FALSE(forms.CharAt(forms.PosOf("Line 0100.")).Effects & CharEffect::Bold);
 }
 
 TEST(TextEngineWindow, WithoutRichEdit3TheExtendedFormatsNeverReachTheControl) {

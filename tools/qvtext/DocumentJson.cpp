@@ -50,9 +50,9 @@ void CloseObject(std::string& out, char close) {
 
 int AlignmentNumber(uint16_t alignment) {
   switch (alignment) {
-    case PFA_RIGHT: return 1;
-    case PFA_CENTER: return 2;
-    case PFA_JUSTIFY: return 3;
+    case ParaAlign::Right: return 1;
+    case ParaAlign::Center: return 2;
+    case ParaAlign::Justify: return 3;
     default: return 0;
   }
 }
@@ -60,9 +60,9 @@ int AlignmentNumber(uint16_t alignment) {
 // Line spacing in twentieths of a line, as the control is given it.
 int32_t LineSpacingValue(const TParaFormat& f) {
   switch (f.LineSpacingRule) {
-    case 0: return 20;
-    case 1: return 30;
-    case 2: return 40;
+    case LineRule::Single: return 20;
+    case LineRule::OneAndHalf: return 30;
+    case LineRule::Double: return 40;
     default: return f.LineSpacing;
   }
 }
@@ -143,9 +143,9 @@ std::string DocumentJson(const TEnhancedRichEdit& enhancer, const TRichDocument&
       out += '{';
       Number(out, "start", run.Start);
       Number(out, "length", run.Length);
-      Bool(out, "bold", c.Effects & CFE_BOLD);
-      Bool(out, "italic", c.Effects & CFE_ITALIC);
-      Bool(out, "underline", c.Effects & CFE_UNDERLINE);
+      Bool(out, "bold", c.Effects & CharEffect::Bold);
+      Bool(out, "italic", c.Effects & CharEffect::Italic);
+      Bool(out, "underline", c.Effects & CharEffect::Underline);
       Key(out, "face");
       AppendJsonString(out, c.Face());
       out += ',';

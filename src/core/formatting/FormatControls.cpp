@@ -75,7 +75,7 @@ void ApplyFormatControl(TFormatControl control, const TFormatSettings& s, IRichB
           // The control's own font: text typed into an empty box takes this size too.
           TCharFormat format;
           InitCharFormat(format);
-          format.Mask = CFM_SIZE;
+          format.Mask = CharMask::Size;
           format.Height = points * 20;
           box.SetCharFormat(format, TFormatTarget::Default);
         });

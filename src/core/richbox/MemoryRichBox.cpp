@@ -128,7 +128,7 @@ void TMemoryRichBox::SetCharFormat(const TCharFormat& format, TFormatTarget targ
 
 void TMemoryRichBox::GetCharFormat(TCharFormat& format) {
   format = doc_.FormatAt(selStart_);
-  format.Mask = CFM_ALL_USED;
+  format.Mask = CharMask::AllUsed;
   if (selEnd_ <= selStart_) return;
   for (int32_t p = doc_.FindParagraph(selStart_); p < doc_.ParagraphCount(); ++p) {
     const int32_t ps = doc_.ParagraphStart(p);
@@ -136,13 +136,13 @@ void TMemoryRichBox::GetCharFormat(TCharFormat& format) {
     for (const TRichDocument::TRunView& run : doc_.Runs(p)) {
       if (ps + run.Start >= selEnd_ || ps + run.Start + run.Length <= selStart_ || run.Length == 0) continue;
       const TCharFormat& other = *run.Format;
-      for (uint32_t bit : {CFM_BOLD, CFM_ITALIC, CFM_UNDERLINE})
+      for (uint32_t bit : {CharMask::Bold, CharMask::Italic, CharMask::Underline})
         if ((other.Effects & bit) != (format.Effects & bit)) format.Mask &= ~bit;
-      if (other.Height != format.Height) format.Mask &= ~CFM_SIZE;
-      if (other.TextColor != format.TextColor) format.Mask &= ~CFM_COLOR;
-      if (other.Face() != format.Face()) format.Mask &= ~CFM_FACE;
-      if (other.Spacing != format.Spacing) format.Mask &= ~CFM_SPACING;
-      if (other.BackColor != format.BackColor) format.Mask &= ~CFM_BACKCOLOR;
+      if (other.Height != format.Height) format.Mask &= ~CharMask::Size;
+      if (other.TextColor != format.TextColor) format.Mask &= ~CharMask::Color;
+      if (other.Face() != format.Face()) format.Mask &= ~CharMask::Face;
+      if (other.Spacing != format.Spacing) format.Mask &= ~CharMask::Spacing;
+      if (other.BackColor != format.BackColor) format.Mask &= ~CharMask::BackColor;
     }
   }
 }
@@ -212,14 +212,14 @@ void TMemoryRichBox::SetZoom(int32_t numerator, int32_t denominator) {
 
 // --- search ---
 
-int32_t TMemoryRichBox::FindText(const std::string& text, int32_t start, int32_t end, bool down,
+int32_t TMemoryRichBox::SearchText(const std::string& text, int32_t start, int32_t end, bool down,
                                  bool matchCase) {
   const int32_t length = doc_.TextLength();
   if (end < 0 || end > length) end = length;
   start = std::max(start, 0);
   if (text.empty() || start >= end) return -1;
   const std::string range = doc_.Text(start, end);
-  const int32_t found = SearchText(range, text, down, matchCase);
+  const int32_t found = qv::SearchText(range, text, down, matchCase);
   return found < 0 ? -1 : start + found;
 }
 

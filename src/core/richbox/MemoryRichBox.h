@@ -80,7 +80,7 @@ class TMemoryRichBox : public IRichBox {
   void SetVisible(bool visible) override { visible_ = visible; }
   void Invalidate() override { ++invalidations_; }
 
-  int32_t FindText(const std::string& text, int32_t start, int32_t end, bool down, bool matchCase) override;
+  int32_t SearchText(const std::string& text, int32_t start, int32_t end, bool down, bool matchCase) override;
 
   bool GetModified() override { return modified_; }
   void SetModified(bool modified) override { modified_ = modified; }

@@ -89,7 +89,7 @@ class IRichBox {
   // EM_FINDTEXTEX with FR_MATCHDIAC. Forward (down): the first match inside
   // [start, end), end -1 meaning the end of the text. Backward: the match nearest
   // before end that starts at or after start. Returns its position, or -1.
-  virtual int32_t FindText(const std::string& text, int32_t start, int32_t end, bool down,
+  virtual int32_t SearchText(const std::string& text, int32_t start, int32_t end, bool down,
                            bool matchCase) = 0;
 
   // --- flags ---

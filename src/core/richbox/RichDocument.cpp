@@ -19,7 +19,7 @@ void Put(char*& out, const T& value) {
 TCharFormat TRichDocument::DefaultCharStyle() {
   TCharFormat style;
   InitCharFormat2(style);
-  style.Mask = CFM_ALL_USED;
+  style.Mask = CharMask::AllUsed;
   style.Height = 240;
   style.SetFaceName("Times New Roman");
   style.BackColor = NoBackColor;
@@ -29,8 +29,8 @@ TCharFormat TRichDocument::DefaultCharStyle() {
 TParaFormat TRichDocument::DefaultParaStyle() {
   TParaFormat style;
   InitParaFormat2(style);
-  style.Mask = PFM_ALL_USED;
-  style.LineSpacingRule = 0;
+  style.Mask = ParaMask::AllUsed;
+  style.LineSpacingRule = LineRule::Single;
   return style;
 }
 
@@ -57,7 +57,7 @@ void TRichDocument::AppendParagraph(uint32_t para, uint32_t format) {
 TRichDocument::TCharKey TRichDocument::PackChar(const TCharFormat& f) {
   TCharKey key{};
   char* out = key.data();
-  Put(out, f.Effects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE));
+  Put(out, f.Effects & (CharEffect::Bold | CharEffect::Italic | CharEffect::Underline));
   Put(out, f.Height);
   Put(out, f.TextColor);
   Put(out, f.Spacing);
@@ -72,8 +72,8 @@ uint32_t TRichDocument::InternChar(const TCharFormat& f) {
   if (found != charIndex_.end()) return found->second;
   TCharFormat stored = f;
   stored.Extended = true;
-  stored.Mask = CFM_ALL_USED;
-  stored.Effects &= CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE;
+  stored.Mask = CharMask::AllUsed;
+  stored.Effects &= CharEffect::Bold | CharEffect::Italic | CharEffect::Underline;
   charFormats_.push_back(stored);
   const uint32_t index = uint32_t(charFormats_.size() - 1);
   charIndex_.emplace(key, index);
@@ -97,7 +97,7 @@ uint32_t TRichDocument::InternPara(const TParaFormat& f) {
   if (found != paraIndex_.end()) return found->second;
   TParaFormat stored = f;
   stored.Extended = true;
-  stored.Mask = PFM_ALL_USED;
+  stored.Mask = ParaMask::AllUsed;
   paraFormats_.push_back(stored);
   const uint32_t index = uint32_t(paraFormats_.size() - 1);
   paraIndex_.emplace(key, index);
@@ -119,13 +119,13 @@ uint32_t TRichDocument::MergeChar(uint32_t index, const TCharFormat& f, uint32_t
 
 uint32_t TRichDocument::MergeUncached(uint32_t index, const TCharFormat& f, uint32_t mask) {
   TCharFormat merged = charFormats_[index];
-  const uint32_t effectBits = mask & (CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE);
+  const uint32_t effectBits = mask & (CharMask::Bold | CharMask::Italic | CharMask::Underline);
   merged.Effects = (merged.Effects & ~effectBits) | (f.Effects & effectBits);
-  if (mask & CFM_SIZE) merged.Height = f.Height;
-  if (mask & CFM_COLOR) merged.TextColor = f.TextColor;
-  if (mask & CFM_FACE) std::memcpy(merged.FaceName, f.FaceName, sizeof merged.FaceName);
-  if (mask & CFM_SPACING) merged.Spacing = f.Spacing;
-  if (mask & CFM_BACKCOLOR) merged.BackColor = f.BackColor;
+  if (mask & CharMask::Size) merged.Height = f.Height;
+  if (mask & CharMask::Color) merged.TextColor = f.TextColor;
+  if (mask & CharMask::Face) std::memcpy(merged.FaceName, f.FaceName, sizeof merged.FaceName);
+  if (mask & CharMask::Spacing) merged.Spacing = f.Spacing;
+  if (mask & CharMask::BackColor) merged.BackColor = f.BackColor;
   return InternChar(merged);
 }
 
@@ -265,17 +265,17 @@ void TRichDocument::ApplyParaFormat(int32_t start, int32_t end, const TParaForma
       continue;
     }
     TParaFormat merged = paraFormats_[para.Para];
-    if (mask & PFM_STARTINDENT) merged.StartIndent = f.StartIndent;
-    if (mask & PFM_RIGHTINDENT) merged.RightIndent = f.RightIndent;
-    if (mask & PFM_OFFSET) merged.Offset = f.Offset;
-    if (mask & PFM_ALIGNMENT) merged.Alignment = f.Alignment;
-    if (mask & PFM_TABSTOPS) {
+    if (mask & ParaMask::StartIndent) merged.StartIndent = f.StartIndent;
+    if (mask & ParaMask::RightIndent) merged.RightIndent = f.RightIndent;
+    if (mask & ParaMask::Offset) merged.Offset = f.Offset;
+    if (mask & ParaMask::Alignment) merged.Alignment = f.Alignment;
+    if (mask & ParaMask::TabStops) {
       merged.TabCount = std::min<int16_t>(std::max<int16_t>(f.TabCount, 0), int16_t(MaxTabStops));
       std::memset(merged.Tabs, 0, sizeof merged.Tabs);
       std::memcpy(merged.Tabs, f.Tabs, sizeof(int32_t) * size_t(merged.TabCount));
     }
-    if (mask & PFM_SPACEAFTER) merged.SpaceAfter = f.SpaceAfter;
-    if (mask & PFM_LINESPACING) {
+    if (mask & ParaMask::SpaceAfter) merged.SpaceAfter = f.SpaceAfter;
+    if (mask & ParaMask::LineSpacing) {
       merged.LineSpacing = f.LineSpacing;
       merged.LineSpacingRule = f.LineSpacingRule;
     }

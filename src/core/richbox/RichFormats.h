@@ -11,40 +11,59 @@
 
 namespace qv {
 
-// Character mask bits.
-constexpr uint32_t CFM_BOLD = 0x00000001;
-constexpr uint32_t CFM_ITALIC = 0x00000002;
-constexpr uint32_t CFM_UNDERLINE = 0x00000004;
-constexpr uint32_t CFM_BACKCOLOR = 0x04000000;
-constexpr uint32_t CFM_SPACING = 0x00200000;
-constexpr uint32_t CFM_FACE = 0x20000000;
-constexpr uint32_t CFM_COLOR = 0x40000000;
-constexpr uint32_t CFM_SIZE = 0x80000000;
+// Character mask bits. The values are the Rich Edit interface's; the names
+// are our own, so that no file depends on include order with <richedit.h>.
+namespace CharMask {
+constexpr uint32_t Bold = 0x00000001;
+constexpr uint32_t Italic = 0x00000002;
+constexpr uint32_t Underline = 0x00000004;
+constexpr uint32_t BackColor = 0x04000000;
+constexpr uint32_t Spacing = 0x00200000;
+constexpr uint32_t Face = 0x20000000;
+constexpr uint32_t Color = 0x40000000;
+constexpr uint32_t Size = 0x80000000;
 // The bits a basic record carries.
-constexpr uint32_t CFM_BASIC_MASK = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_FACE | CFM_COLOR | CFM_SIZE;
-constexpr uint32_t CFM_ALL_USED = CFM_BASIC_MASK | CFM_SPACING | CFM_BACKCOLOR;
+constexpr uint32_t Basic = Bold | Italic | Underline | Face | Color | Size;
+constexpr uint32_t AllUsed = Basic | Spacing | BackColor;
+}  // namespace CharMask
 
 // Character effect bits.
-constexpr uint32_t CFE_BOLD = 0x00000001;
-constexpr uint32_t CFE_ITALIC = 0x00000002;
-constexpr uint32_t CFE_UNDERLINE = 0x00000004;
+namespace CharEffect {
+constexpr uint32_t Bold = 0x00000001;
+constexpr uint32_t Italic = 0x00000002;
+constexpr uint32_t Underline = 0x00000004;
+}  // namespace CharEffect
 
 // Paragraph mask bits.
-constexpr uint32_t PFM_STARTINDENT = 0x00000001;
-constexpr uint32_t PFM_RIGHTINDENT = 0x00000002;
-constexpr uint32_t PFM_OFFSET = 0x00000004;
-constexpr uint32_t PFM_ALIGNMENT = 0x00000008;
-constexpr uint32_t PFM_TABSTOPS = 0x00000010;
-constexpr uint32_t PFM_SPACEAFTER = 0x00000080;
-constexpr uint32_t PFM_LINESPACING = 0x00000100;
-constexpr uint32_t PFM_BASIC_MASK = PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET | PFM_ALIGNMENT;
-constexpr uint32_t PFM_ALL_USED = PFM_BASIC_MASK | PFM_TABSTOPS | PFM_SPACEAFTER | PFM_LINESPACING;
+namespace ParaMask {
+constexpr uint32_t StartIndent = 0x00000001;
+constexpr uint32_t RightIndent = 0x00000002;
+constexpr uint32_t Offset = 0x00000004;
+constexpr uint32_t Alignment = 0x00000008;
+constexpr uint32_t TabStops = 0x00000010;
+constexpr uint32_t SpaceAfter = 0x00000080;
+constexpr uint32_t LineSpacing = 0x00000100;
+constexpr uint32_t Basic = StartIndent | RightIndent | Offset | Alignment;
+constexpr uint32_t AllUsed = Basic | TabStops | SpaceAfter | LineSpacing;
+}  // namespace ParaMask
 
 // Alignment values.
-constexpr uint16_t PFA_LEFT = 1;
-constexpr uint16_t PFA_RIGHT = 2;
-constexpr uint16_t PFA_CENTER = 3;
-constexpr uint16_t PFA_JUSTIFY = 4;
+namespace ParaAlign {
+constexpr uint16_t Left = 1;
+constexpr uint16_t Right = 2;
+constexpr uint16_t Center = 3;
+constexpr uint16_t Justify = 4;
+}  // namespace ParaAlign
+
+// Line-spacing rules: how TParaFormat::LineSpacing is read.
+namespace LineRule {
+constexpr uint8_t Single = 0;
+constexpr uint8_t OneAndHalf = 1;
+constexpr uint8_t Double = 2;
+constexpr uint8_t AtLeast = 3;    // LineSpacing twips or more
+constexpr uint8_t Exactly = 4;    // LineSpacing twips
+constexpr uint8_t Multiple = 5;   // LineSpacing twentieths of a single line
+}  // namespace LineRule
 
 constexpr int MaxTabStops = 32;
 constexpr int MaxFaceNameLength = 31;
@@ -54,8 +73,8 @@ enum class TFormatTarget { Selection, All, Default };
 
 struct TCharFormat {
   bool Extended = false;     // CHARFORMAT2 (84 bytes) when true, CHARFORMAT (60 bytes) otherwise
-  uint32_t Mask = 0;         // CFM_*
-  uint32_t Effects = 0;      // CFE_*
+  uint32_t Mask = 0;         // CharMask bits
+  uint32_t Effects = 0;      // CharEffect bits
   int32_t Height = 0;        // twips
   uint32_t TextColor = 0;    // 0x00BBGGRR
   char FaceName[MaxFaceNameLength + 1] = {};
@@ -72,23 +91,23 @@ struct TCharFormat {
   }
   std::string Face() const { return FaceName; }
   // The mask this record can carry: its own mask without the extended bits on a basic record.
-  uint32_t EffectiveMask() const { return Extended ? (Mask & CFM_ALL_USED) : (Mask & CFM_BASIC_MASK); }
+  uint32_t EffectiveMask() const { return Extended ? (Mask & CharMask::AllUsed) : (Mask & CharMask::Basic); }
 };
 
 struct TParaFormat {
   bool Extended = false;        // PARAFORMAT2 (188 bytes) when true, PARAFORMAT (156 bytes) otherwise
-  uint32_t Mask = 0;            // PFM_*
-  uint16_t Alignment = PFA_LEFT;
+  uint32_t Mask = 0;            // ParaMask bits
+  uint16_t Alignment = ParaAlign::Left;
   int32_t StartIndent = 0;      // twips
   int32_t RightIndent = 0;      // twips
   int32_t Offset = 0;           // twips, of the lines after the first relative to the first
   int16_t TabCount = 0;
   int32_t Tabs[MaxTabStops] = {};
   int32_t SpaceAfter = 0;       // twips, extended only
-  int32_t LineSpacing = 0;      // extended only; with rule 5, twentieths of a line
-  uint8_t LineSpacingRule = 0;  // extended only
+  int32_t LineSpacing = 0;      // extended only; read after LineSpacingRule
+  uint8_t LineSpacingRule = LineRule::Single;  // extended only
 
-  uint32_t EffectiveMask() const { return Extended ? (Mask & PFM_ALL_USED) : (Mask & PFM_BASIC_MASK); }
+  uint32_t EffectiveMask() const { return Extended ? (Mask & ParaMask::AllUsed) : (Mask & ParaMask::Basic); }
 };
 
 // The record initialisers of the rich-box operations: all zeros, alignment left.

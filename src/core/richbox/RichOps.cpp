@@ -77,9 +77,9 @@ int32_t FindRichText(IRichBox& box, const std::string& text, bool forward, bool 
   if (forward) {
     const int64_t after = int64_t(selStart) + selLength;
     const int32_t from = fromStart ? 0 : int32_t(std::min<int64_t>(after, RichAllLength));
-    found = box.FindText(text, from, -1, true, false);
+    found = box.SearchText(text, from, -1, true, false);
   } else {
-    found = box.FindText(text, 0, selStart, false, false);
+    found = box.SearchText(text, 0, selStart, false, false);
   }
   if (found >= 0) {
     box.SetSelection(found, int32_t(text.size()));
@@ -101,34 +101,34 @@ void SetRichFontSize(IRichBox& box, int32_t points) {
   TCharFormat format;
   InitCharFormat(format);
   format.Height = points * 20;
-  SetAllChar(box, format, CFM_SIZE);
+  SetAllChar(box, format, CharMask::Size);
 }
 
 void SetRichFontName(IRichBox& box, const std::string& faceName) {
   TCharFormat format;
   InitCharFormat(format);
   format.SetFaceName(faceName);
-  SetAllChar(box, format, CFM_FACE);
+  SetAllChar(box, format, CharMask::Face);
 }
 
 void SetRichBold(IRichBox& box, bool bold) {
   TCharFormat format;
   InitCharFormat(format);
-  format.Effects = bold ? CFE_BOLD : 0;
-  SetAllChar(box, format, CFM_BOLD);
+  format.Effects = bold ? CharEffect::Bold : 0;
+  SetAllChar(box, format, CharMask::Bold);
 }
 
 void SetRichTextColor(IRichBox& box, uint32_t color) {
   TCharFormat format;
   InitCharFormat(format);
   format.TextColor = color;
-  SetAllChar(box, format, CFM_COLOR);
+  SetAllChar(box, format, CharMask::Color);
 }
 
 void SetRichSelTextColor(IRichBox& box, uint32_t color) {
   TCharFormat format;
   InitCharFormat(format);
-  format.Mask = CFM_COLOR;
+  format.Mask = CharMask::Color;
   format.TextColor = color;
   box.SetCharFormat(format, TFormatTarget::Selection);
 }
@@ -137,7 +137,7 @@ void SetRichCharSpacing(IRichBox& box, int32_t tenthsOfMm) {
   TCharFormat format;
   InitCharFormat2(format);
   format.Spacing = int16_t(TenthMmToTwips(tenthsOfMm));
-  SetAllChar(box, format, CFM_SPACING);
+  SetAllChar(box, format, CharMask::Spacing);
 }
 
 void SetRichZoom(IRichBox& box, int32_t percent) { box.SetZoom(percent, 100); }

@@ -20,7 +20,7 @@ struct TState {
   TCharFormat Style;
   int32_t Left = 0, First = 0, Right = 0, SpaceAfter = 0, LineSpacing = 0;
   bool LineMultiple = false;
-  uint16_t Alignment = PFA_LEFT;
+  uint16_t Alignment = ParaAlign::Left;
   std::vector<int32_t> Tabs;
   int UnicodeSkip = 1;
   int FontNumber = -1;  // inside the font table
@@ -176,11 +176,11 @@ class TRtfReader {
         // Twentieths of a line; less than one twentieth stays single spacing.
         const int32_t twentieths = state_.LineSpacing / 12;
         if (twentieths != 0) {
-          f.LineSpacingRule = 5;
+          f.LineSpacingRule = LineRule::Multiple;
           f.LineSpacing = twentieths;
         }
       } else {
-        f.LineSpacingRule = state_.LineSpacing < 0 ? 3 : 4;
+        f.LineSpacingRule = state_.LineSpacing < 0 ? LineRule::AtLeast : LineRule::Exactly;
         f.LineSpacing = std::abs(state_.LineSpacing);
       }
     }
@@ -200,7 +200,7 @@ class TRtfReader {
   void ResetParagraph() {
     state_.Left = state_.First = state_.Right = state_.SpaceAfter = state_.LineSpacing = 0;
     state_.LineMultiple = false;
-    state_.Alignment = PFA_LEFT;
+    state_.Alignment = ParaAlign::Left;
     state_.Tabs.clear();
   }
 
@@ -288,20 +288,20 @@ class TRtfReader {
     else if (w == "plain") {
       s = TRichDocument::DefaultCharStyle();
       s.SetFaceName(defaultFace_);
-    } else if (w == "b") effect(CFE_BOLD);
-    else if (w == "i") effect(CFE_ITALIC);
-    else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth") effect(CFE_UNDERLINE);
-    else if (w == "ulnone") s.Effects &= ~CFE_UNDERLINE;
+    } else if (w == "b") effect(CharEffect::Bold);
+    else if (w == "i") effect(CharEffect::Italic);
+    else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth") effect(CharEffect::Underline);
+    else if (w == "ulnone") s.Effects &= ~CharEffect::Underline;
     else if (w == "f") s.SetFaceName(FontFace(int(n)));
     else if (w == "fs") s.Height = int32_t(std::max(0L, std::min(32767L, n)) * 10);
     else if (w == "cf") s.TextColor = Color(int(n), 0);
     else if (w == "highlight" || w == "cb") s.BackColor = n == 0 ? NoBackColor : Color(int(n), NoBackColor);
     else if (w == "expndtw") s.Spacing = int16_t(n);
     else if (w == "expnd") s.Spacing = int16_t(n * 5);
-    else if (w == "ql") state_.Alignment = PFA_LEFT;
-    else if (w == "qr") state_.Alignment = PFA_RIGHT;
-    else if (w == "qc") state_.Alignment = PFA_CENTER;
-    else if (w == "qj") state_.Alignment = PFA_JUSTIFY;
+    else if (w == "ql") state_.Alignment = ParaAlign::Left;
+    else if (w == "qr") state_.Alignment = ParaAlign::Right;
+    else if (w == "qc") state_.Alignment = ParaAlign::Center;
+    else if (w == "qj") state_.Alignment = ParaAlign::Justify;
     else if (w == "li") state_.Left = int32_t(n);
     else if (w == "ri") state_.Right = int32_t(n);
     else if (w == "fi") state_.First = int32_t(n);

@@ -70,9 +70,9 @@ class TRtfWriter {
   void WriteParagraphFormat(const TParaFormat& f) {
     out_ += "\\pard";
     switch (f.Alignment) {
-      case PFA_RIGHT: out_ += "\\qr"; break;
-      case PFA_CENTER: out_ += "\\qc"; break;
-      case PFA_JUSTIFY: out_ += "\\qj"; break;
+      case ParaAlign::Right: out_ += "\\qr"; break;
+      case ParaAlign::Center: out_ += "\\qc"; break;
+      case ParaAlign::Justify: out_ += "\\qj"; break;
       default: out_ += "\\ql"; break;
     }
     // The control's start indent is the first line's; RTF's left indent is the other lines'.
@@ -81,11 +81,11 @@ class TRtfWriter {
     if (f.RightIndent != 0) Number("\\ri", f.RightIndent);
     if (f.SpaceAfter != 0) Number("\\sa", f.SpaceAfter);
     switch (f.LineSpacingRule) {
-      case 1: out_ += "\\sl360\\slmult1"; break;
-      case 2: out_ += "\\sl480\\slmult1"; break;
-      case 3: Number("\\sl", -f.LineSpacing); out_ += "\\slmult0"; break;
-      case 4: Number("\\sl", f.LineSpacing); out_ += "\\slmult0"; break;
-      case 5: Number("\\sl", f.LineSpacing * 12); out_ += "\\slmult1"; break;
+      case LineRule::OneAndHalf: out_ += "\\sl360\\slmult1"; break;
+      case LineRule::Double: out_ += "\\sl480\\slmult1"; break;
+      case LineRule::AtLeast: Number("\\sl", -f.LineSpacing); out_ += "\\slmult0"; break;
+      case LineRule::Exactly: Number("\\sl", f.LineSpacing); out_ += "\\slmult0"; break;
+      case LineRule::Multiple: Number("\\sl", f.LineSpacing * 12); out_ += "\\slmult1"; break;
       default: break;
     }
     for (int i = 0; i < f.TabCount && i < MaxTabStops; ++i) Number("\\tx", f.Tabs[i]);
@@ -100,9 +100,9 @@ class TRtfWriter {
     Number("\\f", fonts_[f.Face()]);
     Number("\\fs", f.Height / 10);
     Number("\\cf", colors_[f.TextColor & 0xFFFFFF]);
-    if (f.Effects & CFE_BOLD) out_ += "\\b";
-    if (f.Effects & CFE_ITALIC) out_ += "\\i";
-    if (f.Effects & CFE_UNDERLINE) out_ += "\\ul";
+    if (f.Effects & CharEffect::Bold) out_ += "\\b";
+    if (f.Effects & CharEffect::Italic) out_ += "\\i";
+    if (f.Effects & CharEffect::Underline) out_ += "\\ul";
     if (f.Spacing != 0) Number("\\expndtw", f.Spacing);
     if (f.BackColor != NoBackColor) Number("\\highlight", colors_[f.BackColor & 0xFFFFFF]);
     out_ += ' ';

@@ -46,14 +46,14 @@ uint32_t TEnhancedRichEdit::CharChangeMask() const {
   const TFormatStacks& f = Format;
   auto differs = [&f](int p) { return f.Value(p) != f.Default(p); };
   uint32_t mask = 0;
-  if (differs(fpUnderline) || IsHeading) mask |= CFM_UNDERLINE;
-  if (differs(fpItalic)) mask |= CFM_ITALIC;
-  if (differs(fpBold)) mask |= CFM_BOLD;
-  if (f.Depth(fpFontName) > 0 && !SameTextAscii(f.FontName(), f.DefaultFont())) mask |= CFM_FACE;
-  if (differs(fpFontSize)) mask |= CFM_SIZE;
-  if (differs(fpCharSpacing)) mask |= CFM_SPACING;
-  if (differs(fpBackColor) && f.Color(fpBackColor) != NoColor) mask |= CFM_BACKCOLOR;
-  if (differs(fpForeColor)) mask |= CFM_COLOR;
+  if (differs(fpUnderline) || IsHeading) mask |= CharMask::Underline;
+  if (differs(fpItalic)) mask |= CharMask::Italic;
+  if (differs(fpBold)) mask |= CharMask::Bold;
+  if (f.Depth(fpFontName) > 0 && !SameTextAscii(f.FontName(), f.DefaultFont())) mask |= CharMask::Face;
+  if (differs(fpFontSize)) mask |= CharMask::Size;
+  if (differs(fpCharSpacing)) mask |= CharMask::Spacing;
+  if (differs(fpBackColor) && f.Color(fpBackColor) != NoColor) mask |= CharMask::BackColor;
+  if (differs(fpForeColor)) mask |= CharMask::Color;
   return mask;
 }
 
@@ -61,19 +61,19 @@ uint32_t TEnhancedRichEdit::ParaChangeMask() const {
   const TFormatStacks& f = Format;
   auto differs = [&f](int p) { return f.Value(p) != f.Default(p); };
   uint32_t mask = 0;
-  if (differs(fpLeftIndent) || differs(fpFirstLineIndent)) mask |= PFM_STARTINDENT | PFM_OFFSET;
-  if (differs(fpAlignment)) mask |= PFM_ALIGNMENT;
-  if (differs(fpRightIndent)) mask |= PFM_RIGHTINDENT;
-  if (differs(fpSpaceAfter)) mask |= PFM_SPACEAFTER;
-  if (differs(fpLineSpacing)) mask |= PFM_LINESPACING;
+  if (differs(fpLeftIndent) || differs(fpFirstLineIndent)) mask |= ParaMask::StartIndent | ParaMask::Offset;
+  if (differs(fpAlignment)) mask |= ParaMask::Alignment;
+  if (differs(fpRightIndent)) mask |= ParaMask::RightIndent;
+  if (differs(fpSpaceAfter)) mask |= ParaMask::SpaceAfter;
+  if (differs(fpLineSpacing)) mask |= ParaMask::LineSpacing;
   return mask;
 }
 
 void TEnhancedRichEdit::ApplyCharFormat(bool whole, uint32_t mask) {
-  if (whole) mask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_SPACING | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE;
+  if (whole) mask = CharMask::Size | CharMask::Color | CharMask::Face | CharMask::Spacing | CharMask::Bold | CharMask::Italic | CharMask::Underline;
   const bool extended = UsesExtendedRecords();
   // A basic record has no room for the extended attributes.
-  if (!extended) mask &= CFM_BASIC_MASK;
+  if (!extended) mask &= CharMask::Basic;
   if (mask == 0) return;
   TCharFormat f;
   if (extended)
@@ -81,9 +81,9 @@ void TEnhancedRichEdit::ApplyCharFormat(bool whole, uint32_t mask) {
   else
     InitCharFormat(f);
   f.Mask = mask;
-  if (Format.Flag(fpUnderline) || IsHeading) f.Effects |= CFE_UNDERLINE;
-  if (Format.Flag(fpItalic)) f.Effects |= CFE_ITALIC;
-  if (Format.Flag(fpBold)) f.Effects |= CFE_BOLD;
+  if (Format.Flag(fpUnderline) || IsHeading) f.Effects |= CharEffect::Underline;
+  if (Format.Flag(fpItalic)) f.Effects |= CharEffect::Italic;
+  if (Format.Flag(fpBold)) f.Effects |= CharEffect::Bold;
   f.SetFaceName(Format.FontName());
   f.Height = int32_t(int64_t(Format.Value(fpFontSize)) * 20);
   f.TextColor = Format.Color(fpForeColor);
@@ -96,9 +96,9 @@ void TEnhancedRichEdit::ApplyCharFormat(bool whole, uint32_t mask) {
 
 void TEnhancedRichEdit::ApplyParaFormat(bool whole, uint32_t mask) {
   if (whole)
-    mask = PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET | PFM_ALIGNMENT | PFM_SPACEAFTER | PFM_LINESPACING;
+    mask = ParaMask::StartIndent | ParaMask::RightIndent | ParaMask::Offset | ParaMask::Alignment | ParaMask::SpaceAfter | ParaMask::LineSpacing;
   const bool extended = UsesExtendedRecords();
-  if (!extended) mask &= PFM_BASIC_MASK;
+  if (!extended) mask &= ParaMask::Basic;
   if (mask == 0) return;
   TParaFormat f;
   if (extended)
@@ -106,9 +106,9 @@ void TEnhancedRichEdit::ApplyParaFormat(bool whole, uint32_t mask) {
   else
     InitParaFormat(f);
   f.Mask = mask;
-  static const uint16_t alignments[4] = {PFA_LEFT, PFA_RIGHT, PFA_CENTER, PFA_JUSTIFY};
+  static const uint16_t alignments[4] = {ParaAlign::Left, ParaAlign::Right, ParaAlign::Center, ParaAlign::Justify};
   const int32_t alignment = Format.Value(fpAlignment);
-  f.Alignment = alignment >= 0 && alignment < 4 ? alignments[alignment] : PFA_LEFT;
+  f.Alignment = alignment >= 0 && alignment < 4 ? alignments[alignment] : ParaAlign::Left;
   const int32_t first = Format.Value(fpFirstLineIndent);
   f.StartIndent = MmToTwips(Format.Value(fpLeftIndent) + first);
   f.Offset = -MmToTwips(first);
@@ -116,9 +116,9 @@ void TEnhancedRichEdit::ApplyParaFormat(bool whole, uint32_t mask) {
   if (extended) {
     f.SpaceAfter = MmToTwips(Format.Value(fpSpaceAfter));
     f.LineSpacing = Format.Value(fpLineSpacing) / 5;
-    f.LineSpacingRule = 5;
+    f.LineSpacingRule = LineRule::Multiple;
     if (whole) {
-      f.Mask |= PFM_TABSTOPS;
+      f.Mask |= ParaMask::TabStops;
       f.TabCount = MaxTabStops;
       for (int i = 0; i < MaxTabStops; ++i) f.Tabs[i] = f.StartIndent + int32_t(int64_t(i) * 576 * 15 / 10);
     }

@@ -7,6 +7,9 @@
 
 namespace qv::win {
 
+// The code page that asks the control for its own UTF-16 text.
+constexpr UINT kCodePageUtf16 = 1200;
+
 // One message to the control, through the wide entry point its class expects.
 inline LRESULT SendRich(HWND h, UINT m, WPARAM w = 0, LPARAM l = 0) {
   return SendMessageW(h, m, w, l);

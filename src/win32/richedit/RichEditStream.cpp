@@ -1,5 +1,4 @@
 // Whole-content streams, bursts and printing of the rich-box over the control.
-// The rich-box header comes first: its format constants share names with <richedit.h> macros.
 #include "widgets/RichEdit.h"
 
 #include <commdlg.h>

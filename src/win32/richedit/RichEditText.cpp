@@ -1,5 +1,4 @@
 // The rich-box's text, lines, selection and flags over the control.
-// The rich-box header comes first: its format constants share names with <richedit.h> macros.
 #include "widgets/RichEdit.h"
 
 #include <richedit.h>
@@ -22,7 +21,7 @@ const TBreakIndex& TRichEdit::Index() {
     GETTEXTEX gt{};
     gt.cb = DWORD((text.size()) * sizeof(wchar_t));
     gt.flags = GT_DEFAULT;
-    gt.codepage = 1200;
+    gt.codepage = kCodePageUtf16;
     const LRESULT got = SendRich(hwnd_, EM_GETTEXTEX, WPARAM(&gt), LPARAM(&text[0]));
     text.resize(size_t(got > 0 ? got : 0));
     index_.Rebuild(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
@@ -31,7 +30,7 @@ const TBreakIndex& TRichEdit::Index() {
 }
 
 int32_t TRichEdit::ControlLength() {
-  GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, kCodePageUtf16};
   return int32_t(SendRich(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&gl), 0));
 }
 
@@ -42,7 +41,7 @@ bool TRichEdit::HandleCommand(WORD code) {
 
 int32_t TRichEdit::GetTextLength() {
   if (pending_) return pending_->GetTextLength();
-  GETTEXTLENGTHEX gl{GTL_USECRLF | GTL_NUMCHARS | GTL_PRECISE, 1200};
+  GETTEXTLENGTHEX gl{GTL_USECRLF | GTL_NUMCHARS | GTL_PRECISE, kCodePageUtf16};
   return int32_t(SendRich(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&gl), 0));
 }
 
@@ -53,7 +52,7 @@ std::string TRichEdit::GetText() {
   GETTEXTEX gt{};
   gt.cb = DWORD(text.size() * sizeof(wchar_t));
   gt.flags = GT_USECRLF;
-  gt.codepage = 1200;
+  gt.codepage = kCodePageUtf16;
   const LRESULT got = SendRich(hwnd_, EM_GETTEXTEX, WPARAM(&gt), LPARAM(&text[0]));
   return NarrowText(text.data(), size_t(got > 0 ? got : 0));
 }
@@ -90,7 +89,7 @@ void TRichEdit::Clear() {
     SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&tail));
     SendRich(hwnd_, EM_REPLACESEL, FALSE, LPARAM(L""));
   }
-  SETTEXTEX st{ST_DEFAULT, 1200};
+  SETTEXTEX st{ST_DEFAULT, kCodePageUtf16};
   SendRich(hwnd_, EM_SETTEXTEX, WPARAM(&st), LPARAM(L""));
   SendRich(hwnd_, WM_SETREDRAW, TRUE);
   if (!visible) SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_VISIBLE);

@@ -1,10 +1,8 @@
 // The rich-box's view, formats and search over the control.
-// The rich-box header comes first: its format constants share names with <richedit.h> macros.
 #include "widgets/RichEdit.h"
 
 #include <commdlg.h>
 #include <richedit.h>
-#undef FindText  // the common dialogs' macro would rename the rich-box operation
 
 #include <algorithm>
 #include <cstring>
@@ -50,8 +48,8 @@ void TRichEdit::GetCharFormat(TCharFormat& format) {
   cf.cbSize = sizeof cf;
   SendRich(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&cf));
   format.Extended = true;
-  format.Mask = cf.dwMask & CFM_ALL_USED;
-  format.Effects = cf.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE);
+  format.Mask = cf.dwMask & CharMask::AllUsed;
+  format.Effects = cf.dwEffects & (CharEffect::Bold | CharEffect::Italic | CharEffect::Underline);
   format.Height = cf.yHeight;
   format.TextColor = cf.crTextColor;
   format.SetFaceName(NarrowText(cf.szFaceName, wcsnlen(cf.szFaceName, LF_FACESIZE)));
@@ -87,7 +85,7 @@ void TRichEdit::GetParaFormat(TParaFormat& format) {
   pf.cbSize = sizeof pf;
   SendRich(hwnd_, EM_GETPARAFORMAT, 0, LPARAM(&pf));
   format.Extended = true;
-  format.Mask = pf.dwMask & PFM_ALL_USED;
+  format.Mask = pf.dwMask & ParaMask::AllUsed;
   format.Alignment = pf.wAlignment;
   format.StartIndent = pf.dxStartIndent;
   format.RightIndent = pf.dxRightIndent;
@@ -193,8 +191,8 @@ void TRichEdit::EnableAdvancedTypography() {
   SendRich(hwnd_, EM_SETTYPOGRAPHYOPTIONS, TO_ADVANCEDTYPOGRAPHY, TO_ADVANCEDTYPOGRAPHY);
 }
 
-int32_t TRichEdit::FindText(const std::string& text, int32_t start, int32_t end, bool down, bool matchCase) {
-  if (pending_) return pending_->FindText(text, start, end, down, matchCase);
+int32_t TRichEdit::SearchText(const std::string& text, int32_t start, int32_t end, bool down, bool matchCase) {
+  if (pending_) return pending_->SearchText(text, start, end, down, matchCase);
   if (text.empty()) return -1;
   const std::wstring wide = WidenText(text);
   const DWORD flags = FR_MATCHDIAC | (down ? FR_DOWN : 0) | (matchCase ? FR_MATCHCASE : 0);

@@ -17,8 +17,6 @@
 #include "richbox/MemoryRichBox.h"
 #include "richbox/RichBox.h"
 #include "widgets/Control.h"
-// After the rich-box headers: their format constants share names with this
-// header's macros, so files include this header instead of <richedit.h> first.
 #include <richedit.h>
 
 namespace qv::win {
@@ -81,7 +79,7 @@ class TRichEdit : public TControl, public qv::IRichBox {
   void SetVisible(bool visible) override { TControl::SetVisible(visible); }
   void Invalidate() override { TControl::Invalidate(); }
 
-  int32_t FindText(const std::string& text, int32_t start, int32_t end, bool down, bool matchCase) override;
+  int32_t SearchText(const std::string& text, int32_t start, int32_t end, bool down, bool matchCase) override;
 
   bool GetModified() override;
   void SetModified(bool modified) override;

@@ -118,13 +118,13 @@ TEST_F(FormatControls, ReadFormatDefaultsFillsLevelZeroFromTheSettings) {
 TEST_F(FormatControls, JustifiedTextReformatsEveryParagraphTitlesIncluded) {
   Load({"^AC+", "A centred title", "", "^LPI=20*", "Body text.", "", "More body."});
   ASSERT_EQ(Paragraphs(), 3);
-  EXPECT_EQ(Para(0).Alignment, PFA_CENTER);
+  EXPECT_EQ(Para(0).Alignment, ParaAlign::Center);
   EXPECT_EQ(Para(1).StartIndent, MmToTwips(20));
   settings.Justified = true;
   settings.FirstLineIndent = "10";
   ApplyFormatControl(TFormatControl::JustifiedText, settings, box, enhancer);
   for (int32_t p = 0; p < Paragraphs(); ++p) {
-    EXPECT_EQ(Para(p).Alignment, PFA_JUSTIFY) << p;
+    EXPECT_EQ(Para(p).Alignment, ParaAlign::Justify) << p;
     EXPECT_EQ(Para(p).StartIndent, 576) << p;  // the command's left indent is gone
     EXPECT_EQ(Para(p).Offset, -576) << p;
   }
@@ -218,7 +218,7 @@ TEST_F(FormatControls, CharacterControlsActOnAllTextAndLeaveColoursAlone) {
   for (int32_t p = 0; p < Paragraphs(); ++p) {
     for (int32_t offset : {0, 3, 9}) {
       const TCharFormat& c = CharAt(p, offset);
-      EXPECT_TRUE(c.Effects & CFE_BOLD) << p << "," << offset;
+      EXPECT_TRUE(c.Effects & CharEffect::Bold) << p << "," << offset;
       EXPECT_EQ(c.Face(), "Times New Roman");
       EXPECT_EQ(c.Height, 16 * 20);  // 51 points is out of range: the default 16
       EXPECT_EQ(c.Spacing, 57);      // 10 tenths of a millimetre: 57.6 truncated
@@ -233,7 +233,7 @@ TEST_F(FormatControls, CharacterControlsActOnAllTextAndLeaveColoursAlone) {
 
   settings.Bold = false;
   ApplyFormatControl(TFormatControl::BoldFont, settings, box, enhancer);
-  EXPECT_FALSE(CharAt(0).Effects & CFE_BOLD);
+  EXPECT_FALSE(CharAt(0).Effects & CharEffect::Bold);
 }
 
 TEST_F(FormatControls, ZoomAndMarginsUseTheirGetters) {

@@ -14,7 +14,7 @@ namespace {
 TCharFormat ColorFormat(uint32_t color) {
   TCharFormat f;
   InitCharFormat(f);
-  f.Mask = CFM_COLOR;
+  f.Mask = CharMask::Color;
   f.TextColor = color;
   return f;
 }
@@ -49,12 +49,12 @@ TEST(MemoryRichBox, FormatsSpanParagraphs) {
   EXPECT_EQ(box.Document().FormatAt(5).TextColor, 0u);
   TParaFormat para;
   InitParaFormat(para);
-  para.Mask = PFM_ALIGNMENT;
-  para.Alignment = PFA_RIGHT;
+  para.Mask = ParaMask::Alignment;
+  para.Alignment = ParaAlign::Right;
   box.SetParaFormat(para);
-  EXPECT_EQ(box.Document().ParaFormat(0).Alignment, PFA_RIGHT);
-  EXPECT_EQ(box.Document().ParaFormat(1).Alignment, PFA_RIGHT);
-  EXPECT_EQ(box.Document().ParaFormat(2).Alignment, PFA_LEFT);
+  EXPECT_EQ(box.Document().ParaFormat(0).Alignment, ParaAlign::Right);
+  EXPECT_EQ(box.Document().ParaFormat(1).Alignment, ParaAlign::Right);
+  EXPECT_EQ(box.Document().ParaFormat(2).Alignment, ParaAlign::Left);
 }
 
 TEST(MemoryRichBox, AppendTakesEndAndFinalParagraphFormats) {
@@ -62,19 +62,19 @@ TEST(MemoryRichBox, AppendTakesEndAndFinalParagraphFormats) {
   box.SetSelection(0, RichAllLength);
   TParaFormat para;
   InitParaFormat2(para);
-  para.Mask = PFM_SPACEAFTER;
+  para.Mask = ParaMask::SpaceAfter;
   para.SpaceAfter = 100;
   box.SetParaFormat(para);
   SetRichBold(box, true);
   box.AppendLine("a");
   box.AppendLine("b");
   EXPECT_EQ(box.Document().ParaFormat(1).SpaceAfter, 100);
-  EXPECT_TRUE(box.Document().FormatAt(3).Effects & CFE_BOLD);
+  EXPECT_TRUE(box.Document().FormatAt(3).Effects & CharEffect::Bold);
   EXPECT_TRUE(box.GetModified());
   box.Clear();
   EXPECT_FALSE(box.GetModified());
   box.AppendLine("c");
-  EXPECT_TRUE(box.Document().FormatAt(0).Effects & CFE_BOLD);  // a cleared box keeps its end format
+  EXPECT_TRUE(box.Document().FormatAt(0).Effects & CharEffect::Bold);  // a cleared box keeps its end format
 }
 
 TEST(MemoryRichBox, WrappedLines) {
@@ -117,8 +117,8 @@ TEST(MemoryRichBox, RichTextRoundTrip) {
   box.SetSelection(0, 5);
   TCharFormat f;
   InitCharFormat2(f);
-  f.Mask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_SIZE | CFM_COLOR | CFM_BACKCOLOR | CFM_SPACING;
-  f.Effects = CFE_BOLD | CFE_UNDERLINE;
+  f.Mask = CharMask::Bold | CharMask::Italic | CharMask::Underline | CharMask::Size | CharMask::Color | CharMask::BackColor | CharMask::Spacing;
+  f.Effects = CharEffect::Bold | CharEffect::Underline;
   f.Height = 500;
   f.TextColor = 0x196EB9;
   f.BackColor = 0xFFFFFF;
@@ -126,8 +126,8 @@ TEST(MemoryRichBox, RichTextRoundTrip) {
   box.SetCharFormat(f, TFormatTarget::Selection);
   TParaFormat p;
   InitParaFormat2(p);
-  p.Mask = PFM_ALL_USED;
-  p.Alignment = PFA_JUSTIFY;
+  p.Mask = ParaMask::AllUsed;
+  p.Alignment = ParaAlign::Justify;
   p.StartIndent = 576;
   p.Offset = -576;
   p.RightIndent = 100;
@@ -185,11 +185,11 @@ TEST(MemoryRichBox, ReadsForeignRichText) {
   ASSERT_EQ(doc.ParagraphCount(), 3);
   EXPECT_EQ(doc.ParagraphText(0), "Hi there");
   EXPECT_EQ(doc.ParagraphText(1), "\x93q\x94\x91x\x92\xE9");
-  EXPECT_EQ(doc.ParaFormat(0).Alignment, PFA_CENTER);
+  EXPECT_EQ(doc.ParaFormat(0).Alignment, ParaAlign::Center);
   EXPECT_EQ(doc.FormatAt(0).Face(), "Courier");
   EXPECT_EQ(doc.FormatAt(0).Height, 300);
   EXPECT_EQ(doc.FormatAt(3).TextColor, 0x0000FFu);
-  EXPECT_TRUE(doc.FormatAt(3).Effects & CFE_BOLD);
+  EXPECT_TRUE(doc.FormatAt(3).Effects & CharEffect::Bold);
   EXPECT_FALSE(RtfToDocument("plain text", doc));
 }
 

@@ -149,10 +149,10 @@ TEST(RichOps, WholeTextFormats) {
   box.SetSelection(0, RichAllLength);
   TCharFormat f;
   box.GetCharFormat(f);
-  EXPECT_EQ(f.Mask & CFM_ALL_USED, CFM_ALL_USED);
+  EXPECT_EQ(f.Mask & CharMask::AllUsed, CharMask::AllUsed);
   EXPECT_EQ(f.Height, 360);
   EXPECT_EQ(f.Face(), "Courier New");
-  EXPECT_EQ(f.Effects & CFE_BOLD, CFE_BOLD);
+  EXPECT_EQ(f.Effects & CharEffect::Bold, CharEffect::Bold);
   EXPECT_EQ(f.TextColor, 0x0000FFu);
   EXPECT_EQ(f.Spacing, 57);
   EXPECT_EQ(box.Document().EndFormat().Height, 360);  // text added later keeps the look
@@ -160,8 +160,8 @@ TEST(RichOps, WholeTextFormats) {
   SetRichSelTextColor(box, 0x00FF00);
   box.SetSelection(0, 3);
   box.GetCharFormat(f);
-  EXPECT_EQ(f.Mask & CFM_COLOR, 0u);  // the colour varies in the selection
-  EXPECT_EQ(f.Mask & CFM_SIZE, CFM_SIZE);
+  EXPECT_EQ(f.Mask & CharMask::Color, 0u);  // the colour varies in the selection
+  EXPECT_EQ(f.Mask & CharMask::Size, CharMask::Size);
 }
 
 TEST(RichOps, BasicRecordsDropExtendedFields) {
@@ -169,28 +169,28 @@ TEST(RichOps, BasicRecordsDropExtendedFields) {
   box.AppendLine("abc");
   TCharFormat basic;
   InitCharFormat(basic);
-  basic.Mask = CFM_SPACING | CFM_BACKCOLOR | CFM_BOLD;
+  basic.Mask = CharMask::Spacing | CharMask::BackColor | CharMask::Bold;
   basic.Spacing = 100;
   basic.BackColor = 0x123456;
-  basic.Effects = CFE_BOLD;
+  basic.Effects = CharEffect::Bold;
   box.SetCharFormat(basic, TFormatTarget::All);
   const TCharFormat& stored = box.Document().FormatAt(0);
   EXPECT_EQ(stored.Spacing, 0);
   EXPECT_EQ(stored.BackColor, NoBackColor);
-  EXPECT_EQ(stored.Effects & CFE_BOLD, CFE_BOLD);
+  EXPECT_EQ(stored.Effects & CharEffect::Bold, CharEffect::Bold);
 
   TParaFormat para;
   InitParaFormat(para);
-  para.Mask = PFM_SPACEAFTER | PFM_LINESPACING | PFM_ALIGNMENT;
+  para.Mask = ParaMask::SpaceAfter | ParaMask::LineSpacing | ParaMask::Alignment;
   para.SpaceAfter = 288;
   para.LineSpacing = 30;
   para.LineSpacingRule = 5;
-  para.Alignment = PFA_CENTER;
+  para.Alignment = ParaAlign::Center;
   box.SetSelection(0, 0);
   SetRichParaFormat(box, para);
   EXPECT_EQ(box.Document().ParaFormat(0).SpaceAfter, 0);
   EXPECT_EQ(box.Document().ParaFormat(0).LineSpacingRule, 0);
-  EXPECT_EQ(box.Document().ParaFormat(0).Alignment, PFA_CENTER);
+  EXPECT_EQ(box.Document().ParaFormat(0).Alignment, ParaAlign::Center);
   SetRichParaFormat2(box, para);
   EXPECT_EQ(box.Document().ParaFormat(0).SpaceAfter, 288);
   EXPECT_EQ(box.Document().ParaFormat(0).LineSpacing, 30);

@@ -52,7 +52,7 @@ TEST_F(Chapters, WholeTextParagraphFormatKeepsThePlace) {
   enhancer.SetDefaults(false, false, 150, 0, 10, 3, 0, 0, 0, 0, 16, "", false);
   enhancer.ApplyParaFormatToWholeText();
   for (int32_t p = 0; p < box.Document().ParagraphCount(); ++p) {
-    EXPECT_EQ(ParaOf(p).Alignment, PFA_JUSTIFY) << p;
+    EXPECT_EQ(ParaOf(p).Alignment, ParaAlign::Justify) << p;
     EXPECT_EQ(ParaOf(p).LineSpacing, 30) << p;
     EXPECT_EQ(ParaOf(p).StartIndent, 576) << p;
   }

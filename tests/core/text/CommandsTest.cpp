@@ -156,7 +156,7 @@ TEST_F(Commands, CadMakesCurrentValuesTheDefaults) {
   EXPECT_EQ(enhancer.Format.Depth(fpFontSize), 1);  // depths unchanged
   EXPECT_EQ(enhancer.CharChangeMask(), 0u);
   EXPECT_EQ(box.Document().FormatAt(0).Height, 400);  // whole text re-formatted
-  EXPECT_TRUE(box.Document().FormatAt(0).Effects & CFE_BOLD);
+  EXPECT_TRUE(box.Document().FormatAt(0).Effects & CharEffect::Bold);
   Run({"^Z=50*"});
   EXPECT_EQ(Value(fpFontSize), 10);  // computed from the new default
   Run({"^S/"});
@@ -174,38 +174,38 @@ TEST_F(Commands, ComputedSizesStayWithinControlLimits) {
 
 TEST_F(Commands, ScopesAcrossParagraphs) {
   RunEnhance({"^B+", "One.", "  Two."});
-  EXPECT_TRUE(CharAt(0).Effects & CFE_BOLD);
-  EXPECT_FALSE(CharAt(1).Effects & CFE_BOLD);
+  EXPECT_TRUE(CharAt(0).Effects & CharEffect::Bold);
+  EXPECT_FALSE(CharAt(1).Effects & CharEffect::Bold);
   box.Clear();
   enhancer.ResetStacks();
   RunEnhance({"^B*", "One.", "  Two.", "^B~", "  Three."});
-  EXPECT_TRUE(CharAt(0).Effects & CFE_BOLD);
-  EXPECT_TRUE(CharAt(1).Effects & CFE_BOLD);
-  EXPECT_FALSE(CharAt(2).Effects & CFE_BOLD);
+  EXPECT_TRUE(CharAt(0).Effects & CharEffect::Bold);
+  EXPECT_TRUE(CharAt(1).Effects & CharEffect::Bold);
+  EXPECT_FALSE(CharAt(2).Effects & CharEffect::Bold);
   box.Clear();
   enhancer.ResetStacks();
   RunEnhance({"^B*", "^B+", "One.", "  Two."});  // the single-use level goes, the asterisk stays
-  EXPECT_TRUE(CharAt(0).Effects & CFE_BOLD);
-  EXPECT_TRUE(CharAt(1).Effects & CFE_BOLD);
+  EXPECT_TRUE(CharAt(0).Effects & CharEffect::Bold);
+  EXPECT_TRUE(CharAt(1).Effects & CharEffect::Bold);
   EXPECT_EQ(enhancer.Format.Depth(fpBold), 1);
 }
 
 TEST_F(Commands, SingleUseSurvivesEmptyParagraphs) {
   RunEnhance({"^I+", "", "One.", "  Two."});
   EXPECT_EQ(Paragraphs(), (Lines{"", "One.", "Two."}));
-  EXPECT_TRUE(CharAt(1).Effects & CFE_ITALIC);
-  EXPECT_FALSE(CharAt(2).Effects & CFE_ITALIC);
+  EXPECT_TRUE(CharAt(1).Effects & CharEffect::Italic);
+  EXPECT_FALSE(CharAt(2).Effects & CharEffect::Italic);
 }
 
 TEST_F(Commands, TitleParagraph) {
   RunEnhance({"^PS_T+", "The Title", "  Body."});
-  EXPECT_TRUE(CharAt(0).Effects & CFE_UNDERLINE);
-  EXPECT_TRUE(CharAt(0).Effects & CFE_BOLD);
+  EXPECT_TRUE(CharAt(0).Effects & CharEffect::Underline);
+  EXPECT_TRUE(CharAt(0).Effects & CharEffect::Bold);
   EXPECT_EQ(CharAt(0).Height, 500);
-  EXPECT_EQ(ParaOf(0).Alignment, PFA_CENTER);
+  EXPECT_EQ(ParaOf(0).Alignment, ParaAlign::Center);
   EXPECT_EQ(ParaOf(0).StartIndent, 0);
   EXPECT_EQ(CharAt(1).Height, 320);
-  EXPECT_FALSE(CharAt(1).Effects & CFE_BOLD);
+  EXPECT_FALSE(CharAt(1).Effects & CharEffect::Bold);
 }
 
 TEST_F(Commands, HundredSingleUsePushesWrap) {
@@ -213,8 +213,8 @@ TEST_F(Commands, HundredSingleUsePushesWrap) {
   lines.push_back("Text.");
   lines.push_back("  More.");
   RunEnhance(lines);
-  EXPECT_TRUE(CharAt(0).Effects & CFE_UNDERLINE);
-  EXPECT_FALSE(CharAt(1).Effects & CFE_UNDERLINE);
+  EXPECT_TRUE(CharAt(0).Effects & CharEffect::Underline);
+  EXPECT_FALSE(CharAt(1).Effects & CharEffect::Underline);
   EXPECT_EQ(enhancer.Format.Depth(fpUnderline), 0);
 }
 

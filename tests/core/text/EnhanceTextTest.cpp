@@ -88,9 +88,9 @@ TEST_F(Enhance, HeadingsBecomeChaptersAndUnderlined) {
   EXPECT_EQ(item.Tag, 11);  // "Some text" + CR LF
   EXPECT_EQ(item.HelpContext, 100);
   EXPECT_EQ(enhancer.ChapterCount, 1);
-  EXPECT_TRUE(CharAt(1).Effects & CFE_UNDERLINE);
-  EXPECT_FALSE(CharAt(0).Effects & CFE_UNDERLINE);
-  EXPECT_FALSE(CharAt(2).Effects & CFE_UNDERLINE);
+  EXPECT_TRUE(CharAt(1).Effects & CharEffect::Underline);
+  EXPECT_FALSE(CharAt(0).Effects & CharEffect::Underline);
+  EXPECT_FALSE(CharAt(2).Effects & CharEffect::Underline);
 }
 
 TEST_F(Enhance, ThirtyChaptersAtMostWithShortCaptions) {
@@ -106,8 +106,8 @@ TEST_F(Enhance, ThirtyChaptersAtMostWithShortCaptions) {
   ASSERT_EQ(paragraphs.size(), 31u);
   EXPECT_EQ(paragraphs[29], "Chapter 30");        // headings get no prefix
   EXPECT_EQ(paragraphs[30], "\tChapter 31");      // the 31st is ordinary
-  EXPECT_FALSE(CharAt(30).Effects & CFE_UNDERLINE);
-  EXPECT_TRUE(CharAt(29).Effects & CFE_UNDERLINE);
+  EXPECT_FALSE(CharAt(30).Effects & CharEffect::Underline);
+  EXPECT_TRUE(CharAt(29).Effects & CharEffect::Underline);
 }
 
 TEST_F(Enhance, NoHeadingLeavesNoMenu) {
@@ -153,8 +153,8 @@ TEST_F(Enhance, CommandLineIsNeverShownOrJoined) {
   RunEnhance({"first part", "^B+", "second part", "third"});
   EXPECT_EQ(Paragraphs(), (Lines{"first part", "second part third"}));
   EXPECT_TRUE(enhancer.HasCommands);
-  EXPECT_TRUE(CharAt(1).Effects & CFE_BOLD);
-  EXPECT_FALSE(CharAt(0).Effects & CFE_BOLD);
+  EXPECT_TRUE(CharAt(1).Effects & CharEffect::Bold);
+  EXPECT_FALSE(CharAt(0).Effects & CharEffect::Bold);
 }
 
 TEST_F(Enhance, ProgressAfterEachNonEmptyParagraph) {
@@ -197,8 +197,8 @@ TEST_F(Enhance, BadColourEndsWithFailureAndKeepsEarlierParagraphs) {
 
 TEST_F(Enhance, FormattedParagraphsOnlyWhenDifferent) {
   RunEnhance({"^AC+", "Centred.", "  Normal."});
-  EXPECT_EQ(ParaOf(0).Alignment, PFA_CENTER);
-  EXPECT_EQ(ParaOf(1).Alignment, PFA_LEFT);
+  EXPECT_EQ(ParaOf(0).Alignment, ParaAlign::Center);
+  EXPECT_EQ(ParaOf(1).Alignment, ParaAlign::Left);
   EXPECT_EQ(ParaOf(1).SpaceAfter, 288);  // the whole-text default
   EXPECT_EQ(ParaOf(1).LineSpacing, 24);
 }

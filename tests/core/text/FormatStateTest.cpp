@@ -103,21 +103,21 @@ TEST_F(FormatState, SetDefaultsFillsAllLevelsAndResets) {
 TEST_F(FormatState, ChangeMasks) {
   struct Case { int property; int32_t value; uint32_t charMask; uint32_t paraMask; };
   const Case cases[] = {
-      {fpUnderline, 1, CFM_UNDERLINE, 0},
-      {fpItalic, 1, CFM_ITALIC, 0},
-      {fpBold, 1, CFM_BOLD, 0},
-      {fpFontSize, 20, CFM_SIZE, 0},
-      {fpCharSpacing, 5, CFM_SPACING, 0},
-      {fpBackColor, 0xFF, CFM_BACKCOLOR, 0},
-      {fpForeColor, 0xFF, CFM_COLOR, 0},
+      {fpUnderline, 1, CharMask::Underline, 0},
+      {fpItalic, 1, CharMask::Italic, 0},
+      {fpBold, 1, CharMask::Bold, 0},
+      {fpFontSize, 20, CharMask::Size, 0},
+      {fpCharSpacing, 5, CharMask::Spacing, 0},
+      {fpBackColor, 0xFF, CharMask::BackColor, 0},
+      {fpForeColor, 0xFF, CharMask::Color, 0},
       {fpEmphaColor, 0xFF, 0, 0},
       {fpSecondEmphaColor, 0xFF, 0, 0},
-      {fpAlignment, 2, 0, PFM_ALIGNMENT},
-      {fpLeftIndent, 5, 0, PFM_STARTINDENT | PFM_OFFSET},
-      {fpFirstLineIndent, 5, 0, PFM_STARTINDENT | PFM_OFFSET},
-      {fpRightIndent, 5, 0, PFM_RIGHTINDENT},
-      {fpSpaceAfter, 9, 0, PFM_SPACEAFTER},
-      {fpLineSpacing, 150, 0, PFM_LINESPACING},
+      {fpAlignment, 2, 0, ParaMask::Alignment},
+      {fpLeftIndent, 5, 0, ParaMask::StartIndent | ParaMask::Offset},
+      {fpFirstLineIndent, 5, 0, ParaMask::StartIndent | ParaMask::Offset},
+      {fpRightIndent, 5, 0, ParaMask::RightIndent},
+      {fpSpaceAfter, 9, 0, ParaMask::SpaceAfter},
+      {fpLineSpacing, 150, 0, ParaMask::LineSpacing},
   };
   for (const Case& c : cases) {
     enhancer.ResetStacks();
@@ -131,7 +131,7 @@ TEST_F(FormatState, MaskSpecialCases) {
   enhancer.Format.PushFont("times new ROMAN", '*');
   EXPECT_EQ(enhancer.CharChangeMask(), 0u);  // font names compare without case
   enhancer.Format.PushFont("Arial", '*');
-  EXPECT_EQ(enhancer.CharChangeMask(), CFM_FACE);
+  EXPECT_EQ(enhancer.CharChangeMask(), CharMask::Face);
   enhancer.ResetStacks();
   enhancer.Format.SetAll(fpBackColor, 0xFF);  // a default background...
   enhancer.Format.Push(fpBackColor, int32_t(NoColor), '*');  // ...then none: not sent
@@ -140,7 +140,7 @@ TEST_F(FormatState, MaskSpecialCases) {
   enhancer.Format.Push(fpBold, 0, '*');  // pushed but equal to the default
   EXPECT_EQ(enhancer.CharChangeMask(), 0u);
   enhancer.IsHeading = true;
-  EXPECT_EQ(enhancer.CharChangeMask(), CFM_UNDERLINE);
+  EXPECT_EQ(enhancer.CharChangeMask(), CharMask::Underline);
 }
 
 TEST_F(FormatState, ApplyParaFormatUnitsExtended) {
@@ -157,7 +157,7 @@ TEST_F(FormatState, ApplyParaFormatUnitsExtended) {
   EXPECT_EQ(p.LineSpacingRule, 5);
   EXPECT_EQ(p.LineSpacing, 30);
   EXPECT_EQ(p.SpaceAfter, 288);
-  EXPECT_EQ(p.Alignment, PFA_JUSTIFY);
+  EXPECT_EQ(p.Alignment, ParaAlign::Justify);
   ASSERT_EQ(p.TabCount, 32);
   EXPECT_EQ(p.Tabs[0], 576);
   EXPECT_EQ(p.Tabs[1], 576 + 864);
@@ -166,11 +166,11 @@ TEST_F(FormatState, ApplyParaFormatUnitsExtended) {
 
 TEST_F(FormatState, AlignmentValues) {
   box.AppendLine("text");
-  const uint16_t expected[4] = {PFA_LEFT, PFA_RIGHT, PFA_CENTER, PFA_JUSTIFY};
+  const uint16_t expected[4] = {ParaAlign::Left, ParaAlign::Right, ParaAlign::Center, ParaAlign::Justify};
   for (int a = 0; a < 4; ++a) {
     enhancer.Format.Push(fpAlignment, a, '*');
     box.SetSelection(0, 0);
-    enhancer.ApplyParaFormat(false, PFM_ALIGNMENT);
+    enhancer.ApplyParaFormat(false, ParaMask::Alignment);
     EXPECT_EQ(box.Document().ParaFormat(0).Alignment, expected[a]);
   }
 }
@@ -209,7 +209,7 @@ TEST_F(FormatState, ApplyCharFormatWholeLeavesBackground) {
   const TCharFormat& f = box.Document().FormatAt(0);
   EXPECT_EQ(f.BackColor, NoBackColor);
   EXPECT_EQ(f.Height, 400);
-  EXPECT_TRUE(f.Effects & CFE_UNDERLINE);
+  EXPECT_TRUE(f.Effects & CharEffect::Underline);
   EXPECT_EQ(box.Document().EndFormat().Height, 400);
 }
 
