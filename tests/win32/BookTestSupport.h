@@ -6,7 +6,6 @@
 #include <string>
 
 #include "WineTestSupport.h"
-#include "app/BookControls.h"
 #include "richbox/RichOps.h"
 #include "widgets/FileDialogs.h"
 
@@ -15,14 +14,20 @@ namespace qv::testing {
 // The program's forms once the start-up book is in: the test then owns the rich-box.
 struct TBookForms : ProgramForms {
   TBookForms() {
-    PumpUntil([this] { return !main->BookFileName.empty() && !main->RichEdit.InBurst(); }, 5000);
+    PumpUntil([this] { return !main->Book.BookFileName.empty() && !main->RichEdit.InBurst(); }, 5000);
     PumpFor(30);
     boxes.shown.clear();
-    main->ReadEnhanceOptions = [] {
-      app::TEnhanceOptions plain;
-      plain.EnhanceText = false;  // lines go to the rich-box as they are
-      return plain;
-    };
+    // The books of the test folder open with its profile, which the test writes:
+    // by default the lines go to the rich-box as they are.
+    main->Persistence.Controls.AutoSaveProfileCheckBox.SetChecked(false);
+    UseFolderProfile("EnhanceText=FALSE\r\n");
+  }
+  // The profile of the test folder: these keys of "Profile_Main", the others at
+  // their defaults; no keys: no folder profile (the defaults apply).
+  static void UseFolderProfile(const std::string& mainKeys) {
+    const std::string path = TestDirectory() + "QuenvalisProfile.fsp";
+    if (mainKeys.empty()) DeleteFileA(path.c_str());
+    else WriteTestFile("QuenvalisProfile.fsp", "[Profile_Main]\r\n" + mainKeys);
   }
   app::TQuenvalisForm& F() { return *main; }
   std::string Shown(size_t i) const { return i < boxes.shown.size() ? boxes.shown[i].text : "<none>"; }

@@ -50,7 +50,7 @@ void AfterDelay(int delayMs, std::function<void()> action) {
 
 ProgramForms::ProgramForms(bool keepSettings) {
   if (!keepSettings) {
-    for (const char* name : {"Quenvalis.ini", "QuenvalisProfile.fsp"}) {
+    for (const char* name : {"Quenvalis.ini", "QuenvalisProfile.fsp", "testdata\\QuenvalisProfile.fsp"}) {
       const std::string path = win::ProgramDirectory() + name;
       SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileA(path.c_str());

@@ -11,21 +11,21 @@ void TypeText(win::TRichEdit& box, const std::string& text) {
 }
 
 void AllowEditing(app::TQuenvalisForm& f) {
-  f.Book->AllowEditingCheckBox.SetChecked(true);
-  f.Book->AllowEditingCheckBox.OnClick();
+  f.Book.Controls.AllowEditingCheckBox.SetChecked(true);
+  f.Book.Controls.AllowEditingCheckBox.OnClick();
 }
 
 TEST(BookSaving, EditedTextRoundTripsAsPlainAndRichText) {
   TBookForms forms;
   auto& f = forms.F();
   TAnsweringFileDialogs dialogs;
-  ASSERT_TRUE(f.OpenBook(WriteTestFile("edit.txt", "Alpha line\r\nBeta line\r\n"), true));
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("edit.txt", "Alpha line\r\nBeta line\r\n"), true));
   AllowEditing(f);
   f.RichEdit.SetFocus();
   f.RichEdit.SetSelection(0, 0);
   TypeText(f.RichEdit, "New ");
-  f.RefreshBookStatus();
-  EXPECT_EQ(f.Book->ModifiedLabel.Caption(), "Text is MODIFIED");
+  f.Book.RefreshBookStatus();
+  EXPECT_EQ(f.Book.Controls.ModifiedLabel.Caption(), "Text is MODIFIED");
   const std::string text = f.RichEdit.GetText();
   ASSERT_EQ(text.rfind("New Alpha line\r\n", 0), 0u);
 
@@ -34,29 +34,29 @@ TEST(BookSaving, EditedTextRoundTripsAsPlainAndRichText) {
   DeleteFileA((txt + ".txt").c_str());
   dialogs.answer = txt;
   forms.boxes.answers = {IDYES};
-  ASSERT_TRUE(f.SaveFile());
+  ASSERT_TRUE(f.Book.SaveFile());
   EXPECT_EQ(dialogs.proposed, TestDirectory() + "edit");
   ASSERT_EQ(forms.boxes.shown.size(), 2u);
   EXPECT_EQ(forms.Shown(0).rfind("You are trying to save text without a paragraph prefix, to a\n", 0), 0u);
   EXPECT_EQ(forms.Shown(1), "The book was saved.");
   EXPECT_EQ(ReadWholeFile(txt + ".txt"), text);
   EXPECT_FALSE(f.RichEdit.GetModified());
-  f.RefreshBookStatus();
-  EXPECT_EQ(f.Book->ModifiedLabel.Caption(), "Text is NOT modified");
+  f.Book.RefreshBookStatus();
+  EXPECT_EQ(f.Book.Controls.ModifiedLabel.Caption(), "Text is NOT modified");
 
   // Rich text under an upper-case extension: no prefix question.
   const std::string rtf = TestDirectory() + "saved-rich.RTF";
   DeleteFileA(rtf.c_str());
   forms.boxes.shown.clear();
   dialogs.answer = rtf;
-  ASSERT_TRUE(f.SaveFile());
+  ASSERT_TRUE(f.Book.SaveFile());
   ASSERT_EQ(forms.boxes.shown.size(), 1u);
   EXPECT_EQ(ReadWholeFile(rtf).rfind("{\\rtf", 0), 0u);
-  ASSERT_TRUE(f.OpenBook(rtf, true));
+  ASSERT_TRUE(f.Book.OpenBook(rtf, true));
   EXPECT_EQ(f.RichEdit.GetText(), text);
 
   // Reading the plain file back gives the same text before its end marker.
-  ASSERT_TRUE(f.OpenBook(txt + ".txt", true));
+  ASSERT_TRUE(f.Book.OpenBook(txt + ".txt", true));
   EXPECT_EQ(f.RichEdit.GetText().rfind(text.substr(0, text.find("***** End")), 0), 0u);
 }
 
@@ -65,13 +65,13 @@ TEST(BookSaving, OverwritingTheOpenBookAsksTwiceAndNoKeepsIt) {
   auto& f = forms.F();
   TAnsweringFileDialogs dialogs;
   const std::string path = WriteTestFile("same.txt", "Original\r\n");
-  ASSERT_TRUE(f.OpenBook(path, true));
+  ASSERT_TRUE(f.Book.OpenBook(path, true));
   AllowEditing(f);
   f.RichEdit.SetSelection(0, 0);
   TypeText(f.RichEdit, "X");
   dialogs.answer = path;
   forms.boxes.answers = {IDYES, IDYES, IDNO};
-  EXPECT_FALSE(f.SaveFile());
+  EXPECT_FALSE(f.Book.SaveFile());
   ASSERT_EQ(forms.boxes.shown.size(), 3u);
   EXPECT_EQ(forms.Shown(1), "Book already exists. Overwrite it?");
   EXPECT_EQ(forms.Shown(2), "You are trying to overwrite the opened book. Continue?");
@@ -81,12 +81,12 @@ TEST(BookSaving, OverwritingTheOpenBookAsksTwiceAndNoKeepsIt) {
   // Cancelling the dialog changes nothing and asks nothing.
   forms.boxes.shown.clear();
   dialogs.answer.clear();
-  EXPECT_FALSE(f.SaveFile());
+  EXPECT_FALSE(f.Book.SaveFile());
   EXPECT_TRUE(forms.boxes.shown.empty());
 
   // Opening another book asks about the edits first; No drops them.
   forms.boxes.answers = {IDNO};
-  ASSERT_TRUE(f.OpenBook(WriteTestFile("other.txt", "Other\r\n"), true));
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("other.txt", "Other\r\n"), true));
   EXPECT_EQ(forms.Shown(0), "Text has been edited. Save it?");
   EXPECT_EQ(ReadWholeFile(path), "Original\r\n");
 }
@@ -112,7 +112,7 @@ TEST(BookSaving, AFailedWriteKeepsTheOldFile) {
   SetFileAttributesA(dir.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY);
   HANDLE holder = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  ASSERT_TRUE(f.OpenBook(WriteTestFile("source.txt", "New text\r\n"), true));
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("source.txt", "New text\r\n"), true));
   AllowEditing(f);
   TypeText(f.RichEdit, "!");
   dialogs.answer = target;
@@ -122,7 +122,7 @@ TEST(BookSaving, AFailedWriteKeepsTheOldFile) {
     report = forms.error->MainMemo.Text();
     forms.error->OkayButton.Click();
   });
-  EXPECT_FALSE(f.SaveFile());
+  EXPECT_FALSE(f.Book.SaveFile());
   EXPECT_NE(report.find("Failed to save."), std::string::npos) << report;
   CloseHandle(holder);
   EXPECT_EQ(ReadWholeFile(target), "old book\r\n");
@@ -140,24 +140,24 @@ TEST(BookSaving, AFailedWriteKeepsTheOldFile) {
 TEST(BookSaving, OnlyAWholeBookWithTextIsSavedOrPrinted) {
   TBookForms forms;
   auto& f = forms.F();
-  f.BookFileName.clear();
+  f.Book.BookFileName.clear();
   f.RichEdit.Clear();
-  EXPECT_FALSE(f.CheckOnePiece());
+  EXPECT_FALSE(f.Book.CheckOnePiece());
   EXPECT_EQ(forms.Shown(0), "There is no text to process.");
   forms.boxes.shown.clear();
-  f.Book->PieceSizeComboBox.SetText("10000");
-  ASSERT_TRUE(f.OpenBook(WriteTestFile("twopieces.txt", NumberedLines(300, 50)), true));
-  EXPECT_FALSE(f.Book->AllowEditingCheckBox.Enabled());
-  EXPECT_FALSE(f.SaveFile());
-  f.PrintBookButtonClick();
+  f.Book.Controls.PieceSize.Box.SetText("10000");
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("twopieces.txt", NumberedLines(300, 50)), true));
+  EXPECT_FALSE(f.Book.Controls.AllowEditingCheckBox.Enabled());
+  EXPECT_FALSE(f.Book.SaveFile());
+  f.Book.PrintBookButtonClick();
   EXPECT_EQ(forms.Shown(0), "The book must be loaded in one piece.");
   EXPECT_EQ(forms.Shown(1), "The book must be loaded in one piece.");
   EXPECT_EQ(forms.boxes.shown[0].caption, "Warning");
   // A whole book asks before printing; No prints nothing.
-  ASSERT_TRUE(f.OpenBook(WriteTestFile("print.txt", "Print me\r\n"), true));
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("print.txt", "Print me\r\n"), true));
   forms.boxes.shown.clear();
   forms.boxes.answers = {IDNO};
-  f.PrintBookButtonClick();
+  f.Book.PrintBookButtonClick();
   EXPECT_EQ(forms.Shown(0), "Print text?");
 }
 

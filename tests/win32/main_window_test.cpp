@@ -38,9 +38,9 @@ TEST(MainWindow, StartsWithSidebarHiddenAndDefaults) {
   EXPECT_EQ(f.Sidebar.RichBoxWidthPercentComboBox.Text(), "45");
   EXPECT_EQ(f.Sidebar.RichBoxTopPercentComboBox.Text(), "10");
   EXPECT_EQ(f.Sidebar.RichBoxBottomPercentComboBox.Text(), "15");
-  const std::string detect = f.Sidebar.DetectRichEdit3Label.Caption();
+  const std::string detect = f.Text.Controls.DetectRichEdit3Label.Caption();
   EXPECT_TRUE(detect == "Rich-edit 3 is installed." || detect == "Rich-edit 3 is NOT installed.");
-  EXPECT_EQ(f.PieceSize, 50000);
+  EXPECT_EQ(f.Book.PieceSize, 50000);
   EXPECT_TRUE(f.GdiPlus && f.GdiPlus->Started());
 }
 
@@ -72,7 +72,7 @@ TEST(MainWindow, LayoutPlacesTheRichBoxAndFollowsTheSizeCombos) {
 TEST(MainWindow, MouseAtTheLeftShowsTheSidebarAndOverTheTextHidesIt) {
   ProgramForms forms;
   app::TQuenvalisForm& f = *forms.main;
-  f.SkipNextSidebarChange = false;
+  f.Screen.SkipNextSidebarChange = false;
   const int left = f.RichEdit.Left();
   f.FormMouseMove(0, left - 6, 100);
   EXPECT_TRUE(f.Sidebar.Container_MainPanel.Visible());
@@ -83,16 +83,16 @@ TEST(MainWindow, MouseAtTheLeftShowsTheSidebarAndOverTheTextHidesIt) {
   f.RichEditMouseMove(0, 10, 10);
   EXPECT_FALSE(f.Sidebar.Container_MainPanel.Visible());
   // The first move after start-up is skipped once.
-  f.SkipNextSidebarChange = true;
+  f.Screen.SkipNextSidebarChange = true;
   f.FormMouseMove(0, 0, 100);
   EXPECT_FALSE(f.Sidebar.Container_MainPanel.Visible());
-  EXPECT_FALSE(f.SkipNextSidebarChange);
+  EXPECT_FALSE(f.Screen.SkipNextSidebarChange);
 }
 
 TEST(MainWindow, HintOfTheControlUnderTheMouseReachesTheHintLabel) {
   ProgramForms forms;
   app::TQuenvalisForm& f = *forms.main;
-  SendMessageA(f.Sidebar.ShowFrameCheckBox.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  SendMessageA(f.Screen.ShowFrameCheckBox.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
   EXPECT_EQ(f.HintLabel.Caption(), "Show the frame around the rich-box");
   SendMessageA(f.RichEdit.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(f.HintLabel.Caption(), app::TQuenvalisForm::RichEditHint());
@@ -106,7 +106,7 @@ TEST(MainWindow, FirstActivationOpensTheWelcomeBookOnce) {
   ProgramForms forms;
   app::TQuenvalisForm& f = *forms.main;
   EXPECT_FALSE(app::TQuenvalisForm::IsFirstActivation);
-  EXPECT_NE(f.BookFileName.find("Welcome.txt"), std::string::npos);
+  EXPECT_NE(f.Book.BookFileName.find("Welcome.txt"), std::string::npos);
   EXPECT_NE(f.RichEdit.GetText().find("Welcome to Quenvalis"), std::string::npos);
   EXPECT_TRUE(f.RichEdit.Visible());
   EXPECT_EQ(f.HintLabel.Caption(),
@@ -118,16 +118,16 @@ TEST(MainWindow, FirstActivationOpensTheWelcomeBookOnce) {
   EXPECT_EQ(p.x, c.x);
   EXPECT_EQ(p.y, c.y);
   const std::string book = WriteTestFile("other.txt", "Another book\r\n");
-  f.OpenBook(book, false);
+  f.Book.OpenBook(book, false);
   f.ApplicationEventsActivate();  // a later activation opens nothing
   PumpFor(20);
-  EXPECT_EQ(f.BookFileName, book);
+  EXPECT_EQ(f.Book.BookFileName, book);
 }
 
 TEST(MainWindow, NoBookShowsNoBookOpened) {
   ProgramForms forms;
   app::TQuenvalisForm& f = *forms.main;
-  f.BookFileName.clear();
+  f.Book.BookFileName.clear();
   f.InfoTimerTimer();
   EXPECT_EQ(f.CurrentFileInfoLabel.Caption(), "No book opened");
   EXPECT_NE(f.ClockLabel.Caption().find(':'), std::string::npos);
@@ -140,7 +140,7 @@ TEST(MainWindow, ThreeDroppedFilesOpenOnlyTheFirst) {
   const std::string b = WriteTestFile("drop-b.txt", "Second dropped book\r\n");
   const std::string c = WriteTestFile("drop-c.txt", "Third dropped book\r\n");
   SendMessageA(f.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a, b, c})), 0);
-  EXPECT_EQ(f.BookFileName, a);
+  EXPECT_EQ(f.Book.BookFileName, a);
   EXPECT_NE(f.RichEdit.GetText().find("First dropped book"), std::string::npos);
   EXPECT_EQ(f.RichEdit.GetText().find("Second"), std::string::npos);
 }
@@ -152,7 +152,7 @@ TEST(MainWindow, CloseAsksAboutEditedTextAndEnds) {
   forms.boxes.answers = {IDNO};
   forms.CloseMain();
   EXPECT_EQ(forms.main->Handle(), nullptr);
-  EXPECT_TRUE(forms.main->StopLoading);
+  EXPECT_TRUE(forms.main->Book.StopLoading);
   ASSERT_EQ(forms.boxes.shown.size(), 1u) << forms.boxes.shown.back().text;
   EXPECT_EQ(forms.boxes.shown[0].caption, "Query");
   EXPECT_EQ(forms.boxes.shown[0].text, "Text has been edited. Save it?");
@@ -190,7 +190,7 @@ TEST(MainWindow, LongParagraphsWrapInsideTheRichBox) {
   std::string paragraph;
   for (int i = 0; i < 60; ++i) paragraph += "word" + std::to_string(i) + " ";
   const std::string book = WriteTestFile("wrap.txt", paragraph + "\r\n");
-  ASSERT_TRUE(f.OpenBook(book, false));
+  ASSERT_TRUE(f.Book.OpenBook(book, false));
   PumpFor(50);
   // One paragraph and the end marker, but the paragraph takes several lines.
   EXPECT_GT(f.RichEdit.GetLineCount(), 4);

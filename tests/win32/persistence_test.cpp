@@ -6,10 +6,7 @@
 #include <deque>
 
 #include "WineTestSupport.h"
-#include "app/BookControls.h"
-#include "app/OptionBinding.h"
-#include "app/OptionControls.h"
-#include "app/ProfileControls.h"
+#include "app/persistence/OptionBinding.h"
 #include "errors/ErrorPlatform.h"
 #include "platform/Win32Platform.h"
 #include "richbox/RichOps.h"
@@ -42,7 +39,7 @@ struct ScriptedFileDialogs : win::IFileDialogs {
 struct Forms : ProgramForms {
   explicit Forms(bool keep = false) : ProgramForms(keep) { Settle(); }
   void Settle() {
-    PumpUntil([this] { return !main->BookFileName.empty() && !main->RichEdit.InBurst(); }, 5000);
+    PumpUntil([this] { return !main->Book.BookFileName.empty() && !main->RichEdit.InBurst(); }, 5000);
     PumpFor(30);
   }
   TQuenvalisForm& f() { return *main; }
@@ -105,67 +102,63 @@ void ExpectShownAt(IRichBox& box, int32_t position) {
 TEST(Persistence, AFirstRunShowsTheDefaults) {
   Forms forms;
   TQuenvalisForm& f = forms.f();
-  const app::TOptionControls& o = *f.Options;
-  const app::TProfileControls& p = *f.Profile;
-  EXPECT_TRUE(o.AutoSaveProfileCheckBox.Checked());
-  EXPECT_TRUE(o.AutoBookmarkCheckBox.Checked());
-  EXPECT_TRUE(o.AutoLoadLastCheckBox.Checked());
-  EXPECT_TRUE(o.ClipboardForDicCheckBox.Checked());
-  EXPECT_FALSE(o.ForceRichEdit3CheckBox.Checked());
-  EXPECT_EQ(o.DictionaryTitleEdit.Text(), "C:\\Program Files\\The American Heritage Dictionary\\AHD.EXE");
+  EXPECT_TRUE(f.Persistence.Controls.AutoSaveProfileCheckBox.Checked());
+  EXPECT_TRUE(f.Bookmarks.Controls.AutoBookmarkCheckBox.Checked());
+  EXPECT_TRUE(f.Bookmarks.Controls.AutoLoadLastCheckBox.Checked());
+  EXPECT_TRUE(f.Dictionary.Controls.ClipboardForDicCheckBox.Checked());
+  EXPECT_FALSE(f.Text.Controls.ForceRichEdit3CheckBox.Checked());
+  EXPECT_EQ(f.Dictionary.Controls.DictionaryTitleEdit.Text(), "C:\\Program Files\\The American Heritage Dictionary\\AHD.EXE");
   UINT wheel = 0;
   SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &wheel, 0);
-  EXPECT_EQ(f.Book->WheelScrollLinesComboBox.Text(), std::to_string(wheel));
-  EXPECT_TRUE(f.Book->OpenInPiecesCheckBox.Checked());
-  EXPECT_EQ(f.Book->PieceSizeComboBox.Text(), "50000");
+  EXPECT_EQ(f.Book.Controls.WheelScrollLines.Box.Text(), std::to_string(wheel));
+  EXPECT_TRUE(f.Book.Controls.OpenInPiecesCheckBox.Checked());
+  EXPECT_EQ(f.Book.Controls.PieceSize.Box.Text(), "50000");
   EXPECT_EQ(f.Sidebar.RichBoxWidthPercentComboBox.Text(), "45");
-  EXPECT_EQ(o.PrintLeftMarginComboBox.Text(), "30");
-  EXPECT_EQ(o.PrintBottomMarginComboBox.Text(), "20");
-  EXPECT_EQ(o.OpenBookshelfButton.Text(), "&Open (0)");
-  EXPECT_FALSE(o.OpenBookshelfButton.Enabled());
-  EXPECT_FALSE(o.RemoveBookshelfButton.Enabled());
-  EXPECT_EQ(o.BookmarkAutoButton.Text(), "&Auto");
-  EXPECT_EQ(o.Bookmark5Button.Text(), "&5");
+  EXPECT_EQ(f.Book.Controls.PrintLeftMargin.Box.Text(), "30");
+  EXPECT_EQ(f.Book.Controls.PrintBottomMargin.Box.Text(), "20");
+  EXPECT_EQ(f.Bookmarks.Controls.OpenBookshelfButton.Text(), "&Open (0)");
+  EXPECT_FALSE(f.Bookmarks.Controls.OpenBookshelfButton.Enabled());
+  EXPECT_FALSE(f.Bookmarks.Controls.RemoveBookshelfButton.Enabled());
+  EXPECT_EQ(f.Bookmarks.Controls.BookmarkAutoButton.Text(), "&Auto");
+  EXPECT_EQ(f.Bookmarks.Controls.Bookmark5Button.Text(), "&5");
 
-  EXPECT_EQ(f.ProfileStore->FileName(), win::ProgramDirectory() + "QuenvalisProfile.fsp");
-  EXPECT_TRUE(p.EnhanceTextCheckBox.Checked());
-  EXPECT_FALSE(p.IgnoreEmptyLinesCheckBox.Checked());
-  EXPECT_EQ(p.FontSize.Box.Text(), "16");
-  EXPECT_EQ(p.LineSpacing.Box.Text(), "120");
-  EXPECT_EQ(p.CharSpacing.Box.Text(), "0");
-  EXPECT_EQ(p.ParagraphPrefix.Box.Text(), "None");
-  EXPECT_EQ(p.ScreenImage.Gamma.Box.Text(), "100");
-  EXPECT_EQ(p.ScreenImage.Title.Text(), "DefaultScreen.bmp");
-  EXPECT_EQ(p.RichImage.Title.Text(), "DefaultRich.bmp");
-  EXPECT_EQ(p.EmphaColorPanel.CurrentColor(), 8519680u);
-  EXPECT_EQ(p.BrowserFocusBackColorPanel.CurrentColor(), 1666745u);
-  EXPECT_EQ(p.BrowserFocusBackColorPanel.Hint().rfind("Ochre (RGB 185-110-25;", 0), 0u);
-  EXPECT_FALSE(p.UseBackSoundCheckBox.Checked());
-  EXPECT_EQ(p.TitleBackSoundEdit.Text(), "Default.wav");
-  EXPECT_EQ(p.VolumeBackSound.Box.Text(), "50");
-  EXPECT_EQ(p.DurationBackSound.Box.Text(), "5");
-  EXPECT_EQ(p.ProbabilityBackSound.Box.Text(), "100");
+  EXPECT_EQ(f.Persistence.ProfileStore->FileName(), win::ProgramDirectory() + "QuenvalisProfile.fsp");
+  EXPECT_TRUE(f.Text.Controls.EnhanceTextCheckBox.Checked());
+  EXPECT_FALSE(f.Text.Controls.IgnoreEmptyLinesCheckBox.Checked());
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "16");
+  EXPECT_EQ(f.Text.Controls.LineSpacing.Box.Text(), "120");
+  EXPECT_EQ(f.Text.Controls.CharSpacing.Box.Text(), "0");
+  EXPECT_EQ(f.Text.Controls.ParagraphPrefix.Box.Text(), "None");
+  EXPECT_EQ(f.Images.Controls.ScreenImage.Gamma.Box.Text(), "100");
+  EXPECT_EQ(f.Images.Controls.ScreenImage.Title.Text(), "DefaultScreen.bmp");
+  EXPECT_EQ(f.Images.Controls.RichImage.Title.Text(), "DefaultRich.bmp");
+  EXPECT_EQ(f.Colors.Controls.Empha.Panel.CurrentColor(), 8519680u);
+  EXPECT_EQ(f.Colors.Controls.BrowserFocusBack.Panel.CurrentColor(), 1666745u);
+  EXPECT_EQ(f.Colors.Controls.BrowserFocusBack.Panel.Hint().rfind("Ochre (RGB 185-110-25;", 0), 0u);
+  EXPECT_FALSE(f.Sound.Controls.UseBackSoundCheckBox.Checked());
+  EXPECT_EQ(f.Sound.Controls.TitleBackSoundEdit.Text(), "Default.wav");
+  EXPECT_EQ(f.Sound.Controls.VolumeBackSound.Box.Text(), "50");
+  EXPECT_EQ(f.Sound.Controls.DurationBackSound.Box.Text(), "5");
+  EXPECT_EQ(f.Sound.Controls.ProbabilityBackSound.Box.Text(), "100");
 }
 
 TEST(Persistence, ChangedOptionsAndProfileAreWrittenAtCloseAndReadAtTheNextStart) {
   {
     Forms forms;
     TQuenvalisForm& f = forms.f();
-    app::TOptionControls& o = *f.Options;
-    app::TProfileControls& p = *f.Profile;
-    o.AutoLoadLastCheckBox.SetChecked(false);
-    o.ForceRichEdit3CheckBox.SetChecked(true);
+    f.Bookmarks.Controls.AutoLoadLastCheckBox.SetChecked(false);
+    f.Text.Controls.ForceRichEdit3CheckBox.SetChecked(true);
     f.Sidebar.RichBoxWidthPercentComboBox.SetText("30");
-    o.PrintLeftMarginComboBox.SetText("10");
-    o.DictionaryTitleEdit.SetText("C:\\Dict\\d.exe");
-    f.Book->PieceSizeComboBox.SetText("20000");
-    p.FontSize.Box.SetText("20");
-    p.ParagraphPrefix.Box.SetText("Blanks");
-    p.JustifiedTextCheckBox.SetChecked(false);
-    app::SetColorPanel(p.ScreenBackColorPanel, 0x123456);
-    p.UseBackSoundCheckBox.SetChecked(true);
-    p.VolumeBackSound.Box.SetText("100");
-    p.VolumeBackSound.Box.OnChange();
+    f.Book.Controls.PrintLeftMargin.Box.SetText("10");
+    f.Dictionary.Controls.DictionaryTitleEdit.SetText("C:\\Dict\\d.exe");
+    f.Book.Controls.PieceSize.Box.SetText("20000");
+    f.Text.Controls.FontSize.Box.SetText("20");
+    f.Text.Controls.ParagraphPrefix.Box.SetText("Blanks");
+    f.Text.Controls.JustifiedTextCheckBox.SetChecked(false);
+    app::SetColorPanel(f.Colors.Controls.ScreenBack.Panel, 0x123456);
+    f.Sound.Controls.UseBackSoundCheckBox.SetChecked(true);
+    f.Sound.Controls.VolumeBackSound.Box.SetText("100");
+    f.Sound.Controls.VolumeBackSound.Box.OnChange();
     forms.CloseMain();
   }
   const std::string ini = ReadWholeFile(win::ProgramDirectory() + "Quenvalis.ini");
@@ -180,23 +173,21 @@ TEST(Persistence, ChangedOptionsAndProfileAreWrittenAtCloseAndReadAtTheNextStart
 
   Forms forms(true);
   TQuenvalisForm& f = forms.f();
-  const app::TOptionControls& o = *f.Options;
-  const app::TProfileControls& p = *f.Profile;
-  EXPECT_FALSE(o.AutoLoadLastCheckBox.Checked());
-  EXPECT_NE(f.BookFileName.find("Welcome.txt"), std::string::npos);  // not the last book
-  EXPECT_TRUE(o.ForceRichEdit3CheckBox.Checked());
+  EXPECT_FALSE(f.Bookmarks.Controls.AutoLoadLastCheckBox.Checked());
+  EXPECT_NE(f.Book.BookFileName.find("Welcome.txt"), std::string::npos);  // not the last book
+  EXPECT_TRUE(f.Text.Controls.ForceRichEdit3CheckBox.Checked());
   EXPECT_EQ(f.Sidebar.RichBoxWidthPercentComboBox.Text(), "30");
-  EXPECT_EQ(o.PrintLeftMarginComboBox.Text(), "10");
-  EXPECT_EQ(o.DictionaryTitleEdit.Text(), "C:\\Dict\\d.exe");
-  EXPECT_EQ(f.Book->PieceSizeComboBox.Text(), "20000");
-  EXPECT_EQ(p.FontSize.Box.Text(), "20");
-  EXPECT_EQ(p.ParagraphPrefix.Box.Text(), "Blanks");
-  EXPECT_FALSE(p.JustifiedTextCheckBox.Checked());
-  EXPECT_EQ(p.ScreenBackColorPanel.CurrentColor(), 0x123456u);
+  EXPECT_EQ(f.Book.Controls.PrintLeftMargin.Box.Text(), "10");
+  EXPECT_EQ(f.Dictionary.Controls.DictionaryTitleEdit.Text(), "C:\\Dict\\d.exe");
+  EXPECT_EQ(f.Book.Controls.PieceSize.Box.Text(), "20000");
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "20");
+  EXPECT_EQ(f.Text.Controls.ParagraphPrefix.Box.Text(), "Blanks");
+  EXPECT_FALSE(f.Text.Controls.JustifiedTextCheckBox.Checked());
+  EXPECT_EQ(f.Colors.Controls.ScreenBack.Panel.CurrentColor(), 0x123456u);
   EXPECT_EQ(f.Color(), 0x123456u);  // the window takes the screen colour as it loads
-  EXPECT_TRUE(p.UseBackSoundCheckBox.Checked());
-  EXPECT_EQ(p.VolumeBackSound.Box.Text(), "100");
-  EXPECT_EQ(f.Sounds.Volumes[0], 100);
+  EXPECT_TRUE(f.Sound.Controls.UseBackSoundCheckBox.Checked());
+  EXPECT_EQ(f.Sound.Controls.VolumeBackSound.Box.Text(), "100");
+  EXPECT_EQ(f.Sound.Sounds.Volumes[0], 100);
 }
 
 TEST(Persistence, StoredValuesOutOfTheListsShowNoSelectionAndAreSavedAsTheirDefaults) {
@@ -211,14 +202,14 @@ TEST(Persistence, StoredValuesOutOfTheListsShowNoSelectionAndAreSavedAsTheirDefa
     win::TComboBox& Box;
     const char* Shown;
   };
-  for (const TCase& c : {TCase{f.Book->WheelScrollLinesComboBox, ""},   // 12 is no item
-                         TCase{f.Book->PieceSizeComboBox, "50000"},     // below its bounds
+  for (const TCase& c : {TCase{f.Book.Controls.WheelScrollLines.Box, ""},   // 12 is no item
+                         TCase{f.Book.Controls.PieceSize.Box, "50000"},     // below its bounds
                          TCase{f.Sidebar.RichBoxWidthPercentComboBox, ""},  // within bounds, no item
                          TCase{f.Sidebar.RichBoxTopPercentComboBox, "6"},
-                         TCase{f.Options->PrintTopMarginComboBox, "20"}})
+                         TCase{f.Book.Controls.PrintTopMargin.Box, "20"}})
     EXPECT_EQ(c.Box.Text(), c.Shown) << c.Box.Name();
-  EXPECT_FALSE(f.Options->AutoLoadLastCheckBox.Checked());  // "true" is not "TRUE"
-  EXPECT_EQ(f.Options->DictionaryTitleEdit.Text(),
+  EXPECT_FALSE(f.Bookmarks.Controls.AutoLoadLastCheckBox.Checked());  // "true" is not "TRUE"
+  EXPECT_EQ(f.Dictionary.Controls.DictionaryTitleEdit.Text(),
             "C:\\Program Files\\The American Heritage Dictionary\\AHD.EXE");
   forms.CloseMain();
   const std::string saved = ReadWholeFile(win::ProgramDirectory() + "Quenvalis.ini");
@@ -272,19 +263,19 @@ TEST(Persistence, ABookPicksItsOwnProfileThenItsFolderThenItsParentFolderThenThe
 
   Forms forms;
   TQuenvalisForm& f = forms.f();
-  ASSERT_TRUE(f.OpenBook(poe + "Tale.txt", true));
-  EXPECT_EQ(f.ProfileStore->FileName(), poe + "Tale.fsp");
-  EXPECT_EQ(f.Profile->FontSize.Box.Text(), "20");
-  ASSERT_TRUE(f.OpenBook(poe + "Tale2.txt", true));
-  EXPECT_EQ(f.ProfileStore->FileName(), poe + "QuenvalisProfile.fsp");
-  EXPECT_EQ(f.Profile->FontSize.Box.Text(), "22");
-  ASSERT_TRUE(f.OpenBook(other + "Deep.txt", true));
-  EXPECT_EQ(f.ProfileStore->FileName(), TestDirectory() + "Books\\QuenvalisProfile.fsp");
-  EXPECT_EQ(f.Profile->FontSize.Box.Text(), "24");
-  EXPECT_EQ(f.Profile->LineSpacing.Box.Text(), "120");  // out of bounds: the default
-  ASSERT_TRUE(f.OpenBook(lone + "Solo.txt", true));
-  EXPECT_EQ(f.ProfileStore->FileName(), win::ProgramDirectory() + "QuenvalisProfile.fsp");
-  EXPECT_EQ(f.Profile->FontSize.Box.Text(), "16");
+  ASSERT_TRUE(f.Book.OpenBook(poe + "Tale.txt", true));
+  EXPECT_EQ(f.Persistence.ProfileStore->FileName(), poe + "Tale.fsp");
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "20");
+  ASSERT_TRUE(f.Book.OpenBook(poe + "Tale2.txt", true));
+  EXPECT_EQ(f.Persistence.ProfileStore->FileName(), poe + "QuenvalisProfile.fsp");
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "22");
+  ASSERT_TRUE(f.Book.OpenBook(other + "Deep.txt", true));
+  EXPECT_EQ(f.Persistence.ProfileStore->FileName(), TestDirectory() + "Books\\QuenvalisProfile.fsp");
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "24");
+  EXPECT_EQ(f.Text.Controls.LineSpacing.Box.Text(), "120");  // out of bounds: the default
+  ASSERT_TRUE(f.Book.OpenBook(lone + "Solo.txt", true));
+  EXPECT_EQ(f.Persistence.ProfileStore->FileName(), win::ProgramDirectory() + "QuenvalisProfile.fsp");
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "16");
   // Leaving a book saved its profile whole ("Auto save profile").
   EXPECT_TRUE(Contains(ReadWholeFile(poe + "Tale.fsp"), "[Profile_BackSounds]\r\n"));
 }
@@ -296,47 +287,47 @@ TEST(Persistence, ProfileButtonsAskTheirDialogsWithTheModifiersFiles) {
   RemoveFile(poe + "Saved.fsp");
   Forms forms;
   TQuenvalisForm& f = forms.f();
-  ASSERT_TRUE(f.OpenBook(poe + "Raven.txt", true));
+  ASSERT_TRUE(f.Book.OpenBook(poe + "Raven.txt", true));
   ScriptedFileDialogs dialogs;
 
   // Save: Shift proposes the folder profile, Alt the book's own.
   dialogs.answers = {poe + "Saved.fsp"};
-  f.Profile->FontSize.Box.SetText("30");
-  f.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssShift);
+  f.Text.Controls.FontSize.Box.SetText("30");
+  f.Persistence.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssShift);
   ASSERT_EQ(dialogs.requests.size(), 1u);
   EXPECT_EQ(dialogs.requests[0].Title, "Save profile");
   EXPECT_EQ(dialogs.requests[0].Filter, "Profiles (*.fsp)|*.fsp");
   EXPECT_EQ(dialogs.requests[0].FileName, poe + "QuenvalisProfile.fsp");
   EXPECT_TRUE(Contains(ReadWholeFile(poe + "Saved.fsp"), "FontSize=30\r\n"));
-  EXPECT_EQ(f.ProfileStore->FileName(), poe + "Saved.fsp");
+  EXPECT_EQ(f.Persistence.ProfileStore->FileName(), poe + "Saved.fsp");
   ASSERT_FALSE(forms.boxes.shown.empty());
   EXPECT_EQ(forms.boxes.shown.back().text, "Profile was saved.");
-  EXPECT_EQ(f.Profile->ScreenImage.Title.Text(), "DefaultScreen.bmp");  // a missing image keeps its title
+  EXPECT_EQ(f.Images.Controls.ScreenImage.Title.Text(), "DefaultScreen.bmp");  // a missing image keeps its title
   dialogs.answers = {poe + "wrong.txt"};
-  f.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssAlt);
+  f.Persistence.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssAlt);
   EXPECT_EQ(dialogs.requests.back().FileName, poe + "Raven.fsp");
   EXPECT_EQ(forms.boxes.shown.back().text, "Invalid file extensions.");
 
   // Load: Ctrl proposes the default profile; the book is reopened with the chosen one.
   WriteTestFile("Books\\Poe\\Chosen.fsp", "[Profile_Main]\r\nFontSize=9\r\n");
   dialogs.answers = {poe + "Chosen.fsp"};
-  f.LoadProfileButtonMouseDown(win::TMouseButton::Left, win::ssCtrl | win::ssLeft);
+  f.Persistence.LoadProfileButtonMouseDown(win::TMouseButton::Left, win::ssCtrl | win::ssLeft);
   EXPECT_EQ(dialogs.requests.back().Title, "Load profile");
   EXPECT_EQ(dialogs.requests.back().FileName, win::ProgramDirectory() + "QuenvalisProfile.fsp");
-  EXPECT_EQ(f.ProfileStore->FileName(), poe + "Chosen.fsp");
-  EXPECT_EQ(f.Profile->FontSize.Box.Text(), "9");
-  EXPECT_EQ(f.BookFileName, poe + "Raven.txt");
+  EXPECT_EQ(f.Persistence.ProfileStore->FileName(), poe + "Chosen.fsp");
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "9");
+  EXPECT_EQ(f.Book.BookFileName, poe + "Raven.txt");
   // Other modifiers, a double-click and other buttons do nothing.
   const size_t asked = dialogs.requests.size();
-  f.LoadProfileButtonMouseDown(win::TMouseButton::Left, win::ssCtrl | win::ssShift);
-  f.LoadProfileButtonMouseDown(win::TMouseButton::Left, win::ssDouble);
-  f.DeleteProfileButtonMouseDown(win::TMouseButton::Right, 0);
+  f.Persistence.LoadProfileButtonMouseDown(win::TMouseButton::Left, win::ssCtrl | win::ssShift);
+  f.Persistence.LoadProfileButtonMouseDown(win::TMouseButton::Left, win::ssDouble);
+  f.Persistence.DeleteProfileButtonMouseDown(win::TMouseButton::Right, 0);
   EXPECT_EQ(dialogs.requests.size(), asked);
 
   // Delete: a read-only profile goes.
   SetFileAttributesA((poe + "Saved.fsp").c_str(), FILE_ATTRIBUTE_READONLY);
   dialogs.answers = {poe + "Saved.fsp"};
-  f.DeleteProfileButtonMouseDown(win::TMouseButton::Left, win::ssShift);
+  f.Persistence.DeleteProfileButtonMouseDown(win::TMouseButton::Left, win::ssShift);
   EXPECT_EQ(dialogs.requests.back().Title, "Delete profile");
   EXPECT_EQ(dialogs.requests.back().FileName, poe + "QuenvalisProfile.fsp");
   EXPECT_EQ(GetFileAttributesA((poe + "Saved.fsp").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -351,34 +342,33 @@ TEST(Persistence, AProfileFillsEveryControlAndAnUnreadableColourStopsItsLoad) {
   WriteTestFile("Profiles\\Bad.fsp", "[Profile_Main]\r\nEnhanceText=FALSE\r\nScreenBackColor=not a colour\r\nFontSize=30\r\n");
   Forms forms;
   TQuenvalisForm& f = forms.f();
-  const app::TProfileControls& p = *f.Profile;
-  ASSERT_TRUE(f.ProfileStore->LoadFromFile(dir + "Full.fsp"));
-  EXPECT_EQ(p.ScreenImage.Title.Text(), "DefaultScreen.bmp");
-  EXPECT_EQ(p.RichImage.Title.Text(), "Pics\\DefaultRich.jpg");
-  EXPECT_EQ(p.EmphaColorPanel.CurrentColor(), 0x196EB9u);
-  EXPECT_EQ(p.DirTypeForeColorPanel.CurrentColor(), 0xFFu);
-  EXPECT_EQ(p.FontSize.Box.Text(), "16");
-  EXPECT_EQ(f.Sounds.Count, 3);
-  EXPECT_EQ(p.TitleBackSoundEdit.Text(), "Default.wav");
-  EXPECT_EQ(f.Sounds.Volumes[0], 50);
-  EXPECT_EQ(p.VolumeBackSound.Box.Text(), "50");
-  EXPECT_EQ(p.DurationBackSound.Box.Text(), "30");
-  EXPECT_EQ(f.Sounds.Titles[2], "");
+  ASSERT_TRUE(f.Persistence.ProfileStore->LoadFromFile(dir + "Full.fsp"));
+  EXPECT_EQ(f.Images.Controls.ScreenImage.Title.Text(), "DefaultScreen.bmp");
+  EXPECT_EQ(f.Images.Controls.RichImage.Title.Text(), "Pics\\DefaultRich.jpg");
+  EXPECT_EQ(f.Colors.Controls.Empha.Panel.CurrentColor(), 0x196EB9u);
+  EXPECT_EQ(f.Colors.Controls.DirTypeFore.Panel.CurrentColor(), 0xFFu);
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "16");
+  EXPECT_EQ(f.Sound.Sounds.Count, 3);
+  EXPECT_EQ(f.Sound.Controls.TitleBackSoundEdit.Text(), "Default.wav");
+  EXPECT_EQ(f.Sound.Sounds.Volumes[0], 50);
+  EXPECT_EQ(f.Sound.Controls.VolumeBackSound.Box.Text(), "50");
+  EXPECT_EQ(f.Sound.Controls.DurationBackSound.Box.Text(), "30");
+  EXPECT_EQ(f.Sound.Sounds.Titles[2], "");
 
   // Bold from a profile is a display format: the open book is not taken as edited.
   WriteTestFile("Profiles\\Bold.fsp", "[Profile_Main]\r\nBoldFont=TRUE\r\n");
   ASSERT_FALSE(IsRichTextEmpty(f.RichEdit));
-  ASSERT_TRUE(f.ProfileStore->LoadFromFile(dir + "Bold.fsp"));
-  EXPECT_TRUE(p.BoldFontCheckBox.Checked());
+  ASSERT_TRUE(f.Persistence.ProfileStore->LoadFromFile(dir + "Bold.fsp"));
+  EXPECT_TRUE(f.Text.Controls.BoldFontCheckBox.Checked());
   EXPECT_FALSE(f.RichEdit.GetModified());
 
   RecordedErrors errors;
-  EXPECT_FALSE(f.ProfileStore->LoadFromFile(dir + "Bad.fsp"));
+  EXPECT_FALSE(f.Persistence.ProfileStore->LoadFromFile(dir + "Bad.fsp"));
   ASSERT_EQ(errors.userTexts.size(), 1u);
   EXPECT_EQ(errors.userTexts[0], "Failed to load file.");
-  EXPECT_FALSE(p.EnhanceTextCheckBox.Checked());  // read before the colour
-  EXPECT_EQ(p.FontSize.Box.Text(), "16");          // after it: never read
-  EXPECT_FALSE(f.ProfileStore->Loading());
+  EXPECT_FALSE(f.Text.Controls.EnhanceTextCheckBox.Checked());  // read before the colour
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "16");          // after it: never read
+  EXPECT_FALSE(f.Persistence.ProfileStore->Loading());
 }
 
 TEST(Persistence, SavingAsTheFolderProfileNamesItsImagesRelativeToTheFolder) {
@@ -389,17 +379,17 @@ TEST(Persistence, SavingAsTheFolderProfileNamesItsImagesRelativeToTheFolder) {
   RemoveFile(poe + "Raven.fsp");
   Forms forms;
   TQuenvalisForm& f = forms.f();
-  ASSERT_TRUE(f.OpenBook(poe + "Raven.txt", true));
-  f.Profile->ScreenImage.Title.SetText(poe + "bg.jpg");
+  ASSERT_TRUE(f.Book.OpenBook(poe + "Raven.txt", true));
+  f.Images.Controls.ScreenImage.Title.SetText(poe + "bg.jpg");
   ScriptedFileDialogs dialogs;
   dialogs.answers = {poe + "QuenvalisProfile.fsp"};
-  f.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssShift);
+  f.Persistence.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssShift);
   EXPECT_TRUE(Contains(ReadWholeFile(poe + "QuenvalisProfile.fsp"), "TitleScreenBackImage=bg.jpg\r\n"));
-  EXPECT_EQ(f.Profile->ScreenImage.Title.Text(), "bg.jpg");
+  EXPECT_EQ(f.Images.Controls.ScreenImage.Title.Text(), "bg.jpg");
   // Back under the default profile, the same image is named by its full path.
   dialogs.answers = {win::ProgramDirectory() + "QuenvalisProfile.fsp"};
   forms.boxes.answers = {IDYES};  // overwrite the default profile
-  f.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssCtrl);
+  f.Persistence.SaveProfileButtonMouseDown(win::TMouseButton::Left, win::ssCtrl);
   EXPECT_TRUE(Contains(ReadWholeFile(win::ProgramDirectory() + "QuenvalisProfile.fsp"),
                        "TitleScreenBackImage=" + poe + "bg.jpg\r\n"));
 }
@@ -411,26 +401,26 @@ TEST(Persistence, AThirtyFirstBookDropsTheOldestAndTheMenuListsTheRecentFirst) {
   for (int i = 0; i <= 30; ++i) {
     const std::string book = dir + "Book" + std::to_string(i) + ".txt";
     WriteTestFile("Shelf\\Book" + std::to_string(i) + ".txt", BookText(3, "book" + std::to_string(i)));
-    ASSERT_TRUE(f.OpenBook(book, true));
+    ASSERT_TRUE(f.Book.OpenBook(book, true));
     WORD key = 'P';  // Alt+P puts the book on the shelf
     f.FormKeyDown(key, win::ssAlt);
     EXPECT_EQ(key, 0);
   }
-  EXPECT_EQ(f.Bookshelf.Count(), 30);
-  EXPECT_EQ(f.Bookshelf.IndexOf(dir + "Book0.txt"), -1);
-  EXPECT_EQ(f.Options->OpenBookshelfButton.Text(), "&Open (30)");
+  EXPECT_EQ(f.Bookmarks.Bookshelf.Count(), 30);
+  EXPECT_EQ(f.Bookmarks.Bookshelf.IndexOf(dir + "Book0.txt"), -1);
+  EXPECT_EQ(f.Bookmarks.Controls.OpenBookshelfButton.Text(), "&Open (30)");
   std::vector<std::string> captions;
-  f.Options->ShowMenu = [&](win::TPopupMenu& menu, HWND, POINT) {
+  f.Bookmarks.ShowMenu = [&](win::TPopupMenu& menu, HWND, POINT) {
     for (int i = 0; i < menu.Count(); ++i) captions.push_back(menu.Caption(i));
     menu.Choose(menu.Count() - 1);  // the least recent: removed in this mode
   };
-  f.Options->RemoveBookshelfButton.Click();
+  f.Bookmarks.Controls.RemoveBookshelfButton.Click();
   ASSERT_EQ(captions.size(), 30u);
-  EXPECT_EQ(f.Bookshelf.Mode(), BookshelfRemove);
+  EXPECT_EQ(f.Bookmarks.Bookshelf.Mode(), BookshelfRemove);
   EXPECT_EQ(captions.front(), dir + "Book30.txt");
   EXPECT_EQ(captions.back(), dir + "Book1.txt");
-  EXPECT_EQ(f.Bookshelf.Count(), 29);
-  EXPECT_EQ(f.Options->OpenBookshelfButton.Text(), "&Open (29)");
+  EXPECT_EQ(f.Bookmarks.Bookshelf.Count(), 29);
+  EXPECT_EQ(f.Bookmarks.Controls.OpenBookshelfButton.Text(), "&Open (29)");
   forms.CloseMain();
   const std::string ini = ReadWholeFile(win::ProgramDirectory() + "Quenvalis.ini");
   EXPECT_TRUE(Contains(ini, "[Quenvalis_Bookshelf_Main]\r\nCount=29\r\n0=" + dir + "Book2.txt\r\n")) << ini;
@@ -441,31 +431,30 @@ TEST(Persistence, BookmarkButtonsFollowTheirGestures) {
   WriteTestFile("Marks\\Long.txt", BookText(400));
   Forms forms;
   TQuenvalisForm& f = forms.f();
-  app::TOptionControls& o = *f.Options;
-  ASSERT_TRUE(f.OpenBook(dir + "Long.txt", true));
-  auto press = [&](int i, win::TMouseButton b, unsigned shift) { f.BookmarkButtonMouseDown(i, b, shift); };
+  ASSERT_TRUE(f.Book.OpenBook(dir + "Long.txt", true));
+  auto press = [&](int i, win::TMouseButton b, unsigned shift) { f.Bookmarks.BookmarkButtonMouseDown(i, b, shift); };
   // A numbered bookmark of a book not on the shelf changes nothing.
   press(3, win::TMouseButton::Right, 0);
-  EXPECT_EQ(f.Bookshelf.Count(), 0);
-  EXPECT_EQ(o.Bookmark3Button.Text(), "&3");
+  EXPECT_EQ(f.Bookmarks.Bookshelf.Count(), 0);
+  EXPECT_EQ(f.Bookmarks.Controls.Bookmark3Button.Text(), "&3");
   // The auto button puts the book on the shelf at the top line.
   ShowRichPosAtTop(f.RichEdit, GetRichLineStart(f.RichEdit, 100));
   const int32_t top = GetRichTopPos(f.RichEdit);
   ASSERT_GT(top, 0);
   press(0, win::TMouseButton::Right, win::ssRight);
-  EXPECT_EQ(f.Bookshelf.GetBookmark(dir + "Long.txt", 0), top);
-  EXPECT_EQ(o.BookmarkAutoButton.Text(), "&Auto*");
+  EXPECT_EQ(f.Bookmarks.Bookshelf.GetBookmark(dir + "Long.txt", 0), top);
+  EXPECT_EQ(f.Bookmarks.Controls.BookmarkAutoButton.Text(), "&Auto*");
   // Bookmark 2 set further down; overwriting a set bookmark asks first.
   ShowRichPosAtTop(f.RichEdit, GetRichLineStart(f.RichEdit, 200));
   const int32_t second = GetRichTopPos(f.RichEdit);
   press(2, win::TMouseButton::Right, 0);
-  EXPECT_EQ(o.Bookmark2Button.Text(), "&2*");
+  EXPECT_EQ(f.Bookmarks.Controls.Bookmark2Button.Text(), "&2*");
   forms.boxes.answers = {IDNO};
   ShowRichPosAtTop(f.RichEdit, 0);
   press(2, win::TMouseButton::Right, 0);
   EXPECT_EQ(forms.boxes.shown.back().text,
             "This bookmark is already set for this book. Do you want to overwrite it?");
-  EXPECT_EQ(f.Bookshelf.GetBookmark(dir + "Long.txt", 2), second);
+  EXPECT_EQ(f.Bookmarks.Bookshelf.GetBookmark(dir + "Long.txt", 2), second);
   // A left click and Alt+2 go to it; a double-click press does nothing.
   press(2, win::TMouseButton::Left, 0);
   ExpectShownAt(f.RichEdit, second);
@@ -478,11 +467,11 @@ TEST(Persistence, BookmarkButtonsFollowTheirGestures) {
   ExpectShownAt(f.RichEdit, second);
   // Ctrl + RMB clears a numbered bookmark; on the auto button it takes the book off.
   press(2, win::TMouseButton::Right, win::ssCtrl);
-  EXPECT_EQ(o.Bookmark2Button.Text(), "&2");
+  EXPECT_EQ(f.Bookmarks.Controls.Bookmark2Button.Text(), "&2");
   press(0, win::TMouseButton::Right, win::ssCtrl | win::ssRight);
-  EXPECT_EQ(f.Bookshelf.Count(), 0);
-  EXPECT_EQ(o.BookmarkAutoButton.Text(), "&Auto");
-  EXPECT_FALSE(o.OpenBookshelfButton.Enabled());
+  EXPECT_EQ(f.Bookmarks.Bookshelf.Count(), 0);
+  EXPECT_EQ(f.Bookmarks.Controls.BookmarkAutoButton.Text(), "&Auto");
+  EXPECT_FALSE(f.Bookmarks.Controls.OpenBookshelfButton.Enabled());
 }
 
 // A book read somewhere, left for another, is reopened from the bookshelf at
@@ -496,24 +485,24 @@ void CheckReturnToAutoBookmark(const std::string& name, int lines, const char* p
   {
     Forms forms;
     TQuenvalisForm& f = forms.f();
-    f.Book->PieceSizeComboBox.SetText(pieceSize);
-    ASSERT_TRUE(f.OpenBook(book, true));
-    if (piece > 1) ASSERT_TRUE(f.LoadFromFile("", piece, false, 0));
-    ASSERT_EQ(f.Book->CurrentPiece(), piece);
+    f.Book.Controls.PieceSize.Box.SetText(pieceSize);
+    ASSERT_TRUE(f.Book.OpenBook(book, true));
+    if (piece > 1) ASSERT_TRUE(f.Book.LoadFromFile("", piece, false, 0));
+    ASSERT_EQ(f.Book.Controls.CurrentPiece(), piece);
     ShowRichPosAtTop(f.RichEdit, GetRichLineStart(f.RichEdit, 60));
-    f.Options->PutBookshelfButton.Click();
+    f.Bookmarks.Controls.PutBookshelfButton.Click();
     ShowRichPosAtTop(f.RichEdit, GetRichLineStart(f.RichEdit, 80));
     top = GetRichTopPos(f.RichEdit);
-    ASSERT_TRUE(f.OpenBook(dir + "Other.txt", true));  // records where the book was left
+    ASSERT_TRUE(f.Book.OpenBook(dir + "Other.txt", true));  // records where the book was left
     int32_t storedPiece = 0;
-    EXPECT_EQ(f.Bookshelf.GetBookmark(book, 0, &storedPiece), top);
+    EXPECT_EQ(f.Bookmarks.Bookshelf.GetBookmark(book, 0, &storedPiece), top);
     EXPECT_EQ(storedPiece, piece);
-    f.Options->ShowMenu = [](win::TPopupMenu& menu, HWND, POINT) { menu.Choose(0); };
+    f.Bookmarks.ShowMenu = [](win::TPopupMenu& menu, HWND, POINT) { menu.Choose(0); };
     WORD key = 'O';  // Alt+O: the bookshelf menu; its first item is the most recent book
     f.FormKeyDown(key, win::ssAlt);
     forms.Settle();
-    EXPECT_EQ(f.BookFileName, book);
-    EXPECT_EQ(f.Book->CurrentPiece(), piece);
+    EXPECT_EQ(f.Book.BookFileName, book);
+    EXPECT_EQ(f.Book.Controls.CurrentPiece(), piece);
     ExpectShownAt(f.RichEdit, top);
     forms.CloseMain();
   }
@@ -529,8 +518,8 @@ void CheckReturnToAutoBookmark(const std::string& name, int lines, const char* p
   EXPECT_EQ(savedPiece, piece);
   Forms forms(true);
   TQuenvalisForm& f = forms.f();
-  EXPECT_EQ(f.BookFileName, book);
-  EXPECT_EQ(f.Book->CurrentPiece(), piece);
+  EXPECT_EQ(f.Book.BookFileName, book);
+  EXPECT_EQ(f.Book.Controls.CurrentPiece(), piece);
   ExpectShownAt(f.RichEdit, savedPos);
 }
 

@@ -22,7 +22,7 @@ std::string ExpectedText(int count) {
 
 // The program's forms once the start-up book is in: the tests then own the rich-box.
 struct TBoxForms : ProgramForms {
-  TBoxForms() { PumpUntil([this] { return !main->BookFileName.empty() && !main->RichEdit.InBurst(); }, 5000); PumpFor(50); }
+  TBoxForms() { PumpUntil([this] { return !main->Book.BookFileName.empty() && !main->RichEdit.InBurst(); }, 5000); PumpFor(50); }
 };
 
 void CheckMapping(IRichBox& box, const std::string& expected) {

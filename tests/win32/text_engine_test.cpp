@@ -5,36 +5,18 @@
 #include <sstream>
 
 #include "BookTestSupport.h"
-#include "app/OptionControls.h"
-#include "app/ProfileControls.h"
-#include "app/TextEngineControls.h"
 
 namespace qv::testing {
 using namespace qv::win;
-using app::SetColorPanel;
 namespace {
 
 // The forms with enhancement on (no prefix) and a known format profile.
 struct TEngineForms : TBookForms {
   TEngineForms() {
-    F().ReadEnhanceOptions = [] {
-      app::TEnhanceOptions o;
-      o.ParagraphPrefix = "None";
-      o.IgnoreEmptyLines = true;
-      return o;
-    };
-    app::TProfileControls& p = *F().Profile;
-    p.FontSize.Box.SetText("16");
-    p.FontZoom.Box.SetText("100");
-    p.CharSpacing.Box.SetText("0");
-    p.LineSpacing.Box.SetText("120");
-    p.SpaceAfter.Box.SetText("5");
-    p.FirstLineIndent.Box.SetText("0");
-    p.BoldFontCheckBox.SetChecked(false);
-    p.JustifiedTextCheckBox.SetChecked(false);
+    UseFolderProfile("EnhanceText=TRUE\r\nParagraphPrefix=None\r\nIgnoreEmptyLines=TRUE\r\nPoorlyWritten=FALSE\r\n");
   }
   bool Open(const std::string& name, const std::string& bytes) {
-    return F().OpenBook(WriteTestFile(name, bytes), true);
+    return F().Book.OpenBook(WriteTestFile(name, bytes), true);
   }
   // The character format at a position and the paragraph format of its paragraph, from the control.
   TCharFormat CharAt(int32_t position) {
@@ -81,22 +63,17 @@ bool StreamKeepsExtendedFormats(app::TQuenvalisForm& f) {
 TEST(TextEngineWindow, EnhancedBookFormatsReachTheControl) {
   TEngineForms forms;
   auto& f = forms.F();
-  ASSERT_TRUE(f.Enhancer->UsesExtendedRecords());  // the control under test is of version 3
+  ASSERT_TRUE(f.Text.Enhancer.UsesExtendedRecords());  // the control under test is of version 3
   // A book is handed to the control as one rich-text stream; a reader that drops
   // the extended words (wine's does: character spacing, justification, line
   // spacing) cannot show them there; the other tests check them on direct changes.
   const bool readerKeepsExtended = StreamKeepsExtendedFormats(f);
   if (!readerKeepsExtended) RecordProperty("rtf_reader", "drops expndtw qj slmult");
-  app::TProfileControls& p = *f.Profile;
-  p.FontSize.Box.SetText("20");
-  p.CharSpacing.Box.SetText("10");
-  p.LineSpacing.Box.SetText("150");
-  p.SpaceAfter.Box.SetText("10");
-  p.FirstLineIndent.Box.SetText("10");
-  p.JustifiedTextCheckBox.SetChecked(true);
-  p.FontZoom.Box.SetText("150");
-  SetColorPanel(p.RichBoxForeColorPanel, 0x102030);
-  SetColorPanel(p.EmphaColorPanel, 0x0000C0);
+  // The book's folder profile holds the formats (0x102030 and 0xC0 as decimals).
+  forms.UseFolderProfile(
+      "EnhanceText=TRUE\r\nParagraphPrefix=None\r\nIgnoreEmptyLines=TRUE\r\nPoorlyWritten=FALSE\r\n"
+      "FontSize=20\r\nCharSpacing=10\r\nLineSpacing=150\r\nSpaceAfter=10\r\nFirstLineIndent=10\r\n"
+      "JustifiedText=TRUE\r\nFontZoom=150\r\nRichBoxForeColor=1056816\r\nEmphaColor=192\r\n");
   ASSERT_TRUE(forms.Open("enhanced.txt",
                          "CHAPTER ONE\r\n\r\n^B+\r\nA bold\r\nparagraph.\r\n\r\nShe said \"hello\" twice.\r\n"
                          "^AC*\r\nCentred.\r\n"));
@@ -144,10 +121,9 @@ TEST(TextEngineWindow, ParagraphControlsReformatEverythingAndKeepThePlace) {
   const int32_t place = forms.PosOf("Line 0060.");
   ShowRichPosAtTop(f.RichEdit, place);
   ASSERT_EQ(GetRichTopPos(f.RichEdit), place);
-  app::TProfileControls& p = *f.Profile;
 
-  p.JustifiedTextCheckBox.SetChecked(true);
-  p.JustifiedTextCheckBox.OnClick();
+  f.Text.Controls.JustifiedTextCheckBox.SetChecked(true);
+  f.Text.Controls.JustifiedTextCheckBox.OnClick();
   // (Reading formats back selects text, which moves the view: the place is checked first.)
   EXPECT_EQ(GetRichTopPos(f.RichEdit), place);
   EXPECT_TRUE(f.RichEdit.Visible());
@@ -162,11 +138,11 @@ TEST(TextEngineWindow, ParagraphControlsReformatEverythingAndKeepThePlace) {
     int32_t expected;
   };
   const Case cases[] = {
-      {&p.LineSpacing.Box, "200", &TParaFormat::LineSpacing, 40},
-      {&p.LineSpacing.Box, "90", &TParaFormat::LineSpacing, 24},  // out of range: 120 %
-      {&p.SpaceAfter.Box, "3", &TParaFormat::SpaceAfter, 172},
-      {&p.FirstLineIndent.Box, "5", &TParaFormat::StartIndent, 288},
-      {&p.FirstLineIndent.Box, "5", &TParaFormat::Offset, -288},
+      {&f.Text.Controls.LineSpacing.Box, "200", &TParaFormat::LineSpacing, 40},
+      {&f.Text.Controls.LineSpacing.Box, "90", &TParaFormat::LineSpacing, 24},  // out of range: 120 %
+      {&f.Text.Controls.SpaceAfter.Box, "3", &TParaFormat::SpaceAfter, 172},
+      {&f.Text.Controls.FirstLineIndent.Box, "5", &TParaFormat::StartIndent, 288},
+      {&f.Text.Controls.FirstLineIndent.Box, "5", &TParaFormat::Offset, -288},
   };
   f.RichEdit.SetModified(true);  // an earlier edit is still offered for saving
   for (const Case& c : cases) {
@@ -192,16 +168,15 @@ TEST(TextEngineWindow, CharacterControlsChangeAllTextKeepingColoursAndPlace) {
   ASSERT_EQ(forms.CharAt(red).TextColor, 0x0000FFu);
   const int32_t place = forms.PosOf("Line 0080.");
   ShowRichPosAtTop(f.RichEdit, place);
-  app::TProfileControls& p = *f.Profile;
 
-  p.BoldFontCheckBox.SetChecked(true);
-  p.BoldFontCheckBox.OnClick();
-  p.FontSize.Box.SetText("24");
-  p.FontSize.Box.OnChange();
-  p.CharSpacing.Box.SetText("20");
-  p.CharSpacing.Box.OnChange();
-  p.FontName.Box.SetItemIndex(-1);  // no font chosen: the default face
-  p.FontName.Box.OnChange();
+  f.Text.Controls.BoldFontCheckBox.SetChecked(true);
+  f.Text.Controls.BoldFontCheckBox.OnClick();
+  f.Text.Controls.FontSize.Box.SetText("24");
+  f.Text.Controls.FontSize.Box.OnChange();
+  f.Text.Controls.CharSpacing.Box.SetText("20");
+  f.Text.Controls.CharSpacing.Box.OnChange();
+  f.Text.Controls.FontName.Box.SetItemIndex(-1);  // no font chosen: the default face
+  f.Text.Controls.FontName.Box.OnChange();
   EXPECT_EQ(GetRichTopPos(f.RichEdit), place);
   EXPECT_FALSE(f.RichEdit.GetModified());
   EXPECT_TRUE(f.RichEdit.Focused());
@@ -216,68 +191,65 @@ TEST(TextEngineWindow, CharacterControlsChangeAllTextKeepingColoursAndPlace) {
   EXPECT_EQ(forms.CharAt(red).TextColor, 0x0000FFu);  // colours are left alone
 
   ShowRichPosAtTop(f.RichEdit, place);
-  p.FontZoom.Box.SetText("150");
-  p.FontZoom.Box.OnChange();
+  f.Text.Controls.FontZoom.Box.SetText("150");
+  f.Text.Controls.FontZoom.Box.OnChange();
   WPARAM num = 0;
   LPARAM den = 0;
   SendMessageA(f.RichEdit.Handle(), EM_GETZOOM, WPARAM(&num), LPARAM(&den));
   EXPECT_EQ(num * 100, WPARAM(150 * den));
   EXPECT_EQ(GetRichTopPos(f.RichEdit), place);
 
-  p.BoldFontCheckBox.SetChecked(false);
-  p.BoldFontCheckBox.OnClick();
+  f.Text.Controls.BoldFontCheckBox.SetChecked(false);
+  f.Text.Controls.BoldFontCheckBox.OnClick();
   EXPECT_FALSE(forms.CharAt(forms.PosOf("Line 0100.")).Effects & CharEffect::Bold);
 }
 
 TEST(TextEngineWindow, WithoutRichEdit3TheExtendedFormatsNeverReachTheControl) {
   TEngineForms forms;
   auto& f = forms.F();
-  const bool detected = f.Enhancer->IsRichEdit3;
-  f.Enhancer->IsRichEdit3 = false;
-  app::TOptionControls& o = *f.Options;
-  o.ForceRichEdit3CheckBox.SetChecked(false);
-  o.ForceRichEdit3CheckBox.OnClick();
-  ASSERT_FALSE(f.Enhancer->ForceRichEdit3);
+  const bool detected = f.Text.Enhancer.IsRichEdit3;
+  f.Text.Enhancer.IsRichEdit3 = false;
+  f.Text.Controls.ForceRichEdit3CheckBox.SetChecked(false);
+  f.Text.Controls.ForceRichEdit3CheckBox.OnClick();
+  ASSERT_FALSE(f.Text.Enhancer.ForceRichEdit3);
   ASSERT_TRUE(forms.Open("basic.txt", "Some text.\r\n"));
-  app::TProfileControls& p = *f.Profile;
-  p.LineSpacing.Box.SetText("150");
-  p.LineSpacing.Box.OnChange();
+  f.Text.Controls.LineSpacing.Box.SetText("150");
+  f.Text.Controls.LineSpacing.Box.OnChange();
   EXPECT_NE(forms.ParaAt(0).LineSpacing, 30);  // the basic record has no line spacing
-  p.SpaceAfter.Box.SetText("10");
-  p.SpaceAfter.Box.OnChange();
+  f.Text.Controls.SpaceAfter.Box.SetText("10");
+  f.Text.Controls.SpaceAfter.Box.OnChange();
   EXPECT_NE(forms.ParaAt(0).SpaceAfter, 576);
 
-  o.ForceRichEdit3CheckBox.SetChecked(true);
-  o.ForceRichEdit3CheckBox.OnClick();
-  EXPECT_TRUE(f.Enhancer->ForceRichEdit3);
-  p.LineSpacing.Box.OnChange();
+  f.Text.Controls.ForceRichEdit3CheckBox.SetChecked(true);
+  f.Text.Controls.ForceRichEdit3CheckBox.OnClick();
+  EXPECT_TRUE(f.Text.Enhancer.ForceRichEdit3);
+  f.Text.Controls.LineSpacing.Box.OnChange();
   EXPECT_EQ(forms.ParaAt(0).LineSpacing, 30);
   EXPECT_EQ(forms.ParaAt(0).LineSpacingRule, 5);
   EXPECT_EQ(forms.ParaAt(0).SpaceAfter, 576);
-  f.Enhancer->IsRichEdit3 = detected;
+  f.Text.Enhancer.IsRichEdit3 = detected;
 }
 
 TEST(TextEngineWindow, ChaptersButtonListsTheHeadingsAndJumpsToThem) {
   TEngineForms forms;
   auto& f = forms.F();
-  app::TTextEngineControls& t = *f.TextEngine;
   TPopupMenu* shown = nullptr;
   POINT corner{-1, -1};
-  t.ShowMenu = [&](TPopupMenu& menu, HWND, POINT at) {
+  f.Text.ShowMenu = [&](TPopupMenu& menu, HWND, POINT at) {
     shown = &menu;
     corner = at;
   };
   ASSERT_TRUE(forms.Open("chapters.txt", "Chapter 1 & the start\r\n\r\n" + ShortParagraphs(60, 1) +
                                              "Chapter 2\r\n\r\n" + ShortParagraphs(60, 101) + "Chapter 3\r\n"));
-  EXPECT_EQ(t.ChaptersButton.Text(), "&Chapters (3)");
-  EXPECT_TRUE(t.ChaptersButton.Enabled());
+  EXPECT_EQ(f.Text.Controls.ChaptersButton.Text(), "&Chapters (3)");
+  EXPECT_TRUE(f.Text.Controls.ChaptersButton.Enabled());
 
-  t.ChaptersButton.Click();
+  f.Text.Controls.ChaptersButton.Click();
   ASSERT_NE(shown, nullptr);
   ASSERT_EQ(shown->Count(), 3);
   EXPECT_EQ(shown->Caption(0), "Chapter 1 && the start");
   EXPECT_EQ(shown->Caption(2), "Chapter 3");
-  const POINT expected = t.ChaptersButton.ClientToScreen({0, t.ChaptersButton.ClientHeight()});
+  const POINT expected = f.Text.Controls.ChaptersButton.ClientToScreen({0, f.Text.Controls.ChaptersButton.ClientHeight()});
   EXPECT_EQ(corner.x, expected.x);
   EXPECT_EQ(corner.y, expected.y);
   EXPECT_TRUE(f.RichEdit.Focused());
@@ -310,10 +282,10 @@ TEST(TextEngineWindow, ChaptersButtonListsTheHeadingsAndJumpsToThem) {
 
   // A book without headings: disabled, "(0)", and its click shows nothing.
   ASSERT_TRUE(forms.Open("plain.txt", ShortParagraphs(5)));
-  EXPECT_EQ(t.ChaptersButton.Text(), "&Chapters (0)");
-  EXPECT_FALSE(t.ChaptersButton.Enabled());
+  EXPECT_EQ(f.Text.Controls.ChaptersButton.Text(), "&Chapters (0)");
+  EXPECT_FALSE(f.Text.Controls.ChaptersButton.Enabled());
   shown = nullptr;
-  t.ChaptersButton.Click();
+  f.Text.Controls.ChaptersButton.Click();
   EXPECT_EQ(shown, nullptr);
   EXPECT_TRUE(forms.boxes.shown.empty());
 }
@@ -325,29 +297,24 @@ TEST(TextEngineWindow, AtMostThirtyChaptersWithCaptionsCutToFifty) {
   for (int i = 1; i <= 45; ++i) book += "Part " + std::to_string(i) + "\r\n\r\nText of the part.\r\n\r\n";
   book += "Chapter " + std::string(70, 'x') + "\r\n";
   ASSERT_TRUE(forms.Open("many.txt", book));
-  app::TTextEngineControls& t = *f.TextEngine;
-  EXPECT_EQ(t.ChaptersButton.Text(), "&Chapters (30)");
+  EXPECT_EQ(f.Text.Controls.ChaptersButton.Text(), "&Chapters (30)");
   TPopupMenu* shown = nullptr;
-  t.ShowMenu = [&](TPopupMenu& menu, HWND, POINT) { shown = &menu; };
-  t.ChaptersButton.Click();
+  f.Text.ShowMenu = [&](TPopupMenu& menu, HWND, POINT) { shown = &menu; };
+  f.Text.Controls.ChaptersButton.Click();
   ASSERT_NE(shown, nullptr);
   ASSERT_EQ(shown->Count(), 30);
   EXPECT_EQ(shown->Caption(29), "Part 30");
 
   ASSERT_TRUE(forms.Open("long.txt", "Chapter " + std::string(70, 'y') + "\r\n\r\nText.\r\n"));
-  t.ChaptersButton.Click();
+  f.Text.Controls.ChaptersButton.Click();
   ASSERT_EQ(shown->Count(), 1);
   EXPECT_EQ(shown->Caption(0), "Chapter " + std::string(42, 'y'));
 
   // An unenhanced book has no chapters.
-  f.ReadEnhanceOptions = [] {
-    app::TEnhanceOptions o;
-    o.EnhanceText = false;
-    return o;
-  };
+  forms.UseFolderProfile("EnhanceText=FALSE\r\n");
   ASSERT_TRUE(forms.Open("long.txt", "Chapter 1\r\nText.\r\n"));
-  EXPECT_EQ(t.ChaptersButton.Text(), "&Chapters (0)");
-  EXPECT_FALSE(t.ChaptersButton.Enabled());
+  EXPECT_EQ(f.Text.Controls.ChaptersButton.Text(), "&Chapters (0)");
+  EXPECT_FALSE(f.Text.Controls.ChaptersButton.Enabled());
 }
 
 }  // namespace

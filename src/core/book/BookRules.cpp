@@ -10,17 +10,6 @@ namespace qv {
 
 const char* const EndOfBookMarker = "***** End of Book *****";
 
-int32_t ReadPieceSize(const std::string& text) {
-  return GetIntFromText(text, MinPieceSize, MaxPieceSize, DefaultPieceSize);
-}
-
-std::vector<std::string> PieceSizeItems() {
-  std::vector<std::string> items;
-  for (int32_t v = 10000; v <= 100000; v += 10000) items.push_back(std::to_string(v));
-  for (int32_t v = 150000; v <= MaxPieceSize; v += 50000) items.push_back(std::to_string(v));
-  return items;
-}
-
 namespace {
 std::string Trimmed(const std::string& s) {
   size_t b = 0, e = s.size();

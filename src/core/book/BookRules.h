@@ -9,17 +9,9 @@ namespace qv {
 
 constexpr int64_t LargestBookSize = 20000000;
 constexpr int64_t OnePieceWarningSize = 500000;
-constexpr int32_t MinPieceSize = 10000;
-constexpr int32_t MaxPieceSize = 500000;
-constexpr int32_t DefaultPieceSize = 50000;
 constexpr int32_t PieceOverlap = 20;  // bytes repeated before each piece's nominal start
 
 extern const char* const EndOfBookMarker;  // "***** End of Book *****"
-
-// The piece size of the option text: 10000 … 500000, else 50000.
-int32_t ReadPieceSize(const std::string& text);
-// The items of the piece-size list: 10000 … 100000 by 10000, then 150000 … 500000 by 50000.
-std::vector<std::string> PieceSizeItems();
 
 // A book is rich text when its extension is ".rtf", without regard to case.
 bool IsRichTextName(const std::string& fileName);

@@ -7,10 +7,6 @@
 
 namespace qv {
 
-int ReadRichBoxWidthPercent(const std::string& text) { return GetIntFromText(text, 20, 100, 45); }
-int ReadRichBoxTopPercent(const std::string& text) { return GetIntFromText(text, 5, 15, 10); }
-int ReadRichBoxBottomPercent(const std::string& text) { return GetIntFromText(text, 10, 25, 15); }
-
 TLayout ComputeLayout(const TLayoutInput& in) {
   const int64_t W = in.ScreenWidth, H = in.ScreenHeight;
   TLayout out;

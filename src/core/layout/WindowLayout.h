@@ -25,11 +25,6 @@ struct TLayout {
   int ClockLeft = 0, ClockTop = 0;
 };
 
-// The three size options as read from their combo boxes, defaults for bad text.
-int ReadRichBoxWidthPercent(const std::string& text);   // 20..100, default 45
-int ReadRichBoxTopPercent(const std::string& text);     // 5..15, default 10
-int ReadRichBoxBottomPercent(const std::string& text);  // 10..25, default 15
-
 TLayout ComputeLayout(const TLayoutInput& in);
 
 // The browser group fills the Open page down to 5 pixels above its bottom.

@@ -1,8 +1,10 @@
 #include "options/OptionSchema.h"
 
 #include <initializer_list>
+#include <stdexcept>
 
 #include "paths/AnsiText.h"
+#include "util/Numbers.h"
 
 namespace qv {
 
@@ -191,6 +193,28 @@ const TOptionEntry* FindOption(const TOptionTable& table, const std::string& key
   for (const TOptionEntry& opt : table)
     if (AnsiSameText(opt.Key, key)) return &opt;
   return nullptr;
+}
+
+const TOptionEntry* FindOptionOfControl(const std::string& control) {
+  for (const TOptionTable* table : {&ProgramOptionTable(), &ConverterOptionTable(), &ProfileMainTable(),
+                                    &ProfileSoundSwitchTable()})
+    for (const TOptionEntry& opt : *table)
+      if (control == opt.Control) return &opt;
+  return nullptr;
+}
+
+const TOptionEntry& OptionOf(const char* key) {
+  for (const TOptionTable* table : {&ProgramOptionTable(), &ProfileMainTable()})
+    if (const TOptionEntry* opt = FindOption(*table, key)) return *opt;
+  throw std::invalid_argument(std::string("No option ") + key + ".");
+}
+
+int32_t ReadIntOption(const TOptionEntry& opt, const std::string& text) {
+  return GetIntFromText(text, opt.Min, opt.Max, opt.Default);
+}
+
+std::string DefaultText(const TOptionEntry& opt) {
+  return opt.Kind == TOptionKind::Integer ? std::to_string(opt.Default) : opt.Text;
 }
 
 const std::vector<std::string>& BackSoundVolumeItems() {

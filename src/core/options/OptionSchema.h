@@ -61,6 +61,19 @@ const TOptionTable& ProfileSoundSwitchTable();
 // The entry of a table by key (without regard to case), or null.
 const TOptionEntry* FindOption(const TOptionTable& table, const std::string& key);
 
+// The entry held by the control of this name, in any of the tables, or null.
+const TOptionEntry* FindOptionOfControl(const std::string& control);
+// The entry of a key of the program or profile tables; the key must exist.
+const TOptionEntry& OptionOf(const char* key);
+// An integer option as read back from its control's text: the integer when it
+// lies within the entry's bounds, else the entry's default; no message.
+int32_t ReadIntOption(const TOptionEntry& opt, const std::string& text);
+inline int32_t ReadIntOption(const char* key, const std::string& text) {
+  return ReadIntOption(OptionOf(key), text);
+}
+// The text a control shows for the entry's default (the number, or the default text).
+std::string DefaultText(const TOptionEntry& opt);
+
 // Decimal texts of from, from + step, ... up to to, appended to items.
 void AddItemRange(std::vector<std::string>& items, int32_t from, int32_t to, int32_t step);
 

@@ -44,8 +44,18 @@ class IFileSystem : public IFileProbe {
   virtual bool IsReadOnly(const std::string& path) = 0;
   // Sets the file's attributes to none (a normal file).
   virtual TFileResult MakeNormal(const std::string& path) = 0;
+  // The file's size in bytes, with the failure when it cannot be read.
+  virtual TFileResult GetSize(const std::string& path, int64_t& size) = 0;
   // The file's size in bytes, or -1 when it cannot be read.
-  virtual int64_t SizeOf(const std::string& path) = 0;
+  int64_t SizeOf(const std::string& path) {
+    int64_t size = -1;
+    return GetSize(path, size).IsOk() ? size : -1;
+  }
+  // Reads up to count bytes from offset: fewer when the file ends first.
+  virtual TFileResult ReadRange(const std::string& path, int64_t offset, int64_t count,
+                                std::string& data) = 0;
+  // True when path names an existing folder.
+  virtual bool IsFolder(const std::string& path) = 0;
 };
 
 // Replaces the file at path by data without ever leaving a half-written file

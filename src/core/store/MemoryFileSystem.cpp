@@ -1,5 +1,7 @@
 #include "store/MemoryFileSystem.h"
 
+#include <algorithm>
+
 #include "paths/AnsiText.h"
 #include "paths/PathStrings.h"
 
@@ -97,9 +99,25 @@ TFileResult TMemoryFileSystem::MakeNormal(const std::string& path) {
   return TFileResult::Success();
 }
 
-int64_t TMemoryFileSystem::SizeOf(const std::string& path) {
+TFileResult TMemoryFileSystem::GetSize(const std::string& path, int64_t& size) {
   const TFile* file = Find(path);
-  return file ? static_cast<int64_t>(file->Data.size()) : -1;
+  if (!file) return Fail(TFileResult::NotFound, ErrorFileNotFound);
+  size = static_cast<int64_t>(file->Data.size());
+  return TFileResult::Success();
 }
+
+TFileResult TMemoryFileSystem::ReadRange(const std::string& path, int64_t offset, int64_t count,
+                                         std::string& data) {
+  data.clear();
+  const TFile* file = Find(path);
+  if (!file) return Fail(TFileResult::NotFound, ErrorFileNotFound);
+  if (FailReads) return Fail(TFileResult::Failed, ErrorAccessDenied);
+  const int64_t size = static_cast<int64_t>(file->Data.size());
+  if (offset < size && count > 0)
+    data = file->Data.substr(static_cast<size_t>(offset), static_cast<size_t>(std::min(count, size - offset)));
+  return TFileResult::Success();
+}
+
+bool TMemoryFileSystem::IsFolder(const std::string& path) { return folders_.count(Key(path)) > 0; }
 
 }  // namespace qv

@@ -36,7 +36,9 @@ class TMemoryFileSystem : public IFileSystem {
   TFileResult Remove(const std::string& path) override;
   bool IsReadOnly(const std::string& path) override;
   TFileResult MakeNormal(const std::string& path) override;
-  int64_t SizeOf(const std::string& path) override;
+  TFileResult GetSize(const std::string& path, int64_t& size) override;
+  TFileResult ReadRange(const std::string& path, int64_t offset, int64_t count, std::string& data) override;
+  bool IsFolder(const std::string& path) override;
 
  private:
   struct TFile {

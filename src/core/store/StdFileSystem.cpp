@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -95,10 +96,35 @@ TFileResult TStdFileSystem::MakeNormal(const std::string& path) {
   return FromErrorCode(ec);
 }
 
-int64_t TStdFileSystem::SizeOf(const std::string& path) {
+TFileResult TStdFileSystem::GetSize(const std::string& path, int64_t& size) {
   std::error_code ec;
-  const auto size = fs::file_size(fs::path(path), ec);
-  return ec ? -1 : static_cast<int64_t>(size);
+  const auto bytes = fs::file_size(fs::path(path), ec);
+  if (ec) return FromErrno(ec.value());
+  size = static_cast<int64_t>(bytes);
+  return TFileResult::Success();
+}
+
+TFileResult TStdFileSystem::ReadRange(const std::string& path, int64_t offset, int64_t count,
+                                      std::string& data) {
+  data.clear();
+  if (path.empty()) return FromErrno(ENOENT);
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) return FromErrno(errno);
+  if (offset > 0 && std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0)
+    return FromErrno(errno ? errno : EIO);
+  data.resize(static_cast<size_t>(std::max<int64_t>(count, 0)));
+  const size_t got = data.empty() ? 0 : std::fread(&data[0], 1, data.size(), file.get());
+  if (std::ferror(file.get())) {
+    data.clear();
+    return FromErrno(errno ? errno : EIO);
+  }
+  data.resize(got);
+  return TFileResult::Success();
+}
+
+bool TStdFileSystem::IsFolder(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_directory(fs::path(path), ec);
 }
 
 }  // namespace qv

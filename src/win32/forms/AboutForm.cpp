@@ -2,7 +2,7 @@
 
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
-#include "platform/Help.h"
+#include "platform/FileServices.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
@@ -10,9 +10,7 @@ namespace qv::win {
 TAboutForm* AboutForm = nullptr;
 
 namespace {
-void OpenPage(const std::string& address) {
-  if (!OpenSite(address)) ShowErrorMessage("Failed to open site.");
-}
+void OpenPage(const std::string& address) { OpenSite(address, "Failed to open site."); }
 }  // namespace
 
 TAboutForm::TAboutForm(TForm* owner)

@@ -47,10 +47,13 @@ TErrorForm::TErrorForm(TForm* owner)
   LogButton.OnClick = [this] {
     if (SaveLog()) MessageBeep(MB_OK);
   };
-  HelpButton.OnClick = [] { OpenHelp(200); };
+  HelpButton.OnClick = [] { OpenHelp(HelpErrorReports); };
   SetActiveControl(&OkayButton);
   ErrorForm = this;
   ErrorEnvironment.ErrorForm = &core_;
+  // Exceptions that escape any message handler are reported through this dialog,
+  // in install mode as well as in the reader.
+  Application().OnException = [](const std::string& message) { OnApplicationException(message); };
 }
 
 TErrorForm::~TErrorForm() {

@@ -9,6 +9,8 @@
 #include "errors/Guard.h"
 #include "paths/AnsiText.h"
 #include "paths/PathStrings.h"
+#include "paths/WebAddress.h"
+#include "platform/ShellGateway.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 
@@ -279,16 +281,14 @@ bool MyDeleteFile(const std::string& path) {
 
 bool RunVerb(const std::string& file, const std::string& verb, const std::string& parameters) {
   return Silent(QV_OP(kFile, "RunVerb", ""), [&](TFunStatContext& local) {
-    const std::string target = file + ".";
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof info;
-    info.hwnd = OwnerWindow();
-    info.lpVerb = verb.c_str();
-    info.lpFile = target.c_str();
-    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExA(&info)) return true;
-    RaiseLast(local, "RunVerb", "Failed to run verb.", file, Error, __LINE__);
+    TShellRequest request;
+    request.Owner = OwnerWindow();
+    request.Verb = verb;
+    request.File = file + ".";
+    request.Parameters = parameters;
+    uint32_t error = 0;
+    if (ShellGateway().Execute(request, error)) return true;
+    RaiseLast(local, "RunVerb", "Failed to run verb.", file, Error, __LINE__, error);
     return false;
   });
 }
@@ -300,24 +300,36 @@ bool RunFile(const std::string& file, const std::string& parameters, const std::
     return false;
   }
   return Silent(QV_OP(kFile, "RunFile", ""), [&](TFunStatContext& local) {
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof info;
-    info.hwnd = OwnerWindow();
-    info.lpFile = file.c_str();
-    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
-    info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
-    info.nShow = minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL;
-    if (ShellExecuteExA(&info)) return true;
-    RaiseLast(local, "RunFile", "Failed to run file.", file, Error, __LINE__);
+    TShellRequest request;
+    request.Owner = OwnerWindow();
+    request.File = file;
+    request.Parameters = parameters;
+    request.Folder = folder;
+    request.Show = minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL;
+    uint32_t error = 0;
+    if (ShellGateway().Execute(request, error)) return true;
+    RaiseLast(local, "RunFile", "Failed to run file.", file, Error, __LINE__, error);
+    return false;
+  });
+}
+
+bool OpenWebAddress(const std::string& address) {
+  return Silent(QV_OP(kFile, "OpenWebAddress", ""), [&](TFunStatContext& local) {
+    // Only web addresses are opened: a book's link must never start a program.
+    if (!IsWebAddress(address)) {
+      local.Raise(kFile, "OpenWebAddress", 0, "Not a web address.", address, "", Error, __LINE__);
+      return false;
+    }
+    if (RunFile(WebAddressToOpen(address), "", "", false)) return true;
+    TakeFailure(local);
     return false;
   });
 }
 
 bool OpenSite(const std::string& address, const std::string& failureText) {
-  return Guarded(TOperation{kFile, "OpenSite", failureText.c_str(), __LINE__},
-                 [&](TFunStatContext& local) {
-                   if (!RunFile(address, "", "", false)) TakeFailure(local);
-                 });
+  return Guarded(TOperation{kFile, "OpenSite", failureText.c_str(), __LINE__}, [&](TFunStatContext& local) {
+    if (!OpenWebAddress(address)) TakeFailure(local);
+  });
 }
 
 std::string GetTempPathA() {

@@ -83,7 +83,10 @@ bool RunVerb(const std::string& file, const std::string& verb, const std::string
 // name of the file is empty."; a failed start records "Failed to run file." (Error).
 bool RunFile(const std::string& file, const std::string& parameters, const std::string& folder,
              bool minimized);
-// RunFile of an address as a guarded operation that reports failureText.
+// A web page in the system's browser; anything but a web address (see
+// paths/WebAddress.h) is refused and recorded as "Not a web address." (Error).
+bool OpenWebAddress(const std::string& address);
+// OpenWebAddress as a guarded operation that reports failureText.
 bool OpenSite(const std::string& address, const std::string& failureText);
 // The system's temporary folder with a trailing back-slash; "Failed to get path." (Error).
 std::string GetTempPathA();

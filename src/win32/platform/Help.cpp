@@ -1,23 +1,34 @@
 #include "platform/Help.h"
 
 #include <windows.h>
-#include <shellapi.h>
+
+#include <cstdio>
 
 #include "errors/Dialogs.h"
+#include "platform/ShellGateway.h"
 #include "platform/Win32Platform.h"
+#include "widgets/Application.h"
+#include "widgets/Form.h"
 
 namespace qv::win {
 
 std::string HelpFileName() { return ProgramDirectory() + "Help.htm"; }
 
-bool OpenSite(const std::string& address) {
-  SHELLEXECUTEINFOA info{};
-  info.cbSize = sizeof info;
-  info.fMask = SEE_MASK_FLAG_NO_UI;
-  info.lpVerb = "open";
-  info.lpFile = address.c_str();
-  info.nShow = SW_SHOWNORMAL;
-  return ShellExecuteExA(&info) != FALSE;
+std::string HelpAddress(const std::string& helpFile, int context) {
+  // A file address: forward slashes, and every byte a browser could misread escaped.
+  std::string address = "file:///";
+  for (unsigned char c : helpFile) {
+    if (c == '\\') {
+      address += '/';
+    } else if (c <= ' ' || c >= 0x7F || c == '%' || c == '#' || c == '?' || c == '"') {
+      char escaped[4];
+      std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+      address += escaped;
+    } else {
+      address += static_cast<char>(c);
+    }
+  }
+  return address + "#ctx" + std::to_string(context);
 }
 
 void OpenHelp(int context) {
@@ -26,9 +37,12 @@ void OpenHelp(int context) {
     ShowErrorMessage("The help file \"" + file + "\" was not found.");
     return;
   }
-  // Topics are anchors named after their context number; the shell opens the page.
-  (void)context;
-  if (!OpenSite(file)) ShowErrorMessage("Failed to open the help file \"" + file + "\".");
+  TShellRequest request;
+  request.File = HelpAddress(file, context);
+  if (Application().MainForm) request.Owner = Application().MainForm->Handle();
+  uint32_t error = 0;
+  if (!ShellGateway().Execute(request, error))
+    ShowErrorMessage("Failed to open the help file \"" + file + "\".");
 }
 
 }  // namespace qv::win

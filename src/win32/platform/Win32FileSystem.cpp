@@ -91,10 +91,43 @@ TFileResult TWin32FileSystem::MakeNormal(const std::string& path) {
   return TFileResult::Success();
 }
 
-int64_t TWin32FileSystem::SizeOf(const std::string& path) {
+TFileResult TWin32FileSystem::GetSize(const std::string& path, int64_t& size) {
   WIN32_FILE_ATTRIBUTE_DATA info;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &info)) return -1;
-  return (static_cast<int64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &info)) return LastFailure();
+  size = (static_cast<int64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  return TFileResult::Success();
+}
+
+TFileResult TWin32FileSystem::ReadRange(const std::string& path, int64_t offset, int64_t count,
+                                        std::string& data) {
+  data.clear();
+  // Books may be open for writing in another program: they are shared both ways.
+  THandle file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)};
+  if (file.h == INVALID_HANDLE_VALUE) return LastFailure();
+  LARGE_INTEGER at;
+  at.QuadPart = offset;
+  if (offset > 0 && !SetFilePointerEx(file.h, at, nullptr, FILE_BEGIN)) return LastFailure();
+  data.resize(static_cast<size_t>(std::max<int64_t>(count, 0)));
+  size_t done = 0;
+  while (done < data.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 24));
+    DWORD got = 0;
+    if (!ReadFile(file.h, &data[done], chunk, &got, nullptr)) {
+      const TFileResult failure = LastFailure();
+      data.clear();
+      return failure;
+    }
+    if (got == 0) break;
+    done += got;
+  }
+  data.resize(done);
+  return TFileResult::Success();
+}
+
+bool TWin32FileSystem::IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 TWin32FileSystem& Win32FileSystem() {

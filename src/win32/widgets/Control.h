@@ -26,6 +26,14 @@ HFONT GetCachedFont(const TFontStyle& opt);
 
 constexpr COLORREF kNoColor = 0xFFFFFFFF;
 
+// One row of a page's control table: the control's name and its bounds in its
+// parent's client area. Pages keep their rows together, so every position of a
+// page can be read (and mended) in one place.
+struct TPlace {
+  std::string Name;
+  int Left, Top, Width, Height;
+};
+
 class TControl {
  public:
   virtual ~TControl();

@@ -50,6 +50,9 @@ TComboBox::TComboBox(TControl* parent, const std::string& name, int x, int y, in
                0, x, y, w, 300);
 }
 
+bool TComboBox::DroppedDown() const { return SendMessageA(hwnd_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
+void TComboBox::CloseUp() { SendMessageA(hwnd_, CB_SHOWDROPDOWN, FALSE, 0); }
+
 void TComboBox::SetItems(const std::vector<std::string>& items) {
   Clear();
   for (const auto& s : items) AddItem(s);
@@ -107,6 +110,8 @@ TEdit::TEdit(TControl* parent, const std::string& name, int x, int y, int w, int
     : TControl(parent, name) {
   CreateHandle("EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, x, y, w, h);
 }
+
+void TEdit::SetReadOnly(bool readOnly) { SendMessageA(hwnd_, EM_SETREADONLY, readOnly, 0); }
 
 bool TEdit::HandleCommand(WORD code) {
   if (code != EN_CHANGE) return false;

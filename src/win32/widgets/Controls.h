@@ -14,6 +14,8 @@ class TButton : public TControl {
  public:
   TButton(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
           int w, int h);
+  TButton(TControl* parent, const TPlace& at, const std::string& caption)
+      : TButton(parent, at.Name, caption, at.Left, at.Top, at.Width, at.Height) {}
   std::function<void()> OnClick;
   void Click() { if (OnClick) OnClick(); }
   bool HandleCommand(WORD code) override;
@@ -23,6 +25,8 @@ class TCheckBox : public TControl {
  public:
   TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
             int w, int h);
+  TCheckBox(TControl* parent, const TPlace& at, const std::string& caption)
+      : TCheckBox(parent, at.Name, caption, at.Left, at.Top, at.Width, at.Height) {}
   bool Checked() const;
   void SetChecked(bool checked);  // does not fire OnClick
   std::function<void()> OnClick;
@@ -33,6 +37,12 @@ class TComboBox : public TControl {
  public:
   // editable: free text with a drop-down list; otherwise a pure drop-down list.
   TComboBox(TControl* parent, const std::string& name, int x, int y, int w, bool editable);
+  // The place's height is the closed box's; the drop-down list gets its own.
+  TComboBox(TControl* parent, const TPlace& at, bool editable)
+      : TComboBox(parent, at.Name, at.Left, at.Top, at.Width, editable) {}
+  // True while the drop-down list is open.
+  bool DroppedDown() const;
+  void CloseUp();
   void SetItems(const std::vector<std::string>& items);
   void AddItem(const std::string& item);
   void Clear();
@@ -54,6 +64,9 @@ class TComboBox : public TControl {
 class TEdit : public TControl {
  public:
   TEdit(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  explicit TEdit(TControl* parent, const TPlace& at)
+      : TEdit(parent, at.Name, at.Left, at.Top, at.Width, at.Height) {}
+  void SetReadOnly(bool readOnly);
   std::function<void()> OnChange;
   bool HandleCommand(WORD code) override;
 };
@@ -61,6 +74,8 @@ class TEdit : public TControl {
 class TMemo : public TControl {
  public:
   TMemo(TControl* parent, const std::string& name, int x, int y, int w, int h, bool readOnly);
+  TMemo(TControl* parent, const TPlace& at, bool readOnly)
+      : TMemo(parent, at.Name, at.Left, at.Top, at.Width, at.Height, readOnly) {}
   std::function<void()> OnChange;
   bool HandleCommand(WORD code) override;
 };
@@ -70,6 +85,8 @@ class TLabel : public TControl {
  public:
   TLabel(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
          int w, int h, bool wordWrap = false);
+  TLabel(TControl* parent, const TPlace& at, const std::string& caption, bool wordWrap = false)
+      : TLabel(parent, at.Name, caption, at.Left, at.Top, at.Width, at.Height, wordWrap) {}
   void SetCaption(const std::string& caption);
   std::string Caption() const { return Text(); }
   void SetAlignment(UINT drawTextAlign) { align_ = drawTextAlign; }
@@ -86,6 +103,8 @@ class TGroupBox : public TControl {
  public:
   TGroupBox(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
             int w, int h);
+  TGroupBox(TControl* parent, const TPlace& at, const std::string& caption)
+      : TGroupBox(parent, at.Name, caption, at.Left, at.Top, at.Width, at.Height) {}
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
@@ -97,6 +116,8 @@ class TPageControl : public TControl {
  public:
   TPageControl(TControl* parent, const std::string& name, int x, int y, int w, int h,
                bool multiLine = false);
+  TPageControl(TControl* parent, const TPlace& at, bool multiLine = false)
+      : TPageControl(parent, at.Name, at.Left, at.Top, at.Width, at.Height, multiLine) {}
   TTabSheet* AddPage(const std::string& name, const std::string& caption);
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int i) const { return pages_[static_cast<size_t>(i)]; }
@@ -127,6 +148,8 @@ class TTabSheet : public TPanel {
 class TListBox : public TControl {
  public:
   TListBox(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  TListBox(TControl* parent, const TPlace& at)
+      : TListBox(parent, at.Name, at.Left, at.Top, at.Width, at.Height) {}
   void SetItems(const std::vector<std::string>& items);
   void AddItem(const std::string& item);
   void Clear();

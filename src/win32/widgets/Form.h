@@ -53,6 +53,8 @@ class TForm : public TControl {
 class TPanel : public TControl {
  public:
   TPanel(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  TPanel(TControl* parent, const TPlace& at)
+      : TPanel(parent, at.Name, at.Left, at.Top, at.Width, at.Height) {}
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

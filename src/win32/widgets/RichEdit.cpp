@@ -59,12 +59,44 @@ TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, in
 TRichEdit::~TRichEdit() = default;
 
 bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (msg == WM_MOUSEWHEEL && OnMouseWheel) {
-    OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp), CurrentShiftState());
-    result = 0;
-    return true;
+  switch (msg) {
+    case WM_MOUSEWHEEL:
+      if (!OnMouseWheel) return false;
+      OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp), CurrentShiftState());
+      result = 0;
+      return true;
+    case WM_NCPAINT:
+      result = 0;
+      return true;
+    case WM_ERASEBKGND:
+      if (!HasCustomBackground || !HasCustomBackground()) return false;
+      result = 1;
+      return true;
+    case WM_PAINT:
+      if (OnPaintBackground) {
+        HDC dc = GetDC(hwnd_);
+        OnPaintBackground(dc);
+        ReleaseDC(hwnd_, dc);
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+      break;
+    default:
+      return false;
   }
-  return false;
+  // The control handles the message first; then a read-only text hides its caret.
+  result = DefaultProc(msg, wp, lp);
+  if (GetReadOnly()) HideCaret(hwnd_);
+  return true;
+}
+
+bool TRichEdit::HandleNotify(NMHDR* hdr, LRESULT&) {
+  if (hdr->code != EN_LINK || !OnLinkClick) return false;
+  const auto* link = reinterpret_cast<const ENLINK*>(hdr);
+  if (link->msg == WM_LBUTTONDOWN) OnLinkClick(Wide(link->chrg.cpMin), Wide(link->chrg.cpMax));
+  return false;  // the parent sees the notification too
 }
 
 }  // namespace qv::win

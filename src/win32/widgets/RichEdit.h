@@ -24,6 +24,8 @@ namespace qv::win {
 class TRichEdit : public TControl, public qv::IRichBox {
  public:
   TRichEdit(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  TRichEdit(TControl* parent, const TPlace& at)
+      : TRichEdit(parent, at.Name, at.Left, at.Top, at.Width, at.Height) {}
   ~TRichEdit() override;
   // True when the control is of version 3 or later (msftedit or riched20 v3).
   bool IsVersion3() const { return version3_; }
@@ -36,6 +38,15 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // The mouse wheel over the control (delta as the system gives it); when set
   // the control does not scroll by itself.
   std::function<void(int delta, unsigned shift)> OnMouseWheel;
+  // A left click on a detected web link, with the link's range as the
+  // rich-box counts positions. The notification goes on to its parent after it.
+  std::function<void(int32_t start, int32_t end)> OnLinkClick;
+  // Painting: OnPaintBackground draws the background on the control's DC before
+  // the control paints its text; while HasCustomBackground answers true the
+  // control never fills its own background. The control's border is never painted,
+  // and a read-only text shows no caret.
+  std::function<void(HDC dc)> OnPaintBackground;
+  std::function<bool()> HasCustomBackground;
 
   // --- IRichBox ---
   int32_t GetTextLength() override;
@@ -96,6 +107,7 @@ class TRichEdit : public TControl, public qv::IRichBox {
   void EndUpdate() override;
 
   bool HandleCommand(WORD code) override;
+  bool HandleNotify(NMHDR* hdr, LRESULT& result) override;
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

@@ -26,20 +26,6 @@ TEST(PieceArithmetic, RangesOverlapTwentyBytes) {
   }
 }
 
-TEST(PieceArithmetic, PieceSizeOptionFallsBackToDefault) {
-  EXPECT_EQ(ReadPieceSize("10000"), 10000);
-  EXPECT_EQ(ReadPieceSize("500000"), 500000);
-  EXPECT_EQ(ReadPieceSize("9999"), 50000);
-  EXPECT_EQ(ReadPieceSize("500001"), 50000);
-  EXPECT_EQ(ReadPieceSize("lots"), 50000);
-  const auto items = PieceSizeItems();
-  ASSERT_EQ(items.size(), 18u);
-  EXPECT_EQ(items[0], "10000");
-  EXPECT_EQ(items[9], "100000");
-  EXPECT_EQ(items[10], "150000");
-  EXPECT_EQ(items.back(), "500000");
-}
-
 TEST(SizeLimits, DecideBetweenOpenAskAndRefuse) {
   struct Case { int64_t size; bool pieces, rich; TSizeDecision expected; };
   const Case cases[] = {

@@ -58,16 +58,5 @@ TEST(Layout, NarrowScreensGiveEmptyLabelsNotNegativeOnes) {
   EXPECT_GT(For(600, 600).HintLabel.Width, 0);
 }
 
-TEST(Layout, SizeOptionsReadWithDefaults) {
-  EXPECT_EQ(ReadRichBoxWidthPercent("95"), 95);
-  EXPECT_EQ(ReadRichBoxWidthPercent("100"), 100);
-  EXPECT_EQ(ReadRichBoxWidthPercent("19"), 45);
-  EXPECT_EQ(ReadRichBoxWidthPercent("x"), 45);
-  EXPECT_EQ(ReadRichBoxTopPercent("16"), 10);
-  EXPECT_EQ(ReadRichBoxTopPercent("5"), 5);
-  EXPECT_EQ(ReadRichBoxBottomPercent("9"), 15);
-  EXPECT_EQ(ReadRichBoxBottomPercent("25"), 25);
-}
-
 }  // namespace
 }  // namespace qv

@@ -34,6 +34,27 @@ TEST(OptionSchema, TablesHoldEveryKeyInFileOrder) {
   for (const TOptionEntry& opt : ProfileMainTable()) EXPECT_STREQ("Profile_Main", opt.Section);
 }
 
+TEST(OptionSchema, IntegerOptionsReadBackFromTheirControlsWithTheirBounds) {
+  const struct {
+    const char* key;
+    const char* text;
+    int32_t expected;
+  } cases[] = {
+      {"PieceSize", "10000", 10000},        {"PieceSize", "500000", 500000},
+      {"PieceSize", "9999", 50000},         {"PieceSize", "500001", 50000},
+      {"PieceSize", "lots", 50000},         {"RichBoxWidthPercent", "100", 100},
+      {"RichBoxWidthPercent", "19", 45},    {"RichBoxWidthPercent", "x", 45},
+      {"RichBoxTopPercent", "16", 10},      {"RichBoxTopPercent", "5", 5},
+      {"RichBoxBottomPercent", "9", 15},    {"RichBoxBottomPercent", "25", 25},
+      {"FontSize", "51", 16},               {"CharSpacing", "-10", -10},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, ReadIntOption(c.key, c.text)) << c.key << " " << c.text;
+  EXPECT_EQ("RichBoxTopPercent", std::string(FindOptionOfControl("RichBoxTopPercentComboBox")->Key));
+  EXPECT_EQ(nullptr, FindOptionOfControl("NoSuchComboBox"));
+  EXPECT_EQ("16", DefaultText(OptionOf("FontSize")));
+  EXPECT_EQ("None", DefaultText(OptionOf("ParagraphPrefix")));
+}
+
 TEST(OptionSchema, ProfileLoadOrderReadsFadeCenterAfterTheScreenTitle) {
   const std::vector<const TOptionEntry*> order = ProfileMainLoadOrder();
   ASSERT_EQ(ProfileMainTable().size(), order.size());

@@ -4,6 +4,7 @@
 
 #include "paths/AnsiText.h"
 #include "paths/PathStrings.h"
+#include "paths/WebAddress.h"
 
 namespace qv {
 namespace {
@@ -109,6 +110,39 @@ TEST(AnsiText, FoldsCodePageLetters) {
   EXPECT_FALSE(AnsiSameText("\xF7", "\xD7"));             // ÷ is no letter
   EXPECT_FALSE(AnsiSameText("ab", "abc"));
   EXPECT_TRUE(AnsiStartsText("c:\\B", "C:\\Books"));
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(WebAddress, OnlyWebAddressesReachTheShell) {
+  const struct {
+    const char* text;
+    bool web;
+    const char* opened;
+  } cases[] = {
+      {"http://example.org/a", true, "http://example.org/a"},
+      {"HTTPS://Example.org", true, "HTTPS://Example.org"},
+      {"ftp://files.example.org/x", true, "ftp://files.example.org/x"},
+      {"mailto:reader@example.org", true, "mailto:reader@example.org"},
+      {" www.gutenberg.org ", true, "http://www.gutenberg.org"},
+      {"file:///C:/Windows/notepad.exe", false, ""},
+      {"C:\\Windows\\notepad.exe", false, ""},
+      {"notepad.exe", false, ""},
+      {"ms-settings:display", false, ""},
+      {"javascript:alert(1)", false, ""},
+      {"http://", false, ""},
+      {"http://a b", false, ""},
+      {"http://a\r\nb", false, ""},
+      {"", false, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.web, IsWebAddress(c.text)) << c.text;
+    if (c.web) EXPECT_EQ(c.opened, WebAddressToOpen(c.text)) << c.text;
+  }
 }
 
 }  // namespace

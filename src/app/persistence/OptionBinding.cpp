@@ -1,6 +1,6 @@
-#include "app/OptionBinding.h"
+#include "app/persistence/OptionBinding.h"
 
-#include "app/ProfileControls.h"
+#include "app/colors/Colors.h"
 #include "options/OptionSchema.h"
 
 namespace qv::app {
@@ -31,6 +31,7 @@ TControlOptionValues::TControlOptionValues() {
 
 TCheckBox* TControlOptionValues::CheckBox(const std::string& name) const { return Lookup(checks_, name); }
 TComboBox* TControlOptionValues::ComboBox(const std::string& name) const { return Lookup(combos_, name); }
+TEdit* TControlOptionValues::Edit(const std::string& name) const { return Lookup(edits_, name); }
 
 bool TControlOptionValues::GetBool(const TOptionEntry& opt) {
   if (TCheckBox* box = Lookup(checks_, opt.Control)) return box->Checked();
@@ -70,8 +71,26 @@ void TControlOptionValues::SetColor(const TOptionEntry& opt, uint32_t color) {
 }
 
 void TControlOptionValues::Loaded(const TOptionEntry& opt) {
-  const auto it = loaded_.find(opt.Key);
-  if (it != loaded_.end() && it->second) it->second();
+  for (IOptionListener* listener : listeners_) listener->OptionLoaded(opt);
+}
+
+namespace {
+BOOL CALLBACK BindChild(HWND child, LPARAM data) {
+  auto& values = *reinterpret_cast<TControlOptionValues*>(data);
+  TControl* control = TControl::FromHandle(child);
+  if (!control || !FindOptionOfControl(control->Name())) return TRUE;
+  if (auto* box = dynamic_cast<TCheckBox*>(control)) values.Bind(*box);
+  else if (auto* combo = dynamic_cast<TComboBox*>(control)) values.Bind(*combo);
+  else if (auto* edit = dynamic_cast<TEdit*>(control)) values.Bind(*edit);
+  else if (auto* list = dynamic_cast<TListBox*>(control)) values.Bind(*list);
+  else if (auto* panel = dynamic_cast<TColorPanel*>(control)) values.Bind(*panel);
+  return TRUE;
+}
+}  // namespace
+
+void TControlOptionValues::BindTree(const TControl& root) {
+  // EnumChildWindows walks every descendant, the grandchildren included.
+  EnumChildWindows(root.Handle(), BindChild, reinterpret_cast<LPARAM>(this));
 }
 
 }  // namespace qv::app

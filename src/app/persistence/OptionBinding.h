@@ -1,10 +1,11 @@
 // The option tables bound to the main window's controls: each table entry
-// names its control, and the binding finds it among the controls registered
-// here by name. An entry whose control does not exist (yet) keeps its value in
+// names its control, and the binding finds it among the window's controls by
+// that name. An entry whose control does not exist (yet) keeps its value in
 // memory, so the options and profiles still round-trip whole.
 #pragma once
 #include <functional>
 #include <map>
+#include <vector>
 #include <string>
 
 #include "options/MemoryOptionValues.h"
@@ -16,21 +17,31 @@ namespace qv::app {
 
 using namespace qv::win;
 
+// A subsystem that acts when an option was put into one of its controls.
+class IOptionListener {
+ public:
+  virtual ~IOptionListener() = default;
+  virtual void OptionLoaded(const TOptionEntry& opt) = 0;
+};
+
 class TControlOptionValues : public IOptionValues {
  public:
   TControlOptionValues();
 
+  // Binds every control below root whose name an option entry gives.
+  void BindTree(const TControl& root);
   void Bind(TCheckBox& box) { checks_[box.Name()] = &box; }
   void Bind(TComboBox& box) { combos_[box.Name()] = &box; }
   void Bind(TEdit& edit) { edits_[edit.Name()] = &edit; }
   void Bind(TListBox& list) { lists_[list.Name()] = &list; }
   void Bind(TColorPanel& panel) { panels_[panel.Name()] = &panel; }
-  // Runs after the entry of this key was put into its control.
-  void OnLoaded(const std::string& key, std::function<void()> action) { loaded_[key] = std::move(action); }
+  // Told, in order, after each entry was put into its control.
+  void AddListener(IOptionListener& listener) { listeners_.push_back(&listener); }
 
   // A bound control by name, or null.
   TCheckBox* CheckBox(const std::string& name) const;
   TComboBox* ComboBox(const std::string& name) const;
+  TEdit* Edit(const std::string& name) const;
 
   bool GetBool(const TOptionEntry& opt) override;
   void SetBool(const TOptionEntry& opt, bool value) override;
@@ -46,7 +57,7 @@ class TControlOptionValues : public IOptionValues {
   std::map<std::string, TEdit*> edits_;
   std::map<std::string, TListBox*> lists_;
   std::map<std::string, TColorPanel*> panels_;
-  std::map<std::string, std::function<void()>> loaded_;
+  std::vector<IOptionListener*> listeners_;
   TOptionValueMap unbound_;  // entries without a control
 };
 

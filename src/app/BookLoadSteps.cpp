@@ -1,0 +1,32 @@
+#include "app/BookLoadSteps.h"
+
+#include "app/bookmarks/Bookmarks.h"
+#include "app/persistence/Persistence.h"
+
+namespace qv::app {
+
+void TBookLoadSteps::RecordAutoBookmark(bool record) { bookmarks_.UpdateAutoBookmark(record); }
+
+// The background sounds and the browser join these steps when they are built.
+void TBookLoadSteps::BookChosen(const std::string&) {}
+
+bool TBookLoadSteps::FindAutoBookmark(const std::string& fileName, int32_t& piece, int32_t& position) {
+  return bookmarks_.FindAutoBookmark(fileName, piece, position);
+}
+
+void TBookLoadSteps::LoadBookProfile(const std::string& fileName, bool keepProfile) {
+  persistence_.LoadBookProfile(fileName, keepProfile);
+}
+
+// The background pictures join this step when they are built.
+void TBookLoadSteps::ScreenPictureOff(bool) {}
+
+void TBookLoadSteps::BookShown() {
+  bookmarks_.UpdateBookshelfButtons();
+  bookmarks_.UpdateBookmarkButtons();
+}
+
+// The background sounds join this step when they are built.
+void TBookLoadSteps::NewBookOpened() {}
+
+}  // namespace qv::app

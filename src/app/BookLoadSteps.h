@@ -1,0 +1,33 @@
+// The steps of a book's opening that other subsystems take, as the book
+// document asks for them. The subsystems it forwards to are members of the
+// window built after the book document: the references are only used once the
+// window is complete.
+#pragma once
+#include <string>
+
+#include "app/book/Book.h"
+
+namespace qv::app {
+
+class TBookmarks;
+class TPersistence;
+
+class TBookLoadSteps : public IBookLoadSteps {
+ public:
+  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence)
+      : bookmarks_(bookmarks), persistence_(persistence) {}
+
+  void RecordAutoBookmark(bool record) override;
+  void BookChosen(const std::string& fileName) override;
+  bool FindAutoBookmark(const std::string& fileName, int32_t& piece, int32_t& position) override;
+  void LoadBookProfile(const std::string& fileName, bool keepProfile) override;
+  void ScreenPictureOff(bool off) override;
+  void BookShown() override;
+  void NewBookOpened() override;
+
+ private:
+  TBookmarks& bookmarks_;
+  TPersistence& persistence_;
+};
+
+}  // namespace qv::app

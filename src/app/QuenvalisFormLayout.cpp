@@ -1,0 +1,87 @@
+// The window's layout, the mouse moves that show and hide the sidebar, and the
+// keys the window sees before its controls.
+#include "app/QuenvalisForm.h"
+#include "layout/WindowLayout.h"
+#include "widgets/Application.h"
+
+namespace qv::app {
+
+namespace {
+// The combo box whose drop-down list is open under the focused window, or null.
+TComboBox* DroppedCombo() {
+  for (HWND h = GetFocus(); h; h = GetParent(h))
+    if (auto* combo = dynamic_cast<TComboBox*>(TControl::FromHandle(h))) return combo->DroppedDown() ? combo : nullptr;
+  return nullptr;
+}
+}  // namespace
+
+void TQuenvalisForm::FormResize() {
+  // Nothing is placed while the program ends or while a profile is being put
+  // into the controls (its sizes arrive one by one).
+  if (Application().Terminated() || Persistence.ProfileLoading()) return;
+  TSidebar& s = Sidebar;
+  TLayoutInput in;
+  in.ScreenWidth = Width();
+  in.ScreenHeight = Height();
+  in.WidthPercent = ReadOption(s.RichBoxWidthPercentComboBox);
+  in.TopPercent = ReadOption(s.RichBoxTopPercentComboBox);
+  in.BottomPercent = ReadOption(s.RichBoxBottomPercentComboBox);
+  in.SidebarWidth = s.Container_MainPanel.Width();
+  in.OptionsPagesWidth = s.Container_OptionsPageControl.Width();
+  in.ClockWidth = ClockLabel.Width();
+  in.ClockHeight = ClockLabel.Height();
+  const TLayout l = ComputeLayout(in);
+
+  RichEdit.SetBounds(l.RichBox.Left, l.RichBox.Top, l.RichBox.Width, l.RichBox.Height);
+  s.Container_MainPanel.SetBounds(l.Sidebar.Left, l.Sidebar.Top, l.Sidebar.Width, l.Sidebar.Height);
+  // The button panel stays aligned to the sidebar's bottom; the pages fill the rest.
+  const int buttonsHeight = s.MainButtonsPanel.Height();
+  s.MainButtonsPanel.SetBounds(0, l.Sidebar.Height - buttonsHeight, l.Sidebar.Width, buttonsHeight);
+  s.Container_OptionsPageControl.SetBounds(0, 0, l.Sidebar.Width, l.Sidebar.Height - buttonsHeight);
+  s.ProgramPageControl.SetBounds(0, 0, s.ProgramPageControl.Width(), s.ProgramOptionsTabSheet->Height() - 5);
+  s.ProfilePageControl.SetBounds(0, 0, s.ProfilePageControl.Width(), s.ProfileOptionsTabSheet->Height() - 5);
+  s.ConvertMeasurePanel.SetBounds(0, 0, s.ConvertMeasureTabSheet->ClientWidth(),
+                                  s.ConvertMeasureTabSheet->ClientHeight());
+  const RECT g = s.BrowserGroupBox.Bounds();
+  s.BrowserGroupBox.SetBounds(g.left, g.top, g.right - g.left,
+                              BrowserGroupHeight(s.ProgramOpenTabSheet->ClientHeight(), g.top));
+  const RECT lb = s.BrowserListBox.Bounds();
+  s.BrowserListBox.SetBounds(lb.left, lb.top, s.BrowserGroupBox.ClientWidth() - 10,
+                             s.BrowserGroupBox.ClientHeight() - lb.top - 5);
+
+  HintLabel.SetBounds(l.HintLabel.Left, l.HintLabel.Top, l.HintLabel.Width, l.HintLabel.Height);
+  CurrentFileInfoLabel.SetBounds(l.FileInfoLabel.Left, l.FileInfoLabel.Top, l.FileInfoLabel.Width,
+                                 l.FileInfoLabel.Height);
+  ClockLabel.SetBounds(l.ClockLeft, l.ClockTop, in.ClockWidth, in.ClockHeight);
+  Screen.RefreshScreen();
+}
+
+void TQuenvalisForm::FormMouseMove(unsigned, int x, int) { Screen.WindowMouseMove(x); }
+
+void TQuenvalisForm::RichEditMouseMove(unsigned, int, int) { Screen.HideSidebar(true); }
+
+void TQuenvalisForm::FormKeyDown(WORD& key, unsigned shift) {
+  // While a book loads only the close request acts: a key that would start a
+  // load would start it inside the running one.
+  if (Book.Loading()) {
+    if (!(key == VK_F4 && (shift & ssAlt))) key = 0;
+    return;
+  }
+  // Esc over an open drop-down list closes the list, as the list's own key.
+  if (key == VK_ESCAPE && DroppedCombo()) return;
+  if (Book.KeyDown(key, shift)) return;
+  if (Bookmarks.KeyDown(key, shift) || Text.KeyDown(key, shift)) {
+    key = 0;
+    return;
+  }
+  if (key == VK_ESCAPE && shift == 0) {
+    Application().Minimize();
+    key = 0;
+  } else if (key == VK_F12 && shift == 0) {
+    // Brings the sidebar up from the keyboard.
+    Screen.ShowOpenPage();
+    key = 0;
+  }
+}
+
+}  // namespace qv::app

@@ -1,0 +1,119 @@
+// The book document: opening a book whole or in pieces, moving through it,
+// editing, saving, running and printing it, with the controls of the "Book",
+// "Open in pieces" and "Print text" groups.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/Sidebar.h"
+#include "app/persistence/OptionBinding.h"
+#include "app/book/Book.h"
+#include "app/screen/Screen.h"
+#include "app/text/TextEngine.h"
+#include "store/FileSystem.h"
+#include "util/Clock.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/RichEdit.h"
+
+namespace qv::app {
+
+struct TBookControls {
+  explicit TBookControls(TSidebar& sidebar);
+
+  // "Book"
+  TButton OpenBookButton, SaveBookButton, RunBookButton, PrintBookButton;
+  TButton PreviousPieceButton;
+  TComboBox PiecesComboBox;
+  TButton NextPieceButton;
+  TLabel PiecesLabel;
+  TEdit GotoLineEdit, FindTextEdit;
+  TCheckBox AllowEditingCheckBox;
+  TLabel LineNumberLabel, ModifiedLabel;
+  // "Open in pieces"
+  TCheckBox OpenInPiecesCheckBox;
+  TLabeledCombo PieceSize, WheelScrollLines;
+  TLabel BookLoadedInLabel;
+  // "Print text"
+  TLabeledCombo PrintLeftMargin, PrintRightMargin, PrintTopMargin, PrintBottomMargin;
+
+  // The number of the selected piece: the integer of its text, 0 when it is none.
+  int32_t CurrentPiece() const;
+};
+
+class TBookDocument : public IBook, public IOptionListener {
+ public:
+  TBookDocument(TSidebar& sidebar, TRichEdit& richEdit, IScreen& screen, TTextEngine& text,
+                IBookLoadSteps& steps, IFileSystem& files);
+
+  TBookControls Controls;
+  TOpenDialog OpenDialog;
+  TSaveDialog SaveDialog;
+
+  // The reading state.
+  std::string BookFileName;
+  int32_t PieceSize;
+  bool StopLoading = false;
+  TCrono LoadCrono, PeriodCrono;
+  std::string LoadedInText;
+
+  // IBook
+  const std::string& FileName() const override { return BookFileName; }
+  bool IsOpen() const override;
+  int32_t CurrentPiece() const override { return Controls.CurrentPiece(); }
+  bool Loading() const override { return loading_; }
+  bool OpenBook(const std::string& fileName, bool autoBookmarkFirst) override;
+  bool LoadFromFile(const std::string& fileName, int32_t piece, bool keepProfile, int32_t caretPos) override;
+
+  // Loading (BookLoading.cpp).
+  bool LoadPieceFromFile(const std::string& fileName, std::vector<std::string>& lines, int32_t piece);
+  void AppendEndMarker(std::vector<std::string>& lines, int32_t piece);
+  bool ShowLoadProgress(int32_t count);
+  void UpdateBookInfo(const std::string& text, bool restoreTitle = false, bool storeText = false);
+  void OpenBookButtonClick();
+
+  // Pieces and navigation (BookNavigation.cpp).
+  void UpdatePieceControls();
+  void NextPieceButtonClick();
+  void PreviousPieceButtonClick();
+  void GotoLine();
+  void FindNext(bool fromKey);
+  void RefreshLineInfo();
+  void RefreshBookStatus();  // line information and the modified label, once a second
+  void RichEditKeyDown(WORD& key, unsigned shift);
+  void RichEditMouseWheel(int delta);
+  // The book's keys of the main window; true when the key was the book's.
+  bool KeyDown(WORD& key, unsigned shift);
+  // A click on a web link of the book: opened only when it is a web address.
+  void LinkClick(int32_t start, int32_t end);
+
+  // Editing, saving, running and printing (BookEditing.cpp).
+  void SetEditing(bool editing);
+  void QuerySaveModified();
+  bool CheckOnePiece();
+  bool SaveFile();
+  void RunBookButtonClick();
+  void PrintBookButtonClick();
+
+  // A program option was put into its control: the ones that act at once do.
+  void OptionLoaded(const TOptionEntry& opt) override;
+
+ private:
+  struct TLoadUndo;
+  bool ReadWholeBook(const std::string& fileName, std::string& bytes, TFunStatContext& local);
+  void LoadPlainBook(int32_t piece, std::vector<std::string>& lines, TFunStatContext& local);
+  void LoadRichBook(TFunStatContext& local);
+  void FinishLoad(const TLoadUndo& undo, int32_t callerCaret, int32_t caretPos, std::vector<std::string>& lines);
+
+  TRichEdit& richEdit_;
+  IScreen& screen_;
+  TTextEngine& text_;
+  IBookLoadSteps& steps_;
+  IFileSystem& files_;
+  bool loading_ = false;
+};
+
+// A number with the system's digit grouping ("20,000,000").
+std::string GroupedNumber(int64_t value);
+
+}  // namespace qv::app

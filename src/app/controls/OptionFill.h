@@ -1,0 +1,36 @@
+// Small helpers the subsystems share for their controls: combo boxes filled
+// from the option schema, read-only edits, menu captions and labelled combos.
+#pragma once
+#include <string>
+
+#include "widgets/Controls.h"
+
+namespace qv::app {
+
+using namespace qv::win;
+
+// The items and the default of the option held by this combo box (found by
+// the box's name in the option schema); a box of no option is left alone.
+void FillFromOption(TComboBox& box);
+// Checks the box when its option's default is on.
+void CheckFromOption(TCheckBox& box);
+// The integer of the box's text within its option's bounds, else the option's default.
+int32_t ReadOption(const TComboBox& box);
+
+// Makes an edit read-only and shows it in the button-face colour.
+void MakeReadOnlyEdit(TEdit& edit);
+
+// A menu caption that shows every character as it is: "&" is no accelerator
+// mark, and a tab (which would start the accelerator column) shows as a blank.
+std::string MenuCaption(const std::string& text);
+
+// A combo box with the label that names it.
+struct TLabeledCombo {
+  TLabeledCombo(TControl* parent, const TPlace& label, const TPlace& box, const std::string& caption,
+                bool editable = false)
+      : Label(parent, label, caption), Box(parent, box, editable) {}
+  TLabel Label;
+  TComboBox Box;
+};
+
+}  // namespace qv::app

@@ -1,0 +1,218 @@
+#include "app/persistence/Persistence.h"
+
+#include <functional>
+
+#include "app/SidebarPlaces.h"
+#include "app/controls/OptionFill.h"
+#include "errors/Dialogs.h"
+#include "errors/Guard.h"
+#include "options/OptionIO.h"
+#include "platform/FileServices.h"
+#include "platform/Win32Platform.h"
+#include "richbox/RichOps.h"
+#include "widgets/FileDialogs.h"
+
+namespace qv::app {
+
+namespace {
+
+const char* const kFile = "QuenvalisDialog";
+const char* const kProfileFilter = "Profiles (*.fsp)|*.fsp";
+namespace PG = ProfileGeneralPage;
+
+int32_t SystemWheelScrollLines() {
+  UINT lines = 3;
+  if (!SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 3;
+  return static_cast<int32_t>(lines);
+}
+
+TMouseModifiers ModifiersOf(unsigned shift) {
+  TMouseModifiers m;
+  m.Shift = (shift & ssShift) != 0;
+  m.Ctrl = (shift & ssCtrl) != 0;
+  m.Alt = (shift & ssAlt) != 0;
+  m.DoubleClick = (shift & ssDouble) != 0;
+  return m;
+}
+
+// Runs the profile file dialog from a starting file; false when the reader cancelled it.
+bool ChooseProfileFile(bool save, const char* title, const std::string& startFile, std::string& chosen) {
+  TFileDialogRequest request;
+  request.Title = title;
+  request.Filter = kProfileFilter;
+  request.FileName = startFile;
+  if (!(save ? FileDialogs().Save(request) : FileDialogs().Open(request))) return false;
+  chosen = request.FileName;
+  return true;
+}
+
+// Only profile files are taken; any other name gets a warning.
+bool AcceptProfileFileName(const std::string& fileName) {
+  if (IsProfileFileName(fileName)) return true;
+  ShowWarningMessage("Invalid file extensions.");
+  return false;
+}
+
+}  // namespace
+
+TPersistenceControls::TPersistenceControls(TSidebar& s)
+    : LoadProfileButton(&s.ProfileWorkGroupBox, PG::LoadProfileButton, "Load"),
+      SaveProfileButton(&s.ProfileWorkGroupBox, PG::SaveProfileButton, "Save"),
+      DeleteProfileButton(&s.ProfileWorkGroupBox, PG::DeleteProfileButton, "Delete"),
+      CurrentProfileLabel(&s.ProfileWorkGroupBox, PG::CurrentProfileLabel, "", true),
+      AutoSaveProfileCheckBox(&s.MiscellaneousOptionsGroupBox, ProgramGeneralPage::AutoSaveProfileCheckBox,
+                              "Auto save profile") {
+  LoadProfileButton.SetHint(
+      "Load a profile. Click [Ctrl + LMB] to load a profile from the default directory for "
+      "profiles. Click [Shift + LMB] to load a profile from the parent directory of the currently "
+      "opened book. The currently opened book is reopened every time you load a profile.");
+  SaveProfileButton.SetHint(
+      "Save the current profile with the desired name. Click [Ctrl + LMB] to save the current "
+      "profile in the default directory for profiles. Click [Shift + LMB] to save the current "
+      "profile as profile for the whole explored directory (to be automatically opened when you "
+      "open any book from it and from its immediate children directories). Click [Alt + LMB] to "
+      "save the current profile as profile for the currently opened book (to be automatically "
+      "opened when you open the book).");
+  DeleteProfileButton.SetHint(
+      "Delete a profile. Click [Ctrl + LMB] to delete a profile from the default directory for "
+      "profiles. Click [Shift + LMB] to delete a profile from the parent directory of the "
+      "currently opened book. Deleting the current profile has no effect because it will be "
+      "automatically saved.");
+  CurrentProfileLabel.SetHint("The current profile");
+  AutoSaveProfileCheckBox.SetHint(
+      "Save the current profile automatically before another profile is loaded and when the "
+      "program is closed");
+  CheckFromOption(AutoSaveProfileCheckBox);
+}
+
+TPersistence::TPersistence(TSidebar& sidebar, const TControl& root, TRichEdit& richEdit, IBook& book,
+                           TBookmarks& bookmarks, TBackSound& sound, IFileSystem& files)
+    : Controls(sidebar), richEdit_(richEdit), book_(book), bookmarks_(bookmarks), sound_(sound), files_(files) {
+  OptionValues.BindTree(root);
+  Controls.AutoSaveProfileCheckBox.OnClick = [this] { richEdit_.SetFocus(); };
+  Controls.LoadProfileButton.OnMouseDown = [this](TMouseButton b, unsigned s, int, int) {
+    LoadProfileButtonMouseDown(b, s);
+  };
+  Controls.SaveProfileButton.OnMouseDown = [this](TMouseButton b, unsigned s, int, int) {
+    SaveProfileButtonMouseDown(b, s);
+  };
+  Controls.DeleteProfileButton.OnMouseDown = [this](TMouseButton b, unsigned s, int, int) {
+    DeleteProfileButtonMouseDown(b, s);
+  };
+}
+
+void TPersistence::CreateStores() {
+  const std::string dir = ProgramDirectory();
+  OptionsStore = std::make_unique<TStoredTextList>(dir + "Quenvalis.ini", &files_);
+  OptionsStore->OnLoad = [this](TStoredTextList& s) { LoadOptions(s); };
+  OptionsStore->OnSave = [this](TStoredTextList& s) { SaveOptions(s); };
+  ProfileStore = std::make_unique<TStoredTextList>(GetDefaultProfilePath(dir), &files_);
+  ProfileStore->OnLoad = [this](TStoredTextList& s) { LoadProfile(s); };
+  ProfileStore->OnSave = [this](TStoredTextList& s) { SaveProfile(s); };
+  OptionsStore->Load();
+  ProfileStore->Load();
+}
+
+void TPersistence::LoadOptions(TStoredTextList& store) {
+  qv::LoadOptions(store, OptionValues, SystemWheelScrollLines(), [&] { bookmarks_.Load(store); });
+}
+
+void TPersistence::SaveOptions(TStoredTextList& store) {
+  qv::SaveOptions(store, OptionValues, [&] {
+    bookmarks_.Save(store);
+    if (Controls.AutoSaveProfileCheckBox.Checked()) ProfileStore->Save(false);
+  });
+}
+
+void TPersistence::LoadProfile(TStoredTextList& store) {
+  Controls.CurrentProfileLabel.SetCaption(store.FileName());
+  qv::LoadProfile(store, OptionValues, sound_.Sounds);
+  sound_.ShowSoundZero();
+}
+
+void TPersistence::SaveProfile(TStoredTextList& store) {
+  qv::SaveProfile(store, OptionValues, sound_.Sounds, MediaFolders());
+}
+
+TMediaFolders TPersistence::MediaFolders() const {
+  return TMediaFolders{ProgramDirectory(), ProfileStore ? ProfileStore->FileName() : ""};
+}
+
+void TPersistence::LoadBookProfile(const std::string& bookFileName, bool keepProfile) {
+  if (bookFileName.empty() || !ProfileStore) return;
+  if (Controls.AutoSaveProfileCheckBox.Checked() && !keepProfile) ProfileStore->Save(false);
+  ProfileStore->LoadFromFile(
+      SelectBookProfile(bookFileName, keepProfile, ProfileStore->FileName(), ProgramDirectory(), files_));
+}
+
+std::string TPersistence::ProfileStartFile(TProfileTarget target) const {
+  return ProfileTargetFile(target, ProfileStore->FileName(), ProgramDirectory(), book_.FileName());
+}
+
+void TPersistence::LoadProfileButtonMouseDown(TMouseButton button, unsigned shift) {
+  if (button != TMouseButton::Left) return;
+  const TProfileTarget target = ProfileButtonTarget(TProfileButton::Load, ModifiersOf(shift));
+  if (target == TProfileTarget::None) return;
+  Guarded(QV_OP(kFile, "TQuenvalisForm::LoadProfileButtonMouseDown", "Failed to load profile."),
+          [&](TFunStatContext&) {
+            std::string chosen;
+            if (!ChooseProfileFile(false, "Load profile", ProfileStartFile(target), chosen)) return;
+            if (Controls.AutoSaveProfileCheckBox.Checked()) ProfileStore->Save(false);
+            if (!AcceptProfileFileName(chosen)) return;
+            ProfileStore->SetFileName(chosen);
+            // Re-opening the book with the profile kept loads the chosen file;
+            // with no book open, the name alone changes.
+            if (!book_.FileName().empty())
+              book_.LoadFromFile(book_.FileName(), book_.CurrentPiece(), true, GetRichTopPos(richEdit_));
+          });
+}
+
+void TPersistence::SaveProfileButtonMouseDown(TMouseButton button, unsigned shift) {
+  if (button != TMouseButton::Left) return;
+  const TProfileTarget target = ProfileButtonTarget(TProfileButton::Save, ModifiersOf(shift));
+  // The image titles become full paths, so that they survive a change of
+  // profile folder, and titles again (relative to the profile now current)
+  // whatever happens. A title whose file is missing stays as it is: it has no
+  // path to keep, and the folder wildcard would replace the reader's choice.
+  std::vector<TEdit*> titles;
+  for (const char* name : {"TitleScreenBackImageEdit", "TitleRichBackImageEdit"})
+    if (TEdit* edit = OptionValues.Edit(name)) titles.push_back(edit);
+  auto toPaths = [&] {
+    for (TEdit* edit : titles) {
+      const std::string path = GetImagePath(edit->Text(), MediaFolders(), files_);
+      if (!path.empty() && path.back() != '*') edit->SetText(path);
+    }
+  };
+  auto toTitles = [&] {
+    for (TEdit* edit : titles) edit->SetText(GetImageTitle(edit->Text(), MediaFolders()));
+    richEdit_.SetFocus();
+  };
+  Guarded(QV_OP(kFile, "TQuenvalisForm::SaveProfileButtonMouseDown", "Failed to save profile."),
+          [&](TFunStatContext&) {
+            struct TRestore {
+              std::function<void()> f;
+              ~TRestore() { f(); }
+            } restore{toTitles};
+            toPaths();
+            std::string chosen;
+            if (!ChooseProfileFile(true, "Save profile", ProfileStartFile(target), chosen)) return;
+            if (!AcceptProfileFileName(chosen)) return;
+            if (ProfileStore->SaveToFile(chosen, true)) ShowInfoMessage("Profile was saved.");
+            Controls.CurrentProfileLabel.SetCaption(ProfileStore->FileName());
+          });
+}
+
+void TPersistence::DeleteProfileButtonMouseDown(TMouseButton button, unsigned shift) {
+  if (button != TMouseButton::Left) return;
+  const TProfileTarget target = ProfileButtonTarget(TProfileButton::Delete, ModifiersOf(shift));
+  if (target == TProfileTarget::None) return;
+  Guarded(QV_OP(kFile, "TQuenvalisForm::DeleteProfileButtonMouseDown", "Failed to delete profile."),
+          [&](TFunStatContext& local) {
+            std::string chosen;
+            if (!ChooseProfileFile(false, "Delete profile", ProfileStartFile(target), chosen)) return;
+            if (!AcceptProfileFileName(chosen)) return;
+            if (!MyDeleteFile(chosen)) TakeFailure(local);
+          });
+}
+
+}  // namespace qv::app

@@ -1,0 +1,168 @@
+#include "app/screen/Screen.h"
+
+#include <algorithm>
+
+#include "app/SidebarPlaces.h"
+#include "widgets/Application.h"
+
+namespace qv::app {
+
+TScreen::TScreen(TForm& window, TLabel& fileInfo, TLabel& hint, TLabel& clock, TRichEdit& richEdit,
+                 TSidebar& sidebar, TTimer& ticks)
+    : ShowFrameCheckBox(sidebar.ProfileGeneralTabSheet, ProfileGeneralPage::ShowFrameCheckBox,
+                        "Show rich-box frame"),
+      window_(window),
+      fileInfo_(fileInfo),
+      hint_(hint),
+      clock_(clock),
+      richEdit_(richEdit),
+      sidebar_(sidebar),
+      ticks_(ticks) {
+  ShowFrameCheckBox.SetHint("Show the frame around the rich-box");
+  ShowFrameCheckBox.OnClick = [this] { ShowFrameCheckBoxClick(); };
+}
+
+bool TScreen::BeginRichBoxUpdate() {
+  const bool visible = richEdit_.Visible();
+  richEdit_.SetVisible(false);
+  LockWindowUpdate(window_.Handle());
+  return visible;
+}
+
+void TScreen::EndRichBoxUpdate(bool visible) {
+  richEdit_.SetVisible(visible);
+  LockWindowUpdate(nullptr);
+}
+
+void TScreen::RefreshScreen() {
+  window_.Invalidate();
+  RefreshRichBox();
+}
+
+void TScreen::RefreshRichBox() {
+  richEdit_.Invalidate();
+  HDC dc = GetDC(window_.Handle());
+  PaintRichBoxFrame(dc);
+  ReleaseDC(window_.Handle(), dc);
+}
+
+void TScreen::ShowHint(const std::string& text) {
+  hint_.SetCaption(text);
+  UpdateWindow(hint_.Handle());
+}
+
+void TScreen::ShowBookInfo(const std::string& text) { fileInfo_.SetCaption(text); }
+
+void TScreen::ShowTitle(const std::string& title) {
+  Application().Title = title;
+  if (window_.Handle()) SetWindowTextA(window_.Handle(), title.c_str());
+}
+
+void TScreen::HideSidebar(bool hide) {
+  if (SkipNextSidebarChange || !Application().Active()) {
+    SkipNextSidebarChange = false;
+    return;
+  }
+  sidebar_.Container_MainPanel.SetVisible(!hide);
+  if (hide) {
+    richEdit_.SetFocus();
+  } else if (converterFocus_ &&
+             sidebar_.Container_OptionsPageControl.ActivePage() == sidebar_.ConvertMeasureTabSheet) {
+    converterFocus_->SetFocus();
+  }
+  SkipNextSidebarChange = false;
+}
+
+void TScreen::WindowMouseMove(int x) { HideSidebar(!(x < richEdit_.Left() - 5)); }
+
+void TScreen::ShowOpenPage() {
+  TTabSheet* page = sidebar_.ProgramOpenTabSheet;
+  sidebar_.Container_OptionsPageControl.SetActivePage(sidebar_.ProgramOptionsTabSheet);
+  sidebar_.ProgramPageControl.SetActivePage(page);
+  HideSidebar(false);
+  page->CenterCursor();
+}
+
+void TScreen::ShowConverterPage() {
+  TTabSheet* page = sidebar_.ConvertMeasureTabSheet;
+  sidebar_.Container_OptionsPageControl.SetActivePage(page);
+  HideSidebar(false);
+  page->CenterCursor();
+}
+
+void TScreen::CenterCursorOnHint() {
+  hint_.CenterCursor();
+  richEdit_.SetFocus();
+}
+
+void TScreen::SetBusy(bool busy) {
+  ticks_.SetEnabled(!busy);
+  sidebar_.AboutButton.SetEnabled(!busy);
+  sidebar_.Container_OptionsPageControl.SetEnabled(!busy);
+}
+
+void TScreen::PaintRichBoxFrame(HDC dc) {
+  if (!ShowFrameCheckBox.Checked()) return;
+  RECT client;
+  GetClientRect(richEdit_.Handle(), &client);
+  POINT origin{0, 0};
+  MapWindowPoints(richEdit_.Handle(), window_.Handle(), &origin, 1);
+  const int x = origin.x - 1, y = origin.y - 1, w = client.right + 1, h = client.bottom + 1;
+  const COLORREF color = window_.FontColor() == kNoColor ? RGB(0, 0, 0) : window_.FontColor();
+  HPEN pen = CreatePen(PS_SOLID, 1, color);
+  HGDIOBJ old = SelectObject(dc, pen);
+  const POINT pts[] = {{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}, {x, y}};
+  Polyline(dc, pts, 5);
+  SelectObject(dc, old);
+  DeleteObject(pen);
+}
+
+void TScreen::ShowFrameCheckBoxClick() {
+  if (ShowFrameCheckBox.Checked()) {
+    HDC dc = GetDC(window_.Handle());
+    PaintRichBoxFrame(dc);
+    ReleaseDC(window_.Handle(), dc);
+  } else {
+    RefreshScreen();
+  }
+  richEdit_.SetFocus();
+}
+
+namespace {
+// The local time in the system's short format, with ":" as the time separator.
+std::string ShortTimeText() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  char buf[64] = "", sep[8] = ":";
+  GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &t, nullptr, buf, sizeof buf);
+  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIME, sep, sizeof sep);
+  std::string s = buf;
+  const std::string separator = sep;
+  if (!separator.empty() && separator != ":")
+    for (size_t p = s.find(separator); p != std::string::npos; p = s.find(separator, p + 1))
+      s.replace(p, separator.size(), ":");
+  return s;
+}
+}  // namespace
+
+void TScreen::UpdateClock() {
+  clock_.SetCaption(ShortTimeText());
+  FitClockLabel();
+}
+
+// Formats with a longer time than "23:00" (a 12-hour clock) would be clipped:
+// the clock grows to the left, keeping its right edge where the layout put it.
+void TScreen::FitClockLabel() {
+  HDC dc = GetDC(clock_.Handle());
+  HGDIOBJ old = SelectObject(dc, GetCachedFont(clock_.Font()));
+  const std::string text = clock_.Caption();
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(clock_.Handle(), dc);
+  const int width = std::max(WindowPlaces::ClockLabel.Width, static_cast<int>(size.cx) + 2);
+  const RECT r = clock_.Bounds();
+  if (width != r.right - r.left) clock_.SetBounds(r.right - width, r.top, width, r.bottom - r.top);
+}
+
+}  // namespace qv::app

@@ -1,0 +1,33 @@
+#include "platform/ShellGateway.h"
+
+#include <shellapi.h>
+
+namespace qv::win {
+
+bool TShellGateway::Execute(const TShellRequest& request, uint32_t& error) {
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_FLAG_NO_UI;
+  info.hwnd = request.Owner;
+  info.lpVerb = request.Verb.empty() ? nullptr : request.Verb.c_str();
+  info.lpFile = request.File.c_str();
+  info.lpParameters = request.Parameters.empty() ? nullptr : request.Parameters.c_str();
+  info.lpDirectory = request.Folder.empty() ? nullptr : request.Folder.c_str();
+  info.nShow = request.Show;
+  if (ShellExecuteExA(&info)) return true;
+  error = GetLastError();
+  return false;
+}
+
+namespace {
+TShellGateway* installed = nullptr;
+}  // namespace
+
+TShellGateway& ShellGateway() {
+  static TShellGateway system;
+  return installed ? *installed : system;
+}
+
+void SetShellGateway(TShellGateway* gateway) { installed = gateway; }
+
+}  // namespace qv::win

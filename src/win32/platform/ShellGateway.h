@@ -1,0 +1,32 @@
+// The one way to the shell: every web page, file, verb and help page the
+// program hands to the system passes through the gateway's Execute. Tests put
+// a gateway of their own in place to see what would have been started.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace qv::win {
+
+struct TShellRequest {
+  std::string Verb;        // empty: the file's default action
+  std::string File;        // a file, folder or address
+  std::string Parameters;
+  std::string Folder;      // the working folder; empty: the current one
+  int Show = SW_SHOWNORMAL;
+  HWND Owner = nullptr;
+};
+
+class TShellGateway {
+ public:
+  virtual ~TShellGateway() = default;
+  // ShellExecuteEx of the request; false with the system's error code.
+  virtual bool Execute(const TShellRequest& request, uint32_t& error);
+};
+
+// The gateway in use: the system's shell unless a test installed its own.
+TShellGateway& ShellGateway();
+void SetShellGateway(TShellGateway* gateway);  // null puts the system's shell back
+
+}  // namespace qv::win
