@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -63,16 +64,33 @@ TEST_F(Pictures, FadeZeroGammaHundredKeepsThePictureFadeHundredIsBlack) {
       EXPECT_EQ(black.Pixel(x, y), RGB(0, 0, 0)) << x << "," << y;
     }
 
-  // Fade 50 halves every channel (over black); gamma 200 darkens the middle tones.
-  TDibBitmap half, gamma;
-  ASSERT_TRUE(win::LoadPictureToBitmap(path, half, 1024, 768, false, false, 50, 100, &gamma, 0));
+  // Fade 50 halves every channel (over black).
+  TDibBitmap half;
+  ASSERT_TRUE(win::LoadPictureToBitmap(path, half, 1024, 768, false, false, 50, 100, nullptr, 0));
   for (int y : {10, 150, 290})
     for (int x : {10, 200, 390})
       for (int i = 0; i < 3; ++i)
         EXPECT_NEAR(Channel(half.Pixel(x, y), i), Channel(plain.Pixel(x, y), i) / 2.0, 1.5)
             << x << "," << y << " channel " << i;
-  ASSERT_TRUE(win::LoadPictureToBitmap(path, gamma, 1024, 768, false, false, 0, 200, nullptr, 0));
-  EXPECT_LT(GetRValue(gamma.Pixel(200, 150)), GetRValue(plain.Pixel(200, 150)) - 20);
+}
+
+// The fades and gammas of the fitted pixels give what GDI+ draws with its colour
+// matrix and gamma.
+TEST_F(Pictures, FadeAndGammaMatchGdiPlusDrawing) {
+  const std::string path = Picture400x300();
+  const struct { int fade, gamma; } cases[] = {{30, 170}, {0, 40}, {70, 100}, {0, 1000}, {100, 5}};
+  for (const auto& c : cases) {
+    TDibBitmap ours, reference;
+    ASSERT_TRUE(win::LoadPictureToBitmap(path, ours, 400, 300, false, false, c.fade, c.gamma, nullptr, 0));
+    ASSERT_TRUE(reference.Create(400, 300));
+    ASSERT_TRUE(win::DrawPictureFileAdjusted(path, reference, c.fade, c.gamma));
+    int worst = 0;
+    for (int y = 0; y < 300; y += 7)
+      for (int x = 0; x < 400; x += 5)
+        for (int i = 0; i < 3; ++i)
+          worst = std::max(worst, std::abs(Channel(ours.Pixel(x, y), i) - Channel(reference.Pixel(x, y), i)));
+    EXPECT_LE(worst, 2) << "fade " << c.fade << " gamma " << c.gamma;
+  }
 }
 
 TEST_F(Pictures, ScreenTilesAtTheFitAndTheRichAreaContinuesThem) {

@@ -1,6 +1,8 @@
 #include "platform/GdiPlusPictures.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -284,48 +286,120 @@ bool DrawPictureAdjusted(TGpImage* picture, TGpGraphics* surface, int width, int
   return status == kOk;
 }
 
+namespace {
+
+// A picture file checked and decoded, or the reason why it is not.
+struct TOpenedPicture {
+  TImagePtr Picture;
+  UINT Width = 0, Height = 0;
+  const char* Failure = nullptr;
+  std::string Detail;
+  int Line = 0;
+};
+
+TOpenedPicture OpenPicture(const std::string& fileName) {
+  TOpenedPicture p;
+  const auto fail = [&](const char* failure, std::string detail, int line) {
+    p.Picture.reset();
+    p.Failure = failure;
+    p.Detail = std::move(detail);
+    p.Line = line;
+    return std::move(p);
+  };
+  WCHAR wide[MAX_PATH + 1] = L"";
+  if (fileName.empty() || fileName.size() > MAX_PATH ||
+      !MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), -1, wide, MAX_PATH + 1))
+    return fail("Invalid image file name.", "", __LINE__);
+  {
+    TFileByteSource source(wide);
+    if (!source.Opened()) return fail("Failed to open image.", "", __LINE__);
+    const TPictureCheck check = CheckPicture(source);
+    if (!check.Ok()) return fail("Failed to decode image.", PictureFaultText(check.Fault), __LINE__);
+  }
+  TGpImage* loaded = nullptr;
+  const int status = GdipLoadImageFromFile(wide, &loaded);
+  if (status != kOk) return fail("Failed to decode image.", GdiPlusStatusText(status), __LINE__);
+  p.Picture.reset(loaded);
+  if (GdipGetImageWidth(loaded, &p.Width) != kOk) p.Width = 0;
+  if (GdipGetImageHeight(loaded, &p.Height) != kOk) p.Height = 0;
+  if (p.Width == 0 || p.Height == 0) return fail("Failed to get image size.", "", __LINE__);
+  return p;
+}
+
+// The channel values of a fade and a gamma, as GDI+ gives them when it draws
+// with a colour matrix scaling the opacity and a gamma over black: each channel
+// v becomes 255 (v / 255)^(gamma / 100) (1 - fade / 100).
+std::array<uint8_t, 256> AdjustTable(int fade, int gamma) {
+  const bool fadeOn = fade >= 1 && fade <= 100;
+  const bool gammaOn = gamma >= 1 && gamma <= 1000 && gamma != 100;
+  const double opacity = fadeOn ? 1.0 - fade * 0.01 : 1.0;
+  std::array<uint8_t, 256> table{};
+  for (int v = 0; v < 256; ++v) {
+    const double c = gammaOn ? 255.0 * std::pow(v / 255.0, gamma * 0.01) : double(v);
+    table[size_t(v)] = uint8_t(std::lround(std::min(255.0, c * opacity)));
+  }
+  return table;
+}
+
+bool IsPlain(int fade, int gamma) {
+  return !(fade >= 1 && fade <= 100) && !(gamma >= 1 && gamma <= 1000 && gamma != 100);
+}
+
+// to = from with the fade and gamma applied (to may be from).
+void ApplyAdjustment(const TDibBitmap& from, const TDibBitmap& to, int fade, int gamma) {
+  const std::array<uint8_t, 256> t = AdjustTable(fade, gamma);
+  GdiFlush();
+  const size_t n = size_t(from.Width()) * size_t(from.Height());
+  const uint32_t* in = from.Bits();
+  uint32_t* out = to.Bits();
+  for (size_t i = 0; i < n; ++i) {
+    const uint32_t p = in[i];
+    out[i] = uint32_t(t[p >> 16 & 0xFF]) << 16 | uint32_t(t[p >> 8 & 0xFF]) << 8 | t[p & 0xFF];
+  }
+}
+
+}  // namespace
+
+// The picture is scaled once, which is the costly step; the fades and the gamma
+// then go through a table over the fitted pixels (GDI+ applies a gamma to every
+// pixel of the source, which for a photograph costs seconds under wine).
 bool LoadPictureToBitmap(const std::string& fileName, TDibBitmap& a, int targetWidth,
                          int targetHeight, bool enlarge, bool stretch, int fadeA, int gamma,
                          TDibBitmap* b, int fadeB) {
   a.Reset();
   if (b) b->Reset();
   return Silent(QV_OP(kFile, "LoadPictureToBitmap", ""), [&](TFunStatContext& local) {
-    const auto fail = [&](const std::string& description, const std::string& detail, int line) {
+    const auto fail = [&](const char* description, const std::string& detail, int line) {
       RaisePictureFailure(local, "LoadPictureToBitmap", description, fileName, detail, line);
       a.Reset();
       if (b) b->Reset();
       return false;
     };
-    WCHAR wide[MAX_PATH + 1] = L"";
-    if (fileName.empty() || fileName.size() > MAX_PATH ||
-        !MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), -1, wide, MAX_PATH + 1))
-      return fail("Invalid image file name.", "", __LINE__);
-    {
-      TFileByteSource source(wide);
-      if (!source.Opened()) return fail("Failed to open image.", "", __LINE__);
-      const TPictureCheck check = CheckPicture(source);
-      if (!check.Ok()) return fail("Failed to decode image.", PictureFaultText(check.Fault), __LINE__);
-    }
-    TGpImage* loaded = nullptr;
-    const int status = GdipLoadImageFromFile(wide, &loaded);
-    TImagePtr picture(status == kOk ? loaded : nullptr);
-    if (!picture) return fail("Failed to decode image.", GdiPlusStatusText(status), __LINE__);
-    UINT pw = 0, ph = 0;
-    if (GdipGetImageWidth(picture.get(), &pw) != kOk) pw = 0;
-    if (GdipGetImageHeight(picture.get(), &ph) != kOk) ph = 0;
-    const TSize size = stretch ? PictureDrawSize(int(pw), int(ph), targetWidth, targetHeight, true)
-                               : GetBestFitSize(int(pw), int(ph), targetWidth, targetHeight, enlarge);
-    if (pw == 0 || ph == 0 || size.Width < 1 || size.Height < 1)
-      return fail("Failed to get image size.", "", __LINE__);
+    TOpenedPicture p = OpenPicture(fileName);
+    if (p.Failure) return fail(p.Failure, p.Detail, p.Line);
+    const TSize size = stretch ? PictureDrawSize(int(p.Width), int(p.Height), targetWidth, targetHeight, true)
+                               : GetBestFitSize(int(p.Width), int(p.Height), targetWidth, targetHeight, enlarge);
+    if (size.Width < 1 || size.Height < 1) return fail("Failed to get image size.", "", __LINE__);
     if (!a.Create(size.Width, size.Height) || (b && !b->Create(size.Width, size.Height)))
       return fail("Failed to create bitmap.", "", __LINE__);
-    for (TDibBitmap* target : {&a, b}) {
-      if (!target) continue;
-      const int drawn = DrawIntoBitmap(picture.get(), int(pw), int(ph), *target,
-                                       target == &a ? fadeA : fadeB, gamma);
-      if (drawn != kOk) return fail("Failed to draw image.", GdiPlusStatusText(drawn), __LINE__);
-    }
+    const int drawn = DrawIntoBitmap(p.Picture.get(), int(p.Width), int(p.Height), a, 0, 100);
+    if (drawn != kOk) return fail("Failed to draw image.", GdiPlusStatusText(drawn), __LINE__);
+    if (b) ApplyAdjustment(a, *b, fadeB, gamma);
+    if (!IsPlain(fadeA, gamma)) ApplyAdjustment(a, a, fadeA, gamma);
     return true;
+  });
+}
+
+bool DrawPictureFileAdjusted(const std::string& fileName, TDibBitmap& target, int fade, int gamma) {
+  return Silent(QV_OP(kFile, "DrawPictureFileAdjusted", ""), [&](TFunStatContext& local) {
+    TOpenedPicture p = OpenPicture(fileName);
+    int drawn = -1;
+    if (!p.Failure && !target.Empty())
+      drawn = DrawIntoBitmap(p.Picture.get(), int(p.Width), int(p.Height), target, fade, gamma);
+    if (drawn == kOk) return true;
+    RaisePictureFailure(local, "DrawPictureFileAdjusted", p.Failure ? p.Failure : "Failed to draw image.",
+                        fileName, p.Detail, p.Failure ? p.Line : __LINE__);
+    return false;
   });
 }
 

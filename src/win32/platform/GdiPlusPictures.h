@@ -66,12 +66,18 @@ bool DrawPictureAdjusted(TGpImage* picture, TGpGraphics* surface, int width, int
 // Decodes the picture file (an ANSI path) into a, and into b unless b is null:
 // both of the stretch size (the target) or of the best fit of the picture into
 // the target (enlarged to fit exactly when enlarge is set), drawn with the common
-// gamma and each its own fade. The file's header is checked first: an empty,
+// gamma and each its own fade, the same colours as DrawPictureAdjusted gives
+// but with the picture scaled only once. The file's header is checked first: an empty,
 // unknown, damaged or truncated file, or one that declares more pixels than
 // kMaxPicturePixels, is refused before it is decoded. On failure a and b are empty.
 bool LoadPictureToBitmap(const std::string& fileName, TDibBitmap& a, int targetWidth,
                          int targetHeight, bool enlarge, bool stretch, int fadeA, int gamma,
                          TDibBitmap* b, int fadeB);
+
+// The picture file drawn over the whole of target with DrawPictureAdjusted:
+// GDI+'s own fade and gamma, the way LoadPictureToBitmap's results are matched
+// against.
+bool DrawPictureFileAdjusted(const std::string& fileName, TDibBitmap& target, int fade, int gamma);
 
 struct TBackImageOptions {
   bool Stretch = false;
