@@ -4,9 +4,6 @@ namespace qv::win {
 
 TColorPanel::TColorPanel(TControl* parent, const std::string& name, int x, int y, int w, int h)
     : TPanel(parent, name, x, y, w, h) {
-  SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) | WS_EX_STATICEDGE);
-  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
   SetColor(current_);
 }
 
@@ -20,6 +17,44 @@ void TColorPanel::SetCurrentColor(uint32_t color) {
   current_ = color;
   SetColor(DisplayColor(color));
   Invalidate(true);
+}
+
+namespace {
+void Line(HDC dc, int x0, int y0, int x1, int y1, int sysColor) {
+  HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(sysColor));
+  HGDIOBJ old = SelectObject(dc, pen);
+  MoveToEx(dc, x0, y0, nullptr);
+  LineTo(dc, x1, y1);
+  SelectObject(dc, old);
+  DeleteObject(pen);
+}
+}  // namespace
+
+// The lowered bevel is two rings: shadow over dark shadow on the top and left
+// edges, highlight over button face on the bottom and right ones. Each side's
+// two rings differ, so every edge stays visible whatever the panel's colour.
+void TColorPanel::PaintBevel(HDC dc) const {
+  const int w = ClientWidth(), h = ClientHeight();
+  if (w < 4 || h < 4) return;
+  Line(dc, 0, h - 1, 0, 0, COLOR_BTNSHADOW);
+  Line(dc, 0, 0, w - 1, 0, COLOR_BTNSHADOW);
+  Line(dc, 1, h - 2, 1, 1, COLOR_3DDKSHADOW);
+  Line(dc, 1, 1, w - 2, 1, COLOR_3DDKSHADOW);
+  Line(dc, 0, h - 1, w, h - 1, COLOR_BTNHIGHLIGHT);
+  Line(dc, w - 1, 0, w - 1, h - 1, COLOR_BTNHIGHLIGHT);
+  Line(dc, 1, h - 2, w - 1, h - 2, COLOR_BTNFACE);
+  Line(dc, w - 2, 1, w - 2, h - 2, COLOR_BTNFACE);
+}
+
+bool TColorPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_ERASEBKGND) {
+    HDC dc = reinterpret_cast<HDC>(wp);
+    PaintBackground(dc);
+    PaintBevel(dc);
+    result = 1;
+    return true;
+  }
+  return TPanel::WndProc(msg, wp, lp, result);
 }
 
 }  // namespace qv::win

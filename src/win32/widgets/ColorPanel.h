@@ -1,4 +1,4 @@
-// A small lowered panel that shows one colour: its current colour (what it
+// A small lowered panel (a two-pixel sunken bevel) that shows one colour: its current colour (what it
 // shows and what the program uses) and a default colour it can go back to.
 #pragma once
 #include <cstdint>
@@ -19,7 +19,11 @@ class TColorPanel : public TPanel {
   uint32_t DefaultColor() const { return default_; }
   void SetDefaultColor(uint32_t color) { default_ = color; }
 
+ protected:
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
  private:
+  void PaintBevel(HDC dc) const;
   uint32_t current_ = 0xFFFFFF;  // kept as given; system identifiers included
   uint32_t default_ = 0xFFFFFF;
 };

@@ -1,0 +1,140 @@
+#include "forms/ColorForm.h"
+
+#include <commctrl.h>
+
+#include "colors/ColorPanels.h"
+#include "errors/Guard.h"
+#include "platform/Clipboard.h"
+#include "widgets/Application.h"
+
+namespace qv::win {
+
+TColorForm* ColorForm = nullptr;
+
+namespace {
+const char* const kFile = "ColorDialog";
+}  // namespace
+
+TColorCellPanel::TColorCellPanel(TControl* parent, const std::string& name)
+    : TPanel(parent, name, 0, 0, 1, 1) {
+  SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) | WS_BORDER);
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
+}
+
+TColorForm::TColorForm(TForm* owner, uint32_t color, TColorCallback callback)
+    : TForm("ColorForm", "Stock colors", 420, 490, TStyle{false, true, false}, owner),
+      StockColorsBox(this, "StockColorsBox", "Stock colors", 5, 5, 410, 440),
+      ColorsPanel(&StockColorsBox, "ColorsPanel", 5, 20, 400, 350),
+      RemarkLabel(&StockColorsBox, "RemarkLabel",
+                  "Click a color to select it and close the dialog. [RMB] to select the color and "
+                  "keep the dialog open. [MMB] to clip the hint of the color.",
+                  10, 380, 390, 45, true),
+      CancelButton(this, "CancelButton", "&Cancel", 175, 455, 75, 25),
+      selected_(color),
+      callback_(std::move(callback)) {
+  TFontStyle font;
+  font.Face = "Arial";
+  font.Height = 12;
+  SetFont(font);
+  for (TControl* c : std::initializer_list<TControl*>{&StockColorsBox, &ColorsPanel, &RemarkLabel,
+                                                      &CancelButton})
+    c->SetFont(font);
+  CancelButton.OnClick = [this] { SetModalResult(mrCancel); };
+  SetCancelControl([this] { SetModalResult(mrCancel); });
+  SetActiveControl(&CancelButton);
+
+  toolTips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  for (int k = 0; k < kColorGridCells; ++k) {
+    cells_.push_back(std::make_unique<TColorCellPanel>(&ColorsPanel, "ColorCell" + std::to_string(k)));
+    TColorCellPanel& cell = *cells_.back();
+    cell.OnMouseUp = [this, k](TMouseButton button, unsigned, int, int) { ColorCellMouseUp(k, button); };
+    if (toolTips_) {
+      TTTOOLINFOA tool{};
+      tool.cbSize = TTTOOLINFOA_V2_SIZE;
+      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      tool.hwnd = hwnd_;
+      tool.uId = reinterpret_cast<UINT_PTR>(cell.Handle());
+      tool.lpszText = const_cast<char*>("");
+      SendMessageA(toolTips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+  }
+  BuildColorGrid();
+  ColorForm = this;
+}
+
+TColorForm::~TColorForm() {
+  if (ColorForm == this) ColorForm = nullptr;
+  cells_.clear();
+  if (toolTips_) DestroyWindow(toolTips_);
+}
+
+void TColorForm::BuildColorGrid() {
+  const std::vector<TColorCell> layout =
+      qv::BuildColorGrid(ColorsPanel.ClientWidth(), ColorsPanel.ClientHeight(), selected_);
+  for (size_t k = 0; k < layout.size(); ++k) {
+    const TColorCell& c = layout[k];
+    TColorCellPanel& cell = *cells_[k];
+    cell.SetBounds(c.Left, c.Top, c.Width, c.Height);
+    cell.SetColor(c.Color);
+    const std::string hint = c.Hint();
+    cell.SetHint(hint);
+    if (toolTips_) {
+      TTTOOLINFOA tool{};
+      tool.cbSize = TTTOOLINFOA_V2_SIZE;
+      tool.hwnd = hwnd_;
+      tool.uId = reinterpret_cast<UINT_PTR>(cell.Handle());
+      tool.lpszText = const_cast<char*>(hint.c_str());
+      SendMessageA(toolTips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+  }
+}
+
+void TColorForm::ColorCellMouseUp(int cell, TMouseButton button) {
+  const TColorCellPanel& panel = Cell(cell);
+  switch (button) {
+    case TMouseButton::Left:
+      selected_ = panel.Color();
+      SetModalResult(mrOk);
+      break;
+    case TMouseButton::Right:
+      if (!callback_) break;
+      selected_ = panel.Color();
+      ColorsPanel.SetVisible(false);
+      BuildColorGrid();
+      ColorsPanel.SetVisible(true);
+      callback_(selected_);
+      break;
+    case TMouseButton::Middle: {
+      const std::string hint = panel.Hint();
+      Guarded(QV_OP(kFile, "TColorForm::ColorCellMouseUp", "Failed to copy hint to clipboard."),
+              [&](TFunStatContext& local) {
+                if (!CopyTextToClipboard(hint))
+                  local.Raise(kFile, "TColorForm::ColorCellMouseUp", GetLastError(),
+                              "Failed to copy hint to clipboard.", hint, "", Error, __LINE__);
+              });
+      break;
+    }
+  }
+}
+
+bool ColorFormDialog(uint32_t& color, TColorForm::TColorCallback callback) {
+  bool chosen = false;
+  Guarded(QV_OP(kFile, "ColorFormDialog", "Failed to show color dialog."),
+          [&](TFunStatContext& local) {
+            TColorForm form(Application().MainForm, color, std::move(callback));
+            if (!form.Handle()) {
+              local.Raise(kFile, "ColorFormDialog", GetLastError(), "Failed to create dialog.", "",
+                          "", Error, __LINE__);
+              return;
+            }
+            form.CenterOn(Application().MainForm);
+            chosen = form.ShowModal() == mrOk;
+            color = form.SelectedColor();
+          });
+  return chosen;
+}
+
+}  // namespace qv::win

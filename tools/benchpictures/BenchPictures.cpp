@@ -1,0 +1,129 @@
+// Times rebuilding both background pictures (the screen's two and the
+// rich-box's) for a 1280 x 800 window, with the default pictures and with a
+// generated 4000 x 3000 photograph-like JPEG, with the default profile's
+// settings (no fade, gamma 100) and with fade 20, gamma 150 and fade centre 40.
+// The floor is the least of that work: each file decoded and drawn once at its
+// fitted size, with no fade, gamma, tiling or second bitmap.
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "layout/WindowLayout.h"
+#include "pictures/PictureFit.h"
+#include "platform/GdiPlusPictures.h"
+#include "platform/GdiPlusSession.h"
+#include "platform/Win32Platform.h"
+
+using namespace qv;
+
+namespace {
+
+double Milliseconds(const std::function<void()>& work, int runs) {
+  std::vector<double> times;
+  LARGE_INTEGER f, a, b;
+  QueryPerformanceFrequency(&f);
+  for (int i = 0; i < runs; ++i) {
+    QueryPerformanceCounter(&a);
+    work();
+    QueryPerformanceCounter(&b);
+    times.push_back(1000.0 * double(b.QuadPart - a.QuadPart) / double(f.QuadPart));
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];  // the median
+}
+
+// A landscape: a sky graded to the horizon, a sun, rolling hills and grain, so
+// that the JPEG encoder meets the smooth areas and fine detail of a photograph.
+std::string MakePhoto(const std::string& path) {
+  const int w = 4000, h = 3000;
+  win::TDibBitmap b;
+  if (!b.Create(w, h)) return "";
+  unsigned seed = 2024;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      seed = seed * 1664525u + 1013904223u;
+      const double grain = double(seed >> 24) / 255.0 * 12.0 - 6.0;
+      const double hill = h * 0.62 + 140 * std::sin(x * 0.0021) + 60 * std::sin(x * 0.0107 + 1.3);
+      double r, g, bl;
+      if (y < hill) {
+        const double t = double(y) / hill;
+        const double sun = std::max(0.0, 1.0 - std::hypot(x - 2900.0, y - 700.0) / 260.0);
+        r = 90 + 120 * t + 160 * sun;
+        g = 140 + 80 * t + 140 * sun;
+        bl = 220 - 40 * t + 60 * sun;
+      } else {
+        const double t = (y - hill) / (h - hill);
+        const double field = 0.5 + 0.5 * std::sin(x * 0.05 + y * 0.02);
+        r = 60 + 50 * t + 30 * field;
+        g = 110 + 40 * t + 40 * field;
+        bl = 40 + 20 * t;
+      }
+      auto c = [&](double v) { return uint32_t(std::min(255.0, std::max(0.0, v + grain))); };
+      b.Bits()[size_t(y) * w + x] = c(r) << 16 | c(g) << 8 | c(bl);
+    }
+  return win::SavePictureToFile(b, path, "image/jpeg") ? path : "";
+}
+
+// The floor: the file decoded and drawn once at its fitted size, plainly.
+void DecodeAndDraw(const std::string& path, int tw, int th, TSize pictureSize) {
+  const TSize size = GetBestFitSize(pictureSize.Width, pictureSize.Height, tw, th);
+  win::TDibBitmap target;
+  if (target.Create(size.Width, size.Height)) win::DrawPictureFileAdjusted(path, target, 0, 100);
+}
+
+}  // namespace
+
+int main() {
+  win::TGdiPlusSession gdiPlus;
+  if (!gdiPlus.Started()) {
+    std::printf("GDI+ did not start\n");
+    return 1;
+  }
+  const int W = 1280, H = 800;
+  TLayoutInput in;
+  in.ScreenWidth = W;
+  in.ScreenHeight = H;
+  const TRect rich = ComputeLayout(in).RichBox;
+  const std::string images = win::ProgramDirectory() + "BackImages\\";
+  const std::string photo = MakePhoto(win::ProgramDirectory() + "bench-photo-4000x3000.jpg");
+  if (photo.empty()) {
+    std::printf("could not write the photograph\n");
+    return 1;
+  }
+  struct TCase { const char* name; std::string screen, rich; TSize size; int runs; };
+  const TCase cases[] = {
+      {"default pictures", images + "DefaultScreen.bmp", images + "DefaultRich.bmp", {320, 320}, 15},
+      {"photo 4000x3000", photo, photo, {4000, 3000}, 5},
+  };
+  struct TSettings { const char* name; win::TBackImageOptions options; int fadeCenter; };
+  const TSettings settings[] = {{"plain", {false, 0, 100}, 0}, {"adjusted", {false, 20, 150}, 40}};
+  std::printf("window %dx%d, rich-box %dx%d; median of runs\n", W, H, rich.Width, rich.Height);
+  double defaultPlain = 0, photoPlain = 0;
+  for (const TCase& c : cases) {
+    const auto floorWork = [&] {
+      DecodeAndDraw(c.screen, W, H, c.size);
+      DecodeAndDraw(c.rich, rich.Width, rich.Height, c.size);
+    };
+    floorWork();  // the first decoding of a file warms the caches for all that follow
+    const double floor = Milliseconds(floorWork, c.runs);
+    for (const TSettings& s : settings) {
+      win::TScreenBackPictures screen;
+      win::TDibBitmap richPicture;
+      const double rebuild = Milliseconds([&] {
+        win::BuildScreenBackPictures(c.screen, s.options, s.fadeCenter, W, H, rich, screen);
+        win::BuildRichBackPicture(c.rich, s.options, rich.Width, rich.Height, richPicture);
+      }, c.runs);
+      std::printf("%-17s %-9s rebuild %8.1f ms  floor %8.1f ms  ratio %.2f  (%s)\n", c.name,
+                  s.name, rebuild, floor, rebuild / floor,
+                  screen.Screen.Empty() || richPicture.Empty() ? "FAILED" : "built");
+      if (&s == &settings[0]) (&c == &cases[0] ? defaultPlain : photoPlain) = rebuild;
+    }
+  }
+  std::printf("rebuild ms default %.1f photo %.1f\n", defaultPlain, photoPlain);
+  return 0;
+}
