@@ -209,7 +209,7 @@ bool ReadRealText(const std::string& text, const std::string& decimalSeparator, 
 std::string GetNumberInLine(const std::string& line, int32_t k, bool dot) {
   const int32_t length = int32_t(line.size());
   if (k < 1 || k > length) return "";
-  // 1-based indexes as in the scan's description: s(i) is line[i - 1].
+  // 1-based indexes: s(i) is line[i - 1].
   auto s = [&](int32_t i) { return line[size_t(i - 1)]; };
   std::string token;
   for (int32_t i = k; i >= 1; --i) {
