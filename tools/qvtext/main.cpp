@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DocumentJson.h"
+#include "MeasureCommands.h"
 #include "ToolOptions.h"
 #include "errors/ErrorPlatform.h"
 #include "richbox/MemoryRichBox.h"
@@ -51,6 +52,7 @@ bool ReadFile(const std::string& path, std::string& content) {
 int main(int argc, char** argv) {
   using namespace qv;
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && IsMeasureCommand(args[0])) return RunMeasureCommand(args, std::cout, std::cerr);
   TToolOptions options;
   std::string error;
   if (!ParseToolOptions(args, options, error)) {

@@ -2,8 +2,12 @@
 
 #include <chrono>
 
+#include "errors/Guard.h"
+
 namespace qv {
 namespace {
+
+const char* const kFile = "Include/MyTime";
 
 class TSteadyClock : public IClock {
  public:
@@ -28,10 +32,15 @@ void TCrono::Start() { start_ = Clock().TickCount(); }
 uint32_t TCrono::ElapsedMs() const { return Clock().TickCount() - start_; }
 
 bool TCrono::IsPeriod(double seconds) {
-  if (seconds <= 0) throw std::invalid_argument("Invalid period.");
-  if (ElapsedMs() < seconds * 1000.0) return false;
-  Start();
-  return true;
+  return Silent(QV_OP(kFile, "TCrono::IsPeriod", ""), [&](TFunStatContext& local) {
+    if (!(seconds > 0)) {  // NaN is no period either
+      local.Raise(kFile, "TCrono::IsPeriod", 0, "Invalid period.", "", "", Warning, __LINE__);
+      return false;
+    }
+    if (ElapsedMs() < seconds * 1000.0) return false;
+    Start();
+    return true;
+  });
 }
 
 }  // namespace qv

@@ -1,7 +1,6 @@
 // The system's millisecond tick, behind an interface so tests can drive time.
 #pragma once
 #include <cstdint>
-#include <stdexcept>
 
 namespace qv {
 
@@ -24,7 +23,8 @@ class TCrono {
   uint32_t ElapsedMs() const;
   double ElapsedSeconds() const { return ElapsedMs() / 1000.0; }
   // True when the period (seconds) has elapsed since the last start, restarting
-  // the stopwatch; a period of 0 or less throws std::invalid_argument("Invalid period.").
+  // the stopwatch. A silent library function: a period of 0 or less answers
+  // false and leaves "Invalid period." (Warning) in the program-wide context.
   bool IsPeriod(double seconds);
 
  private:

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "errors/FunStatContext.h"
 #include "util/Clock.h"
 #include "util/Numbers.h"
 
@@ -46,8 +47,25 @@ TEST(TCrono, PeriodRestartsAndSurvivesWrap) {
   clock.now += 1;
   EXPECT_TRUE(crono.IsPeriod(1));
   EXPECT_EQ(crono.ElapsedMs(), 0u);
-  EXPECT_THROW(crono.IsPeriod(0), std::invalid_argument);
-  EXPECT_THROW(crono.IsPeriod(-1), std::invalid_argument);
+  EXPECT_EQ(FunStatContext.Status, Perfect);
+}
+
+// A period of 0 or less is a silent failure: false, and a Warning left behind
+// for the caller, even when the stopwatch has run for a long time.
+TEST(TCrono, InvalidPeriodIsASilentWarning) {
+  FakeClock clock;
+  TCrono crono(&clock);
+  crono.Start();
+  clock.now += 100000;
+  for (double period : {0.0, -1.0}) {
+    EXPECT_FALSE(crono.IsPeriod(period)) << period;
+    EXPECT_EQ(FunStatContext.Status, Warning) << period;
+    EXPECT_EQ(FunStatContext.Description, "Invalid period.") << period;
+    EXPECT_EQ(FunStatContext.Function, "TCrono::IsPeriod") << period;
+  }
+  EXPECT_EQ(crono.ElapsedMs(), 100000u);
+  EXPECT_TRUE(crono.IsPeriod(1));
+  EXPECT_EQ(FunStatContext.Status, Perfect);
 }
 
 }  // namespace
