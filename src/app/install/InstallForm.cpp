@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
 #include "paths/AnsiText.h"
@@ -52,7 +54,9 @@ std::string ShellFolder(int folderId) {
 
 bool IsSystemFolderOrAbove(const std::string& folder, const std::vector<std::string>& systemFolders) {
   const std::string dir = IncludeTrailingBackslash(ExpandDots(folder));
-  if (GetParentDir(dir).empty()) return true;  // a drive or network root, or no folder at all
+  // A drive root, a network share ("\\server\share\") or no folder at all.
+  if (GetParentDir(dir).empty()) return true;
+  if (dir.compare(0, 2, "\\\\") == 0 && std::count(dir.begin() + 2, dir.end(), '\\') <= 2) return true;
   for (const std::string& system : systemFolders)
     if (!system.empty() && IsPathPrefix(dir, IncludeTrailingBackslash(system))) return true;
   return false;
@@ -168,7 +172,7 @@ void TInstallForm::Start() {
 }
 
 void TInstallForm::BrowseButtonClick() {
-  std::string folder = ExcludeTrailingBackslash(InstallToEdit.Text());
+  std::string folder = InstallToEdit.Text();
   if (FolderBrowser().Browse(Handle(), "Choose the directory in which the program's directory will be put:",
                              folder))
     InstallToEdit.SetText(IncludeTrailingBackslash(folder));
