@@ -4,38 +4,21 @@ namespace qv::app {
 
 TCaptionPanel::TCaptionPanel(win::TControl* parent, const std::string& name, int x, int y, int w,
                              int h)
-    : TControl(parent, name) {
-  CreateHandle(win::ContainerClassName(), "", WS_VISIBLE, 0, x, y, w, h);
+    : TLabel(parent, name, "", x, y, w, h) {
+  SetAlignment(DT_CENTER | DT_VCENTER);
 }
 
 bool TCaptionPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  switch (msg) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd_, &ps);
-      PaintBackground(dc);
-      RECT r;
-      GetClientRect(hwnd_, &r);
-      DrawEdge(dc, &r, EDGE_RAISED, BF_RECT);
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, TextColor());
-      HGDIOBJ old = SelectObject(dc, win::GetCachedFont(Font()));
-      const std::string text = Text();
-      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-      SelectObject(dc, old);
-      EndPaint(hwnd_, &ps);
-      result = 0;
-      return true;
-    }
-    case WM_SETTEXT:
-      InvalidateRect(hwnd_, nullptr, FALSE);
-      return false;
+  const bool handled = TLabel::WndProc(msg, wp, lp, result);
+  if (msg == WM_PAINT) {
+    // The label has drawn the caption; the panel's raised edge goes round it.
+    HDC dc = GetDC(hwnd_);
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    DrawEdge(dc, &r, EDGE_RAISED, BF_RECT);
+    ReleaseDC(hwnd_, dc);
   }
-  return false;
+  return handled;
 }
 
 TReadOnlyEdit::TReadOnlyEdit(win::TControl* parent, const std::string& name, int x, int y, int w,

@@ -1,11 +1,11 @@
 // The two control kinds the installer window needs beyond the widget layer's.
 #pragma once
-#include "widgets/Form.h"
+#include "widgets/Controls.h"
 
 namespace qv::app {
 
 // A raised panel that shows its caption in its middle (the installer's greeting).
-class TCaptionPanel : public win::TControl {
+class TCaptionPanel : public win::TLabel {
  public:
   TCaptionPanel(win::TControl* parent, const std::string& name, int x, int y, int w, int h);
 

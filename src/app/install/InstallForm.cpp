@@ -142,7 +142,7 @@ void TInstallForm::SetupInstaller(const std::string& programName, const std::str
   VersionLabel.SetCaption(versionText);
   if (AnsiSameText(GetNameOfPath(ProgramFileName()), "Install.exe")) {
     SetText("Install " + programName);
-    MainPanel.SetText("Welcome to " + programName);
+    MainPanel.SetCaption("Welcome to " + programName);
     InstallToLabel.SetCaption("The program's installation directory will be put in directory:");
     InstallButton.SetText("&Install");
     raised_ = IsArgument(arguments_, 0, kRaisedSwitch) && arguments_.size() > 1;
@@ -151,7 +151,7 @@ void TInstallForm::SetupInstaller(const std::string& programName, const std::str
   if (IsArgument(arguments_, 0, kUninstallSwitch)) {
     uninstall_ = true;
     SetText("Uninstall " + programName);
-    MainPanel.SetText("Bye from " + programName);
+    MainPanel.SetCaption("Bye from " + programName);
     InstallToLabel.SetCaption("The following directory will be deleted:");
     InstallButton.SetText("Un&install");
     InstallToEdit.SetText(ProgramDirectory());
