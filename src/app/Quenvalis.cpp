@@ -5,7 +5,8 @@
 
 #include <memory>
 
-#include "app/InstallForm.h"
+#include "ProgramVersion.h"
+#include "app/install/InstallForm.h"
 #include "app/QuenvalisForm.h"
 #include "errors/Guard.h"
 #include "forms/AboutForm.h"
@@ -43,6 +44,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::unique_ptr<TForm> mainForm;
   std::unique_ptr<TErrorForm> errorForm;
   std::unique_ptr<TAboutForm> aboutForm;
+  int exitCode = 0;
   Guarded(QV_OP("Quenvalis", "WinMain", ""), [&](TFunStatContext&) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
@@ -54,8 +56,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     errorForm = std::make_unique<TErrorForm>(mainForm.get());
     aboutForm = std::make_unique<TAboutForm>(mainForm.get());
     if (installMode) {
-      mainForm->CenterOn(nullptr);
-      ShowWindow(mainForm->Handle(), SW_SHOW);
+      auto* installer = static_cast<app::TInstallForm*>(mainForm.get());
+      installer->SetupInstaller(ProgramName, ProgramDisplayTitle, ProgramVersionText);
+      installer->Start();
     } else {
       auto* form = static_cast<app::TQuenvalisForm*>(mainForm.get());
       form->InitializeForm();
@@ -63,6 +66,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       SetForegroundWindow(form->Handle());
     }
     Application().Run();
+    // A raised run of the installer tells the window that started it how it went.
+    if (installMode) exitCode = static_cast<app::TInstallForm*>(mainForm.get())->ExitCode();
   });
   aboutForm.reset();
   errorForm.reset();
@@ -70,5 +75,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   local.Reset(Perfect);
   ReleaseProgramInstance();
   FunStatContext.Assign(local);
-  return 0;
+  return exitCode;
 }

@@ -193,7 +193,7 @@ TEST(ProgramInstance, InstallModeByNameOrArgument) {
 TEST(ProgramInstance, InstallModeOpensTheInstallWindowAndHoldsTheLock) {
   Process installer(ReaderExe(), "/Uninstall");
   ASSERT_TRUE(installer.started);
-  HWND window = WaitForMainWindow(installer.pi.dwProcessId, "Install", 30000);
+  HWND window = WaitForMainWindow(installer.pi.dwProcessId, "Uninstall Quenvalis", 30000);
   ASSERT_NE(window, nullptr);
   Process reader(ReaderExe(), "");
   ASSERT_TRUE(reader.Ended(15000));  // the installer holds the instance lock

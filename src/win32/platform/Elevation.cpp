@@ -1,0 +1,150 @@
+// Token elevation and starting a process with another token came with Windows Vista.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0601
+#include "platform/Elevation.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "errors/Guard.h"
+#include "paths/PathStrings.h"
+#include "platform/FileServices.h"
+#include "platform/UninstallRegistry.h"
+#include "widgets/Application.h"
+#include "widgets/Form.h"
+
+namespace qv::win {
+
+namespace {
+
+const char* const kFile = "Include/Install";
+
+struct THandle {
+  HANDLE H = nullptr;
+  ~THandle() {
+    if (H && H != INVALID_HANDLE_VALUE) CloseHandle(H);
+  }
+};
+
+bool FolderRefusesWriting(const std::string& folder) {
+  std::string dir = ExcludeTrailingBackslash(folder);
+  while (!dir.empty() && !IsDirectory(dir)) dir = ExcludeTrailingBackslash(GetParentDir(dir));
+  if (dir.empty()) return false;
+  const std::string probe = CombinePath(dir, "~Quenvalis-rights.tmp");
+  SetLastError(0);
+  THandle file{CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr)};
+  return file.H == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+bool RegistryRefusesWriting() {
+  HKEY key = nullptr;
+  const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE,
+                                    ExcludeTrailingBackslash(UninstallRegistryKey("")).c_str(), 0,
+                                    KEY_CREATE_SUB_KEY | KEY_SET_VALUE, &key);
+  if (key) RegCloseKey(key);
+  return result == ERROR_ACCESS_DENIED;
+}
+
+// True when this process runs with administrator rights that were raised
+// above the user's normal ones (a split token).
+bool IsRaisedAboveUser() {
+  THandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token.H)) return false;
+  TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
+  DWORD size = 0;
+  return GetTokenInformation(token.H, TokenElevationType, &type, sizeof type, &size) &&
+         type == TokenElevationTypeFull;
+}
+
+// Starts file with the token of the process that owns the shell's desktop
+// window. False when there is no such shell or its token cannot be used.
+bool RunWithShellToken(const std::string& file, DWORD& code) {
+  DWORD shellProcess = 0;
+  HWND shell = GetShellWindow();
+  if (!shell || !GetWindowThreadProcessId(shell, &shellProcess) || !shellProcess) return false;
+  THandle process{OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, shellProcess)};
+  THandle token, primary;
+  if (!process.H || !OpenProcessToken(process.H, TOKEN_DUPLICATE, &token.H) ||
+      !DuplicateTokenEx(token.H, TOKEN_QUERY | TOKEN_DUPLICATE | TOKEN_ASSIGN_PRIMARY |
+                                     TOKEN_ADJUST_DEFAULT | TOKEN_ADJUST_SESSIONID,
+                        nullptr, SecurityImpersonation, TokenPrimary, &primary.H)) {
+    code = GetLastError();
+    return false;
+  }
+  std::wstring wide(file.size() + 1, L'\0');
+  const int n = MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+  wide.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
+  std::wstring commandLine = L"\"" + wide + L"\"";
+  const std::wstring folder = wide.substr(0, wide.find_last_of(L'\\') + 1);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessWithTokenW(primary.H, 0, wide.c_str(), &commandLine[0], 0, nullptr,
+                               folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
+    code = GetLastError();
+    return false;
+  }
+  CloseHandle(started.hThread);
+  CloseHandle(started.hProcess);
+  return true;
+}
+
+}  // namespace
+
+bool LacksInstallRights(const std::string& folder) {
+  return FolderRefusesWriting(folder) || RegistryRefusesWriting();
+}
+
+TElevatedRun RunElevatedAndWait(const std::string& exe, const std::string& parameters,
+                                unsigned long successCode) {
+  return Silent(QV_OP(kFile, "RunElevatedAndWait", ""), [&](TFunStatContext& local) {
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC;
+    info.hwnd = Application().MainForm ? Application().MainForm->Handle() : nullptr;
+    info.lpVerb = "runas";
+    info.lpFile = exe.c_str();
+    info.lpParameters = parameters.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    SetLastError(0);
+    if (!ShellExecuteExA(&info)) {
+      const DWORD code = GetLastError();
+      if (code == ERROR_CANCELLED) return TElevatedRun::Refused;
+      local.Raise(kFile, "RunElevatedAndWait", code, "Failed to get administrator rights.", exe,
+                  parameters, Error, __LINE__);
+      return TElevatedRun::Failed;
+    }
+    THandle process{info.hProcess};
+    // The shell and the raised process may send this window messages while it waits.
+    while (process.H &&
+           MsgWaitForMultipleObjects(1, &process.H, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+      Application().ProcessMessages();
+    DWORD exitCode = 0;
+    if (process.H && GetExitCodeProcess(process.H, &exitCode) && exitCode == successCode)
+      return TElevatedRun::Done;
+    local.Raise(kFile, "RunElevatedAndWait", 0, "The program run with administrator rights failed.",
+                exe, std::to_string(exitCode), Error, __LINE__);
+    return TElevatedRun::Failed;
+  });
+}
+
+bool RunFileAsUser(const std::string& file) {
+  if (!IsRaisedAboveUser()) return RunFile(file, "", "", false);
+  return Silent(QV_OP(kFile, "RunFileAsUser", ""), [&](TFunStatContext& local) {
+    DWORD code = 0;
+    if (RunWithShellToken(file, code)) return true;
+    // No shell of the user's own to start it from (an emulated system that
+    // raises every process, a server without a desktop shell): the shell's
+    // default action starts it as this process runs.
+    if (!GetShellWindow()) {
+      if (RunFile(file, "", "", false)) return true;
+      TakeFailure(local);
+      return false;
+    }
+    local.Raise(kFile, "RunFileAsUser", code, "Failed to run file.", file, "", Error, __LINE__);
+    return false;
+  });
+}
+
+}  // namespace qv::win
