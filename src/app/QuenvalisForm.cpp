@@ -1,6 +1,7 @@
 // The main window's construction and wiring, start-up, close and destruction.
 #include "app/QuenvalisForm.h"
 
+#include "ProgramVersion.h"
 #include "app/SidebarPlaces.h"
 #include "errors/Guard.h"
 #include "forms/AboutForm.h"
@@ -138,7 +139,7 @@ TQuenvalisForm::~TQuenvalisForm() {
 void TQuenvalisForm::InitializeForm() {
   if (AboutForm) {
     AboutForm->ProgramNameLabel.SetCaption("Quenvalis");
-    AboutForm->ProgramVersionLabel.SetCaption("Version 2.5.3, released on 08.05.2005");
+    AboutForm->ProgramVersionLabel.SetCaption(ProgramVersionText);
   }
   SetWindowLongA(RichEdit.Handle(), GWL_EXSTYLE,
                  GetWindowLongA(RichEdit.Handle(), GWL_EXSTYLE) | WS_EX_TRANSPARENT);
