@@ -77,20 +77,20 @@ inline const TPlace RichBoxTopPercentComboBox{"RichBoxTopPercentComboBox", 170, 
 inline const TPlace RichBoxBottomPercentLabel{"RichBoxBottomPercentLabel", 8, 72, 150, 18};
 inline const TPlace RichBoxBottomPercentComboBox{"RichBoxBottomPercentComboBox", 170, 68, 70, 0};
 
-inline const TPlace OpenInPiecesGroupBox{"OpenInPiecesGroupBox", 3, 106, 250, 90};
-inline const TPlace OpenInPiecesCheckBox{"OpenInPiecesCheckBox", 8, 18, 100, 20};
-inline const TPlace PieceSizeLabel{"PieceSizeLabel", 110, 21, 58, 16};
-inline const TPlace PieceSizeComboBox{"PieceSizeComboBox", 170, 18, 70, 0};
-inline const TPlace WheelScrollLinesLabel{"WheelScrollLinesLabel", 8, 45, 160, 16};
-inline const TPlace WheelScrollLinesComboBox{"WheelScrollLinesComboBox", 170, 42, 70, 0};
-inline const TPlace BookLoadedInLabel{"BookLoadedInLabel", 8, 68, 235, 16};
+inline const TPlace OpenInPiecesGroupBox{"OpenInPiecesGroupBox", 3, 106, 250, 114};
+inline const TPlace OpenInPiecesCheckBox{"OpenInPiecesCheckBox", 8, 18, 230, 20};
+inline const TPlace PieceSizeLabel{"PieceSizeLabel", 8, 45, 150, 16};
+inline const TPlace PieceSizeComboBox{"PieceSizeComboBox", 170, 42, 70, 0};
+inline const TPlace WheelScrollLinesLabel{"WheelScrollLinesLabel", 8, 69, 160, 16};
+inline const TPlace WheelScrollLinesComboBox{"WheelScrollLinesComboBox", 170, 66, 70, 0};
+inline const TPlace BookLoadedInLabel{"BookLoadedInLabel", 8, 92, 235, 16};
 
-inline const TPlace DictionaryOptionsGroupBox{"DictionaryOptionsGroupBox", 3, 199, 250, 90};
+inline const TPlace DictionaryOptionsGroupBox{"DictionaryOptionsGroupBox", 3, 223, 250, 80};
 inline const TPlace DictionaryTitleEdit{"DictionaryTitleEdit", 8, 20, 185, 21};
 inline const TPlace ChangeDictionaryButton{"ChangeDictionaryButton", 197, 19, 45, 23};
 inline const TPlace ClipboardForDicCheckBox{"ClipboardForDicCheckBox", 8, 50, 230, 20};
 
-inline const TPlace MiscellaneousOptionsGroupBox{"MiscellaneousOptionsGroupBox", 3, 292, 250, 150};
+inline const TPlace MiscellaneousOptionsGroupBox{"MiscellaneousOptionsGroupBox", 3, 306, 250, 96};
 inline const TPlace AutoSaveProfileCheckBox{"AutoSaveProfileCheckBox", 8, 20, 230, 20};
 inline const TPlace AutoBookmarkCheckBox{"AutoBookmarkCheckBox", 8, 44, 230, 20};
 inline const TPlace AutoLoadLastCheckBox{"AutoLoadLastCheckBox", 8, 68, 230, 20};
@@ -98,11 +98,11 @@ inline const TPlace AutoLoadLastCheckBox{"AutoLoadLastCheckBox", 8, 68, 230, 20}
 
 // Program / Misc.
 namespace ProgramMiscPage {
-inline const TPlace SystemOptionsGroupBox{"SystemOptionsGroupBox", 3, 3, 250, 150};
+inline const TPlace SystemOptionsGroupBox{"SystemOptionsGroupBox", 3, 3, 250, 72};
 inline const TPlace ForceRichEdit3CheckBox{"ForceRichEdit3CheckBox", 8, 20, 230, 20};
-inline const TPlace DetectRichEdit3Label{"DetectRichEdit3Label", 8, 125, 235, 18};
+inline const TPlace DetectRichEdit3Label{"DetectRichEdit3Label", 8, 46, 235, 18};
 
-inline const TPlace PrintGroupBox{"PrintGroupBox", 3, 156, 250, 100};
+inline const TPlace PrintGroupBox{"PrintGroupBox", 3, 78, 250, 90};
 inline const TPlace PrintLeftMarginLabel{"PrintLeftMarginLabel", 8, 26, 60, 18};
 inline const TPlace PrintLeftMarginComboBox{"PrintLeftMarginComboBox", 70, 22, 50, 0};
 inline const TPlace PrintRightMarginLabel{"PrintRightMarginLabel", 128, 26, 62, 18};
@@ -134,7 +134,7 @@ inline const TPlace UseBackImageCheckBox{"Use%sBackImageCheckBox", 8, 17, 158, 2
 inline const TPlace StretchBackImageCheckBox{"Stretch%sBackImageCheckBox", 172, 17, 70, 20};
 inline const TPlace FadeBackImageLabel{"Fade%sBackImageLabel", 8, 42, 50, 18};
 inline const TPlace FadeBackImageComboBox{"Fade%sBackImageComboBox", 60, 38, 50, 0};
-inline const TPlace GammaBackImageLabel{"Gamma%sBackImageLabel", 122, 42, 64, 18};
+inline const TPlace GammaBackImageLabel{"Gamma%sBackImageLabel", 118, 42, 70, 18};
 inline const TPlace GammaBackImageComboBox{"Gamma%sBackImageComboBox", 190, 38, 52, 0};
 inline const TPlace TitleBackImageEdit{"Title%sBackImageEdit", 8, 64, 150, 20};
 inline const TPlace ChangeBackImageButton{"Change%sBackImageButton", 162, 63, 40, 22};
@@ -162,7 +162,7 @@ inline constexpr int BrowserColorRows[] = {20, 39, 58, 77};
 
 // Profile / Format: rows of a label and a combo box.
 namespace ProfileFormatPage {
-inline const TPlace FormatTextGroupBox{"FormatTextGroupBox", 3, 3, 250, 220};
+inline const TPlace FormatTextGroupBox{"FormatTextGroupBox", 3, 3, 250, 160};
 inline const TPlace FontNameLabel{"FontNameLabel", 8, 24, 80, 18};
 inline const TPlace FontNameComboBox{"FontNameComboBox", 90, 20, 150, 0};
 inline const TPlace FontSizeLabel{"FontSizeLabel", 8, 51, 150, 18};
@@ -173,7 +173,7 @@ inline const TPlace CharSpacingLabel{"CharSpacingLabel", 8, 105, 150, 18};
 inline const TPlace CharSpacingComboBox{"CharSpacingComboBox", 160, 101, 75, 0};
 inline const TPlace BoldFontCheckBox{"BoldFontCheckBox", 8, 130, 200, 20};
 
-inline const TPlace FormatParaGroupBox{"FormatParaGroupBox", 3, 226, 250, 200};
+inline const TPlace FormatParaGroupBox{"FormatParaGroupBox", 3, 166, 250, 200};
 inline const TPlace LeftMarginLabel{"LeftMarginLabel", 8, 24, 150, 18};
 inline const TPlace LeftMarginComboBox{"LeftMarginComboBox", 160, 20, 75, 0};
 inline const TPlace RightMarginLabel{"RightMarginLabel", 8, 49, 150, 18};

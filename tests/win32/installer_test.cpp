@@ -9,6 +9,7 @@
 #include <set>
 
 #include "ProgramVersion.h"
+#include "ScreenCapture.h"
 #include "WineTestSupport.h"
 #include "paths/AnsiText.h"
 #include "paths/PathStrings.h"
@@ -156,34 +157,6 @@ std::string ShellFolder(int id) {
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Saves what the screen shows of a window as a 24-bit BMP.
-void SaveWindowPicture(HWND window, const std::string& path) {
-  RECT r;
-  GetWindowRect(window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof header;
-  header.biWidth = w;
-  header.biHeight = h;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP picture = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
-                                     &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, picture);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-  const DWORD size = ((w * 3 + 3) & ~3) * h;
-  BITMAPFILEHEADER file{0x4D42, sizeof file + sizeof header + size, 0, 0, sizeof file + sizeof header};
-  std::string bytes(reinterpret_cast<char*>(&file), sizeof file);
-  bytes.append(reinterpret_cast<char*>(&header), sizeof header).append(static_cast<char*>(bits), size);
-  DeleteObject(picture);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  WriteTestFile("installer.bmp", bytes);
-  MoveFileExA((TestDirectory() + "installer.bmp").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-}
-
 class Installer : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -256,7 +229,7 @@ TEST_F(Installer, InstallCopiesRenamesLinksRegistersAndStartsTheProgram) {
     EXPECT_EQ(texts.count(text), 1u) << text;
   EXPECT_EQ(TextOf(EditChild(window, true)).substr(0, 9), "Quenvalis") << "the readme is not shown";
   Sleep(300);
-  SaveWindowPicture(window, win::ProgramDirectory() + "..\\installer-screenshot.bmp");
+  SaveScreenshot(window, "installer");
 
   Press(window, "&Install");
   EXPECT_EQ(Answer(installer.Id(), "Query", IDYES),

@@ -2,6 +2,7 @@
 // mode, and a screenshot of the window showing a book.
 #include <gtest/gtest.h>
 
+#include "ScreenCapture.h"
 #include "WineTestSupport.h"
 #include "layout/WindowLayout.h"
 #include "platform/ProgramInstance.h"
@@ -81,41 +82,6 @@ HWND FindChildOfClassPrefix(HWND parent, const char* prefix) {
   return find.found;
 }
 
-// Saves the whole screen as a 24-bit BMP.
-bool SaveScreen(const std::string& path) {
-  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-  SelectObject(mem, old);
-  const DWORD stride = ((w * 3 + 3) / 4) * 4, size = stride * h;
-  BITMAPFILEHEADER fh{};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-  fh.bfSize = fh.bfOffBits + size;
-  std::string data(reinterpret_cast<char*>(&fh), sizeof fh);
-  data.append(reinterpret_cast<char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-  data.append(static_cast<char*>(bits), size);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok = WriteFile(f, data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
-  CloseHandle(f);
-  return ok && written == data.size();
-}
-
 std::string ReaderExe() { return win::ProgramDirectory() + "Quenvalis.exe"; }
 
 TEST(ProgramProcess, ShowsTheBookThenASecondInstanceExitsAndCloseEndsIt) {
@@ -156,7 +122,7 @@ TEST(ProgramProcess, ShowsTheBookThenASecondInstanceExitsAndCloseEndsIt) {
   EXPECT_EQ(GetWindowLongA(main, GWL_STYLE) & WS_CAPTION, 0);
 
   Sleep(500);  // let the window finish painting
-  EXPECT_TRUE(SaveScreen(win::ProgramDirectory() + "..\\smoke-screenshot.bmp"));
+  EXPECT_TRUE(SaveBmp(CaptureScreen(), win::ProgramDirectory() + "..\\smoke-screenshot.bmp"));
 
   // A second instance ends at once, silently, with exit code 0.
   Process second(ReaderExe(), "\"" + book + "\"");

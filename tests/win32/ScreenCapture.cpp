@@ -1,0 +1,87 @@
+#include "ScreenCapture.h"
+
+#include "platform/Win32Platform.h"
+
+namespace qv::testing {
+
+COLORREF TScreenPixels::At(int x, int y) const {
+  const int cx = x - Left, cy = y - Top;
+  if (cx < 0 || cy < 0 || cx >= Width || cy >= Height) return kNoPixel;
+  const uint32_t p = Pixels[size_t(cy) * size_t(Width) + size_t(cx)];
+  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+bool TScreenPixels::Uniform(const RECT& r) const {
+  const COLORREF first = At(r.left, r.top);
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (At(x, y) != first) return false;
+  return true;
+}
+
+TScreenPixels CaptureScreen(RECT r) {
+  if (r.right <= r.left || r.bottom <= r.top)
+    r = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  TScreenPixels out;
+  out.Left = r.left;
+  out.Top = r.top;
+  out.Width = r.right - r.left;
+  out.Height = r.bottom - r.top;
+  out.Pixels.assign(size_t(out.Width) * size_t(out.Height), 0);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = out.Width;
+  info.bmiHeader.biHeight = -out.Height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (picture) {
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, out.Width, out.Height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    memcpy(out.Pixels.data(), bits, out.Pixels.size() * sizeof(uint32_t));
+    SelectObject(memory, old);
+    DeleteObject(picture);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return out;
+}
+
+TScreenPixels CaptureWindow(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return CaptureScreen(r);
+}
+
+bool SaveBmp(const TScreenPixels& picture, const std::string& path) {
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = picture.Width;
+  header.biHeight = -picture.Height;
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  const DWORD size = DWORD(picture.Pixels.size() * sizeof(uint32_t));
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + size;
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(h, &file, sizeof file, &written, nullptr) && WriteFile(h, &header, sizeof header, &written, nullptr);
+  ok = ok && WriteFile(h, picture.Pixels.data(), size, &written, nullptr) && written == size;
+  CloseHandle(h);
+  return ok;
+}
+
+bool SaveScreenshot(HWND window, const std::string& name) {
+  const std::string folder = win::ProgramDirectory() + "..\\screens\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return SaveBmp(CaptureWindow(window), folder + name + ".bmp");
+}
+
+}  // namespace qv::testing
