@@ -61,10 +61,17 @@ void TQuenvalisForm::FormMouseMove(unsigned, int x, int) { Screen.WindowMouseMov
 void TQuenvalisForm::RichEditMouseMove(unsigned, int, int) { Screen.HideSidebar(true); }
 
 void TQuenvalisForm::FormKeyDown(WORD& key, unsigned shift) {
+  // Alt+F4 closes the program whatever has the focus (a combo box keeps the
+  // system keys to itself).
+  if (key == VK_F4 && (shift & ssAlt)) {
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    key = 0;
+    return;
+  }
   // While a book loads only the close request acts: a key that would start a
   // load would start it inside the running one.
   if (Book.Loading()) {
-    if (!(key == VK_F4 && (shift & ssAlt))) key = 0;
+    key = 0;
     return;
   }
   // Esc over an open drop-down list closes the list, as the list's own key.

@@ -7,6 +7,7 @@
 
 #include "WineTestSupport.h"
 #include "richbox/RichOps.h"
+#include "util/Clock.h"
 #include "widgets/FileDialogs.h"
 
 namespace qv::testing {
@@ -31,6 +32,14 @@ struct TBookForms : ProgramForms {
   }
   app::TQuenvalisForm& F() { return *main; }
   std::string Shown(size_t i) const { return i < boxes.shown.size() ? boxes.shown[i].text : "<none>"; }
+};
+
+// A clock the test moves: every reading adds step.
+class TSteppingClock : public IClock {
+ public:
+  uint32_t now = 1000000;
+  uint32_t step = 0;
+  uint32_t TickCount() override { return now += step; }
 };
 
 // count lines "L00001 " … padded with dots to width bytes, each ending in CR LF.

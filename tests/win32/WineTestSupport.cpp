@@ -1,5 +1,7 @@
 #include "WineTestSupport.h"
 
+#include <shlobj.h>
+
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -48,7 +50,7 @@ void AfterDelay(int delayMs, std::function<void()> action) {
   PendingActions()[id] = std::move(action);
 }
 
-ProgramForms::ProgramForms(bool keepSettings) {
+ProgramForms::ProgramForms(bool keepSettings, bool start) {
   if (!keepSettings) {
     for (const char* name : {"Quenvalis.ini", "QuenvalisProfile.fsp", "testdata\\QuenvalisProfile.fsp"}) {
       const std::string path = win::ProgramDirectory() + name;
@@ -67,8 +69,32 @@ ProgramForms::ProgramForms(bool keepSettings) {
   main->InitializeForm();
   main->ShowMaximizedOnMonitor();
   SetForegroundWindow(main->Handle());
-  win::Application().StartEvents();
+  if (start) win::Application().StartEvents();
   PumpFor(50);
+}
+
+std::string ErrorReportOf(ProgramForms& forms, const std::function<void()>& action) {
+  // The watch outlives this call when its last timer is still pending: it owns its state.
+  struct TWatch {
+    win::TErrorForm* dialog;
+    std::string report;
+    bool done = false;
+  };
+  auto state = std::make_shared<TWatch>(TWatch{forms.error.get()});
+  auto watch = std::make_shared<std::function<void()>>();
+  *watch = [state, weak = std::weak_ptr<std::function<void()>>(watch)] {
+    if (state->done) return;
+    if (state->dialog->Visible()) {
+      state->report = state->dialog->MainMemo.Text();
+      state->dialog->OkayButton.Click();
+      return;
+    }
+    if (auto next = weak.lock()) AfterDelay(30, *next);
+  };
+  AfterDelay(30, *watch);
+  action();
+  state->done = true;
+  return state->report;
 }
 
 ProgramForms::~ProgramForms() {
@@ -84,6 +110,24 @@ void ProgramForms::CloseMain() {
   PostMessageA(main->Handle(), WM_CLOSE, 0, 0);
   PumpUntil([this] { return main->Handle() == nullptr; });
   win::Application().ClearTermination();
+}
+
+// A drop of several files, built as the shell builds it.
+HDROP MakeDrop(const std::vector<std::string>& files) {
+  size_t chars = 1;
+  for (const auto& f : files) chars += f.size() + 1;
+  HGLOBAL mem = GlobalAlloc(GHND, sizeof(DROPFILES) + chars);
+  auto* df = static_cast<DROPFILES*>(GlobalLock(mem));
+  df->pFiles = sizeof(DROPFILES);
+  df->fWide = FALSE;
+  char* p = reinterpret_cast<char*>(df) + sizeof(DROPFILES);
+  for (const auto& f : files) {
+    memcpy(p, f.c_str(), f.size() + 1);
+    p += f.size() + 1;
+  }
+  *p = '\0';
+  GlobalUnlock(mem);
+  return static_cast<HDROP>(mem);
 }
 
 std::string TestDirectory() {

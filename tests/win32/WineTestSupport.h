@@ -11,6 +11,7 @@
 #include "errors/ErrorPlatform.h"
 #include "forms/AboutForm.h"
 #include "forms/ErrorForm.h"
+#include "platform/ShellGateway.h"
 
 namespace qv::testing {
 
@@ -45,11 +46,33 @@ struct ProgramForms {
   std::unique_ptr<win::TAboutForm> about;
   // Each run starts without the options file and the default profile, as a
   // first run does, unless keepSettings asks for the files of the last run.
-  explicit ProgramForms(bool keepSettings = false);
+  // With start false, the application's events are held back: no activation, no start-up book.
+  explicit ProgramForms(bool keepSettings = false, bool start = true);
   ~ProgramForms();
   // Closes the main window through its own close path and runs the loop until it is gone.
   void CloseMain();
 };
+
+// Runs action and answers the report of the error dialog it showed ("" when none);
+// the dialog is closed with its Okay button.
+std::string ErrorReportOf(ProgramForms& forms, const std::function<void()>& action);
+
+// The shell as tests see it: every request is recorded, none reaches the system.
+class TRecordingShell : public win::TShellGateway {
+ public:
+  std::vector<win::TShellRequest> requests;
+  bool succeed = true;
+  TRecordingShell() { win::SetShellGateway(this); }
+  ~TRecordingShell() override { win::SetShellGateway(nullptr); }
+  bool Execute(const win::TShellRequest& request, uint32_t& error) override {
+    requests.push_back(request);
+    if (!succeed) error = ERROR_FILE_NOT_FOUND;
+    return succeed;
+  }
+};
+
+// A drop of several files, built as the shell builds it.
+HDROP MakeDrop(const std::vector<std::string>& files);
 
 // Writes a file (bytes as given) and answers its path.
 std::string WriteTestFile(const std::string& name, const std::string& bytes);

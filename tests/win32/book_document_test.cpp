@@ -246,13 +246,6 @@ TEST(BookNavigation, CtrlBDoesNothingAndSpaceTypesWhenEditing) {
 namespace qv::testing {
 namespace {
 
-class TSteppingClock : public IClock {
- public:
-  uint32_t now = 1000000;
-  uint32_t step = 0;  // added at every reading
-  uint32_t TickCount() override { return now += step; }
-};
-
 TEST(BookLoading, ProgressOnceASecondAndACloseRequestStopsTheLoad) {
   TBookForms forms;
   auto& f = forms.F();

@@ -9,24 +9,6 @@
 namespace qv::testing {
 namespace {
 
-// A drop of several files, built as the shell builds it.
-HDROP MakeDrop(const std::vector<std::string>& files) {
-  size_t chars = 1;
-  for (const auto& f : files) chars += f.size() + 1;
-  HGLOBAL mem = GlobalAlloc(GHND, sizeof(DROPFILES) + chars);
-  auto* df = static_cast<DROPFILES*>(GlobalLock(mem));
-  df->pFiles = sizeof(DROPFILES);
-  df->fWide = FALSE;
-  char* p = reinterpret_cast<char*>(df) + sizeof(DROPFILES);
-  for (const auto& f : files) {
-    memcpy(p, f.c_str(), f.size() + 1);
-    p += f.size() + 1;
-  }
-  *p = '\0';
-  GlobalUnlock(mem);
-  return static_cast<HDROP>(mem);
-}
-
 TEST(MainWindow, StartsWithSidebarHiddenAndDefaults) {
   ProgramForms forms;
   app::TQuenvalisForm& f = *forms.main;

@@ -120,6 +120,7 @@ void TBookDocument::UpdateBookInfo(const std::string& text, bool restoreTitle, b
 // What a load changed and its end steps must undo.
 struct TBookDocument::TLoadUndo {
   bool quiet = false, pictureOff = false;
+  bool failed = false;  // the load reported a failure
 };
 
 bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, bool keepProfile, int32_t caretPos) {
@@ -133,7 +134,7 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
   const int32_t callerCaret = caretPos;
   TLoadUndo undo;
   std::vector<std::string> lines;
-  Guarded(QV_OP(kFile, "TQuenvalisForm::LoadFromFile", "Failed to load book."), [&](TFunStatContext& local) {
+  undo.failed = !Guarded(QV_OP(kFile, "TQuenvalisForm::LoadFromFile", "Failed to load book."), [&](TFunStatContext& local) {
     if (newBook) {
       QuerySaveModified();
       PieceSize = ReadOption(Controls.PieceSize.Box);
@@ -312,7 +313,9 @@ void TBookDocument::FinishLoad(const TLoadUndo& undo, int32_t callerCaret, int32
   screen_.SetBusy(false);
   steps_.BookShown();
   text_.UpdateChaptersButton();
-  UpdateBookInfo("Book opened in " + GroupedNumber(int64_t(LoadCrono.ElapsedSeconds())) + " seconds", true, true);
+  // A load that failed says nothing of an opening.
+  const std::string openedIn = "Book opened in " + GroupedNumber(int64_t(LoadCrono.ElapsedSeconds())) + " seconds";
+  UpdateBookInfo(undo.failed ? "" : openedIn, true, true);
   RefreshBookStatus();
 }
 

@@ -2,6 +2,7 @@
 // rich-box keys, the mouse wheel, the book's keys and the line information.
 #include "app/book/BookDocument.h"
 #include "errors/Guard.h"
+#include "paths/WebAddress.h"
 #include "platform/FileServices.h"
 #include "platform/Help.h"
 #include "platform/Win32Platform.h"
@@ -143,6 +144,12 @@ void TBookDocument::LinkClick(int32_t start, int32_t end) {
             richEdit_.SetSelection(start, end - start);
             const std::string address = richEdit_.GetSelText();
             richEdit_.SetSelection(start, 0);
+            // Only web addresses leave the book: anything else could start a program.
+            if (!IsWebAddress(address)) {
+              local.Raise("QuenvalisDialog", "TQuenvalisForm::NewWindowProc", 0, "Not a web address.", address, "",
+                          Error, __LINE__);
+              return;
+            }
             if (!OpenWebAddress(address)) TakeFailure(local);
           });
 }

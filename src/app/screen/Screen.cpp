@@ -32,6 +32,9 @@ bool TScreen::BeginRichBoxUpdate() {
 void TScreen::EndRichBoxUpdate(bool visible) {
   richEdit_.SetVisible(visible);
   LockWindowUpdate(nullptr);
+  // Unlocking repaints the window's client areas only: the rich-box's scroll
+  // bar, in its non-client area, is painted again here.
+  RedrawWindow(richEdit_.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 void TScreen::RefreshScreen() {
@@ -103,11 +106,10 @@ void TScreen::SetBusy(bool busy) {
 
 void TScreen::PaintRichBoxFrame(HDC dc) {
   if (!ShowFrameCheckBox.Checked()) return;
-  RECT client;
-  GetClientRect(richEdit_.Handle(), &client);
-  POINT origin{0, 0};
-  MapWindowPoints(richEdit_.Handle(), window_.Handle(), &origin, 1);
-  const int x = origin.x - 1, y = origin.y - 1, w = client.right + 1, h = client.bottom + 1;
+  // Around the whole rich-box: its client area and the scroll bar beside it
+  // (a frame one pixel outside the client area alone would run under the bar).
+  const RECT box = richEdit_.Bounds();
+  const int x = box.left - 1, y = box.top - 1, w = box.right - box.left + 1, h = box.bottom - box.top + 1;
   const COLORREF color = window_.FontColor() == kNoColor ? RGB(0, 0, 0) : window_.FontColor();
   HPEN pen = CreatePen(PS_SOLID, 1, color);
   HGDIOBJ old = SelectObject(dc, pen);

@@ -121,27 +121,49 @@ void TRichEdit::ScrollLines(int32_t lines) {
   const int32_t first = int32_t(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE));
   const int32_t target = int32_t(std::clamp<int64_t>(int64_t(first) + lines, 0, std::max(count - 1, 0)));
   if (target == first) return;
-  auto top = [this](int32_t line) {
-    POINTL p{};
-    SendRich(hwnd_, EM_POSFROMCHAR, WPARAM(&p), SendRich(hwnd_, EM_LINEINDEX, WPARAM(line)));
-    return p.y;
-  };
   POINT scroll{};
   SendRich(hwnd_, EM_GETSCROLLPOS, 0, LPARAM(&scroll));
-  scroll.y += top(target) - top(first);
+  scroll.y += LineTop(target) - LineTop(first);
   scroll.y = std::max<LONG>(scroll.y, 0);
   SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&scroll));
+}
+
+int32_t TRichEdit::LineTop(int32_t line) {
+  POINTL p{};
+  SendRich(hwnd_, EM_POSFROMCHAR, WPARAM(&p), SendRich(hwnd_, EM_LINEINDEX, WPARAM(line)));
+  return p.y;
+}
+
+void TRichEdit::AlignTopLine() {
+  RECT text{};
+  SendRich(hwnd_, EM_GETRECT, 0, LPARAM(&text));
+  const int32_t first = int32_t(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE));
+  const int32_t cut = LineTop(first) - text.top;
+  if (cut >= 0) return;
+  POINT scroll{};
+  SendRich(hwnd_, EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+  // The next line goes to the top; where the view cannot go further down, the
+  // cut line is shown whole instead.
+  if (first + 1 < int32_t(SendRich(hwnd_, EM_GETLINECOUNT))) {
+    POINT down{scroll.x, scroll.y + (LineTop(first + 1) - text.top)};
+    SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&down));
+    if (LineTop(int32_t(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE))) == text.top) return;
+  }
+  POINT up{scroll.x, std::max<LONG>(scroll.y + cut, 0)};
+  SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&up));
 }
 
 void TRichEdit::ScrollToCaret() {
   if (pending_) return pending_->ScrollToCaret();
   SendRich(hwnd_, EM_SCROLLCARET);
+  AlignTopLine();
 }
 
 void TRichEdit::ScrollToBottom() {
   if (pending_) return pending_->ScrollToBottom();
   // EM_SCROLL knows only lines and pages; the scroll bar message reaches the bottom.
   SendRich(hwnd_, WM_VSCROLL, SB_BOTTOM);
+  AlignTopLine();
 }
 
 int32_t TRichEdit::GetCharAtPoint(int32_t x, int32_t y) {

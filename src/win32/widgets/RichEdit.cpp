@@ -65,9 +65,6 @@ bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp), CurrentShiftState());
       result = 0;
       return true;
-    case WM_NCPAINT:
-      result = 0;
-      return true;
     case WM_ERASEBKGND:
       if (!HasCustomBackground || !HasCustomBackground()) return false;
       result = 1;
@@ -81,13 +78,19 @@ bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       break;
     case WM_SETFOCUS:
     case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
       break;
     default:
       return false;
   }
-  // The control handles the message first; then a read-only text hides its caret.
+  // The control handles the message first; then a read-only text hides its caret,
+  // and the keys that move the view by pages or to an end leave a whole line at the top.
   result = DefaultProc(msg, wp, lp);
+  if (msg == WM_KEYDOWN && (wp == VK_END || wp == VK_HOME || wp == VK_NEXT || wp == VK_PRIOR)) AlignTopLine();
   if (GetReadOnly()) HideCaret(hwnd_);
   return true;
 }

@@ -43,8 +43,8 @@ class TRichEdit : public TControl, public qv::IRichBox {
   std::function<void(int32_t start, int32_t end)> OnLinkClick;
   // Painting: OnPaintBackground draws the background on the control's DC before
   // the control paints its text; while HasCustomBackground answers true the
-  // control never fills its own background. The control's border is never painted,
-  // and a read-only text shows no caret.
+  // control never fills its own background. The control has no border (its
+  // non-client area holds only the scroll bar), and a read-only text shows no caret.
   std::function<void(HDC dc)> OnPaintBackground;
   std::function<bool()> HasCustomBackground;
 
@@ -119,6 +119,10 @@ class TRichEdit : public TControl, public qv::IRichBox {
   int32_t Narrow(int32_t wide) { return Index().ToNarrow(wide); }
   int32_t Wide(int32_t narrow) { return Index().ToWide(narrow); }
   void TextChanged() { index_.Invalidate(); }
+  // The top of a line in client pixels.
+  int32_t LineTop(int32_t line);
+  // A view whose first line is partly scrolled out is moved to a whole line.
+  void AlignTopLine();
   void StreamIn(const std::string& bytes, unsigned format);
   std::string StreamOut(unsigned format);
 
