@@ -195,7 +195,10 @@ std::string LoadFilesFromAnyDir(const std::string& start, const std::string& mas
       folder.clear();
       continue;
     }
-    folder = ExcludeTrailingBackslash(GetDirOfPath(ExcludeTrailingBackslash(folder)));
+    // A folder right below a drive root gives way to the root ("C:\"), which
+    // is listable; its bare drive would list the partitions instead.
+    const std::string parent = GetDirOfPath(ExcludeTrailingBackslash(folder));
+    folder = parent.size() == 3 && parent[1] == ':' ? parent : ExcludeTrailingBackslash(parent);
   }
 }
 

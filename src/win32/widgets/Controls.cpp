@@ -367,10 +367,11 @@ void TPopupMenu::AddSeparator() {
   AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
 }
 
-void TPopupMenu::Popup(HWND owner, int x, int y) {
+void TPopupMenu::SetDefaultItem(int i) { SetMenuDefaultItem(menu_, static_cast<UINT>(i), TRUE); }
+
+void TPopupMenu::Popup(HWND owner, int x, int y, UINT align) {
   SetForegroundWindow(owner);
-  const int chosen = TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0,
-                                    owner, nullptr);
+  const int chosen = TrackPopupMenu(menu_, TPM_RETURNCMD | align | TPM_TOPALIGN, x, y, 0, owner, nullptr);
   PostMessageA(owner, WM_NULL, 0, 0);
   if (chosen > 0) Choose(chosen - 1);
 }

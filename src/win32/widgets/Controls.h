@@ -160,8 +160,12 @@ class TPopupMenu {
   void AddSeparator();
   int Count() const { return static_cast<int>(items_.size()); }
   std::string Caption(int i) const { return captions_[static_cast<size_t>(i)]; }
-  // Shows the menu at a screen point and runs the chosen item's action.
-  void Popup(HWND owner, int x, int y);
+  HMENU Handle() const { return menu_; }
+  // Shows item i in bold as the menu's default item.
+  void SetDefaultItem(int i);
+  // Shows the menu at a screen point and runs the chosen item's action;
+  // align is TPM_LEFTALIGN, TPM_CENTERALIGN or TPM_RIGHTALIGN about x.
+  void Popup(HWND owner, int x, int y, UINT align = TPM_LEFTALIGN);
   void Choose(int i);  // runs item i as if clicked
 
  private:
