@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -75,7 +76,7 @@ struct BrowserListing : ::testing::Test {
   std::vector<std::string> Rows() const {
     std::vector<std::string> rows;
     for (const TBrowserItem& item : model.Items())
-      rows.push_back(std::string(TBrowserModel::TypeText(item)) + " " + item.Caption);
+      rows.push_back(std::string(TBrowserModel::TypeText(item)) + " " + item.Caption());
     return rows;
   }
   std::string SelectedText() const {
@@ -133,7 +134,7 @@ TEST_F(BrowserListing, GoneFoldersAndDrivesFallBack) {
   Load(model.BrowseUpPath());
   EXPECT_FALSE(model.ShowsFolder());
   EXPECT_EQ(SelectedText(), "C:");
-  EXPECT_EQ(model.Items()[static_cast<size_t>(model.Selected())].Caption.rfind("C: (Fixed: \"", 0), 0u);
+  EXPECT_EQ(model.Items()[static_cast<size_t>(model.Selected())].Caption().rfind("C: (Fixed: \"", 0), 0u);
   Load("Q:\\Books\\Tale.txt");
   EXPECT_EQ(model.BrowserDir(), "Q:");
   EXPECT_FALSE(model.Items().empty());
@@ -189,7 +190,7 @@ TEST(BrowserRowPainter, CellsLinesAndClippedTexts) {
   colors.FocusFore = RGB(255, 255, 0);
   const int w = 120, h = 13, split = 22;
   RowCanvas canvas(w, h);
-  const TBrowserItem folder{"Books", true, "Books and more books than this row can show"};
+  const TBrowserItem folder{"Books and more books than this row can show", true, ""};
   win::PaintBrowserRow(canvas.Dc(), {0, 0, w, h}, folder, true, false, colors);
 
   EXPECT_EQ(canvas.At(0, 0), colors.DirTypeBack);
@@ -202,11 +203,35 @@ TEST(BrowserRowPainter, CellsLinesAndClippedTexts) {
   EXPECT_EQ(canvas.Count(colors.FocusBack, w - 3, 0, w, h - 1), 3 * (h - 1));
   EXPECT_EQ(canvas.Count(colors.FocusBack, split + 1, 0, w, 2), 2 * (w - split - 1));
 
-  const TBrowserItem book{"Tale.txt", false, "Tale.txt"};
+  const TBrowserItem book{"Tale.txt", false, ""};
   win::PaintBrowserRow(canvas.Dc(), {0, 0, w, h}, book, false, false, colors);
   EXPECT_EQ(canvas.At(0, 0), colors.Window);
   EXPECT_EQ(canvas.At(w - 1, 0), colors.Window);
   EXPECT_GT(canvas.Count(colors.Font, 3, 2, split - 3, h - 3), 0);  // "Plain", clipped
+}
+
+TEST(BrowserVirtualList, DrawsRowsFromTheTopIndexAndFindsTheRowUnderAPoint) {
+  win::TForm form("VirtualListOwner", "Owner", 300, 300, {});
+  win::TVirtualListBox list(&form, "BrowserListBox", 0, 0, 200, 200);
+  list.SetItemHeight(13);
+  std::vector<int> drawn;
+  list.OnDrawItem = [&](HDC, int index, const RECT&, bool, bool) { drawn.push_back(index); };
+  ShowWindow(form.Handle(), SW_SHOWNORMAL);
+  list.SetCount(100);
+  list.SetItemIndex(45);
+  list.SetTopIndex(40);
+  drawn.clear();
+  InvalidateRect(list.Handle(), nullptr, TRUE);
+  UpdateWindow(list.Handle());
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_EQ(*std::min_element(drawn.begin(), drawn.end()), 40);
+  EXPECT_EQ(list.ItemIndex(), 45);
+  EXPECT_EQ(list.VisibleCount(), list.ClientHeight() / 13);
+  EXPECT_EQ(list.ItemAt(5, 2 * 13 + 1), 42);
+  list.SetCount(3);
+  EXPECT_EQ(list.Count(), 3);
+  EXPECT_EQ(list.ItemAt(5, 13 * 5), -1);  // below the last row
+  EXPECT_EQ(list.ItemAt(5, 1), 0);
 }
 
 TEST(BrowserHistoryPopup, TitleCountsEveryEntryAndChoosingGivesTheStoredPath) {

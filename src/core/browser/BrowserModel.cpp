@@ -18,9 +18,11 @@ const char* const BrowserListHint =
 
 namespace {
 
+// A name ending in ".txt" or ".rtf", without regard to case.
 bool IsBookName(const std::string& name) {
-  const std::string ext = ExtractFileExt(name);
-  return SameTextAscii(ext, ".txt") || SameTextAscii(ext, ".rtf");
+  if (name.size() < 4) return false;
+  const char* ext = name.data() + name.size() - 4;
+  return SameTextAscii(ext, 4, ".txt", 4) || SameTextAscii(ext, 4, ".rtf", 4);
 }
 
 // "C:" for "C:\Books\"; "" for a path with no drive letter.
@@ -69,34 +71,32 @@ void TBrowserModel::LoadBrowserContent(const std::string& path, const TBrowserLi
   const int recordedTop = AnsiSameText(folder, shownBefore) ? list.TopIndex
                                                              : history_.Find(folder).TopIndex;
   history_.Add(path, recordedTop);
-  const THistoryFound found = history_.Find(browserDir_);
-  if (found.Index >= 0) name = GetNameOfPath(found.Path);
+  const THistoryFound remembered = history_.Find(browserDir_);
+  if (remembered.Index >= 0) name = GetNameOfPath(remembered.Path);
 
-  struct TKeyed {
-    std::string Key;
-    TBrowserItem Item;
-  };
-  std::vector<TKeyed> folders, files;
-  folders.reserve(listing.Folders.size());
-  files.reserve(listing.Files.size());
+  // Folders, then book files, each in the order of their sort keys; the
+  // indices are sorted, not the items, since a folder can hold thousands.
   const bool partitions = !ShowsFolder();
+  std::vector<TBrowserItem> unsorted;
+  unsorted.reserve(listing.Folders.size() + listing.Files.size());
   for (std::string& text : listing.Folders) {
-    std::string caption = partitions && IsDriveOnly(text) ? text + listing_.PartitionSuffix(text) : text;
-    std::string key = listing_.SortKey(text);
-    folders.push_back({std::move(key), {std::move(text), true, std::move(caption)}});
+    std::string suffix = partitions && IsDriveOnly(text) ? listing_.PartitionSuffix(text) : "";
+    unsorted.push_back({std::move(text), true, std::move(suffix)});
   }
-  for (std::string& text : listing.Files) {
-    if (!IsBookName(text)) continue;
-    std::string key = listing_.SortKey(text);
-    files.push_back({std::move(key), {text, false, text}});
-  }
-  const auto byKey = [](const TKeyed& a, const TKeyed& b) { return a.Key < b.Key; };
-  std::stable_sort(folders.begin(), folders.end(), byKey);
-  std::stable_sort(files.begin(), files.end(), byKey);
+  const size_t folderCount = unsorted.size();
+  for (std::string& text : listing.Files)
+    if (IsBookName(text)) unsorted.push_back({std::move(text), false, ""});
+  std::vector<std::string> keys;
+  keys.reserve(unsorted.size());
+  for (const TBrowserItem& item : unsorted) keys.push_back(listing_.SortKey(item.Text));
+  std::vector<size_t> order(unsorted.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  const auto byKey = [&keys](size_t a, size_t b) { return keys[a] < keys[b] || (keys[a] == keys[b] && a < b); };
+  std::sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(folderCount), byKey);
+  std::sort(order.begin() + static_cast<std::ptrdiff_t>(folderCount), order.end(), byKey);
   items_.clear();
-  items_.reserve(folders.size() + files.size());
-  for (TKeyed& f : folders) items_.push_back(std::move(f.Item));
-  for (TKeyed& f : files) items_.push_back(std::move(f.Item));
+  items_.reserve(unsorted.size());
+  for (size_t i : order) items_.push_back(std::move(unsorted[i]));
 
   selected_ = items_.empty() ? -1 : 0;
   if (!name.empty())
@@ -107,9 +107,9 @@ void TBrowserModel::LoadBrowserContent(const std::string& path, const TBrowserLi
       }
   // The remembered scroll position returns when it shows the selected item.
   topIndex_ = -1;
-  if (found.Index >= 0 && selected_ >= found.TopIndex &&
-      selected_ - found.TopIndex < list.VisibleCount)
-    topIndex_ = found.TopIndex;
+  if (remembered.Index >= 0 && selected_ >= remembered.TopIndex &&
+      selected_ - remembered.TopIndex < list.VisibleCount)
+    topIndex_ = remembered.TopIndex;
 }
 
 const char* TBrowserModel::TypeText(const TBrowserItem& item) {

@@ -18,7 +18,9 @@ extern const char* const BrowserListHint;  // the hint's fixed first part
 struct TBrowserItem {
   std::string Text;     // a bare name ("Poe", "Tale.txt") or a drive name ("C:")
   bool Folder = false;  // a folder or a partition
-  std::string Caption;  // the name column: the text, for a drive followed by its suffix
+  std::string Suffix;   // for a drive in the partitions list: its partition suffix
+  // The name column's text.
+  std::string Caption() const { return Text + Suffix; }
 };
 
 // The list control as it stands when the browser needs it.

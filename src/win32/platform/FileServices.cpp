@@ -152,20 +152,20 @@ void LoadFilesFromDir(const std::string& folder, const std::string& mask, TItemL
       }
       if (found.dwFileAttributes & skipped) continue;
       if (maximum >= 0 && count >= maximum) return;
-      std::string path = dir + name;
       bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-      std::string text = fullPaths ? path : name;
+      std::string text = fullPaths ? dir + name : name;
+      std::string matched = name;  // the name the mask is matched against
       if (resolveShortcuts && !isFolder && IsShortcut(name)) {
-        const std::string target = ShortcutTarget(path);
+        const std::string target = ShortcutTarget(dir + name);
         if (!target.empty()) {
-          path = target;
           isFolder = IsDirectory(target);
           text = fullPaths ? target : GetNameOfPath(ExcludeTrailingBackslash(target));
+          matched = GetNameOfPath(target);
         }
       }
-      if (isFolder) folders.push_back({text, ItemFolder});
-      else if (mask.empty() || PathMatchSpecA(GetNameOfPath(path).c_str(), mask.c_str()))
-        files.push_back({text, ItemFile});
+      if (isFolder) folders.push_back({std::move(text), ItemFolder});
+      else if (mask.empty() || PathMatchSpecA(matched.c_str(), mask.c_str()))
+        files.push_back({std::move(text), ItemFile});
       ++count;
     }
     const DWORD code = GetLastError();

@@ -41,8 +41,8 @@ void PaintBrowserRow(HDC dc, const RECT& row, const TBrowserItem& item, bool sel
   PaintCell(dc, {row.left, row.top, split, bottomLine}, type, std::strlen(type),
             item.Folder ? colors.DirTypeBack : colors.Window,
             item.Folder ? colors.DirTypeFore : colors.Font);
-  PaintCell(dc, name, item.Caption.c_str(),
-            item.Caption.size(), selected ? colors.FocusBack : colors.Window,
+  const std::string caption = item.Caption();
+  PaintCell(dc, name, caption.c_str(), caption.size(), selected ? colors.FocusBack : colors.Window,
             selected ? colors.FocusFore : colors.Font);
   FillSolid(dc, {split, row.top, split + 1, bottomLine}, colors.Font);
   FillSolid(dc, {row.left, bottomLine, row.right, row.bottom}, colors.Font);

@@ -342,6 +342,61 @@ bool TListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
   return true;
 }
 
+// ---- virtual list box ----
+
+TVirtualListBox::TVirtualListBox(TControl* parent, const std::string& name, int x, int y, int w,
+                                 int h)
+    : TControl(parent, name) {
+  CreateHandle("LISTBOX", "",
+               WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA |
+                   LBS_NOINTEGRALHEIGHT,
+               WS_EX_CLIENTEDGE, x, y, w, h);
+  SetWindowLongPtrA(hwnd_, GWLP_ID, reinterpret_cast<LONG_PTR>(NextId()));
+}
+
+void TVirtualListBox::SetCount(int count) {
+  SendMessageA(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+  Invalidate();
+}
+
+int TVirtualListBox::Count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+int TVirtualListBox::ItemIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+void TVirtualListBox::SetItemIndex(int i) { SendMessageA(hwnd_, LB_SETCURSEL, i, 0); }
+int TVirtualListBox::TopIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)); }
+void TVirtualListBox::SetTopIndex(int i) { SendMessageA(hwnd_, LB_SETTOPINDEX, i, 0); }
+
+void TVirtualListBox::SetItemHeight(int h) {
+  itemHeight_ = h;
+  SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, h);
+}
+
+int TVirtualListBox::VisibleCount() const { return itemHeight_ > 0 ? ClientHeight() / itemHeight_ : 0; }
+
+int TVirtualListBox::ItemAt(int x, int y) const {
+  if (x < 0 || x >= ClientWidth() || y < 0 || itemHeight_ <= 0) return -1;
+  const int index = TopIndex() + y / itemHeight_;
+  return index < Count() ? index : -1;
+}
+
+bool TVirtualListBox::HandleCommand(WORD code) {
+  if (code == LBN_SELCHANGE && OnClick) OnClick();
+  else if (code == LBN_DBLCLK && OnDblClick) OnDblClick();
+  else return false;
+  return true;
+}
+
+bool TVirtualListBox::HandleMeasureItem(MEASUREITEMSTRUCT* mis) {
+  mis->itemHeight = static_cast<UINT>(itemHeight_);
+  return true;
+}
+
+bool TVirtualListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
+  if (dis->itemID == static_cast<UINT>(-1) || !OnDrawItem) return true;
+  OnDrawItem(dis->hDC, static_cast<int>(dis->itemID), dis->rcItem, (dis->itemState & ODS_SELECTED) != 0,
+             (dis->itemState & ODS_FOCUS) != 0);
+  return true;
+}
+
 // ---- popup menu ----
 
 TPopupMenu::TPopupMenu() : menu_(CreatePopupMenu()) {}

@@ -150,6 +150,34 @@ class TListBox : public TControl {
   int itemHeight_ = 16;
 };
 
+// An owner-drawn list that stores no items, only their number: the owner
+// keeps the items and draws each row, so filling a long list is one message.
+class TVirtualListBox : public TControl {
+ public:
+  TVirtualListBox(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  void SetCount(int count);  // clears the selection
+  int Count() const;
+  int ItemIndex() const;
+  void SetItemIndex(int i);  // -1 clears the selection
+  int TopIndex() const;
+  void SetTopIndex(int i);
+  void SetItemHeight(int h);
+  int ItemHeight() const { return itemHeight_; }
+  // Whole rows that fit in the list's height.
+  int VisibleCount() const;
+  // The row under a client point, or -1 below the last row.
+  int ItemAt(int x, int y) const;
+  std::function<void()> OnClick;
+  std::function<void()> OnDblClick;
+  std::function<void(HDC, int index, const RECT&, bool selected, bool focused)> OnDrawItem;
+  bool HandleCommand(WORD code) override;
+  bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
+  bool HandleMeasureItem(MEASUREITEMSTRUCT* mis) override;
+
+ private:
+  int itemHeight_ = 16;
+};
+
 class TPopupMenu {
  public:
   TPopupMenu();

@@ -208,7 +208,7 @@ TEST_F(BrowserFixture, ADriveThatHasGoneShowsThePartitions) {
   EXPECT_FALSE(model.ShowsFolder());
   EXPECT_EQ(model.BrowserDir(), "Q:");
   ASSERT_EQ(Texts(model), (std::vector<std::string>{"C:", "D:"}));
-  EXPECT_EQ(model.Items()[0].Caption, "C: (Fixed: \"C:\")");
+  EXPECT_EQ(model.Items()[0].Caption(), "C: (Fixed: \"C:\")");
   EXPECT_TRUE(model.Items()[0].Folder);
   EXPECT_EQ(model.Activation(1).Path, "D:\\");
   EXPECT_EQ(model.PartitionsPath(), "Q:");
