@@ -229,7 +229,7 @@ TEST(BrowserVirtualList, DrawsRowsFromTheTopIndexAndFindsTheRowUnderAPoint) {
   EXPECT_EQ(list.VisibleCount(), list.ClientHeight() / 13);
   EXPECT_EQ(list.ItemAt(5, 2 * 13 + 1), 42);
   list.SetCount(3);
-  EXPECT_EQ(list.Count(), 3);
+  EXPECT_EQ(list.ItemCount(), 3);
   EXPECT_EQ(list.ItemAt(5, 13 * 5), -1);  // below the last row
   EXPECT_EQ(list.ItemAt(5, 1), 0);
 }

@@ -123,59 +123,54 @@ class TTabSheet : public TPanel {
   TPageControl* owner_;
 };
 
-// A list box whose rows the owner may draw.
-class TListBox : public TControl {
+// What every owner-drawn list box of fixed row height has: the selection, the
+// scroll position, the row height and the click events.
+class TListBoxBase : public TControl {
  public:
-  TListBox(TControl* parent, const std::string& name, int x, int y, int w, int h);
-  void SetItems(const std::vector<std::string>& items);
-  void AddItem(const std::string& item);
-  void Clear();
   int ItemCount() const;
-  std::string Item(int i) const;
-  int ItemIndex() const;
-  void SetItemIndex(int i);
-  int TopIndex() const;
-  void SetTopIndex(int i);
-  void SetItemHeight(int h);
-  int ItemHeight() const;
-  std::function<void()> OnClick;
-  std::function<void()> OnDblClick;
-  // Draws one row; when unset the row is drawn as plain text.
-  std::function<void(HDC, int index, const RECT&, bool selected)> OnDrawItem;
-  bool HandleCommand(WORD code) override;
-  bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
-  bool HandleMeasureItem(MEASUREITEMSTRUCT* mis) override;
-
- private:
-  int itemHeight_ = 16;
-};
-
-// An owner-drawn list that stores no items, only their number: the owner
-// keeps the items and draws each row, so filling a long list is one message.
-class TVirtualListBox : public TControl {
- public:
-  TVirtualListBox(TControl* parent, const std::string& name, int x, int y, int w, int h);
-  void SetCount(int count);  // clears the selection
-  int Count() const;
   int ItemIndex() const;
   void SetItemIndex(int i);  // -1 clears the selection
   int TopIndex() const;
   void SetTopIndex(int i);
   void SetItemHeight(int h);
   int ItemHeight() const { return itemHeight_; }
+  std::function<void()> OnClick;
+  std::function<void()> OnDblClick;
+  bool HandleCommand(WORD code) override;
+  bool HandleMeasureItem(MEASUREITEMSTRUCT* mis) override;
+
+ protected:
+  TListBoxBase(TControl* parent, const std::string& name, DWORD style, int x, int y, int w, int h);
+
+ private:
+  int itemHeight_ = 16;
+};
+
+// A list box whose rows the owner may draw.
+class TListBox : public TListBoxBase {
+ public:
+  TListBox(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  void SetItems(const std::vector<std::string>& items);
+  void AddItem(const std::string& item);
+  void Clear();
+  std::string Item(int i) const;
+  // Draws one row; when unset the row is drawn as plain text.
+  std::function<void(HDC, int index, const RECT&, bool selected)> OnDrawItem;
+  bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
+};
+
+// An owner-drawn list that stores no items, only their number: the owner
+// keeps the items and draws each row, so filling a long list is one message.
+class TVirtualListBox : public TListBoxBase {
+ public:
+  TVirtualListBox(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  void SetCount(int count);  // clears the selection
   // Whole rows that fit in the list's height.
   int VisibleCount() const;
   // The row under a client point, or -1 below the last row.
   int ItemAt(int x, int y) const;
-  std::function<void()> OnClick;
-  std::function<void()> OnDblClick;
   std::function<void(HDC, int index, const RECT&, bool selected, bool focused)> OnDrawItem;
-  bool HandleCommand(WORD code) override;
   bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
-  bool HandleMeasureItem(MEASUREITEMSTRUCT* mis) override;
-
- private:
-  int itemHeight_ = 16;
 };
 
 class TPopupMenu {
