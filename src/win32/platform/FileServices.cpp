@@ -154,20 +154,20 @@ void LoadFilesFromDir(const std::string& folder, const std::string& mask, TItemL
       }
       if (found.dwFileAttributes & skipped) continue;
       if (maximum >= 0 && count >= maximum) return;
-      std::string path = dir + name;
       bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-      std::string text = fullPaths ? path : name;
+      std::string text = fullPaths ? dir + name : name;
+      std::string matched = name;  // the name the mask is matched against
       if (resolveShortcuts && !isFolder && IsShortcut(name)) {
-        const std::string target = ShortcutTarget(path);
+        const std::string target = ShortcutTarget(dir + name);
         if (!target.empty()) {
-          path = target;
           isFolder = IsDirectory(target);
           text = fullPaths ? target : GetNameOfPath(ExcludeTrailingBackslash(target));
+          matched = GetNameOfPath(target);
         }
       }
-      if (isFolder) folders.push_back({text, ItemFolder});
-      else if (mask.empty() || PathMatchSpecA(GetNameOfPath(path).c_str(), mask.c_str()))
-        files.push_back({text, ItemFile});
+      if (isFolder) folders.push_back({std::move(text), ItemFolder});
+      else if (mask.empty() || PathMatchSpecA(matched.c_str(), mask.c_str()))
+        files.push_back({std::move(text), ItemFile});
       ++count;
     }
     const DWORD code = GetLastError();
@@ -197,7 +197,10 @@ std::string LoadFilesFromAnyDir(const std::string& start, const std::string& mas
       folder.clear();
       continue;
     }
-    folder = ExcludeTrailingBackslash(GetDirOfPath(ExcludeTrailingBackslash(folder)));
+    // A folder right below a drive root gives way to the root ("C:\"), which
+    // is listable; its bare drive would list the partitions instead.
+    const std::string parent = GetDirOfPath(ExcludeTrailingBackslash(folder));
+    folder = parent.size() == 3 && parent[1] == ':' ? parent : ExcludeTrailingBackslash(parent);
   }
 }
 

@@ -271,14 +271,39 @@ TTabSheet::TTabSheet(TPageControl* owner, const std::string& name)
 
 // ---- list box ----
 
-TListBox::TListBox(TControl* parent, const std::string& name, int x, int y, int w, int h)
+TListBoxBase::TListBoxBase(TControl* parent, const std::string& name, DWORD style, int x, int y,
+                           int w, int h)
     : TControl(parent, name) {
-  CreateHandle("LISTBOX", "",
-               WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
-                   LBS_HASSTRINGS,
+  CreateHandle("LISTBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | style,
                WS_EX_CLIENTEDGE, x, y, w, h);
   SetWindowLongPtrA(hwnd_, GWLP_ID, reinterpret_cast<LONG_PTR>(NextId()));
 }
+
+int TListBoxBase::ItemCount() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+int TListBoxBase::ItemIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+void TListBoxBase::SetItemIndex(int i) { SendMessageA(hwnd_, LB_SETCURSEL, i, 0); }
+int TListBoxBase::TopIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)); }
+void TListBoxBase::SetTopIndex(int i) { SendMessageA(hwnd_, LB_SETTOPINDEX, i, 0); }
+
+void TListBoxBase::SetItemHeight(int h) {
+  itemHeight_ = h;
+  SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, h);
+}
+
+bool TListBoxBase::HandleCommand(WORD code) {
+  if (code == LBN_SELCHANGE && OnClick) OnClick();
+  else if (code == LBN_DBLCLK && OnDblClick) OnDblClick();
+  else return false;
+  return true;
+}
+
+bool TListBoxBase::HandleMeasureItem(MEASUREITEMSTRUCT* mis) {
+  mis->itemHeight = static_cast<UINT>(itemHeight_);
+  return true;
+}
+
+TListBox::TListBox(TControl* parent, const std::string& name, int x, int y, int w, int h)
+    : TListBoxBase(parent, name, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, x, y, w, h) {}
 
 void TListBox::SetItems(const std::vector<std::string>& items) {
   SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
@@ -293,7 +318,6 @@ void TListBox::AddItem(const std::string& item) {
 }
 
 void TListBox::Clear() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
-int TListBox::ItemCount() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
 
 std::string TListBox::Item(int i) const {
   const int len = static_cast<int>(SendMessageA(hwnd_, LB_GETTEXTLEN, i, 0));
@@ -302,30 +326,6 @@ std::string TListBox::Item(int i) const {
   SendMessageA(hwnd_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&s[0]));
   s.resize(static_cast<size_t>(len));
   return s;
-}
-
-int TListBox::ItemIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
-void TListBox::SetItemIndex(int i) { SendMessageA(hwnd_, LB_SETCURSEL, i, 0); }
-int TListBox::TopIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)); }
-void TListBox::SetTopIndex(int i) { SendMessageA(hwnd_, LB_SETTOPINDEX, i, 0); }
-
-void TListBox::SetItemHeight(int h) {
-  itemHeight_ = h;
-  SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, h);
-}
-
-int TListBox::ItemHeight() const { return itemHeight_; }
-
-bool TListBox::HandleCommand(WORD code) {
-  if (code == LBN_SELCHANGE && OnClick) OnClick();
-  else if (code == LBN_DBLCLK && OnDblClick) OnDblClick();
-  else return false;
-  return true;
-}
-
-bool TListBox::HandleMeasureItem(MEASUREITEMSTRUCT* mis) {
-  mis->itemHeight = static_cast<UINT>(itemHeight_);
-  return true;
 }
 
 bool TListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
@@ -344,6 +344,32 @@ bool TListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
   r.left += 2;
   DrawTextA(dis->hDC, text.c_str(), static_cast<int>(text.size()), &r,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  return true;
+}
+
+// ---- virtual list box ----
+
+TVirtualListBox::TVirtualListBox(TControl* parent, const std::string& name, int x, int y, int w,
+                                 int h)
+    : TListBoxBase(parent, name, LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT, x, y, w, h) {}
+
+void TVirtualListBox::SetCount(int count) {
+  SendMessageA(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+  Invalidate();
+}
+
+int TVirtualListBox::VisibleCount() const { return ItemHeight() > 0 ? ClientHeight() / ItemHeight() : 0; }
+
+int TVirtualListBox::ItemAt(int x, int y) const {
+  if (x < 0 || x >= ClientWidth() || y < 0 || ItemHeight() <= 0) return -1;
+  const int index = TopIndex() + y / ItemHeight();
+  return index < ItemCount() ? index : -1;
+}
+
+bool TVirtualListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
+  if (dis->itemID == static_cast<UINT>(-1) || !OnDrawItem) return true;
+  OnDrawItem(dis->hDC, static_cast<int>(dis->itemID), dis->rcItem, (dis->itemState & ODS_SELECTED) != 0,
+             (dis->itemState & ODS_FOCUS) != 0);
   return true;
 }
 
@@ -372,10 +398,11 @@ void TPopupMenu::AddSeparator() {
   AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
 }
 
-void TPopupMenu::Popup(HWND owner, int x, int y) {
+void TPopupMenu::SetDefaultItem(int i) { SetMenuDefaultItem(menu_, static_cast<UINT>(i), TRUE); }
+
+void TPopupMenu::Popup(HWND owner, int x, int y, UINT align) {
   SetForegroundWindow(owner);
-  const int chosen = TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0,
-                                    owner, nullptr);
+  const int chosen = TrackPopupMenu(menu_, TPM_RETURNCMD | align | TPM_TOPALIGN, x, y, 0, owner, nullptr);
   PostMessageA(owner, WM_NULL, 0, 0);
   if (chosen > 0) Choose(chosen - 1);
 }

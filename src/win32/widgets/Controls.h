@@ -144,8 +144,31 @@ class TTabSheet : public TPanel {
   TPageControl* owner_;
 };
 
+// What every owner-drawn list box of fixed row height has: the selection, the
+// scroll position, the row height and the click events.
+class TListBoxBase : public TControl {
+ public:
+  int ItemCount() const;
+  int ItemIndex() const;
+  void SetItemIndex(int i);  // -1 clears the selection
+  int TopIndex() const;
+  void SetTopIndex(int i);
+  void SetItemHeight(int h);
+  int ItemHeight() const { return itemHeight_; }
+  std::function<void()> OnClick;
+  std::function<void()> OnDblClick;
+  bool HandleCommand(WORD code) override;
+  bool HandleMeasureItem(MEASUREITEMSTRUCT* mis) override;
+
+ protected:
+  TListBoxBase(TControl* parent, const std::string& name, DWORD style, int x, int y, int w, int h);
+
+ private:
+  int itemHeight_ = 16;
+};
+
 // A list box whose rows the owner may draw.
-class TListBox : public TControl {
+class TListBox : public TListBoxBase {
  public:
   TListBox(TControl* parent, const std::string& name, int x, int y, int w, int h);
   TListBox(TControl* parent, const TPlace& at)
@@ -153,24 +176,24 @@ class TListBox : public TControl {
   void SetItems(const std::vector<std::string>& items);
   void AddItem(const std::string& item);
   void Clear();
-  int ItemCount() const;
   std::string Item(int i) const;
-  int ItemIndex() const;
-  void SetItemIndex(int i);
-  int TopIndex() const;
-  void SetTopIndex(int i);
-  void SetItemHeight(int h);
-  int ItemHeight() const;
-  std::function<void()> OnClick;
-  std::function<void()> OnDblClick;
   // Draws one row; when unset the row is drawn as plain text.
   std::function<void(HDC, int index, const RECT&, bool selected)> OnDrawItem;
-  bool HandleCommand(WORD code) override;
   bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
-  bool HandleMeasureItem(MEASUREITEMSTRUCT* mis) override;
+};
 
- private:
-  int itemHeight_ = 16;
+// An owner-drawn list that stores no items, only their number: the owner
+// keeps the items and draws each row, so filling a long list is one message.
+class TVirtualListBox : public TListBoxBase {
+ public:
+  TVirtualListBox(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  void SetCount(int count);  // clears the selection
+  // Whole rows that fit in the list's height.
+  int VisibleCount() const;
+  // The row under a client point, or -1 below the last row.
+  int ItemAt(int x, int y) const;
+  std::function<void(HDC, int index, const RECT&, bool selected, bool focused)> OnDrawItem;
+  bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
 };
 
 class TPopupMenu {
@@ -183,8 +206,12 @@ class TPopupMenu {
   void AddSeparator();
   int Count() const { return static_cast<int>(items_.size()); }
   std::string Caption(int i) const { return captions_[static_cast<size_t>(i)]; }
-  // Shows the menu at a screen point and runs the chosen item's action.
-  void Popup(HWND owner, int x, int y);
+  HMENU Handle() const { return menu_; }
+  // Shows item i in bold as the menu's default item.
+  void SetDefaultItem(int i);
+  // Shows the menu at a screen point and runs the chosen item's action;
+  // align is TPM_LEFTALIGN, TPM_CENTERALIGN or TPM_RIGHTALIGN about x.
+  void Popup(HWND owner, int x, int y, UINT align = TPM_LEFTALIGN);
   void Choose(int i);  // runs item i as if clicked
 
  private:

@@ -1,0 +1,51 @@
+#include "platform/BrowserListing.h"
+
+#include <windows.h>
+
+#include <utility>
+#include <vector>
+
+#include "platform/FileServices.h"
+
+namespace qv::win {
+
+namespace {
+
+void MoveTexts(TItemList& items, std::vector<std::string>& texts) {
+  texts.reserve(texts.size() + items.size());
+  for (TListItem& item : items) texts.push_back(std::move(item.Text));
+}
+
+}  // namespace
+
+void TBrowserListing::List(const std::string& folder, const std::string& mask,
+                           TFolderListing& result) {
+  TItemList folders, files;
+  int count = 0;
+  result.Folder = LoadFilesFromAnyDir(folder, mask, folders, false, false, -1, count, files,
+                                      [&](const std::string& gone) { result.GivenUp.push_back(gone); });
+  MoveTexts(folders, result.Folders);
+  MoveTexts(files, result.Files);
+}
+
+int64_t TBrowserListing::FileSize(const std::string& path) { return GetFileSize(path); }
+
+std::string TBrowserListing::PartitionSuffix(const std::string& drive) {
+  return GetPartitionSuffix(drive);
+}
+
+std::string TBrowserListing::SortKey(const std::string& name) {
+  const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  const int length = static_cast<int>(name.size());
+  char buffer[512];
+  int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), length, buffer, sizeof buffer);
+  if (size > 0) return std::string(buffer, static_cast<size_t>(size - 1));  // without its final zero
+  size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), length, nullptr, 0);
+  if (size <= 0) return name;
+  std::string key(static_cast<size_t>(size), '\0');
+  LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), length, &key[0], size);
+  key.resize(static_cast<size_t>(size - 1));
+  return key;
+}
+
+}  // namespace qv::win

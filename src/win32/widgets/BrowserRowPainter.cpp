@@ -1,0 +1,56 @@
+#include "widgets/BrowserRowPainter.h"
+
+#include <cstring>
+
+namespace qv::win {
+
+namespace {
+
+constexpr int kInsetX = 3;
+constexpr int kInsetY = 2;
+
+// Fills a rectangle in one colour without creating a brush.
+void FillSolid(HDC dc, const RECT& r, COLORREF color) {
+  SetBkColor(dc, color);
+  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, "", 0, nullptr);
+}
+
+// Fills the cell and writes text in it, clipped to the inset rectangle.
+void PaintCell(HDC dc, const RECT& cell, const char* text, size_t length, COLORREF back,
+               COLORREF fore) {
+  FillSolid(dc, cell, back);
+  RECT inner{cell.left + kInsetX, cell.top + kInsetY, cell.right - kInsetX, cell.bottom - kInsetY};
+  if (inner.right <= inner.left || inner.bottom <= inner.top) return;
+  SetTextColor(dc, fore);
+  ExtTextOutA(dc, inner.left, inner.top, ETO_CLIPPED, &inner, text, static_cast<UINT>(length),
+              nullptr);
+}
+
+}  // namespace
+
+void PaintBrowserRow(HDC dc, const RECT& row, const TBrowserItem& item, bool selected,
+                     bool focused, const TBrowserRowColors& colors) {
+  const COLORREF oldText = GetTextColor(dc), oldBack = GetBkColor(dc);
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const int typeWidth = BrowserTypeColumnWidth(row.bottom - row.top);
+  const int split = row.left + typeWidth;  // the separating line's column
+  const int bottomLine = row.bottom - 1;
+  const RECT name{split + 1, row.top, row.right, bottomLine};
+
+  const char* type = TBrowserModel::TypeText(item);
+  PaintCell(dc, {row.left, row.top, split, bottomLine}, type, std::strlen(type),
+            item.Folder ? colors.DirTypeBack : colors.Window,
+            item.Folder ? colors.DirTypeFore : colors.Font);
+  const std::string caption = item.Caption();
+  PaintCell(dc, name, caption.c_str(), caption.size(), selected ? colors.FocusBack : colors.Window,
+            selected ? colors.FocusFore : colors.Font);
+  FillSolid(dc, {split, row.top, split + 1, bottomLine}, colors.Font);
+  FillSolid(dc, {row.left, bottomLine, row.right, row.bottom}, colors.Font);
+  if (selected && focused) DrawFocusRect(dc, &name);
+
+  SetBkMode(dc, oldMode);
+  SetBkColor(dc, oldBack);
+  SetTextColor(dc, oldText);
+}
+
+}  // namespace qv::win
