@@ -107,11 +107,9 @@ int DecodeUtf8Sequence(const unsigned char* p, size_t n, char32_t& c, int& subpa
   return length;
 }
 
-char32_t LastChar(std::string_view text) {
+char32_t LastCharOutsideAscii(std::string_view text) {
   const size_t n = text.size();
-  if (n == 0) return 0;
   const unsigned char last = static_cast<unsigned char>(text[n - 1]);
-  if (last < 0x80) return last;
   // A sequence ends the text when its lead byte, at most three bytes back, reads
   // exactly to the end; otherwise the last byte is a character of its own.
   size_t lead = n - 1;

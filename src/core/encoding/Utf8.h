@@ -58,7 +58,13 @@ inline char32_t FirstChar(std::string_view text) {
   size_t i = 0;
   return text.empty() ? 0 : ReadChar(text, i);
 }
-char32_t LastChar(std::string_view text);
+// LastChar of a text whose last byte is not ASCII.
+char32_t LastCharOutsideAscii(std::string_view text);
+inline char32_t LastChar(std::string_view text) {
+  if (text.empty()) return 0;
+  const unsigned char last = static_cast<unsigned char>(text.back());
+  return last < 0x80 ? last : LastCharOutsideAscii(text);
+}
 
 void AppendUtf8(std::string& out, char32_t c);
 

@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "richbox/RichBox.h"
@@ -36,6 +37,8 @@ class TMemoryRichBox : public IRichBox {
   uint32_t BackgroundColor() const { return background_; }
   const std::string& Clipboard() const { return clipboard_; }
   int32_t UpdateDepth() const { return updateDepth_; }
+  // Replaces the content with UTF-8 text whose lines end at CR LF, LF or CR.
+  void LoadText(std::string_view text);
   int32_t Invalidations() const { return invalidations_; }
 
   // --- IRichBox ---

@@ -16,6 +16,7 @@
 
 namespace qv {
 
+// Book text is UTF-8 and positions count UTF-16 units, as the rich-box's (richbox/RichBox.h).
 struct TChapterItem {
   std::string Caption;  // the heading, cut to its first 50 characters
   int32_t Tag = 0;      // the heading's start position in the rich-box
@@ -95,7 +96,8 @@ class TEnhancedRichEdit {
   void EmphasizeParagraph(std::string_view text, int32_t start, int32_t length);
   void EmphasizeText(uint32_t doubleColor, uint32_t singleColor);
 
-  // The paragraph prefix for a prefix option text ("None", "Tab", "Blanks" or the text itself).
+  // The paragraph prefix for a prefix option text ("None", "Tab", "Blanks" or
+  // the text itself, which is code page 1252 as every option is).
   static std::string PrefixForOption(const std::string& option);
 
  private:
@@ -107,11 +109,13 @@ class TEnhancedRichEdit {
   void SingleQuotePass(std::string_view text, int32_t base, uint32_t color, bool stopAtBreaks);
 
   struct TQuoteMark {
-    int32_t Index;  // 1-based in the text
+    int32_t Index;  // 1-based, in UTF-16 units of the text
+    int32_t Byte;   // its offset in the text
     uint8_t Kind;   // double quote, single quote or line break
   };
   std::vector<TQuoteMark> quoteMarks_;  // reused by every pass
   std::string line_;  // reused paragraph buffer of the enhancement loop
+  int32_t prefixLength_ = 0;  // of ParagraphPrefix, in units
 };
 
 }  // namespace qv

@@ -99,21 +99,52 @@ TEST(MemoryRichBox, WrappedLines) {
 }
 
 TEST(MemoryRichBox, PlainTextStreams) {
+  struct Case {
+    std::string in, text, saved;
+  } cases[] = {
+      {"one\r\ntwo\nthree\rfour", "one\r\ntwo\r\nthree\r\nfour", "one\r\ntwo\r\nthree\r\nfour"},
+      {"caf\xE9\r\n", "caf\xC3\xA9\r\n", "caf\xE9\r\n"},
+      {"\xEF\xBB\xBF\xCE\xA9\nx", "\xCE\xA9\r\nx", "\xEF\xBB\xBF\xCE\xA9\r\nx"},
+      {std::string("\xFF\xFEH\0\r\0i\0", 8), "H\r\ni", "H\r\ni"},
+  };
+  for (const Case& c : cases) {
+    TMemoryRichBox box;
+    std::istringstream in(c.in);
+    ASSERT_TRUE(box.LoadPlainText(in));
+    EXPECT_EQ(box.GetText(), c.text);
+    std::ostringstream out;
+    ASSERT_TRUE(box.SavePlainText(out));
+    EXPECT_EQ(out.str(), c.saved);
+  }
+}
+
+TEST(MemoryRichBox, PositionsCountUtf16UnitsOfUtf8Text) {
   TMemoryRichBox box;
-  std::istringstream in("one\r\ntwo\nthree\rfour");
-  ASSERT_TRUE(box.LoadPlainText(in));
-  EXPECT_EQ(box.Document().ParagraphCount(), 4);
-  EXPECT_EQ(box.GetText(), "one\r\ntwo\r\nthree\r\nfour");
-  std::ostringstream out;
-  ASSERT_TRUE(box.SavePlainText(out));
-  EXPECT_EQ(out.str(), "one\r\ntwo\r\nthree\r\nfour");
+  box.AppendLine("Queen\xE2\x80\x99s caf\xC3\xA9 \xF0\x9F\x98\x80 end");  // 19 units
+  box.AppendLine("CAF\xC3\x89");
+  EXPECT_EQ(box.GetTextLength(), 19 + 2 + 4 + 2);
+  EXPECT_EQ(box.Document().ParagraphStart(1), 21);
+  EXPECT_EQ(box.GetTextRange(5, 11), "\xE2\x80\x99s caf");
+  EXPECT_EQ(box.GetTextRange(11, 15), "\xC3\xA9 \xF0\x9F\x98\x80");
+  EXPECT_EQ(box.GetTextRange(14, 21), "\xF0\x9F\x98\x80 end\r\n");  // from the second unit of the pair: the pair
+  EXPECT_EQ(box.SearchText("queen\xE2\x80\x99S", 0, -1, true, false), 0);
+  EXPECT_EQ(box.SearchText("caf\xC3\xA9", 1, -1, true, false), 8);
+  EXPECT_EQ(box.SearchText("caf\xC3\xA9", 9, -1, true, false), 21);
+  EXPECT_EQ(box.SearchText("caf\xC3\xA9", 9, -1, true, true), -1);
+  EXPECT_EQ(box.SearchText("end", 0, -1, true, false), 16);
+  box.SetWrapWidth(5);
+  EXPECT_EQ(box.GetLineText(2), "f\xC3\xA9 \xF0\x9F\x98\x80");
+  EXPECT_EQ(box.GetLineStart(3), 15);
 }
 
 TEST(MemoryRichBox, RichTextRoundTrip) {
   TMemoryRichBox box;
   SetRichFontName(box, "Courier New");
-  box.AppendLine("Plain {braces} \\ and caf\xE9\ttab");
+  box.AppendLine("Plain {braces} \\ and caf\xC3\xA9\ttab \xCE\xA9 \xF0\x9F\x98\x80!");
   box.AppendLine("second");
+  SetRichSelTextColor(box, 0);
+  box.SetSelection(32, 2);  // the emoji, two units
+  SetRichSelTextColor(box, 0xFF);
   box.SetSelection(0, 5);
   TCharFormat f;
   InitCharFormat2(f);
@@ -142,6 +173,9 @@ TEST(MemoryRichBox, RichTextRoundTrip) {
 
   std::stringstream rtf;
   ASSERT_TRUE(box.SaveRichText(rtf));
+  // Code page 1252 where it has the character, \uN for the rest.
+  EXPECT_NE(rtf.str().find("caf\\'e9\\tab tab \\u937? "), std::string::npos) << rtf.str();
+  EXPECT_NE(rtf.str().find("\\u-10179?\\u-8704?\\plain"), std::string::npos) << rtf.str();
   TMemoryRichBox copy;
   ASSERT_TRUE(copy.LoadRichText(rtf));
   const TRichDocument& a = box.Document();
@@ -180,11 +214,11 @@ TEST(MemoryRichBox, ReadsForeignRichText) {
   const std::string rtf =
       "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}{\\colortbl;\\red255\\green0\\blue0;}"
       "{\\*\\generator Foo;}{\\info{\\title T}}\\pard\\qc\\f1\\fs30 Hi \\cf1\\b there\\b0\\par "
-      "\\u8220?q\\u8221?\\lquote x\\rquote \\'e9{\\*\\unknown hidden}\\par}";
+      "\\u8220?q\\u8221?\\lquote x\\rquote \\'e9\\u-10179?\\u-8704?\\u-10179?z{\\*\\unknown hidden}\\par}";
   ASSERT_TRUE(RtfToDocument(rtf, doc));
   ASSERT_EQ(doc.ParagraphCount(), 3);
   EXPECT_EQ(doc.ParagraphText(0), "Hi there");
-  EXPECT_EQ(doc.ParagraphText(1), "\x93q\x94\x91x\x92\xE9");
+  EXPECT_EQ(doc.ParagraphText(1), "\xE2\x80\x9Cq\xE2\x80\x9D\xE2\x80\x98x\xE2\x80\x99\xC3\xA9\xF0\x9F\x98\x80\xEF\xBF\xBDz");
   EXPECT_EQ(doc.ParaFormat(0).Alignment, ParaAlign::Center);
   EXPECT_EQ(doc.FormatAt(0).Face(), "Courier");
   EXPECT_EQ(doc.FormatAt(0).Height, 300);
@@ -201,7 +235,7 @@ TEST(MemoryRichBox, OddRichTextIsReadSafely) {
   ASSERT_TRUE(RtfToDocument("{\\rtf1 x\\'4", doc));  // cut inside an escape
   EXPECT_EQ(doc.WholeText(), "x");
   ASSERT_TRUE(RtfToDocument("{\\rtf1 \\fs99999999999 \\u-99999999?y\\bin999999999 z", doc));
-  EXPECT_EQ(doc.ParagraphText(0).substr(0, 1), "?");
+  EXPECT_EQ(doc.ParagraphText(0).substr(0, 3), "\xEF\xBF\xBD");
 }
 
 }  // namespace
