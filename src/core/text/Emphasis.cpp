@@ -1,6 +1,7 @@
 // Quote emphasis: text between double quotes in the emphasis colour, text
 // between single quotes in the second emphasis colour.
 #include <algorithm>
+#include <cstring>
 #include <exception>
 
 #include "encoding/Utf8.h"
@@ -13,19 +14,37 @@ namespace qv {
 
 namespace {
 
-// Character classes of the quote passes, looked up once per ASCII character;
-// of the others only double quotes count.
-enum : uint8_t { qcNone = 0, qcDouble = 1, qcSingle = 2, qcBreak = 3 };
+// Character classes of the quote passes, looked up once per byte; a byte
+// outside ASCII begins a character that is read whole (only double quotes
+// count among those).
+enum : uint8_t { qcNone = 0, qcDouble = 1, qcSingle = 2, qcBreak = 3, qcOutsideAscii = 4 };
 
 struct TQuoteClasses {
-  uint8_t Of[128];
+  uint8_t Of[256];
   TQuoteClasses() : Of() {
-    for (char32_t c = 0; c < 128; ++c)
-      Of[c] = IsDoubleQuote(c) ? qcDouble : IsSingleQuote(c) ? qcSingle : (c == '\r' || c == '\n') ? qcBreak : qcNone;
+    for (char32_t c = 0; c < 256; ++c)
+      Of[c] = c >= 0x80            ? qcOutsideAscii
+              : IsDoubleQuote(c)   ? qcDouble
+              : IsSingleQuote(c)   ? qcSingle
+              : (c == '\r' || c == '\n') ? qcBreak
+                                   : qcNone;
   }
 };
 
 const TQuoteClasses CQuoteClasses;
+
+// Whether eight bytes may hold a byte of a class other than none: a quote, a
+// break or a byte outside ASCII. A false alarm only costs the bytewise look.
+inline bool MayHoldQuoteClass(const unsigned char* p) {
+  uint64_t word;
+  std::memcpy(&word, p, 8);
+  constexpr uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+  auto holds = [word](unsigned char c) {
+    const uint64_t x = word ^ (ones * c);
+    return (x - ones) & ~x & highs;
+  };
+  return ((word & highs) | holds('"') | holds('\'') | holds('`') | holds('\r') | holds('\n')) != 0;
+}
 
 // The passes below look only at the quote marks and breaks of the text, found in
 // one scan. Indexes are 1-based UTF-16 units: the character at index i sits at
@@ -45,19 +64,27 @@ void TEnhancedRichEdit::FindQuoteMarks(std::string_view text) {
   quoteMarks_.clear();
   const unsigned char* data = reinterpret_cast<const unsigned char*>(text.data());
   const size_t length = text.size();
-  int32_t units = 0;  // before the character at i
-  for (size_t i = 0; i < length;) {
-    if (data[i] < 0x80) {
-      const uint8_t kind = CQuoteClasses.Of[data[i]];
-      if (kind != qcNone) quoteMarks_.push_back(TQuoteMark{units + 1, int32_t(i), kind});
-      ++units;
-      ++i;
+  // The unit index of byte i is i + shift: each character outside ASCII takes
+  // more bytes than units, which shift records.
+  int32_t shift = 0;
+  size_t i = 0;
+  while (i < length) {
+    if (i + 8 <= length && !MayHoldQuoteClass(data + i)) {
+      i += 8;
       continue;
     }
-    const size_t at = i;
-    const char32_t c = ReadChar(text, i);
-    if (IsDoubleQuote(c)) quoteMarks_.push_back(TQuoteMark{units + 1, int32_t(at), qcDouble});
-    units += UnitsOf(c);
+    for (const size_t end = std::min(i + 8, length); i < end;) {
+      const uint8_t kind = CQuoteClasses.Of[data[i]];
+      if (kind == qcOutsideAscii) {
+        const size_t at = i;
+        const char32_t c = ReadChar(text, i);
+        if (IsDoubleQuote(c)) quoteMarks_.push_back(TQuoteMark{int32_t(at) + shift + 1, int32_t(at), qcDouble});
+        shift += UnitsOf(c) - int32_t(i - at);
+        continue;
+      }
+      if (kind != qcNone) quoteMarks_.push_back(TQuoteMark{int32_t(i) + shift + 1, int32_t(i), kind});
+      ++i;
+    }
   }
 }
 
