@@ -211,6 +211,28 @@ void TRichDocument::AppendText(std::string_view text, const TCharFormat& style) 
   last.Length += Utf16Length(text);
 }
 
+bool TRichDocument::ReplaceCharacters(std::string_view text) {
+  std::vector<std::string_view> parts;
+  for (size_t begin = 0;;) {
+    const size_t end = text.find("\r\n", begin);
+    parts.push_back(text.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin));
+    if (end == std::string_view::npos) break;
+    begin = end + 2;
+  }
+  if (parts.size() != paras_.size()) return false;
+  for (size_t p = 0; p < parts.size(); ++p)
+    if (Utf16Length(parts[p]) != paras_[p].Length) return false;
+  std::string replaced;
+  replaced.reserve(text.size());
+  for (size_t p = 0; p < parts.size(); ++p) {
+    paras_[p].Offset = uint32_t(replaced.size());
+    paras_[p].Bytes = uint32_t(parts[p].size());
+    replaced.append(parts[p].data(), parts[p].size());
+  }
+  text_ = std::move(replaced);
+  return true;
+}
+
 void TRichDocument::ApplyToRuns(TParagraph& para, int32_t from, int32_t to, const TCharFormat& format,
                                 uint32_t mask) {
   if (para.Runs.empty()) {

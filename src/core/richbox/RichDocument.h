@@ -58,6 +58,10 @@ class TRichDocument {
   // Ends the final paragraph; the new final paragraph copies its paragraph format.
   void EndParagraph();
   void ReserveText(size_t bytes) { text_.reserve(bytes); }
+  // Puts other characters in place of the text (breaks as "\r\n"), keeping
+  // every format: only when each paragraph keeps its length in units; false,
+  // changing nothing, otherwise.
+  bool ReplaceCharacters(std::string_view text);
 
   // Applies the masked attributes of format to [start, end); includeEnd also
   // changes the format at the end of the text (the final paragraph mark).

@@ -79,6 +79,7 @@ class TRtfReader {
         state_ = stack_.back();
         stack_.pop_back();
         groupStart_ = false;
+        if (stack_.empty()) break;  // what follows the document's group (a NUL the control adds) is not text
         continue;
       }
       if (c == '\\') {

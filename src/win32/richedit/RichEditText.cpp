@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "encoding/Utf8.h"
 #include "richedit/RichEditCodec.h"
 
 namespace qv::win {
@@ -70,11 +71,12 @@ std::string TRichEdit::GetTextRange(int32_t start, int32_t end) {
   std::wstring buf(size_t(to - from) + 1, L'\0');
   TEXTRANGEW tr{{from, to}, &buf[0]};
   const LRESULT got = SendRich(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
-  std::string text = WidenBreaks(NarrowText(buf.data(), size_t(got > 0 ? got : 0)));
+  buf.resize(size_t(got > 0 ? got : 0));
+  const std::u16string units = WidenBreaks(AsUnits(buf));
   // Cut to exactly [start, end) when either end falls between a CR and its LF.
   const size_t skip = size_t(start - Wide(from));
-  if (skip >= text.size()) return std::string();
-  return text.substr(skip, size_t(end - start));
+  if (skip >= units.size()) return std::string();
+  return FromUtf16(std::u16string_view(units).substr(skip, size_t(end - start)));
 }
 
 void TRichEdit::Clear() {
@@ -125,7 +127,7 @@ void TRichEdit::AppendLine(const std::string& text) {
   ownAppend_ = false;
   SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&keep));
   // The appended breaks extend the index without a rescan.
-  index_.Append(length, insert);
+  index_.Append(length, AsUnits(wide));
 }
 
 void TRichEdit::SetTextLimit(int32_t limit) {

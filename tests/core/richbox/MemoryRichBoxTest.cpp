@@ -132,6 +132,9 @@ TEST(MemoryRichBox, PositionsCountUtf16UnitsOfUtf8Text) {
   EXPECT_EQ(box.SearchText("caf\xC3\xA9", 9, -1, true, false), 21);
   EXPECT_EQ(box.SearchText("caf\xC3\xA9", 9, -1, true, true), -1);
   EXPECT_EQ(box.SearchText("end", 0, -1, true, false), 16);
+  box.SetSelection(0, 0);
+  EXPECT_EQ(FindRichText(box, "caf\xC3\xA9 \xF0\x9F\x98\x80", true, false), 8);
+  EXPECT_EQ(box.GetSelText(), "caf\xC3\xA9 \xF0\x9F\x98\x80");
   box.SetWrapWidth(5);
   EXPECT_EQ(box.GetLineText(2), "f\xC3\xA9 \xF0\x9F\x98\x80");
   EXPECT_EQ(box.GetLineStart(3), 15);
@@ -209,6 +212,21 @@ TEST(MemoryRichBox, RichTextRoundTrip) {
   }
 }
 
+TEST(MemoryRichBox, ReplacedCharactersKeepTheirFormats) {
+  TMemoryRichBox box;
+  box.AppendLine("a O b");
+  box.SetSelection(2, 1);
+  box.SetCharFormat(ColorFormat(0xFF), TFormatTarget::Selection);
+  TRichDocument& doc = box.Document();
+  EXPECT_FALSE(doc.ReplaceCharacters("a OO b\r\n"));  // a paragraph of another length
+  EXPECT_FALSE(doc.ReplaceCharacters("a O b"));         // another number of paragraphs
+  EXPECT_EQ(box.GetText(), "a O b\r\n");
+  ASSERT_TRUE(doc.ReplaceCharacters("a \xCE\xA9 b\r\n"));
+  EXPECT_EQ(box.GetText(), "a \xCE\xA9 b\r\n");
+  EXPECT_EQ(doc.FormatAt(2).TextColor, 0xFFu);
+  EXPECT_EQ(doc.FormatAt(3).TextColor, 0u);
+}
+
 TEST(MemoryRichBox, ReadsForeignRichText) {
   TRichDocument doc;
   const std::string rtf =
@@ -232,6 +250,8 @@ TEST(MemoryRichBox, OddRichTextIsReadSafely) {
   const std::string deep = "{\\rtf1 a" + std::string(100000, '{') + "hidden" + std::string(100000, '}') + "b}";
   ASSERT_TRUE(RtfToDocument(deep, doc));
   EXPECT_EQ(doc.WholeText(), "ab");
+  ASSERT_TRUE(RtfToDocument(std::string("{\\rtf1 y}\r\n\0", 12), doc));  // nothing after the document
+  EXPECT_EQ(doc.WholeText(), "y");
   ASSERT_TRUE(RtfToDocument("{\\rtf1 x\\'4", doc));  // cut inside an escape
   EXPECT_EQ(doc.WholeText(), "x");
   ASSERT_TRUE(RtfToDocument("{\\rtf1 \\fs99999999999 \\u-99999999?y\\bin999999999 z", doc));
