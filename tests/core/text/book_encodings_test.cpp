@@ -73,5 +73,24 @@ TEST(BookEncodings, CodePageAndUtf8FormsOfOneBookEnhanceAlike) {
   EXPECT_EQ(fromUtf8.enhancer.ChaptersMenu->Items[0].Caption, "\xC2\xA7 1 The Queen\xE2\x80\x99s garden");
 }
 
+TEST(BookEncodings, ASavedBookReopensByteIdenticalAndKeepsNewCharacters) {
+  const std::string text = "The Queen\xE2\x80\x99s caf\xC3\xA9\r\n\r\n\xE2\x80\x9CYes.\xE2\x80\x9D\r\n";
+  for (TTextEncoding encoding : {TTextEncoding::Ansi, TTextEncoding::Utf8, TTextEncoding::Utf8Bom,
+                                 TTextEncoding::Utf16Le, TTextEncoding::Utf16Be}) {
+    const std::string bytes = EncodeText(text, encoding);
+    ASSERT_EQ(DetectTextEncoding(bytes), encoding);
+    TMemoryRichBox box;
+    for (const std::string& line : BookLines(bytes, encoding)) box.AppendLine(line);
+    const std::string shown = box.GetText();
+    EXPECT_EQ(EncodeText(shown, SaveEncodingFor(encoding, shown)), bytes) << EncodingKey(encoding);
+    box.AppendLine("\xCE\xA9 \xF0\x9F\x98\x80");  // an edit with characters code page 1252 lacks
+    const std::string edited = box.GetText();
+    const TTextEncoding saveAs = SaveEncodingFor(encoding, edited);
+    EXPECT_EQ(saveAs, encoding == TTextEncoding::Ansi ? TTextEncoding::Utf8Bom : encoding);
+    const std::string saved = EncodeText(edited, saveAs);
+    EXPECT_EQ(DecodeText(saved, DetectTextEncoding(saved)), edited) << EncodingKey(encoding);
+  }
+}
+
 }  // namespace
 }  // namespace qv
