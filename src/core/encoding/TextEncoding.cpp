@@ -23,31 +23,37 @@ std::string_view MarkOf(TTextEncoding encoding) {
 
 const unsigned char* Bytes(std::string_view text) { return reinterpret_cast<const unsigned char*>(text.data()); }
 
-std::string DecodeUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
+// The end of the well-formed UTF-8 run from i: the offset of the first
+// ill-formed sequence (its maximal part in subpart), or the end of the bytes.
+size_t WellFormedRun(std::string_view bytes, size_t i, int& subpart, bool& multiByte) {
   const unsigned char* p = Bytes(bytes);
   const size_t n = bytes.size();
-  size_t i = 0, copied = 0;  // well-formed bytes from copied to i are copied in one go
   while (i < n) {
     if (p[i] < 0x80) {
       ++i;
       continue;
     }
     char32_t c = 0;
-    int subpart = 0;
     const int length = DecodeUtf8Sequence(p + i, n - i, c, subpart);
-    if (length > 0) {
-      i += size_t(length);
-      continue;
-    }
-    out.append(bytes.data() + copied, i - copied);
-    AppendUtf8(out, ReplacementChar);
-    i += size_t(subpart);
-    copied = i;
+    if (length == 0) return i;
+    multiByte = true;
+    i += size_t(length);
   }
-  out.append(bytes.data() + copied, n - copied);
-  return out;
+  return n;
+}
+
+std::string DecodeUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  bool multiByte = false;
+  for (size_t i = 0;;) {
+    int subpart = 0;
+    const size_t end = WellFormedRun(bytes, i, subpart, multiByte);
+    out.append(bytes.data() + i, end - i);
+    if (end == bytes.size()) return out;
+    AppendUtf8(out, ReplacementChar);
+    i = end + size_t(subpart);
+  }
 }
 
 std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
@@ -76,25 +82,11 @@ TTextEncoding DetectTextEncoding(std::string_view head) {
   if (StartsWith(head, kUtf16BeMark)) return TTextEncoding::Utf16Be;
   const bool cut = head.size() >= EncodingSampleSize;
   const std::string_view sample = head.substr(0, EncodingSampleSize);
-  const unsigned char* p = Bytes(sample);
-  const size_t n = sample.size();
   bool multiByte = false;
-  for (size_t i = 0; i < n;) {
-    if (p[i] < 0x80) {
-      ++i;
-      continue;
-    }
-    char32_t c = 0;
-    int subpart = 0;
-    const int length = DecodeUtf8Sequence(p + i, n - i, c, subpart);
-    if (length == 0) {
-      // Only a sequence that the end of a full sample cuts off may be incomplete.
-      if (cut && i + size_t(subpart) == n) break;
-      return TTextEncoding::Ansi;
-    }
-    multiByte = true;
-    i += size_t(length);
-  }
+  int subpart = 0;
+  const size_t end = WellFormedRun(sample, 0, subpart, multiByte);
+  // Only a sequence that the end of a full sample cuts off may be incomplete.
+  if (end < sample.size() && !(cut && end + size_t(subpart) == sample.size())) return TTextEncoding::Ansi;
   return multiByte ? TTextEncoding::Utf8 : TTextEncoding::Ansi;
 }
 
