@@ -77,7 +77,11 @@ TEST(UnicodeRichBox, BooksInEveryEncodingReachTheControlWithTheirCharacters) {
 TEST(UnicodeRichBox, BurstsKeepWhatTheControlHeldAndPlainTextKeepsEveryCharacter) {
   TBareRichBox bare;
   win::TRichEdit& box = bare.box;
-  box.AppendLine(kFirstLine);
+  std::istringstream unended("x");  // a final paragraph that holds text is ended first
+  ASSERT_TRUE(box.LoadPlainText(unended));
+  EXPECT_EQ(box.AppendLine(kFirstLine), int32_t(kFirstLineUnits.size()));
+  box.Clear();
+  EXPECT_EQ(box.AppendLine(kFirstLine), int32_t(kFirstLineUnits.size()));
   box.SetSelection(21, 4);  // "Ω 😀"
   SetRichSelTextColor(box, 0x0000FF);
   {

@@ -42,10 +42,23 @@ inline char32_t ReadChar(std::string_view text, size_t& i) {
     ++i;
     return b;
   }
+  // The common two- and three-byte forms, whose every continuation byte may take any value.
+  const size_t left = text.size() - i;
+  const unsigned char b1 = left > 1 ? static_cast<unsigned char>(text[i + 1]) : 0;
+  if (b >= 0xC2 && b <= 0xDF && (b1 & 0xC0) == 0x80) {
+    i += 2;
+    return (char32_t(b & 0x1F) << 6) | (b1 & 0x3F);
+  }
+  if (b >= 0xE1 && b <= 0xEF && b != 0xED && (b1 & 0xC0) == 0x80 && left > 2 &&
+      (static_cast<unsigned char>(text[i + 2]) & 0xC0) == 0x80) {
+    const unsigned char b2 = static_cast<unsigned char>(text[i + 2]);
+    i += 3;
+    return (char32_t(b & 0x0F) << 12) | (char32_t(b1 & 0x3F) << 6) | (b2 & 0x3F);
+  }
   char32_t c = 0;
   int subpart = 0;
   const int length =
-      DecodeUtf8Sequence(reinterpret_cast<const unsigned char*>(text.data()) + i, text.size() - i, c, subpart);
+      DecodeUtf8Sequence(reinterpret_cast<const unsigned char*>(text.data()) + i, left, c, subpart);
   if (length == 0) {
     ++i;
     return CharOf1252(b);

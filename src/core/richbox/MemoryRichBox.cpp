@@ -29,10 +29,10 @@ void TMemoryRichBox::Clear() {
   modified_ = false;
 }
 
-void TMemoryRichBox::AppendLine(const std::string& text) {
-  doc_.AppendLine(text);
+int32_t TMemoryRichBox::AppendLine(const std::string& text) {
   linesDirty_ = true;
   modified_ = true;
+  return doc_.AppendLine(text);
 }
 
 // --- lines ---

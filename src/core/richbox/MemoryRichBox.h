@@ -46,7 +46,7 @@ class TMemoryRichBox : public IRichBox {
   std::string GetText() override { return doc_.WholeText(); }
   std::string GetTextRange(int32_t start, int32_t end) override { return doc_.Text(start, end); }
   void Clear() override;
-  void AppendLine(const std::string& text) override;
+  int32_t AppendLine(const std::string& text) override;
   void SetTextLimit(int32_t limit) override { limit_ = limit; }
   int32_t GetTextLimit() override { return limit_; }
 

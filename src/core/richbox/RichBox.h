@@ -42,7 +42,8 @@ class IRichBox {
   // Appends one paragraph at the end of the text (the break follows it). When the
   // final paragraph is not empty it is ended first. The text takes the format of
   // the end of the text and the paragraph format of the final paragraph.
-  virtual void AppendLine(const std::string& text) = 0;
+  // Answers the paragraph's length (its break not counted).
+  virtual int32_t AppendLine(const std::string& text) = 0;
   virtual void SetTextLimit(int32_t limit) = 0;         // EM_EXLIMITTEXT
   virtual int32_t GetTextLimit() = 0;
 

@@ -182,7 +182,7 @@ std::string TRichDocument::Text(int32_t start, int32_t end) const {
 
 void TRichDocument::EndParagraph() { AppendParagraph(paras_.back().Para, endFormat_); }
 
-void TRichDocument::AppendLine(std::string_view text) {
+int32_t TRichDocument::AppendLine(std::string_view text) {
   if (paras_.back().Length > 0) EndParagraph();
   TParagraph& last = paras_.back();
   text_.append(text.data(), text.size());
@@ -190,7 +190,9 @@ void TRichDocument::AppendLine(std::string_view text) {
   last.Length = Utf16Length(text);
   last.Format = endFormat_;
   last.Runs.clear();
+  const int32_t length = last.Length;
   EndParagraph();
+  return length;
 }
 
 void TRichDocument::AppendText(std::string_view text, const TCharFormat& style) {

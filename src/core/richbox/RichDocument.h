@@ -51,8 +51,9 @@ class TRichDocument {
   std::string Text(int32_t start, int32_t end) const;
   std::string WholeText() const { return Text(0, TextLength()); }
 
-  // One paragraph at the end in the end format; a non-empty final paragraph is ended first.
-  void AppendLine(std::string_view text);
+  // One paragraph at the end in the end format; a non-empty final paragraph is
+  // ended first. Answers its length.
+  int32_t AppendLine(std::string_view text);
   // Appends characters to the final paragraph in a resolved style (for readers).
   void AppendText(std::string_view text, const TCharFormat& style);
   // Ends the final paragraph; the new final paragraph copies its paragraph format.

@@ -60,7 +60,7 @@ void TEnhancedRichEdit::ColorPassage(int32_t position, int32_t length, uint32_t 
   SetRichSelTextColor(RichBox, color);
 }
 
-void TEnhancedRichEdit::FindQuoteMarks(std::string_view text) {
+int32_t TEnhancedRichEdit::FindQuoteMarks(std::string_view text) {
   quoteMarks_.clear();
   const unsigned char* data = reinterpret_cast<const unsigned char*>(text.data());
   const size_t length = text.size();
@@ -86,6 +86,7 @@ void TEnhancedRichEdit::FindQuoteMarks(std::string_view text) {
       ++i;
     }
   }
+  return int32_t(length) + shift;
 }
 
 void TEnhancedRichEdit::DoubleQuotePass(int32_t base, uint32_t color, bool stopAtBreaks) {
@@ -129,14 +130,16 @@ void TEnhancedRichEdit::SingleQuotePass(std::string_view text, int32_t base, uin
 }
 
 void TEnhancedRichEdit::EmphasizeParagraph(std::string_view text, int32_t start, int32_t length) {
-  // length counts units, never more than the text's bytes.
-  if (size_t(std::max(length, 0)) < text.size()) text = text.substr(0, ByteOffsetOfUnit(text, length));
   const uint32_t empha = Format.Color(fpEmphaColor);
   const uint32_t secondEmpha = Format.Color(fpSecondEmphaColor);
   const bool doublePass = empha != uint32_t(Format.Default(fpForeColor));
   const bool singlePass = secondEmpha != empha;
   if (!doublePass && !singlePass) return;
-  FindQuoteMarks(text);
+  // Only the first length units count (the whole paragraph when it is added).
+  if (FindQuoteMarks(text) > length) {
+    text = text.substr(0, ByteOffsetOfUnit(text, std::max(length, 0)));
+    FindQuoteMarks(text);
+  }
   if (quoteMarks_.empty()) return;
   if (doublePass) DoubleQuotePass(start, empha, false);
   if (singlePass) SingleQuotePass(text, start, secondEmpha, false);

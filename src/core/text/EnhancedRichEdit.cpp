@@ -181,9 +181,9 @@ void TEnhancedRichEdit::AddParagraph(std::string& text) {
     return;
   }
   const int32_t start = TextPos;
-  int32_t length = Utf16Length(text);
+  int32_t length = 0;  // as the rich-box counts it
   if (ChapterCount < MaxChapters && IsHeadingLine(text)) {
-    RichBox.AppendLine(text);
+    length = RichBox.AppendLine(text);
     TChapterItem item;
     item.Caption = text.substr(0, BytesOfChars(text, MaxChapterCaption));
     item.Tag = start;
@@ -193,11 +193,8 @@ void TEnhancedRichEdit::AddParagraph(std::string& text) {
     ++ChapterCount;
     IsHeading = true;
   } else {
-    if (!ParagraphPrefix.empty()) {
-      text.insert(0, ParagraphPrefix);
-      length += prefixLength_;
-    }
-    RichBox.AppendLine(text);
+    if (!ParagraphPrefix.empty()) text.insert(0, ParagraphPrefix);
+    length = RichBox.AppendLine(text);
     IsHeading = false;
   }
   const uint32_t charMask = CharChangeMask();
@@ -229,7 +226,6 @@ void TEnhancedRichEdit::EnhanceText(const std::vector<std::string>& lines, const
     PoorlyWritten = poorlyWritten;
     ChaptersMenu = std::make_unique<TChaptersMenu>();
     ParagraphPrefix = PrefixForOption(prefixOption);
-    prefixLength_ = Utf16Length(ParagraphPrefix);
     TextPos = 0;
     std::string& current = line_;
     current.clear();

@@ -104,7 +104,8 @@ class TEnhancedRichEdit {
   void ResetCommandState();
   void ChangeAllDefaults();
   void ColorPassage(int32_t position, int32_t length, uint32_t color);
-  void FindQuoteMarks(std::string_view text);
+  // Collects the quote marks and breaks of text; answers its length in units.
+  int32_t FindQuoteMarks(std::string_view text);
   void DoubleQuotePass(int32_t base, uint32_t color, bool stopAtBreaks);
   void SingleQuotePass(std::string_view text, int32_t base, uint32_t color, bool stopAtBreaks);
 
@@ -115,7 +116,6 @@ class TEnhancedRichEdit {
   };
   std::vector<TQuoteMark> quoteMarks_;  // reused by every pass
   std::string line_;  // reused paragraph buffer of the enhancement loop
-  int32_t prefixLength_ = 0;  // of ParagraphPrefix, in units
 };
 
 }  // namespace qv

@@ -100,7 +100,7 @@ void TRichEdit::Clear() {
   index_.Rebuild(std::string_view());
 }
 
-void TRichEdit::AppendLine(const std::string& text) {
+int32_t TRichEdit::AppendLine(const std::string& text) {
   if (pending_) return pending_->AppendLine(text);
   CHARRANGE keep{};
   SendRich(hwnd_, EM_EXGETSEL, 0, LPARAM(&keep));
@@ -108,6 +108,7 @@ void TRichEdit::AppendLine(const std::string& text) {
   const int32_t length = ControlLength();
   // The final paragraph is ended first when it holds text.
   std::string insert;
+  bool endFirst = false;
   if (length > 0) {
     wchar_t last = 0;
     TEXTRANGEW tr{{length - 1, length}, nullptr};
@@ -115,7 +116,8 @@ void TRichEdit::AppendLine(const std::string& text) {
     tr.lpstrText = buf;
     SendRich(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
     last = buf[0];
-    if (last != L'\r') insert += '\r';
+    endFirst = last != L'\r';
+    if (endFirst) insert += '\r';
   }
   insert += text;
   insert += '\r';
@@ -128,6 +130,7 @@ void TRichEdit::AppendLine(const std::string& text) {
   SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&keep));
   // The appended breaks extend the index without a rescan.
   index_.Append(length, AsUnits(wide));
+  return int32_t(wide.size()) - 1 - (endFirst ? 1 : 0);  // the breaks are not the paragraph's
 }
 
 void TRichEdit::SetTextLimit(int32_t limit) {
