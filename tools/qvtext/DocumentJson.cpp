@@ -2,29 +2,11 @@
 
 #include <cstdio>
 
+#include "encoding/Utf8.h"
+
 namespace qv {
 
 namespace {
-
-// Unicode of the code-page-1252 bytes 0x80..0x9F; 0 where the code page has none
-// (those bytes are passed on as the C1 control characters of the same number).
-const unsigned short C1252High[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-                                      0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, unsigned code) {
-  if (code < 0x80) {
-    out.push_back(char(code));
-  } else if (code < 0x800) {
-    out.push_back(char(0xC0 | (code >> 6)));
-    out.push_back(char(0x80 | (code & 0x3F)));
-  } else {
-    out.push_back(char(0xE0 | (code >> 12)));
-    out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(char(0x80 | (code & 0x3F)));
-  }
-}
 
 void Key(std::string& out, const char* key) {
   out += '"';
@@ -83,32 +65,21 @@ void AppendSize(std::string& out, int32_t height) {
 
 void AppendJsonString(std::string& out, const std::string& text) {
   out += '"';
-  for (char ch : text) {
-    const unsigned char c = static_cast<unsigned char>(ch);
+  for (size_t i = 0; i < text.size();) {
+    const char32_t c = ReadChar(text, i);
     if (c == '"' || c == '\\') {
       out += '\\';
-      out += ch;
+      out += char(c);
     } else if (c == '\t') {
       out += "\\t";
     } else if (c == '\n') {
       out += "\\n";
     } else if (c == '\r') {
       out += "\\r";
-    } else if (c < 0x20 || c == 0x7F) {
+    } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {  // the control characters
       char buffer[8];
-      std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+      std::snprintf(buffer, sizeof buffer, "\\u%04x", unsigned(c));
       out += buffer;
-    } else if (c < 0x80) {
-      out += ch;
-    } else if (c < 0xA0) {
-      const unsigned code = C1252High[c - 0x80];
-      if (code != 0) {
-        AppendUtf8(out, code);
-      } else {
-        char buffer[8];
-        std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-        out += buffer;
-      }
     } else {
       AppendUtf8(out, c);
     }
@@ -117,10 +88,12 @@ void AppendJsonString(std::string& out, const std::string& text) {
 }
 
 std::string DocumentJson(const TEnhancedRichEdit& enhancer, const TRichDocument& doc,
-                         const std::vector<std::string>& warnings) {
+                         const std::vector<std::string>& warnings, TTextEncoding encoding) {
   std::string out;
   out.reserve(size_t(doc.TextLength()) * 2 + 1024);
-  out += "{\"paragraphs\":[";
+  out += "{\"encoding\":\"";
+  out += EncodingKey(encoding);
+  out += "\",\n\"paragraphs\":[";
   int32_t count = doc.ParagraphCount();
   if (count > 0 && doc.ParagraphLength(count - 1) == 0) --count;  // the final empty paragraph
   for (int32_t p = 0; p < count; ++p) {
@@ -147,7 +120,7 @@ std::string DocumentJson(const TEnhancedRichEdit& enhancer, const TRichDocument&
       Bool(out, "italic", c.Effects & CharEffect::Italic);
       Bool(out, "underline", c.Effects & CharEffect::Underline);
       Key(out, "face");
-      AppendJsonString(out, c.Face());
+      AppendJsonString(out, AnsiToUtf8(c.Face()));
       out += ',';
       AppendSize(out, c.Height);
       Number(out, "spacing", c.Spacing);
@@ -175,7 +148,7 @@ std::string DocumentJson(const TEnhancedRichEdit& enhancer, const TRichDocument&
   Bool(out, "has_commands", enhancer.HasCommands);
   out += "\"warnings\":[";
   for (const std::string& warning : warnings) {
-    AppendJsonString(out, warning);
+    AppendJsonString(out, AnsiToUtf8(warning));
     out += ',';
   }
   CloseObject(out, ']');
@@ -183,7 +156,7 @@ std::string DocumentJson(const TEnhancedRichEdit& enhancer, const TRichDocument&
   Bool(out, "stopped", enhancer.StopRequested);
   Key(out, "failure");
   if (enhancer.Failure.Status >= Error)
-    AppendJsonString(out, enhancer.Failure.Description);
+    AppendJsonString(out, AnsiToUtf8(enhancer.Failure.Description));
   else
     out += "null";
   out += "}\n";

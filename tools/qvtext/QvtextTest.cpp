@@ -86,10 +86,10 @@ TEST(QvtextOptions, BadOptionsAreRefused) {
   }
 }
 
-TEST(QvtextJson, StringsBecomeUtf8) {
+TEST(QvtextJson, StringsKeepTheirCharactersAndEscapeControls) {
   std::string out;
-  AppendJsonString(out, "a\"b\\c\t\x93q\x94 \xE9\x80\x81\x01");
-  EXPECT_EQ(out, "\"a\\\"b\\\\c\\t\xE2\x80\x9Cq\xE2\x80\x9D \xC3\xA9\xE2\x82\xAC\\u0081\\u0001\"");
+  AppendJsonString(out, "a\"b\\c\t\xE2\x80\x9Cq\xE2\x80\x9D \xC3\xA9\xF0\x9F\x98\x80\xC2\x81\x01\x7F");
+  EXPECT_EQ(out, "\"a\\\"b\\\\c\\t\xE2\x80\x9Cq\xE2\x80\x9D \xC3\xA9\xF0\x9F\x98\x80\\u0081\\u0001\\u007f\"");
 }
 
 TEST(QvtextJson, DocumentShape) {
@@ -99,8 +99,9 @@ TEST(QvtextJson, DocumentShape) {
   box.SetSelection(0, RichAllLength);
   enhancer.ApplyCharFormat(true, 0);
   enhancer.ApplyParaFormat(true, 0);
-  enhancer.EnhanceText({"Chapter 1", "", "He said \"go\".", "^Q+"}, "None", false, true);
-  const std::string json = DocumentJson(enhancer, box.Document(), {"Unrecognized command: Q"});
+  enhancer.EnhanceText({"Chapter 1", "", "He said \"go\".", "^Q\xC3\xA9+"}, "None", false, true);
+  const std::string json = DocumentJson(enhancer, box.Document(), {"Unrecognized command: Q\xE9"}, TTextEncoding::Utf8);
+  EXPECT_EQ(json.compare(0, 36, "{\"encoding\":\"utf-8\",\n\"paragraphs\":[\n"), 0) << json;
   EXPECT_NE(json.find("{\"start\":0,\"text\":\"Chapter 1\",\"align\":3,\"start_indent\":0,\"offset\":0,"
                       "\"right_indent\":0,\"space_after\":288,\"line_spacing\":24,\"runs\":[{\"start\":0,"
                       "\"length\":9,\"bold\":false,\"italic\":false,\"underline\":true,"
@@ -116,7 +117,7 @@ TEST(QvtextJson, DocumentShape) {
             std::string::npos)
       << json;
   EXPECT_NE(json.find("\"chapters\":[\n{\"caption\":\"Chapter 1\",\"tag\":0}]"), std::string::npos) << json;
-  EXPECT_NE(json.find("\"has_commands\":true,\"warnings\":[\"Unrecognized command: Q\"]"), std::string::npos);
+  EXPECT_NE(json.find("\"has_commands\":true,\"warnings\":[\"Unrecognized command: Q\xC3\xA9\"]"), std::string::npos);
   EXPECT_NE(json.find("\"stopped\":false,\"failure\":null}"), std::string::npos) << json;
 }
 

@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     std::cerr << "qvtext: cannot read the book \"" << options.BookPath << "\"\n";
     return 1;
   }
-  std::vector<std::string> lines = SplitLines(content);
+  const TTextEncoding encoding = DetectTextEncoding(content);
+  std::vector<std::string> lines = BookLines(content, encoding);
   std::string().swap(content);
 
   TRecordedBoxes boxes;
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
   enhancer.EnhanceText(lines, options.Prefix, options.IgnoreEmptyLines, options.PoorlyWritten);
 
   if (options.Command == "enhance") {
-    std::cout << DocumentJson(enhancer, box.Document(), boxes.Warnings);
+    std::cout << DocumentJson(enhancer, box.Document(), boxes.Warnings, encoding);
     std::cout.flush();
     return std::cout ? 0 : 1;
   }

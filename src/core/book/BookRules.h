@@ -3,7 +3,10 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "encoding/TextEncoding.h"
 
 namespace qv {
 
@@ -26,6 +29,20 @@ struct TByteRange {
 // Piece k (1-based): from (k - 1) * P - 20, not before 0, P + 20 bytes or to the end of the file.
 TByteRange PieceRange(int32_t piece, int32_t pieceSize, int64_t fileSize);
 
+// A piece never splits a character: each end of PieceRange that is not an end
+// of the file moves back to the start of the character it falls in (at most
+// three bytes), so the overlap of 20 bytes still holds in bytes, give or take
+// those three. Finding the character needs a few bytes on each side of both
+// ends: read PieceReadRange, then take AlignedPieceRange of what was read
+// (read holds the file's bytes from readStart).
+constexpr int64_t PieceReadMargin = 4;
+TByteRange PieceReadRange(int32_t piece, int32_t pieceSize, int64_t fileSize);
+TByteRange AlignedPieceRange(std::string_view read, int64_t readStart, int32_t piece, int32_t pieceSize,
+                             int64_t fileSize, TTextEncoding encoding);
+// The bytes of AlignedPieceRange within read.
+std::string_view PieceBytes(std::string_view read, int64_t readStart, int32_t piece, int32_t pieceSize,
+                            int64_t fileSize, TTextEncoding encoding);
+
 enum class TSizeDecision { Open, Refuse, AskOnePiece };
 // Above the largest size a book is refused; a plain-text book above the
 // one-piece threshold opened whole asks first.
@@ -45,6 +62,9 @@ TSaveTarget SaveTargetFor(const std::string& chosenName);
 
 // "\"Moby.txt\" in \"Books\"": the file name and its folder (the drive for a root).
 std::string BookInfoHead(const std::string& bookFileName);
+// The same, followed for a Unicode book by ", " and its encoding's caption
+// ("\"Moby.txt\" in \"Books\", UTF-8"); a code page book's is BookInfoHead's.
+std::string BookInfoHead(const std::string& bookFileName, TTextEncoding encoding);
 // The line information: "Top line N (M lines); piece k (n pieces)", line numbers
 // grouped with the separator, piece numbers plain.
 std::string BookLineInfo(int32_t firstVisibleLine, int32_t lineCount, int32_t piece, int32_t pieces,

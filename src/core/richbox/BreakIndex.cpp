@@ -23,7 +23,7 @@ void TBreakIndex::Rebuild(std::string_view controlText) {
   valid_ = true;
 }
 
-void TBreakIndex::Append(int32_t controlLength, std::string_view text) { Scan(text, controlLength); }
+void TBreakIndex::Append(int32_t controlLength, std::u16string_view text) { Scan(text, controlLength); }
 
 int32_t TBreakIndex::ToWide(int32_t narrow) const {
   if (narrow <= 0) return narrow;
@@ -46,12 +46,12 @@ int32_t TBreakIndex::ToNarrow(int32_t wide) const {
   return wide - lo;
 }
 
-std::string WidenBreaks(std::string_view controlText) {
-  std::string out;
+std::u16string WidenBreaks(std::u16string_view controlText) {
+  std::u16string out;
   out.reserve(controlText.size() + controlText.size() / 16);
-  for (char c : controlText) {
+  for (char16_t c : controlText) {
     out += c;
-    if (c == '\r') out += '\n';
+    if (c == u'\r') out += u'\n';
   }
   return out;
 }

@@ -19,7 +19,7 @@ class TBreakIndex {
   void Invalidate() { valid_ = false; }
   bool Valid() const { return valid_; }
   // Appends text at the control's end (controlLength before it); keeps the index valid.
-  void Append(int32_t controlLength, std::string_view text);
+  void Append(int32_t controlLength, std::u16string_view text);
 
   int32_t BreakCount() const { return int32_t(breaks_.size()); }
   int32_t ToWide(int32_t narrow) const;   // control → interface
@@ -33,6 +33,6 @@ class TBreakIndex {
 };
 
 // The interface form of the control's text: every '\r' becomes "\r\n".
-std::string WidenBreaks(std::string_view controlText);
+std::u16string WidenBreaks(std::u16string_view controlText);
 
 }  // namespace qv

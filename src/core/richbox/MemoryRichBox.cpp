@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "encoding/TextEncoding.h"
+#include "encoding/Utf8.h"
 #include "richbox/Rtf.h"
 #include "richbox/TextSearch.h"
 
@@ -27,10 +29,10 @@ void TMemoryRichBox::Clear() {
   modified_ = false;
 }
 
-void TMemoryRichBox::AppendLine(const std::string& text) {
-  doc_.AppendLine(text);
+int32_t TMemoryRichBox::AppendLine(const std::string& text) {
   linesDirty_ = true;
   modified_ = true;
+  return doc_.AppendLine(text);
 }
 
 // --- lines ---
@@ -93,7 +95,8 @@ std::string TMemoryRichBox::GetLineText(int32_t line) {
   const int32_t p = ParagraphOfLine(line);
   const int32_t from = wrap_ > 0 ? (line - FirstLineOf(p)) * wrap_ : 0;
   const int32_t to = wrap_ > 0 ? std::min(from + wrap_, doc_.ParagraphLength(p)) : doc_.ParagraphLength(p);
-  return std::string(doc_.ParagraphText(p).substr(size_t(from), size_t(to - from)));
+  const size_t begin = doc_.ByteOffsetIn(p, from);
+  return std::string(doc_.ParagraphText(p).substr(begin, doc_.ByteOffsetIn(p, to) - begin));
 }
 
 // --- selection ---
@@ -187,7 +190,7 @@ int32_t TMemoryRichBox::GetCharAtPoint(int32_t x, int32_t y) {
   const int32_t line = std::min(std::max(top_ + std::max(y, 0) / LineHeight, 0), GetLineCount() - 1);
   const int32_t start = GetLineStart(line);
   const int32_t column = std::max(x - leftMargin_, 0) / CharWidth;
-  return start + std::min(column, int32_t(GetLineText(line).size()));
+  return start + std::min(column, Utf16Length(GetLineText(line)));
 }
 
 bool TMemoryRichBox::GetCaretPoint(int32_t& x, int32_t& y) {
@@ -240,8 +243,13 @@ bool TMemoryRichBox::SaveRichText(std::ostream& out) {
 }
 
 bool TMemoryRichBox::LoadPlainText(std::istream& in) {
-  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return false;
+  LoadText(DecodeText(bytes, DetectTextEncoding(bytes)));
+  return true;
+}
+
+void TMemoryRichBox::LoadText(std::string_view content) {
   doc_.Clear();
   doc_.ReserveText(content.size());
   const TCharFormat style = doc_.EndFormat();
@@ -249,23 +257,20 @@ bool TMemoryRichBox::LoadPlainText(std::istream& in) {
   for (size_t i = 0; i < content.size(); ++i) {
     const char c = content[i];
     if (c != '\r' && c != '\n') continue;
-    doc_.AppendText(std::string_view(content).substr(begin, i - begin), style);
+    doc_.AppendText(content.substr(begin, i - begin), style);
     doc_.EndParagraph();
     if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
     begin = i + 1;
   }
-  doc_.AppendText(std::string_view(content).substr(begin), style);
+  doc_.AppendText(content.substr(begin), style);
   ResetView();
   modified_ = false;
-  return true;
 }
 
 bool TMemoryRichBox::SavePlainText(std::ostream& out) {
-  for (int32_t p = 0; p < doc_.ParagraphCount(); ++p) {
-    const std::string_view text = doc_.ParagraphText(p);
-    out.write(text.data(), std::streamsize(text.size()));
-    if (p + 1 < doc_.ParagraphCount()) out.write("\r\n", 2);
-  }
+  const std::string text = doc_.WholeText();
+  const std::string bytes = EncodeText(text, SaveEncodingFor(TTextEncoding::Ansi, text));
+  out.write(bytes.data(), std::streamsize(bytes.size()));
   return bool(out);
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "richbox/RichBox.h"
@@ -36,6 +37,8 @@ class TMemoryRichBox : public IRichBox {
   uint32_t BackgroundColor() const { return background_; }
   const std::string& Clipboard() const { return clipboard_; }
   int32_t UpdateDepth() const { return updateDepth_; }
+  // Replaces the content with UTF-8 text whose lines end at CR LF, LF or CR.
+  void LoadText(std::string_view text);
   int32_t Invalidations() const { return invalidations_; }
 
   // --- IRichBox ---
@@ -43,7 +46,7 @@ class TMemoryRichBox : public IRichBox {
   std::string GetText() override { return doc_.WholeText(); }
   std::string GetTextRange(int32_t start, int32_t end) override { return doc_.Text(start, end); }
   void Clear() override;
-  void AppendLine(const std::string& text) override;
+  int32_t AppendLine(const std::string& text) override;
   void SetTextLimit(int32_t limit) override { limit_ = limit; }
   int32_t GetTextLimit() override { return limit_; }
 

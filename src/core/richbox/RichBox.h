@@ -1,8 +1,10 @@
 // The rich-box as the core sees it: the one rich-text view the book is read in.
 //
-// Positions, lengths and counts are signed 32-bit; positions count characters
-// from 0 and count EVERY paragraph break as two characters (carriage return and
-// line feed), in every call of this interface. An implementation over a control
+// Text is UTF-8 both ways (read as encoding/Utf8.h says). Positions, lengths
+// and counts are signed 32-bit; positions count characters from 0 as the
+// control does, in UTF-16 units (a character beyond U+FFFF counts two), and
+// count EVERY paragraph break as two characters (carriage return and line
+// feed), in every call of this interface. An implementation over a control
 // that counts a break as one character maps positions at its boundary.
 //
 // The text always ends with a final paragraph that has no break after it (it is
@@ -40,7 +42,8 @@ class IRichBox {
   // Appends one paragraph at the end of the text (the break follows it). When the
   // final paragraph is not empty it is ended first. The text takes the format of
   // the end of the text and the paragraph format of the final paragraph.
-  virtual void AppendLine(const std::string& text) = 0;
+  // Answers the paragraph's length (its break not counted).
+  virtual int32_t AppendLine(const std::string& text) = 0;
   virtual void SetTextLimit(int32_t limit) = 0;         // EM_EXLIMITTEXT
   virtual int32_t GetTextLimit() = 0;
 
@@ -101,8 +104,12 @@ class IRichBox {
   // --- whole content through streams ---
   virtual bool LoadRichText(std::istream& in) = 0;     // replaces the content; false when unreadable
   virtual bool SaveRichText(std::ostream& out) = 0;
-  virtual bool LoadPlainText(std::istream& in) = 0;    // code page 1252; CR LF, CR or LF break lines
-  virtual bool SavePlainText(std::ostream& out) = 0;   // breaks as "\r\n"
+  // The bytes of a plain-text file, in the encoding DetectTextEncoding finds;
+  // CR LF, CR or LF break lines.
+  virtual bool LoadPlainText(std::istream& in) = 0;
+  // Breaks as "\r\n"; code page 1252 when it holds every character, else UTF-8
+  // with a mark (SaveEncodingFor a code page book).
+  virtual bool SavePlainText(std::ostream& out) = 0;
 
   // Prints the content to the default printer under the job title; false when it could not.
   virtual bool Print(const std::string& jobTitle) = 0;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "encoding/Utf8.h"
+
 namespace qv {
 
 namespace {
@@ -49,6 +51,7 @@ void TRichDocument::Clear() {
 void TRichDocument::AppendParagraph(uint32_t para, uint32_t format) {
   TParagraph p;
   p.Offset = uint32_t(text_.size());
+  if (!paras_.empty()) p.Start = paras_.back().Start + paras_.back().Length + 2;
   p.Para = para;
   p.Format = format;
   paras_.push_back(std::move(p));
@@ -143,6 +146,14 @@ int32_t TRichDocument::FindParagraph(int32_t position) const {
   return lo;
 }
 
+size_t TRichDocument::ByteOffsetIn(int32_t p, int32_t offset) const {
+  const TParagraph& para = paras_[size_t(p)];
+  if (offset <= 0) return 0;
+  if (offset >= para.Length) return para.Bytes;
+  if (para.Bytes == uint32_t(para.Length)) return size_t(offset);
+  return ByteOffsetOfUnit(ParagraphText(p), offset);
+}
+
 std::string TRichDocument::Text(int32_t start, int32_t end) const {
   const int32_t length = TextLength();
   start = std::max(start, 0);
@@ -159,7 +170,10 @@ std::string TRichDocument::Text(int32_t start, int32_t end) const {
     const int32_t from = std::max(start, ps) - ps;
     const int32_t to = std::min(end, spanEnd) - ps;
     const int32_t length = ParagraphLength(p);
-    if (from < length) result.append(ParagraphText(p).substr(size_t(from), size_t(std::min(to, length) - from)));
+    if (from < length) {
+      const size_t begin = ByteOffsetIn(p, from);
+      result.append(ParagraphText(p).substr(begin, ByteOffsetIn(p, std::min(to, length)) - begin));
+    }
     if (from <= length && to > length) result.push_back('\r');
     if (to > length + 1) result.push_back('\n');
   }
@@ -168,14 +182,17 @@ std::string TRichDocument::Text(int32_t start, int32_t end) const {
 
 void TRichDocument::EndParagraph() { AppendParagraph(paras_.back().Para, endFormat_); }
 
-void TRichDocument::AppendLine(std::string_view text) {
+int32_t TRichDocument::AppendLine(std::string_view text) {
   if (paras_.back().Length > 0) EndParagraph();
   TParagraph& last = paras_.back();
   text_.append(text.data(), text.size());
-  last.Length = int32_t(text.size());
+  last.Bytes = uint32_t(text.size());
+  last.Length = Utf16Length(text);
   last.Format = endFormat_;
   last.Runs.clear();
+  const int32_t length = last.Length;
   EndParagraph();
+  return length;
 }
 
 void TRichDocument::AppendText(std::string_view text, const TCharFormat& style) {
@@ -192,7 +209,30 @@ void TRichDocument::AppendText(std::string_view text, const TCharFormat& style) 
       last.Runs.push_back({last.Length, format});
     }
   }
-  last.Length += int32_t(text.size());
+  last.Bytes += uint32_t(text.size());
+  last.Length += Utf16Length(text);
+}
+
+bool TRichDocument::ReplaceCharacters(std::string_view text) {
+  std::vector<std::string_view> parts;
+  for (size_t begin = 0;;) {
+    const size_t end = text.find("\r\n", begin);
+    parts.push_back(text.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin));
+    if (end == std::string_view::npos) break;
+    begin = end + 2;
+  }
+  if (parts.size() != paras_.size()) return false;
+  for (size_t p = 0; p < parts.size(); ++p)
+    if (Utf16Length(parts[p]) != paras_[p].Length) return false;
+  std::string replaced;
+  replaced.reserve(text.size());
+  for (size_t p = 0; p < parts.size(); ++p) {
+    paras_[p].Offset = uint32_t(replaced.size());
+    paras_[p].Bytes = uint32_t(parts[p].size());
+    replaced.append(parts[p].data(), parts[p].size());
+  }
+  text_ = std::move(replaced);
+  return true;
 }
 
 void TRichDocument::ApplyToRuns(TParagraph& para, int32_t from, int32_t to, const TCharFormat& format,

@@ -2,8 +2,9 @@
 // format and character-format runs. Used by the in-memory rich-box and as the
 // unit a platform rich-box can stream to its control in one go.
 //
-// Positions count every paragraph break as two characters. The last paragraph
-// is the final one, with no break after it.
+// The text is UTF-8 (read as encoding/Utf8.h says). Positions and lengths
+// count UTF-16 units, as the control counts characters, and every paragraph
+// break as two. The last paragraph is the final one, with no break after it.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -34,26 +35,34 @@ class TRichDocument {
   void Clear();
 
   int32_t ParagraphCount() const { return int32_t(paras_.size()); }
-  int32_t ParagraphStart(int32_t p) const { return int32_t(paras_[p].Offset) + 2 * p; }
-  int32_t ParagraphLength(int32_t p) const { return paras_[p].Length; }
+  int32_t ParagraphStart(int32_t p) const { return paras_[p].Start; }
+  int32_t ParagraphLength(int32_t p) const { return paras_[p].Length; }  // in units
   std::string_view ParagraphText(int32_t p) const {
-    return std::string_view(text_).substr(paras_[p].Offset, size_t(paras_[p].Length));
+    return std::string_view(text_).substr(paras_[p].Offset, paras_[p].Bytes);
   }
+  // The byte offset in ParagraphText(p) of the character holding unit offset
+  // (its length from the end on).
+  size_t ByteOffsetIn(int32_t p, int32_t offset) const;
   // The paragraph holding position (a break belongs to the paragraph before it); clipped.
   int32_t FindParagraph(int32_t position) const;
-  int32_t TextLength() const { return int32_t(text_.size()) + 2 * (ParagraphCount() - 1); }
+  int32_t TextLength() const { return paras_.back().Start + paras_.back().Length; }
 
   // Text of [start, end) with breaks as "\r\n"; clipped to the text.
   std::string Text(int32_t start, int32_t end) const;
   std::string WholeText() const { return Text(0, TextLength()); }
 
-  // One paragraph at the end in the end format; a non-empty final paragraph is ended first.
-  void AppendLine(std::string_view text);
+  // One paragraph at the end in the end format; a non-empty final paragraph is
+  // ended first. Answers its length.
+  int32_t AppendLine(std::string_view text);
   // Appends characters to the final paragraph in a resolved style (for readers).
   void AppendText(std::string_view text, const TCharFormat& style);
   // Ends the final paragraph; the new final paragraph copies its paragraph format.
   void EndParagraph();
   void ReserveText(size_t bytes) { text_.reserve(bytes); }
+  // Puts other characters in place of the text (breaks as "\r\n"), keeping
+  // every format: only when each paragraph keeps its length in units; false,
+  // changing nothing, otherwise.
+  bool ReplaceCharacters(std::string_view text);
 
   // Applies the masked attributes of format to [start, end); includeEnd also
   // changes the format at the end of the text (the final paragraph mark).
@@ -83,7 +92,9 @@ class TRichDocument {
   };
   struct TParagraph {
     uint32_t Offset = 0;      // into text_
-    int32_t Length = 0;
+    uint32_t Bytes = 0;       // of its text
+    int32_t Start = 0;        // its position
+    int32_t Length = 0;       // in units; equal to Bytes exactly when every character is one byte
     uint32_t Para = 0;        // index into paraFormats_
     uint32_t Format = 0;      // the only style when Runs is empty
     std::vector<TRun> Runs;   // more than one run, starts ascending, first at 0

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "encoding/Utf8.h"
+
 namespace qv {
 
 int32_t GetRichLineCount(IRichBox& box) {
@@ -82,7 +84,7 @@ int32_t FindRichText(IRichBox& box, const std::string& text, bool forward, bool 
     found = box.SearchText(text, 0, selStart, false, false);
   }
   if (found >= 0) {
-    box.SetSelection(found, int32_t(text.size()));
+    box.SetSelection(found, Utf16Length(text));
     box.ScrollToCaret();
   }
   return found;

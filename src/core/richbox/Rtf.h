@@ -1,7 +1,8 @@
 // Rich text (RTF) of a TRichDocument: written so that Rich Edit and word
 // processors show the same look, and read back from the common subset
 // (fonts, colours, bold, italic, underline, size, spacing, highlight,
-// alignment, indents, space after, line spacing, tab stops; code page 1252).
+// alignment, indents, space after, line spacing, tab stops; text in code page
+// 1252 with \uN for the characters it lacks).
 #pragma once
 #include <istream>
 #include <ostream>

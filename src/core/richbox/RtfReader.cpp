@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "encoding/Utf8.h"
 #include "richbox/Rtf.h"
 
 namespace qv {
@@ -25,20 +26,6 @@ struct TState {
   int UnicodeSkip = 1;
   int FontNumber = -1;  // inside the font table
 };
-
-// Code-page-1252 byte of a Unicode character; '?' when the code page lacks it.
-char To1252(long code) {
-  static const unsigned short high[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-                                          0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-  if (code < 0) code += 65536;
-  if (code < 0) return '?';
-  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return char(code);
-  for (int i = 0; i < 32; ++i)
-    if (high[i] == code) return char(0x80 + i);
-  return '?';
-}
 
 bool IsSkippedDestination(const std::string& word) {
   static const char* const skipped[] = {
@@ -92,12 +79,13 @@ class TRtfReader {
         state_ = stack_.back();
         stack_.pop_back();
         groupStart_ = false;
+        if (stack_.empty()) break;  // what follows the document's group (a NUL the control adds) is not text
         continue;
       }
       if (c == '\\') {
         ControlWord();
       } else if (c != '\r' && c != '\n') {
-        Character(c);
+        Character(CharOf1252(static_cast<unsigned char>(c)));
       }
       groupStart_ = false;
     }
@@ -108,11 +96,24 @@ class TRtfReader {
   }
 
  private:
-  void Character(char c) {
+  // One character of the document, in code page 1252 (the fallback of a \uN is passed over).
+  void Character(char32_t c) {
     if (pendingSkip_ > 0) {
       --pendingSkip_;
       return;
     }
+    Emit(c);
+  }
+
+  // A first half of a pair that no second half follows stands as U+FFFD.
+  void SettleSurrogate() {
+    if (highSurrogate_ == 0) return;
+    highSurrogate_ = 0;
+    Emit(ReplacementChar);
+  }
+
+  void Emit(char32_t c) {
+    SettleSurrogate();
     switch (state_.Destination) {
       case TDestination::Text:
         if (!(pendingStyleSet_ && SameStyle())) {
@@ -120,14 +121,16 @@ class TRtfReader {
           pendingStyle_ = state_.Style;
           pendingStyleSet_ = true;
         }
-        pending_.push_back(c);
+        AppendUtf8(pending_, c);
         break;
       case TDestination::FontTable:
         if (c == ';') {
           if (state_.FontNumber >= 0) fonts_[state_.FontNumber] = fontName_;
           fontName_.clear();
         } else {
-          fontName_.push_back(c);
+          // Face names stay in code page 1252, as the program's font options are.
+          const int byte = ByteOf1252(c);
+          fontName_.push_back(byte < 0 ? '?' : char(byte));
         }
         break;
       case TDestination::ColorTable:
@@ -151,6 +154,7 @@ class TRtfReader {
   }
 
   void Flush() {
+    if (state_.Destination == TDestination::Text) SettleSurrogate();
     if (!pending_.empty()) doc_.AppendText(pending_, pendingStyle_);
     pending_.clear();
   }
@@ -242,14 +246,14 @@ class TRtfReader {
         }
         const char hex[3] = {rtf_[pos_], rtf_[pos_ + 1], 0};
         pos_ += 2;
-        Character(char(std::strtol(hex, nullptr, 16)));
+        Character(CharOf1252(static_cast<unsigned char>(std::strtol(hex, nullptr, 16))));
         break;
       }
       case '*':
         ignorable_ = true;
         afterStar_ = groupStart_;
         break;
-      case '~': Character(char(0xA0)); break;
+      case '~': Character(0xA0); break;
       case '_': Character('-'); break;
       case '\\': case '{': case '}': Character(c); break;
       case '\r': case '\n': EndParagraph(); break;
@@ -311,18 +315,33 @@ class TRtfReader {
     else if (w == "tx") state_.Tabs.push_back(int32_t(n));
     else if (w == "uc") state_.UnicodeSkip = int(n < 0 ? 0 : n);
     else if (w == "u") {
-      Character(To1252(n));
+      Unicode(n);
       pendingSkip_ = state_.UnicodeSkip;
     } else if (w == "tab") Character('\t');
-    else if (w == "lquote") Character(char(0x91));
-    else if (w == "rquote") Character(char(0x92));
-    else if (w == "ldblquote") Character(char(0x93));
-    else if (w == "rdblquote") Character(char(0x94));
-    else if (w == "bullet") Character(char(0x95));
-    else if (w == "endash") Character(char(0x96));
-    else if (w == "emdash") Character(char(0x97));
+    else if (w == "lquote") Character(0x2018);
+    else if (w == "rquote") Character(0x2019);
+    else if (w == "ldblquote") Character(0x201C);
+    else if (w == "rdblquote") Character(0x201D);
+    else if (w == "bullet") Character(0x2022);
+    else if (w == "endash") Character(0x2013);
+    else if (w == "emdash") Character(0x2014);
     else if (w == "emspace" || w == "enspace") Character(' ');
     else if (w == "bin" && n > 0) pos_ += size_t(n);
+  }
+
+  // \uN: a signed 16-bit unit; a pair of surrogates is one character.
+  void Unicode(long n) {
+    if (n < 0) n += 65536;
+    if (n >= 0xDC00 && n <= 0xDFFF) {
+      const char32_t high = highSurrogate_;
+      highSurrogate_ = 0;
+      Emit(high != 0 ? 0x10000 + ((high - 0xD800) << 10) + (char32_t(n) - 0xDC00) : ReplacementChar);
+    } else if (n >= 0xD800 && n <= 0xDBFF) {
+      SettleSurrogate();
+      highSurrogate_ = char32_t(n);
+    } else {
+      Emit(n < 0 || n > 0xFFFF ? ReplacementChar : char32_t(n));
+    }
   }
 
   // True once per group, for its first control word.
@@ -354,6 +373,7 @@ class TRtfReader {
   bool finalCaptured_ = false;
   bool pendingStyleSet_ = false;
   int pendingSkip_ = 0;
+  char32_t highSurrogate_ = 0;  // the first half of a pair, waiting for its second
   int overflow_ = 0;
 };
 

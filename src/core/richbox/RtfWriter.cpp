@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "encoding/Utf8.h"
 #include "richbox/Rtf.h"
 
 namespace qv {
@@ -20,7 +21,7 @@ class TRtfWriter {
     out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl";
     for (size_t i = 0; i < fontList_.size(); ++i) {
       out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
-      Escape(fontList_[i], false);
+      EscapeName(fontList_[i]);
       out_ += ";}";
     }
     out_ += "}\r\n{\\colortbl ;";
@@ -33,9 +34,12 @@ class TRtfWriter {
       // Paragraph and character properties carry over a \par: write them only when they change.
       if (&doc_.ParaFormat(p) != lastPara_) WriteParagraphFormat(doc_.ParaFormat(p));
       for (const TRichDocument::TRunView& run : doc_.Runs(p)) {
-        if (run.Length == 0 && doc_.ParagraphLength(p) > 0) continue;
+        // A run boundary inside a pair of units moves to the pair's start.
+        const size_t begin = doc_.ByteOffsetIn(p, run.Start);
+        const size_t end = doc_.ByteOffsetIn(p, run.Start + run.Length);
+        if (begin == end && doc_.ParagraphLength(p) > 0) continue;
         WriteCharFormat(*run.Format);
-        Escape(doc_.ParagraphText(p).substr(size_t(run.Start), size_t(run.Length)), true);
+        EscapeText(doc_.ParagraphText(p).substr(begin, end - begin));
       }
       if (p + 1 < doc_.ParagraphCount()) out_ += "\\par\r\n";
     }
@@ -108,24 +112,47 @@ class TRtfWriter {
     out_ += ' ';
   }
 
-  // In text a tab is \tab; in a font name only an escaped byte keeps it.
-  void Escape(std::string_view text, bool inText) {
+  void Byte(unsigned char c) {
     static const char* const hex = "0123456789abcdef";
-    for (char ch : text) {
-      const unsigned char c = static_cast<unsigned char>(ch);
-      if (c == '\\' || c == '{' || c == '}') {
-        out_ += '\\';
-        out_ += ch;
-      } else if (c == '\t' && inText) {
+    if (c == '\\' || c == '{' || c == '}') {
+      out_ += '\\';
+      out_ += char(c);
+    } else if (c >= 0x80 || c < 0x20) {  // control characters too, so that nothing is lost
+      out_ += "\\'";
+      out_ += hex[c >> 4];
+      out_ += hex[c & 15];
+    } else {
+      out_ += char(c);
+    }
+  }
+
+  // A face name is code page 1252; only an escaped byte keeps a tab in it.
+  void EscapeName(std::string_view name) {
+    for (char c : name) Byte(static_cast<unsigned char>(c));
+  }
+
+  // Book text: code page 1252 where it has the character, else \uN (one per
+  // UTF-16 unit, as a signed 16-bit number) with '?' for readers without it.
+  void EscapeText(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+      const char32_t c = ReadChar(text, i);
+      const int byte = ByteOf1252(c);
+      if (c == '\t') {
         out_ += "\\tab ";
-      } else if (c >= 0x80 || c < 0x20) {  // control characters too, so that nothing is lost
-        out_ += "\\'";
-        out_ += hex[c >> 4];
-        out_ += hex[c & 15];
+      } else if (byte >= 0) {
+        Byte(static_cast<unsigned char>(byte));
+      } else if (c < 0x10000) {
+        Unit(char16_t(c));
       } else {
-        out_ += ch;
+        Unit(char16_t(0xD800 + ((c - 0x10000) >> 10)));
+        Unit(char16_t(0xDC00 + ((c - 0x10000) & 0x3FF)));
       }
     }
+  }
+
+  void Unit(char16_t u) {
+    Number("\\u", int16_t(u));
+    out_ += '?';
   }
 
   const TRichDocument& doc_;

@@ -3,32 +3,29 @@
 
 #include <algorithm>
 
+#include "encoding/Utf8.h"
+
 namespace qv {
 
-unsigned char FoldCase1252(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
+char16_t FoldCase(char16_t c) {
+  if (c >= 'A' && c <= 'Z') return char16_t(c + 32);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return char16_t(c + 32);
   switch (c) {
-    case 0x8A: return 0x9A;  // Š
-    case 0x8C: return 0x9C;  // Œ
-    case 0x8E: return 0x9E;  // Ž
-    case 0x9F: return 0xFF;  // Ÿ
+    case 0x0160: return 0x0161;  // Š
+    case 0x0152: return 0x0153;  // Œ
+    case 0x017D: return 0x017E;  // Ž
+    case 0x0178: return 0x00FF;  // Ÿ
     default: return c;
   }
 }
 
 int32_t SearchText(const std::string& haystack, const std::string& needle, bool forward, bool matchCase) {
-  if (needle.empty() || needle.size() > haystack.size()) return -1;
-  auto equal = [matchCase](char a, char b) {
-    return matchCase ? a == b
-                     : FoldCase1252(static_cast<unsigned char>(a)) == FoldCase1252(static_cast<unsigned char>(b));
-  };
-  if (forward) {
-    auto it = std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(), equal);
-    return it == haystack.end() ? -1 : int32_t(it - haystack.begin());
-  }
-  auto it = std::find_end(haystack.begin(), haystack.end(), needle.begin(), needle.end(), equal);
-  return it == haystack.end() ? -1 : int32_t(it - haystack.begin());
+  const std::u16string text = ToUtf16(haystack), wanted = ToUtf16(needle);
+  if (wanted.empty() || wanted.size() > text.size()) return -1;
+  auto equal = [matchCase](char16_t a, char16_t b) { return matchCase ? a == b : FoldCase(a) == FoldCase(b); };
+  const auto it = forward ? std::search(text.begin(), text.end(), wanted.begin(), wanted.end(), equal)
+                          : std::find_end(text.begin(), text.end(), wanted.begin(), wanted.end(), equal);
+  return it == text.end() ? -1 : int32_t(it - text.begin());
 }
 
 }  // namespace qv

@@ -1,8 +1,11 @@
 // The manual formatting commands: lines "^NAME[=ARG]END" inside a plain-text book.
+// The book's text is UTF-8; what a command hands on to messages and font names
+// is code page 1252, as they are everywhere in the program.
 #include <stdexcept>
 #include <string>
 
 #include "colors/Colors.h"
+#include "encoding/Utf8.h"
 #include "errors/Dialogs.h"
 #include "text/EnhancedRichEdit.h"
 #include "util/Numbers.h"
@@ -138,7 +141,7 @@ const Row* FindCommand(const Row (&table)[N], const std::string& name) {
 uint32_t ReadColorArgument(const std::string& argument) {
   uint32_t color = 0;
   if (!ParseColorArgument(argument, color))
-    throw std::runtime_error("'" + argument + "' is not a valid integer value");
+    throw std::runtime_error("'" + Utf8ToAnsi(argument) + "' is not a valid integer value");
   return color;
 }
 
@@ -158,7 +161,7 @@ void TEnhancedRichEdit::ParseCommandLine(const std::string& line) {
     }
   }
   if (e == std::string::npos) {
-    ShowWarningMessage("Missing end character: " + line);
+    ShowWarningMessage("Missing end character: " + Utf8ToAnsi(line));
     return;
   }
   // The line begins with the circumflex: the name starts at index 1.
@@ -200,7 +203,7 @@ void TEnhancedRichEdit::ExecuteCommand() {
             Format.Push(push.Property, int32_t(ReadColorArgument(CommandArg)), CommandEnd);
             break;
           case TArg::Font:
-            Format.PushFont(CommandArg, CommandEnd);
+            Format.PushFont(Utf8ToAnsi(CommandArg), CommandEnd);
             break;
         }
       }
@@ -208,12 +211,12 @@ void TEnhancedRichEdit::ExecuteCommand() {
     }
   }
   if (CommandEnd != '/' && CommandEnd != '~') {
-    ShowWarningMessage("Unrecognized command: " + CommandName);
+    ShowWarningMessage("Unrecognized command: " + Utf8ToAnsi(CommandName));
     return;
   }
   const TPropertyCommand* command = FindCommand(CPropertyCommands, CommandName);
   if (!command) {
-    ShowWarningMessage("Unrecognized command: " + CommandName);
+    ShowWarningMessage("Unrecognized command: " + Utf8ToAnsi(CommandName));
     return;
   }
   for (int i = 0; i < command->Count; ++i) {

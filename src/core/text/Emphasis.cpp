@@ -1,7 +1,10 @@
 // Quote emphasis: text between double quotes in the emphasis colour, text
 // between single quotes in the second emphasis colour.
+#include <algorithm>
+#include <cstring>
 #include <exception>
 
+#include "encoding/Utf8.h"
 #include "errors/Guard.h"
 #include "richbox/RichOps.h"
 #include "text/EnhancedRichEdit.h"
@@ -11,27 +14,42 @@ namespace qv {
 
 namespace {
 
-// Character classes of the quote passes, looked up once per character.
-enum : uint8_t { qcNone = 0, qcDouble = 1, qcSingle = 2, qcBreak = 3 };
+// Character classes of the quote passes, looked up once per byte; a byte
+// outside ASCII begins a character that is read whole (only double quotes
+// count among those).
+enum : uint8_t { qcNone = 0, qcDouble = 1, qcSingle = 2, qcBreak = 3, qcOutsideAscii = 4 };
 
 struct TQuoteClasses {
   uint8_t Of[256];
   TQuoteClasses() : Of() {
-    for (int c = 0; c < 256; ++c) {
-      const char ch = char(c);
-      Of[c] = IsDoubleQuote(ch) ? qcDouble : IsSingleQuote(ch) ? qcSingle : (ch == '\r' || ch == '\n') ? qcBreak : qcNone;
-    }
+    for (char32_t c = 0; c < 256; ++c)
+      Of[c] = c >= 0x80            ? qcOutsideAscii
+              : IsDoubleQuote(c)   ? qcDouble
+              : IsSingleQuote(c)   ? qcSingle
+              : (c == '\r' || c == '\n') ? qcBreak
+                                   : qcNone;
   }
 };
 
 const TQuoteClasses CQuoteClasses;
 
-inline uint8_t QuoteClass(char c) { return CQuoteClasses.Of[static_cast<unsigned char>(c)]; }
+// Whether eight bytes may hold a byte of a class other than none: a quote, a
+// break or a byte outside ASCII. A false alarm only costs the bytewise look.
+inline bool MayHoldQuoteClass(const unsigned char* p) {
+  uint64_t word;
+  std::memcpy(&word, p, 8);
+  constexpr uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+  auto holds = [word](unsigned char c) {
+    const uint64_t x = word ^ (ones * c);
+    return (x - ones) & ~x & highs;
+  };
+  return ((word & highs) | holds('"') | holds('\'') | holds('`') | holds('\r') | holds('\n')) != 0;
+}
 
 // The passes below look only at the quote marks and breaks of the text, found in
-// one scan. Indexes are 1-based: the character at index i sits at position
-// base + i - 1, and a passage opened at i1 and closed at i2 starts at base + i1
-// and has i2 - i1 - 1 characters (the quotes keep their colour).
+// one scan. Indexes are 1-based UTF-16 units: the character at index i sits at
+// position base + i - 1, and a passage opened at i1 and closed at i2 starts at
+// base + i1 and has i2 - i1 - 1 units (the quotes keep their colour).
 
 }  // namespace
 
@@ -42,14 +60,33 @@ void TEnhancedRichEdit::ColorPassage(int32_t position, int32_t length, uint32_t 
   SetRichSelTextColor(RichBox, color);
 }
 
-void TEnhancedRichEdit::FindQuoteMarks(std::string_view text) {
+int32_t TEnhancedRichEdit::FindQuoteMarks(std::string_view text) {
   quoteMarks_.clear();
-  const char* data = text.data();
+  const unsigned char* data = reinterpret_cast<const unsigned char*>(text.data());
   const size_t length = text.size();
-  for (size_t i = 0; i < length; ++i) {
-    const uint8_t kind = QuoteClass(data[i]);
-    if (kind != qcNone) quoteMarks_.push_back(TQuoteMark{int32_t(i + 1), kind});
+  // The unit index of byte i is i + shift: each character outside ASCII takes
+  // more bytes than units, which shift records.
+  int32_t shift = 0;
+  size_t i = 0;
+  while (i < length) {
+    if (i + 8 <= length && !MayHoldQuoteClass(data + i)) {
+      i += 8;
+      continue;
+    }
+    for (const size_t end = std::min(i + 8, length); i < end;) {
+      const uint8_t kind = CQuoteClasses.Of[data[i]];
+      if (kind == qcOutsideAscii) {
+        const size_t at = i;
+        const char32_t c = ReadChar(text, i);
+        if (IsDoubleQuote(c)) quoteMarks_.push_back(TQuoteMark{int32_t(at) + shift + 1, int32_t(at), qcDouble});
+        shift += UnitsOf(c) - int32_t(i - at);
+        continue;
+      }
+      if (kind != qcNone) quoteMarks_.push_back(TQuoteMark{int32_t(i) + shift + 1, int32_t(i), kind});
+      ++i;
+    }
   }
+  return int32_t(length) + shift;
 }
 
 void TEnhancedRichEdit::DoubleQuotePass(int32_t base, uint32_t color, bool stopAtBreaks) {
@@ -71,15 +108,18 @@ void TEnhancedRichEdit::DoubleQuotePass(int32_t base, uint32_t color, bool stopA
 void TEnhancedRichEdit::SingleQuotePass(std::string_view text, int32_t base, uint32_t color,
                                         bool stopAtBreaks) {
   int32_t open = 0;
-  const int32_t length = int32_t(text.size());
+  // A single quote is one byte; the bytes beside it are ASCII exactly when the
+  // characters beside it are, so they answer the letter-or-digit test.
+  const size_t length = text.size();
   for (const TQuoteMark& mark : quoteMarks_) {
     const int32_t i = mark.Index;
+    const size_t at = size_t(mark.Byte);
     if (mark.Kind == qcDouble) {
       open = 0;
     } else if (mark.Kind == qcSingle) {
       if (open == 0) {
-        if (i == 1 || !IsAsciiLetterOrDigit(text[size_t(i - 2)])) open = i;
-      } else if (i == length || !IsAsciiLetterOrDigit(text[size_t(i)])) {
+        if (at == 0 || !IsAsciiLetterOrDigit(static_cast<unsigned char>(text[at - 1]))) open = i;
+      } else if (at + 1 == length || !IsAsciiLetterOrDigit(static_cast<unsigned char>(text[at + 1]))) {
         ColorPassage(base + open, i - open - 1, color);
         open = 0;
       }
@@ -90,13 +130,16 @@ void TEnhancedRichEdit::SingleQuotePass(std::string_view text, int32_t base, uin
 }
 
 void TEnhancedRichEdit::EmphasizeParagraph(std::string_view text, int32_t start, int32_t length) {
-  text = text.substr(0, size_t(length));
   const uint32_t empha = Format.Color(fpEmphaColor);
   const uint32_t secondEmpha = Format.Color(fpSecondEmphaColor);
   const bool doublePass = empha != uint32_t(Format.Default(fpForeColor));
   const bool singlePass = secondEmpha != empha;
   if (!doublePass && !singlePass) return;
-  FindQuoteMarks(text);
+  // Only the first length units count (the whole paragraph when it is added).
+  if (FindQuoteMarks(text) > length) {
+    text = text.substr(0, ByteOffsetOfUnit(text, std::max(length, 0)));
+    FindQuoteMarks(text);
+  }
   if (quoteMarks_.empty()) return;
   if (doublePass) DoubleQuotePass(start, empha, false);
   if (singlePass) SingleQuotePass(text, start, secondEmpha, false);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "encoding/Utf8.h"
 #include "errors/Guard.h"
 #include "richbox/RichOps.h"
 #include "text/LineRules.h"
@@ -142,19 +143,19 @@ std::string TEnhancedRichEdit::PrefixForOption(const std::string& option) {
   if (option == "None") return std::string();
   if (option == "Tab") return "\t";
   if (option == "Blanks") return "  ";
-  return option;
+  return AnsiToUtf8(option);
 }
 
 bool TEnhancedRichEdit::ContinuesParagraph(std::string_view current, std::string_view next,
                                            bool nextIndented, bool& skipNext) const {
   skipNext = IgnoreEmptyLines && !current.empty() && next.empty();
   if (current.empty() || next.empty()) return false;
-  const char f = current.front(), l = current.back(), c = next.front();
+  const char32_t f = FirstChar(current), l = LastChar(current), c = FirstChar(next);
   if ((nextIndented || PoorlyWritten) && IsParagraphOpener(c) && IsSentenceEnd(l)) return false;
   if (IsBulletChar(c)) return false;
   if (f == CommandMark || c == CommandMark) return false;
   if (IsHeadingMark(f) || IsHeadingMark(c)) return false;
-  auto isHeadingInitial = [](char x) { return x == 'C' || x == 'P' || x == 'S' || x == 'B'; };
+  auto isHeadingInitial = [](char32_t x) { return x == 'C' || x == 'P' || x == 'S' || x == 'B'; };
   if (isHeadingInitial(f) && IsHeadingLine(current)) return false;
   if (isHeadingInitial(c) && IsHeadingLine(next)) return false;
   if (IsBulletChar(f) && IsSeparatorLine(current)) return false;
@@ -180,11 +181,11 @@ void TEnhancedRichEdit::AddParagraph(std::string& text) {
     return;
   }
   const int32_t start = TextPos;
-  int32_t length = int32_t(text.size());
+  int32_t length = 0;  // as the rich-box counts it
   if (ChapterCount < MaxChapters && IsHeadingLine(text)) {
-    RichBox.AppendLine(text);
+    length = RichBox.AppendLine(text);
     TChapterItem item;
-    item.Caption = text.substr(0, MaxChapterCaption);
+    item.Caption = text.substr(0, BytesOfChars(text, MaxChapterCaption));
     item.Tag = start;
     item.HelpContext = ChapterHelpContext;
     if (!ChaptersMenu) ChaptersMenu = std::make_unique<TChaptersMenu>();
@@ -192,11 +193,8 @@ void TEnhancedRichEdit::AddParagraph(std::string& text) {
     ++ChapterCount;
     IsHeading = true;
   } else {
-    if (!ParagraphPrefix.empty()) {
-      text.insert(0, ParagraphPrefix);
-      length += int32_t(ParagraphPrefix.size());
-    }
-    RichBox.AppendLine(text);
+    if (!ParagraphPrefix.empty()) text.insert(0, ParagraphPrefix);
+    length = RichBox.AppendLine(text);
     IsHeading = false;
   }
   const uint32_t charMask = CharChangeMask();

@@ -16,6 +16,7 @@
 
 namespace qv {
 
+// Book text is UTF-8 and positions count UTF-16 units, as the rich-box's (richbox/RichBox.h).
 struct TChapterItem {
   std::string Caption;  // the heading, cut to its first 50 characters
   int32_t Tag = 0;      // the heading's start position in the rich-box
@@ -95,19 +96,22 @@ class TEnhancedRichEdit {
   void EmphasizeParagraph(std::string_view text, int32_t start, int32_t length);
   void EmphasizeText(uint32_t doubleColor, uint32_t singleColor);
 
-  // The paragraph prefix for a prefix option text ("None", "Tab", "Blanks" or the text itself).
+  // The paragraph prefix for a prefix option text ("None", "Tab", "Blanks" or
+  // the text itself, which is code page 1252 as every option is).
   static std::string PrefixForOption(const std::string& option);
 
  private:
   void ResetCommandState();
   void ChangeAllDefaults();
   void ColorPassage(int32_t position, int32_t length, uint32_t color);
-  void FindQuoteMarks(std::string_view text);
+  // Collects the quote marks and breaks of text; answers its length in units.
+  int32_t FindQuoteMarks(std::string_view text);
   void DoubleQuotePass(int32_t base, uint32_t color, bool stopAtBreaks);
   void SingleQuotePass(std::string_view text, int32_t base, uint32_t color, bool stopAtBreaks);
 
   struct TQuoteMark {
-    int32_t Index;  // 1-based in the text
+    int32_t Index;  // 1-based, in UTF-16 units of the text
+    int32_t Byte;   // its offset in the text
     uint8_t Kind;   // double quote, single quote or line break
   };
   std::vector<TQuoteMark> quoteMarks_;  // reused by every pass

@@ -1,6 +1,8 @@
 // Single-line tests of the enhancer.
 #include "text/LineRules.h"
 
+#include "encoding/Utf8.h"
+
 namespace qv {
 
 std::string_view TrimLine(std::string_view s) {
@@ -32,7 +34,7 @@ bool StartsWithWord(std::string_view s, std::string_view word) {
 
 bool IsHeadingLine(std::string_view s) {
   if (s.empty()) return false;
-  if (IsHeadingMark(s[0])) return true;
+  if (IsHeadingMark(FirstChar(s))) return true;
   switch (s[0]) {
     case 'C': return StartsWithWord(s, "Chapter ");
     case 'P': return StartsWithWord(s, "Part ");
@@ -42,18 +44,16 @@ bool IsHeadingLine(std::string_view s) {
   }
 }
 
-bool StartsWithRun(std::string_view s, char c) {
-  switch (s.size()) {
-    case 0: return false;
-    case 1: return s[0] == c;
-    case 2: return s[0] == c && s[1] == c;
-    default: return s[0] == c && s[1] == c && s[2] == c;
-  }
+bool StartsWithRun(std::string_view s, char32_t c) {
+  // The first three characters, or all of a shorter text, are c.
+  size_t i = 0;
+  for (int count = 0; count < 3 && i < s.size(); ++count)
+    if (ReadChar(s, i) != c) return false;
+  return !s.empty();
 }
 
 bool IsSeparatorLine(std::string_view s) {
-  return StartsWithRun(s, '*') || StartsWithRun(s, char(183)) || StartsWithRun(s, '-') ||
-         StartsWithRun(s, '=');
+  return StartsWithRun(s, '*') || StartsWithRun(s, 0xB7) || StartsWithRun(s, '-') || StartsWithRun(s, '=');
 }
 
 void JoinLinesInPlace(std::string& current, std::string_view line) {

@@ -1,5 +1,7 @@
 // Tests on single lines of a plain-text book, used to rebuild its paragraphs.
-// Text is code page 1252; letter tests use the ASCII letters only.
+// Text is UTF-8; the classes below are of characters. Those outside ASCII are
+// the characters of the code page 1252 marks (« » “ ” · §), so a book reads
+// the same in either encoding; letter tests use the ASCII letters only.
 #pragma once
 #include <string>
 #include <string_view>
@@ -7,28 +9,25 @@
 namespace qv {
 
 // Character classes of the enhancer.
-inline bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
-inline bool IsLowercase(char c) { return c >= 'a' && c <= 'z'; }
-inline bool IsAsciiLetterOrDigit(char c) {
+inline bool IsCapital(char32_t c) { return c >= 'A' && c <= 'Z'; }
+inline bool IsLowercase(char32_t c) { return c >= 'a' && c <= 'z'; }
+inline bool IsAsciiLetterOrDigit(char32_t c) {
   return IsCapital(c) || IsLowercase(c) || (c >= '0' && c <= '9');
 }
 // " « » “ ”
-inline bool IsDoubleQuote(char c) {
-  const unsigned char u = static_cast<unsigned char>(c);
-  return u == 34 || u == 171 || u == 187 || u == 147 || u == 148;
+inline bool IsDoubleQuote(char32_t c) {
+  return c == 0x22 || c == 0xAB || c == 0xBB || c == 0x201C || c == 0x201D;
 }
 // ' `
-inline bool IsSingleQuote(char c) { return c == '\'' || c == '`'; }
-inline bool IsSentenceEnd(char c) {
+inline bool IsSingleQuote(char32_t c) { return c == '\'' || c == '`'; }
+inline bool IsSentenceEnd(char32_t c) {
   return c == '.' || c == '?' || c == '!' || c == ')' || IsDoubleQuote(c) || IsSingleQuote(c);
 }
-inline bool IsParagraphOpener(char c) { return IsCapital(c) || IsDoubleQuote(c) || IsSingleQuote(c); }
+inline bool IsParagraphOpener(char32_t c) { return IsCapital(c) || IsDoubleQuote(c) || IsSingleQuote(c); }
 // * · - =
-inline bool IsBulletChar(char c) {
-  return c == '*' || static_cast<unsigned char>(c) == 183 || c == '-' || c == '=';
-}
+inline bool IsBulletChar(char32_t c) { return c == '*' || c == 0xB7 || c == '-' || c == '='; }
 // # §
-inline bool IsHeadingMark(char c) { return c == '#' || static_cast<unsigned char>(c) == 167; }
+inline bool IsHeadingMark(char32_t c) { return c == '#' || c == 0xA7; }
 constexpr char CommandMark = '^';
 
 // Removes every character with a code from 0 to 32 from both ends.
@@ -39,8 +38,8 @@ bool IsIndentedLine(std::string_view s);
 // A heading mark first, or "Chapter ", "Part ", "Section ", "Book " (case-blind)
 // after a first letter that is exactly C, P, S or B.
 bool IsHeadingLine(std::string_view s);
-// c alone, cc, or three c at the start.
-bool StartsWithRun(std::string_view s, char c);
+// c alone, cc, or three c at the start (counted in characters).
+bool StartsWithRun(std::string_view s, char32_t c);
 // StartsWithRun with *, ·, -, = in turn.
 bool IsSeparatorLine(std::string_view s);
 

@@ -1,21 +1,20 @@
 #include "richedit/RichEditCodec.h"
 
+#include "encoding/Utf8.h"
+
 namespace qv::win {
 
-std::wstring WidenText(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  std::wstring out(text.size(), L'\0');
-  const int n = MultiByteToWideChar(1252, 0, text.data(), int(text.size()), &out[0], int(out.size()));
-  out.resize(size_t(n > 0 ? n : 0));
-  return out;
+std::wstring WidenText(std::string_view text) {
+  const std::u16string units = ToUtf16(text);
+  return std::wstring(units.begin(), units.end());
 }
 
 std::string NarrowText(const wchar_t* text, size_t length) {
-  if (length == 0) return std::string();
-  std::string out(length * 2, '\0');
-  const int n = WideCharToMultiByte(1252, 0, text, int(length), &out[0], int(out.size()), "?", nullptr);
-  out.resize(size_t(n > 0 ? n : 0));
-  return out;
+  return FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text), length));
 }
+
+std::wstring WidenAnsi(const std::string& text) { return WidenText(AnsiToUtf8(text)); }
+
+std::string NarrowAnsi(const wchar_t* text, size_t length) { return Utf8ToAnsi(NarrowText(text, length)); }
 
 }  // namespace qv::win

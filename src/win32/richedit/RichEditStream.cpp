@@ -7,6 +7,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "encoding/TextEncoding.h"
 #include "richbox/PrintPages.h"
 #include "richbox/Rtf.h"
 #include "richedit/RichEditCodec.h"
@@ -79,12 +80,16 @@ bool TRichEdit::LoadPlainText(std::istream& in) {
     std::istringstream again(bytes);
     return pending_->LoadPlainText(again);
   }
-  StreamIn(bytes, SF_TEXT);
+  // The control takes the decoded text as UTF-16, which it never misreads.
+  const std::wstring wide = WidenText(DecodeText(bytes, DetectTextEncoding(bytes)));
+  StreamIn(std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t)),
+           SF_TEXT | SF_UNICODE);
   return true;
 }
 
 bool TRichEdit::SavePlainText(std::ostream& out) {
-  out << GetText();
+  const std::string text = GetText();
+  out << EncodeText(text, SaveEncodingFor(TTextEncoding::Ansi, text));
   return bool(out);
 }
 
@@ -95,17 +100,21 @@ void TRichEdit::BeginUpdate() {
   auto box = std::make_unique<TMemoryRichBox>();
   std::string rtf = StreamOut(SF_RTF);
   // The control writes its final paragraph mark as a last "\par"; in the
-  // document that mark is the end of the final paragraph, not a break.
+  // document that mark is the end of the final paragraph, not a break. The
+  // stream may end in a NUL byte after the closing brace.
   const size_t lastPar = rtf.rfind("\\par");
-  if (lastPar != std::string::npos && rtf.find_first_not_of(" \r\n}", lastPar + 4) == std::string::npos)
+  if (lastPar != std::string::npos &&
+      rtf.find_first_not_of(std::string(" \r\n}\0", 5), lastPar + 4) == std::string::npos)
     rtf.erase(lastPar, 4);
   std::istringstream in(rtf);
   const std::string text = GetText();
-  if (!box->LoadRichText(in) || box->GetText() != text) {
+  // The characters are the control's own: its rich text may write those the
+  // code page lacks by a look-alike (wine writes Ω as O).
+  const bool read = box->LoadRichText(in);
+  if (!read || (box->GetText() != text && !box->Document().ReplaceCharacters(text))) {
     // Content the reader cannot take exactly keeps at least its text.
     box = std::make_unique<TMemoryRichBox>();
-    std::istringstream plain(text);
-    box->LoadPlainText(plain);
+    box->LoadText(text);
   }
   int32_t start = 0, length = 0;
   GetSelection(start, length);

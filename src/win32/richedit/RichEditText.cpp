@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "encoding/Utf8.h"
 #include "richedit/RichEditCodec.h"
 
 namespace qv::win {
@@ -70,11 +71,12 @@ std::string TRichEdit::GetTextRange(int32_t start, int32_t end) {
   std::wstring buf(size_t(to - from) + 1, L'\0');
   TEXTRANGEW tr{{from, to}, &buf[0]};
   const LRESULT got = SendRich(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
-  std::string text = WidenBreaks(NarrowText(buf.data(), size_t(got > 0 ? got : 0)));
+  buf.resize(size_t(got > 0 ? got : 0));
+  const std::u16string units = WidenBreaks(AsUnits(buf));
   // Cut to exactly [start, end) when either end falls between a CR and its LF.
   const size_t skip = size_t(start - Wide(from));
-  if (skip >= text.size()) return std::string();
-  return text.substr(skip, size_t(end - start));
+  if (skip >= units.size()) return std::string();
+  return FromUtf16(std::u16string_view(units).substr(skip, size_t(end - start)));
 }
 
 void TRichEdit::Clear() {
@@ -98,7 +100,7 @@ void TRichEdit::Clear() {
   index_.Rebuild(std::string_view());
 }
 
-void TRichEdit::AppendLine(const std::string& text) {
+int32_t TRichEdit::AppendLine(const std::string& text) {
   if (pending_) return pending_->AppendLine(text);
   CHARRANGE keep{};
   SendRich(hwnd_, EM_EXGETSEL, 0, LPARAM(&keep));
@@ -106,6 +108,7 @@ void TRichEdit::AppendLine(const std::string& text) {
   const int32_t length = ControlLength();
   // The final paragraph is ended first when it holds text.
   std::string insert;
+  bool endFirst = false;
   if (length > 0) {
     wchar_t last = 0;
     TEXTRANGEW tr{{length - 1, length}, nullptr};
@@ -113,7 +116,8 @@ void TRichEdit::AppendLine(const std::string& text) {
     tr.lpstrText = buf;
     SendRich(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
     last = buf[0];
-    if (last != L'\r') insert += '\r';
+    endFirst = last != L'\r';
+    if (endFirst) insert += '\r';
   }
   insert += text;
   insert += '\r';
@@ -125,7 +129,8 @@ void TRichEdit::AppendLine(const std::string& text) {
   ownAppend_ = false;
   SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&keep));
   // The appended breaks extend the index without a rescan.
-  index_.Append(length, insert);
+  index_.Append(length, AsUnits(wide));
+  return int32_t(wide.size()) - 1 - (endFirst ? 1 : 0);  // the breaks are not the paragraph's
 }
 
 void TRichEdit::SetTextLimit(int32_t limit) {

@@ -20,7 +20,7 @@ void ToControl(const TCharFormat& f, CHARFORMAT2W& cf) {
   cf.dwEffects = f.Effects;
   cf.yHeight = f.Height;
   cf.crTextColor = f.TextColor;
-  const std::wstring face = WidenText(f.Face());
+  const std::wstring face = WidenAnsi(f.Face());
   wcsncpy(cf.szFaceName, face.c_str(), LF_FACESIZE - 1);
   if (f.Extended) {
     cf.sSpacing = f.Spacing;
@@ -52,7 +52,7 @@ void TRichEdit::GetCharFormat(TCharFormat& format) {
   format.Effects = cf.dwEffects & (CharEffect::Bold | CharEffect::Italic | CharEffect::Underline);
   format.Height = cf.yHeight;
   format.TextColor = cf.crTextColor;
-  format.SetFaceName(NarrowText(cf.szFaceName, wcsnlen(cf.szFaceName, LF_FACESIZE)));
+  format.SetFaceName(NarrowAnsi(cf.szFaceName, wcsnlen(cf.szFaceName, LF_FACESIZE)));
   format.Spacing = cf.sSpacing;
   format.BackColor = cf.crBackColor;
 }

@@ -53,7 +53,7 @@ class TRichEdit : public TControl, public qv::IRichBox {
   std::string GetText() override;
   std::string GetTextRange(int32_t start, int32_t end) override;
   void Clear() override;
-  void AppendLine(const std::string& text) override;
+  int32_t AppendLine(const std::string& text) override;
   void SetTextLimit(int32_t limit) override;
   int32_t GetTextLimit() override;
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "book/BookRules.h"
 
 namespace qv {
@@ -23,6 +25,51 @@ TEST(PieceArithmetic, RangesOverlapTwentyBytes) {
     const TByteRange r = PieceRange(c.piece, 50000, c.size);
     EXPECT_EQ(r.Start, c.first) << c.piece << " of " << c.size;
     EXPECT_EQ(r.Start + r.Length - 1, c.last) << c.piece << " of " << c.size;
+  }
+}
+
+std::string Repeat(const std::string& unit, size_t times) {
+  std::string out;
+  for (size_t i = 0; i < times; ++i) out += unit;
+  return out;
+}
+
+TEST(PieceArithmetic, BoundariesMoveBackToTheStartOfTheirCharacter) {
+  const int32_t p = 25;  // boundaries at 5, 45, 50, 70, 75, ...
+  struct Case {
+    std::string file;
+    TTextEncoding encoding;
+    std::string unit;  // every piece decodes to whole units
+  } cases[] = {
+      {Repeat("\xC3\xA9", 60), TTextEncoding::Utf8, "\xC3\xA9"},
+      {"\xEF\xBB\xBF" + Repeat("\xE2\x80\x99", 40), TTextEncoding::Utf8Bom, "\xE2\x80\x99"},
+      {Repeat("\xF0\x9F\x98\x80", 31), TTextEncoding::Utf8, "\xF0\x9F\x98\x80"},
+      {"\xFF\xFE" + Repeat(std::string("\x3D\xD8\x00\xDE", 4), 30), TTextEncoding::Utf16Le, "\xF0\x9F\x98\x80"},
+      {"\xFE\xFF" + Repeat("\x20\x19", 63), TTextEncoding::Utf16Be, "\xE2\x80\x99"},
+      {Repeat("\xE9", 110), TTextEncoding::Ansi, "\xC3\xA9"},
+  };
+  for (const Case& c : cases) {
+    const int64_t size = int64_t(c.file.size());
+    int64_t previousEnd = 0;
+    for (int32_t piece = 1; piece <= PieceCount(size, p); ++piece) {
+      const TByteRange read = PieceReadRange(piece, p, size);
+      const std::string_view bytes = std::string_view(c.file).substr(size_t(read.Start), size_t(read.Length));
+      const TByteRange nominal = PieceRange(piece, p, size);
+      const TByteRange r = AlignedPieceRange(bytes, read.Start, piece, p, size, c.encoding);
+      const std::string where = std::string(EncodingKey(c.encoding)) + " piece " + std::to_string(piece);
+      EXPECT_LE(nominal.Start - r.Start, 3) << where;
+      EXPECT_GE(nominal.Start - r.Start, 0) << where;
+      EXPECT_LE(nominal.Start + nominal.Length - (r.Start + r.Length), 3) << where;
+      if (piece > 1) {
+        EXPECT_GE(previousEnd - r.Start, 17) << where;  // the overlap, in bytes
+      }
+      if (c.encoding == TTextEncoding::Ansi) {
+        EXPECT_EQ(r.Start, nominal.Start) << where;
+      }
+      const std::string text = DecodeText(PieceBytes(bytes, read.Start, piece, p, size, c.encoding), c.encoding);
+      EXPECT_EQ(text, Repeat(c.unit, text.size() / c.unit.size())) << where;
+      previousEnd = r.Start + r.Length;
+    }
   }
 }
 
@@ -85,6 +132,8 @@ TEST(SaveNames, ExtensionDecidesTheFormat) {
 TEST(BookInfo, NamesTheFileAndItsFolder) {
   EXPECT_EQ(BookInfoHead("C:\\Books\\Moby.txt"), "\"Moby.txt\" in \"Books\"");
   EXPECT_EQ(BookInfoHead("C:\\Moby.txt"), "\"Moby.txt\" in \"C:\"");
+  EXPECT_EQ(BookInfoHead("C:\\Moby.txt", TTextEncoding::Ansi), "\"Moby.txt\" in \"C:\"");
+  EXPECT_EQ(BookInfoHead("C:\\Books\\Moby.txt", TTextEncoding::Utf16Le), "\"Moby.txt\" in \"Books\", UTF-16 LE");
   EXPECT_EQ(BookLineInfo(0, 12345, 2, 3, ","), "Top line 1 (12,345 lines); piece 2 (3 pieces)");
 }
 

@@ -33,7 +33,7 @@ TEST(BreakIndex, MapsEveryPositionOfManyParagraphsBothWays) {
   }
   EXPECT_EQ(index.ToWide(-1), -1);
   EXPECT_EQ(index.ToNarrow(-1), -1);
-  EXPECT_EQ(WidenBreaks(text).size(), size_t(WideOf(text, int32_t(text.size()))));
+  EXPECT_EQ(WidenBreaks(std::u16string(text.begin(), text.end())).size(), size_t(WideOf(text, int32_t(text.size()))));
 }
 
 TEST(BreakIndex, EmptyParagraphsAndAppends) {
@@ -42,7 +42,7 @@ TEST(BreakIndex, EmptyParagraphsAndAppends) {
   EXPECT_EQ(index.ToWide(3), 6);
   EXPECT_EQ(index.ToNarrow(4), 2);
   EXPECT_EQ(index.ToNarrow(5), 2);
-  index.Append(3, "ab\rc\r");
+  index.Append(3, u"ab\rc\r");
   EXPECT_EQ(index.BreakCount(), 5);
   EXPECT_EQ(index.ToWide(6), 10);  // "c", after four breaks
   EXPECT_EQ(index.ToNarrow(10), 6);

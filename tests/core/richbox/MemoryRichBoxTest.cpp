@@ -99,21 +99,55 @@ TEST(MemoryRichBox, WrappedLines) {
 }
 
 TEST(MemoryRichBox, PlainTextStreams) {
+  struct Case {
+    std::string in, text, saved;
+  } cases[] = {
+      {"one\r\ntwo\nthree\rfour", "one\r\ntwo\r\nthree\r\nfour", "one\r\ntwo\r\nthree\r\nfour"},
+      {"caf\xE9\r\n", "caf\xC3\xA9\r\n", "caf\xE9\r\n"},
+      {"\xEF\xBB\xBF\xCE\xA9\nx", "\xCE\xA9\r\nx", "\xEF\xBB\xBF\xCE\xA9\r\nx"},
+      {std::string("\xFF\xFEH\0\r\0i\0", 8), "H\r\ni", "H\r\ni"},
+  };
+  for (const Case& c : cases) {
+    TMemoryRichBox box;
+    std::istringstream in(c.in);
+    ASSERT_TRUE(box.LoadPlainText(in));
+    EXPECT_EQ(box.GetText(), c.text);
+    std::ostringstream out;
+    ASSERT_TRUE(box.SavePlainText(out));
+    EXPECT_EQ(out.str(), c.saved);
+  }
+}
+
+TEST(MemoryRichBox, PositionsCountUtf16UnitsOfUtf8Text) {
   TMemoryRichBox box;
-  std::istringstream in("one\r\ntwo\nthree\rfour");
-  ASSERT_TRUE(box.LoadPlainText(in));
-  EXPECT_EQ(box.Document().ParagraphCount(), 4);
-  EXPECT_EQ(box.GetText(), "one\r\ntwo\r\nthree\r\nfour");
-  std::ostringstream out;
-  ASSERT_TRUE(box.SavePlainText(out));
-  EXPECT_EQ(out.str(), "one\r\ntwo\r\nthree\r\nfour");
+  box.AppendLine("Queen\xE2\x80\x99s caf\xC3\xA9 \xF0\x9F\x98\x80 end");  // 19 units
+  box.AppendLine("CAF\xC3\x89");
+  EXPECT_EQ(box.GetTextLength(), 19 + 2 + 4 + 2);
+  EXPECT_EQ(box.Document().ParagraphStart(1), 21);
+  EXPECT_EQ(box.GetTextRange(5, 11), "\xE2\x80\x99s caf");
+  EXPECT_EQ(box.GetTextRange(11, 15), "\xC3\xA9 \xF0\x9F\x98\x80");
+  EXPECT_EQ(box.GetTextRange(14, 21), "\xF0\x9F\x98\x80 end\r\n");  // from the second unit of the pair: the pair
+  EXPECT_EQ(box.SearchText("queen\xE2\x80\x99S", 0, -1, true, false), 0);
+  EXPECT_EQ(box.SearchText("caf\xC3\xA9", 1, -1, true, false), 8);
+  EXPECT_EQ(box.SearchText("caf\xC3\xA9", 9, -1, true, false), 21);
+  EXPECT_EQ(box.SearchText("caf\xC3\xA9", 9, -1, true, true), -1);
+  EXPECT_EQ(box.SearchText("end", 0, -1, true, false), 16);
+  box.SetSelection(0, 0);
+  EXPECT_EQ(FindRichText(box, "caf\xC3\xA9 \xF0\x9F\x98\x80", true, false), 8);
+  EXPECT_EQ(box.GetSelText(), "caf\xC3\xA9 \xF0\x9F\x98\x80");
+  box.SetWrapWidth(5);
+  EXPECT_EQ(box.GetLineText(2), "f\xC3\xA9 \xF0\x9F\x98\x80");
+  EXPECT_EQ(box.GetLineStart(3), 15);
 }
 
 TEST(MemoryRichBox, RichTextRoundTrip) {
   TMemoryRichBox box;
   SetRichFontName(box, "Courier New");
-  box.AppendLine("Plain {braces} \\ and caf\xE9\ttab");
+  box.AppendLine("Plain {braces} \\ and caf\xC3\xA9\ttab \xCE\xA9 \xF0\x9F\x98\x80!");
   box.AppendLine("second");
+  SetRichSelTextColor(box, 0);
+  box.SetSelection(32, 2);  // the emoji, two units
+  SetRichSelTextColor(box, 0xFF);
   box.SetSelection(0, 5);
   TCharFormat f;
   InitCharFormat2(f);
@@ -142,6 +176,9 @@ TEST(MemoryRichBox, RichTextRoundTrip) {
 
   std::stringstream rtf;
   ASSERT_TRUE(box.SaveRichText(rtf));
+  // Code page 1252 where it has the character, \uN for the rest.
+  EXPECT_NE(rtf.str().find("caf\\'e9\\tab tab \\u937? "), std::string::npos) << rtf.str();
+  EXPECT_NE(rtf.str().find("\\u-10179?\\u-8704?\\plain"), std::string::npos) << rtf.str();
   TMemoryRichBox copy;
   ASSERT_TRUE(copy.LoadRichText(rtf));
   const TRichDocument& a = box.Document();
@@ -175,16 +212,31 @@ TEST(MemoryRichBox, RichTextRoundTrip) {
   }
 }
 
+TEST(MemoryRichBox, ReplacedCharactersKeepTheirFormats) {
+  TMemoryRichBox box;
+  box.AppendLine("a O b");
+  box.SetSelection(2, 1);
+  box.SetCharFormat(ColorFormat(0xFF), TFormatTarget::Selection);
+  TRichDocument& doc = box.Document();
+  EXPECT_FALSE(doc.ReplaceCharacters("a OO b\r\n"));  // a paragraph of another length
+  EXPECT_FALSE(doc.ReplaceCharacters("a O b"));         // another number of paragraphs
+  EXPECT_EQ(box.GetText(), "a O b\r\n");
+  ASSERT_TRUE(doc.ReplaceCharacters("a \xCE\xA9 b\r\n"));
+  EXPECT_EQ(box.GetText(), "a \xCE\xA9 b\r\n");
+  EXPECT_EQ(doc.FormatAt(2).TextColor, 0xFFu);
+  EXPECT_EQ(doc.FormatAt(3).TextColor, 0u);
+}
+
 TEST(MemoryRichBox, ReadsForeignRichText) {
   TRichDocument doc;
   const std::string rtf =
       "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}{\\colortbl;\\red255\\green0\\blue0;}"
       "{\\*\\generator Foo;}{\\info{\\title T}}\\pard\\qc\\f1\\fs30 Hi \\cf1\\b there\\b0\\par "
-      "\\u8220?q\\u8221?\\lquote x\\rquote \\'e9{\\*\\unknown hidden}\\par}";
+      "\\u8220?q\\u8221?\\lquote x\\rquote \\'e9\\u-10179?\\u-8704?\\u-10179?z{\\*\\unknown hidden}\\par}";
   ASSERT_TRUE(RtfToDocument(rtf, doc));
   ASSERT_EQ(doc.ParagraphCount(), 3);
   EXPECT_EQ(doc.ParagraphText(0), "Hi there");
-  EXPECT_EQ(doc.ParagraphText(1), "\x93q\x94\x91x\x92\xE9");
+  EXPECT_EQ(doc.ParagraphText(1), "\xE2\x80\x9Cq\xE2\x80\x9D\xE2\x80\x98x\xE2\x80\x99\xC3\xA9\xF0\x9F\x98\x80\xEF\xBF\xBDz");
   EXPECT_EQ(doc.ParaFormat(0).Alignment, ParaAlign::Center);
   EXPECT_EQ(doc.FormatAt(0).Face(), "Courier");
   EXPECT_EQ(doc.FormatAt(0).Height, 300);
@@ -198,10 +250,12 @@ TEST(MemoryRichBox, OddRichTextIsReadSafely) {
   const std::string deep = "{\\rtf1 a" + std::string(100000, '{') + "hidden" + std::string(100000, '}') + "b}";
   ASSERT_TRUE(RtfToDocument(deep, doc));
   EXPECT_EQ(doc.WholeText(), "ab");
+  ASSERT_TRUE(RtfToDocument(std::string("{\\rtf1 y}\r\n\0", 12), doc));  // nothing after the document
+  EXPECT_EQ(doc.WholeText(), "y");
   ASSERT_TRUE(RtfToDocument("{\\rtf1 x\\'4", doc));  // cut inside an escape
   EXPECT_EQ(doc.WholeText(), "x");
   ASSERT_TRUE(RtfToDocument("{\\rtf1 \\fs99999999999 \\u-99999999?y\\bin999999999 z", doc));
-  EXPECT_EQ(doc.ParagraphText(0).substr(0, 1), "?");
+  EXPECT_EQ(doc.ParagraphText(0).substr(0, 3), "\xEF\xBF\xBD");
 }
 
 }  // namespace

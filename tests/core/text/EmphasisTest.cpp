@@ -30,13 +30,15 @@ class Emphasis : public TextFixture {
 TEST_F(Emphasis, DoubleAndSingleQuotesInOneParagraph) {
   struct Case { const char* text; const char* colors; };
   const Case cases[] = {
-      {"He said \xABgo 'now' please\xBB and left", "         EEEESSSEEEEEEEE          "},
+      {"He said \xC2\xABgo 'now' please\xC2\xBB and left", "         EEEESSSEEEEEEEE          "},
       {"don't", "....."},
       {"the dogs' bowls", "..............."},
       {"'tis true' here", " SSSSSSSS      "},
       {"\"open", "....."},
-      {"a \"b\" c \x93" "d\x94", "   E     E "},
-      {"\"x\xBB", " E "},        // any double quote closes any other
+      {"a \"b\" c \xE2\x80\x9C" "d\xE2\x80\x9D", "   E     E "},
+      {"\"x\xC2\xBB", " E "},        // any double quote closes any other
+      {"\xF0\x9F\x98\x80 \"ab\"", "    EE "},  // a character beyond U+FFFF counts two
+      {"Queen\xE2\x80\x99s 'x'", "         S "},  // the typographic apostrophe is no quote
       {"\"\"", ".."},
       {"'a\"b' c'", "        "},  // a double quote abandons an open single quote
   };

@@ -27,7 +27,8 @@ TEST_F(Enhance, ContinuesParagraphDecisions) {
       {"text", "^B+", false, false, false},
       {"^B+", "text", false, false, false},
       {"# Title", "text", false, false, false},
-      {"text", "\xA7 5", false, false, false},
+      {"text", "\xC2\xA7 5", false, false, false},
+      {"He said \xE2\x80\x9Cgo.\xE2\x80\x9D", "\xC2\xABNow\xC2\xBB", true, false, false},
       {"Chapter 3", "The start", false, false, false},
       {"text", "CHAPTER III", false, false, false},
       {"text", "chapter 3", false, false, true},
@@ -128,15 +129,17 @@ TEST_F(Enhance, IgnoreFirstEmptyLine) {
 }
 
 TEST_F(Enhance, PrefixesAndTextPos) {
-  const struct { const char* option; const char* prefix; } cases[] = {
-      {"None", ""}, {"Tab", "\t"}, {"Blanks", "  "}, {"- ", "- "}, {"* ", "* "}, {"\xB7 ", "\xB7 "}};
+  // The option is code page 1252; the prefix in the text is UTF-8 and counts in characters.
+  const struct { const char* option; const char* prefix; int32_t units; } cases[] = {
+      {"None", "", 0},   {"Tab", "\t", 1}, {"Blanks", "  ", 2},
+      {"- ", "- ", 2}, {"* ", "* ", 2}, {"\xB7 ", "\xC2\xB7 ", 2}};
   for (const auto& c : cases) {
     box.Clear();
     RunEnhance({"One.", "", "Chapter 1", "  Two."}, c.option);
     const std::string p = c.prefix;
     EXPECT_EQ(Paragraphs(), (Lines{p + "One.", "", "Chapter 1", p + "Two."})) << c.option;
     EXPECT_EQ(enhancer.TextPos, box.GetTextLength()) << c.option;
-    EXPECT_EQ(enhancer.ChaptersMenu->Items[0].Tag, int32_t(p.size()) + 4 + 2 + 2) << c.option;
+    EXPECT_EQ(enhancer.ChaptersMenu->Items[0].Tag, c.units + 4 + 2 + 2) << c.option;
   }
 }
 

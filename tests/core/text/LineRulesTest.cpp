@@ -9,7 +9,7 @@ namespace {
 
 TEST(LineRules, TrimRemovesControlCharactersAndBlanks) {
   EXPECT_EQ(TrimLine(" \t\x01 text \x1F\r"), "text");
-  EXPECT_EQ(TrimLine("\xA0x\xA0"), "\xA0x\xA0");  // a no-break space (160) is kept
+  EXPECT_EQ(TrimLine("\xC2\xA0x\xC2\xA0"), "\xC2\xA0x\xC2\xA0");  // a no-break space (160) is kept
   EXPECT_EQ(TrimLine("   "), "");
 }
 
@@ -26,7 +26,7 @@ TEST(LineRules, IsHeadingLine) {
       {"Chapter 3", true},   {"CHAPTER IV", true},  {"Part two", true},     {"PART 1", true},
       {"Section 2.1", true}, {"Book One", true},    {"BOOK ONE", true},     {"chapter 4", false},
       {"Parting", false},    {"Part", false},       {"Chapter", false},     {"Chapters 1", false},
-      {"#1", true},          {"# notes", true},     {"\xA7 12", true},      {"", false},
+      {"#1", true},          {"# notes", true},     {"\xC2\xA7 12", true},      {"", false},
       {"Prologue", false},   {"Booking it", false}, {" Chapter 1", false}, {"Sectional x", false},
   };
   for (const auto& c : cases) EXPECT_EQ(IsHeadingLine(c.s), c.heading) << '"' << c.s << '"';
@@ -34,9 +34,9 @@ TEST(LineRules, IsHeadingLine) {
 
 TEST(LineRules, StartsWithRunAndSeparators) {
   const struct { const char* s; bool separator; } cases[] = {
-      {"***", true}, {"---", true}, {"==", true},       {"\xB7", true}, {"---- end ----", true},
+      {"***", true}, {"---", true}, {"==", true},       {"\xC2\xB7", true}, {"---- end ----", true},
       {"- item", false}, {"*", true}, {"**x", false},   {"--", true},   {"=", true},
-      {"", false},   {"*-*", false}, {"\xB7\xB7\xB7 x", true}, {"abc", false},
+      {"", false},   {"*-*", false}, {"\xC2\xB7\xC2\xB7\xC2\xB7 x", true}, {"\xC2\xB7\xC2\xB7", true}, {"abc", false},
   };
   for (const auto& c : cases) EXPECT_EQ(IsSeparatorLine(c.s), c.separator) << '"' << c.s << '"';
   EXPECT_TRUE(StartsWithRun("xxxy", 'x'));
