@@ -309,6 +309,16 @@ void TListBox::SetItemIndex(int i) { SendMessageA(hwnd_, LB_SETCURSEL, i, 0); }
 int TListBox::TopIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)); }
 void TListBox::SetTopIndex(int i) { SendMessageA(hwnd_, LB_SETTOPINDEX, i, 0); }
 
+int TListBox::ItemAt(int x, int y) const {
+  if (x < 0 || y < 0) return -1;
+  // The list answers the nearest item; only an item that holds the point counts.
+  const int i = LOWORD(SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y)));
+  RECT r{};
+  if (i >= ItemCount() || SendMessageA(hwnd_, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)) == LB_ERR)
+    return -1;
+  return PtInRect(&r, POINT{x, y}) ? i : -1;
+}
+
 void TListBox::SetItemHeight(int h) {
   itemHeight_ = h;
   SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, h);

@@ -159,6 +159,8 @@ class TListBox : public TControl {
   void SetItemIndex(int i);
   int TopIndex() const;
   void SetTopIndex(int i);
+  // The item under a point of the client area, or -1 where there is none.
+  int ItemAt(int x, int y) const;
   void SetItemHeight(int h);
   int ItemHeight() const;
   std::function<void()> OnClick;
