@@ -2,13 +2,14 @@
 
 #include "app/bookmarks/Bookmarks.h"
 #include "app/persistence/Persistence.h"
+#include "app/sound/BackSound.h"
 
 namespace qv::app {
 
 void TBookLoadSteps::RecordAutoBookmark(bool record) { bookmarks_.UpdateAutoBookmark(record); }
 
-// The background sounds and the browser join these steps when they are built.
-void TBookLoadSteps::BookChosen(const std::string&) {}
+// The browser joins this step when it is built.
+void TBookLoadSteps::BookChosen(const std::string&) { sound_.BookChosen(); }
 
 bool TBookLoadSteps::FindAutoBookmark(const std::string& fileName, int32_t& piece, int32_t& position) {
   return bookmarks_.FindAutoBookmark(fileName, piece, position);
@@ -26,7 +27,6 @@ void TBookLoadSteps::BookShown() {
   bookmarks_.UpdateBookmarkButtons();
 }
 
-// The background sounds join this step when they are built.
-void TBookLoadSteps::NewBookOpened() {}
+void TBookLoadSteps::NewBookOpened() { sound_.NewBookOpened(); }
 
 }  // namespace qv::app

@@ -9,13 +9,14 @@
 
 namespace qv::app {
 
+class TBackSound;
 class TBookmarks;
 class TPersistence;
 
 class TBookLoadSteps : public IBookLoadSteps {
  public:
-  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence)
-      : bookmarks_(bookmarks), persistence_(persistence) {}
+  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence, TBackSound& sound)
+      : bookmarks_(bookmarks), persistence_(persistence), sound_(sound) {}
 
   void RecordAutoBookmark(bool record) override;
   void BookChosen(const std::string& fileName) override;
@@ -28,6 +29,7 @@ class TBookLoadSteps : public IBookLoadSteps {
  private:
   TBookmarks& bookmarks_;
   TPersistence& persistence_;
+  TBackSound& sound_;
 };
 
 }  // namespace qv::app

@@ -9,6 +9,7 @@
 #include "platform/ProgramInstance.h"
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32Platform.h"
+#include "platform/Win32Sound.h"
 #include "widgets/Application.h"
 
 namespace qv::app {
@@ -51,15 +52,17 @@ TQuenvalisForm::TQuenvalisForm()
       RichEdit(this, W::RichEdit),
       Sidebar(this),
       InfoTimer(1000),
-      LoadSteps(Bookmarks, Persistence),
+      LoadSteps(Bookmarks, Persistence, Sound),
       Screen(*this, CurrentFileInfoLabel, HintLabel, ClockLabel, RichEdit, Sidebar, InfoTimer),
       Colors(Sidebar, *this, ClockLabel, Sidebar.BrowserListBox, RichEdit),
       Text(Sidebar, RichEdit, Screen, Colors),
       Book(Sidebar, RichEdit, Screen, Text, LoadSteps, ProgramFiles()),
       Bookmarks(Sidebar, RichEdit, Screen, Book),
       Images(Sidebar),
-      Sound(Sidebar),
+      Sound(Sidebar, SoundPlatform(), RichEdit, Book, Persistence, Win32FileSystem()),
       Dictionary(Sidebar, RichEdit),
+      Converter(Sidebar, *this, RichEdit, Screen, Colors.Controls.BrowserFocusBack.Panel,
+                Colors.Controls.BrowserFocusFore.Panel),
       Persistence(Sidebar, *this, RichEdit, Book, Bookmarks, Sound, Win32FileSystem()) {
   QuenvalisForm = this;
   Application().MainForm = this;
@@ -98,6 +101,10 @@ TQuenvalisForm::TQuenvalisForm()
   OnKeyDown = [this](WORD& key, unsigned shift) { FormKeyDown(key, shift); };
   OnMouseMove = [this](unsigned s, int x, int y) { FormMouseMove(s, x, y); };
   RichEdit.OnMouseMove = [this](unsigned s, int x, int y) { RichEditMouseMove(s, x, y); };
+  // The press reaches the handler after the rich-box selected the double-clicked word.
+  RichEdit.MouseDownAfterControl = true;
+  RichEdit.OnMouseDown = [this](TMouseButton b, unsigned s, int x, int y) { RichEditMouseDown(b, s, x, y); };
+  Screen.SetConverterFocus(&Converter.Controls.ConvertMeasureEdit);
   CurrentFileInfoLabel.OnMouseMove = [this](unsigned, int, int) { Screen.HideSidebar(true); };
   HintLabel.OnMouseMove = [this](unsigned, int, int) { Screen.HideSidebar(true); };
 
@@ -191,8 +198,15 @@ void TQuenvalisForm::FormCloseQuery(bool& canClose) {
   canClose = true;
 }
 
-void TQuenvalisForm::ApplicationEventsMinimize() { InfoTimer.SetEnabled(false); }
-void TQuenvalisForm::ApplicationEventsRestore() { InfoTimer.SetEnabled(true); }
+void TQuenvalisForm::ApplicationEventsMinimize() {
+  InfoTimer.SetEnabled(false);
+  Sound.Minimize();
+}
+
+void TQuenvalisForm::ApplicationEventsRestore() {
+  InfoTimer.SetEnabled(true);
+  Sound.Restore();
+}
 
 void TQuenvalisForm::ProcessDroppedFiles(HDROP drop, bool firstOnly) {
   Guarded(QV_OP(kFile, "TQuenvalisForm::ProcessDroppedFiles", "Failed to drop files."), [&](TFunStatContext&) {
@@ -226,6 +240,7 @@ void TQuenvalisForm::InfoTimerTimer() {
   } catch (...) {
   }
   Screen.UpdateClock();
+  Sound.TimerStep();
 }
 
 void TQuenvalisForm::HideProgramButtonClick() {

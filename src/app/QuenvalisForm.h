@@ -16,6 +16,7 @@
 #include "app/book/BookDocument.h"
 #include "app/bookmarks/Bookmarks.h"
 #include "app/colors/Colors.h"
+#include "app/converter/Converter.h"
 #include "app/dictionary/Dictionary.h"
 #include "app/images/BackImages.h"
 #include "app/persistence/Persistence.h"
@@ -51,6 +52,7 @@ class TQuenvalisForm : public TForm {
   TBackImages Images;
   TBackSound Sound;
   TDictionary Dictionary;
+  TConverter Converter;
   TPersistence Persistence;  // last: it binds the option controls of all the others
 
   std::unique_ptr<TGdiPlusSession> GdiPlus;  // started with the window
@@ -72,6 +74,7 @@ class TQuenvalisForm : public TForm {
   void SizesComboBoxChange() { FormResize(); }
   void FormMouseMove(unsigned shift, int x, int y);
   void RichEditMouseMove(unsigned shift, int x, int y);
+  void RichEditMouseDown(TMouseButton button, unsigned shift, int x, int y);
   void FormKeyDown(WORD& key, unsigned shift);
   void InfoTimerTimer();
   void HideProgramButtonClick();

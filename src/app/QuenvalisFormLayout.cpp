@@ -56,9 +56,21 @@ void TQuenvalisForm::FormResize() {
   Screen.RefreshScreen();
 }
 
-void TQuenvalisForm::FormMouseMove(unsigned, int x, int) { Screen.WindowMouseMove(x); }
+void TQuenvalisForm::FormMouseMove(unsigned, int x, int y) {
+  Screen.WindowMouseMove(x);
+  Sound.AddMouseSample(x, y);
+}
 
-void TQuenvalisForm::RichEditMouseMove(unsigned, int, int) { Screen.HideSidebar(true); }
+void TQuenvalisForm::RichEditMouseMove(unsigned, int x, int y) {
+  Screen.HideSidebar(true);
+  Converter.RichEditMouseMove(x, y);
+  Sound.AddMouseSample(x, y);
+}
+
+void TQuenvalisForm::RichEditMouseDown(TMouseButton button, unsigned shift, int x, int y) {
+  if (button == TMouseButton::Left && (shift & ssDouble)) Dictionary.RichEditDoubleClick();
+  else if (button == TMouseButton::Right) Converter.RichEditRightClick(x, y);
+}
 
 void TQuenvalisForm::FormKeyDown(WORD& key, unsigned shift) {
   // Alt+F4 closes the program whatever has the focus (a combo box keeps the

@@ -205,4 +205,15 @@ inline const TPlace ProbabilityBackSoundLabel{"ProbabilityBackSoundLabel", 8, 13
 inline const TPlace ProbabilityBackSoundComboBox{"ProbabilityBackSoundComboBox", 160, 130, 75, 0};
 }  // namespace ProfileMiscPage
 
+// Convert: the value, then the pages of the six unit lists and the misc memo.
+namespace ConvertPage {
+inline const TPlace ConvertMeasureLabel{"ConvertMeasureLabel", 8, 12, 122, 18};
+inline const TPlace ConvertMeasureEdit{"ConvertMeasureEdit", 132, 8, 120, 21};
+inline const TPlace ConvertMeasurePageControl{"ConvertMeasurePageControl", 3, 38, 252, 480};
+// A list or the memo fills its page but for this margin on every side.
+inline constexpr int PageMargin = 3;
+inline const TPlace ConvertListBox{"%sListBox", PageMargin, PageMargin, 0, 0};
+inline const TPlace MiscMemo{"MiscMemo", PageMargin, PageMargin, 0, 0};
+}  // namespace ConvertPage
+
 }  // namespace qv::app

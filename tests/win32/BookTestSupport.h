@@ -59,6 +59,7 @@ class TAnsweringFileDialogs : public win::IFileDialogs {
  public:
   std::string answer;  // empty: cancelled
   std::string proposed;
+  std::string filter;  // of the last dialog shown
   bool Open(win::TFileDialogRequest& r) override { return Answer(r); }
   bool Save(win::TFileDialogRequest& r) override { return Answer(r); }
   TAnsweringFileDialogs() { win::SetFileDialogs(this); }
@@ -67,6 +68,7 @@ class TAnsweringFileDialogs : public win::IFileDialogs {
  private:
   bool Answer(win::TFileDialogRequest& r) {
     proposed = r.FileName;
+    filter = r.Filter;
     if (answer.empty()) return false;
     r.FileName = answer;
     return true;

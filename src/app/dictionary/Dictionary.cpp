@@ -2,11 +2,18 @@
 
 #include "app/SidebarPlaces.h"
 #include "app/controls/OptionFill.h"
+#include "dictionary/DictionaryLookUp.h"
+#include "errors/Guard.h"
 #include "options/OptionSchema.h"
+#include "platform/FileServices.h"
+#include "widgets/FileDialogs.h"
 
 namespace qv::app {
 
+namespace {
+const char* const kFile = "QuenvalisDialog";
 namespace G = ProgramGeneralPage;
+}  // namespace
 
 TDictionaryControls::TDictionaryControls(TSidebar& s)
     : DictionaryTitleEdit(&s.DictionaryOptionsGroupBox, G::DictionaryTitleEdit),
@@ -23,6 +30,29 @@ TDictionaryControls::TDictionaryControls(TSidebar& s)
 
 TDictionary::TDictionary(TSidebar& sidebar, TRichEdit& richEdit) : Controls(sidebar), richEdit_(richEdit) {
   Controls.ClipboardForDicCheckBox.OnClick = [this] { richEdit_.SetFocus(); };
+  Controls.ChangeDictionaryButton.OnClick = [this] { ChangeDictionaryButtonClick(); };
+}
+
+void TDictionary::RichEditDoubleClick() {
+  Guarded(QV_OP(kFile, "TQuenvalisForm::RichEditMouseDown", "Failed to run file."), [&](TFunStatContext& local) {
+    const std::string program = Controls.DictionaryTitleEdit.Text();
+    const TDictionaryLookUp lookUp =
+        DecideDictionaryLookUp(richEdit_.GetSelText(), program, Controls.ClipboardForDicCheckBox.Checked());
+    if (!lookUp.Run) return;
+    if (lookUp.CopySelection) richEdit_.CopySelection();
+    if (!RunFile(program, lookUp.Parameters, "", false, false)) TakeFailure(local);
+  });
+}
+
+void TDictionary::ChangeDictionaryButtonClick() {
+  Guarded(QV_OP(kFile, "TQuenvalisForm::ChangeDictionaryButtonClick", "Failed to change dictionary."),
+          [&](TFunStatContext&) {
+            TOpenDialog dialog;
+            dialog.Request.Filter = "Programs (*.exe)|*.exe";
+            dialog.Request.FileName = Controls.DictionaryTitleEdit.Text();
+            if (dialog.Execute()) Controls.DictionaryTitleEdit.SetText(GetFullPath(dialog.FileName()));
+          });
+  richEdit_.SetFocus();
 }
 
 }  // namespace qv::app

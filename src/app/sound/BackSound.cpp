@@ -1,16 +1,27 @@
 #include "app/sound/BackSound.h"
 
+#include <algorithm>
 #include <climits>
+#include <ctime>
 
 #include "app/SidebarPlaces.h"
 #include "app/persistence/OptionBinding.h"
+#include "app/persistence/Persistence.h"
+#include "errors/Guard.h"
+#include "options/MediaTitles.h"
 #include "options/OptionSchema.h"
+#include "paths/PathStrings.h"
+#include "platform/FileServices.h"
+#include "platform/Win32Platform.h"
 #include "util/Numbers.h"
+#include "widgets/FileDialogs.h"
 
 namespace qv::app {
 
 namespace {
 namespace PM = ProfileMiscPage;
+const char* const kFile = "QuenvalisDialog";
+const char* const kSoundFilter = "Sound (*.wav; *.wave)|*.wav; *.wave";
 
 // The integer of a combo's text, 0 when it is none (the list keeps what was chosen).
 int32_t TextAsInteger(const TComboBox& box) { return GetIntFromText(box.Text(), INT_MIN, INT_MAX, 0); }
@@ -61,17 +72,35 @@ TBackSoundControls::TBackSoundControls(TSidebar& s)
       "probabilities) for the sound to occur after any sound finished playing");
 }
 
-TBackSound::TBackSound(TSidebar& sidebar) : Controls(sidebar) {
+TBackSound::TBackSound(TSidebar& sidebar, ISoundPlatform& platform, TRichEdit& richEdit, IBook& book,
+                       TPersistence& persistence, IFileProbe& files)
+    : Controls(sidebar),
+      platform_(platform),
+      richEdit_(richEdit),
+      book_(book),
+      persistence_(persistence),
+      files_(files) {
   TBackSoundControls& c = Controls;
-  // Sound 0 of the list is edited through its three combo boxes.
-  c.VolumeBackSound.Box.OnChange = [this] { Sounds.Volumes[0] = TextAsInteger(Controls.VolumeBackSound.Box); };
-  c.DurationBackSound.Box.OnChange = [this] {
-    Sounds.Durations[0] = TextAsInteger(Controls.DurationBackSound.Box);
+  c.UseBackSoundCheckBox.OnClick = [this] { UseBackSoundCheckBoxClick(); };
+  c.TitleBackSoundEdit.OnExit = [this] { TitleBackSoundEditExit(); };
+  c.VolumeBackSound.Box.OnChange = [this] { VolumeBackSoundComboBoxChange(); };
+  c.DurationBackSound.Box.OnChange = [this] { DurationBackSoundComboBoxChange(); };
+  c.ProbabilityBackSound.Box.OnChange = [this] { ProbabilityBackSoundComboBoxChange(); };
+  c.ChangeBackSoundButton.OnMouseDown = [this](TMouseButton b, unsigned s, int, int) {
+    ChangeBackSoundButtonMouseDown(b, s);
   };
-  c.ProbabilityBackSound.Box.OnChange = [this] {
-    Sounds.Probabilities[0] = TextAsInteger(Controls.ProbabilityBackSound.Box);
-  };
+  c.RunBackSoundButton.OnClick = [this] { RunBackSoundButtonClick(); };
   ShowSoundZero();
+  StartWaveVolume = GetWaveVolume(platform_);
+  // The random order starts from the time and where the pointer is.
+  POINT pointer{0, 0};
+  GetCursorPos(&pointer);
+  Random.Start(static_cast<uint32_t>(std::time(nullptr)), pointer.x, pointer.y);
+}
+
+TBackSound::~TBackSound() {
+  StopSound(platform_);
+  if (StartWaveVolume >= 0) SetWaveVolume(platform_, StartWaveVolume);
 }
 
 void TBackSound::ShowSoundZero() {
@@ -79,6 +108,108 @@ void TBackSound::ShowSoundZero() {
   SelectComboItem(Controls.VolumeBackSound.Box, std::to_string(Sounds.Volumes[0]));
   SelectComboItem(Controls.DurationBackSound.Box, std::to_string(Sounds.Durations[0]));
   SelectComboItem(Controls.ProbabilityBackSound.Box, std::to_string(Sounds.Probabilities[0]));
+}
+
+std::string TBackSound::SoundPath(const std::string& title) const {
+  return GetSoundPath(title, persistence_.MediaFolders(), files_);
+}
+
+void TBackSound::PlayBackSound(int32_t index) {
+  if (persistence_.ProfileLoading()) return;
+  const bool use = Controls.UseBackSoundCheckBox.Checked();
+  if (Sounds.Count > 0) {
+    BackSoundCrono.Start();
+    CurrentSound = index;
+    const bool listed = index >= 0 && index < std::min(Sounds.Count, TBackSoundList::Capacity);
+    const std::string title = listed ? Sounds.Titles[size_t(index)] : "";
+    if (use && !title.empty())
+      PlaySoundFile(platform_, SoundPath(title), true, Sounds.Volumes[size_t(index)] * 0.001);
+    else
+      StopSound(platform_);
+  }
+  if (!use && StartWaveVolume >= 0) SetWaveVolume(platform_, StartWaveVolume);
+}
+
+void TBackSound::SetBackSoundTitle(const std::string& path) {
+  if (Sounds.Count < 1) {
+    PlayBackSound(-1);
+    return;
+  }
+  Controls.TitleBackSoundEdit.SetText(GetSoundTitle(path, persistence_.MediaFolders()));
+  Sounds.Titles[0] = Controls.TitleBackSoundEdit.Text();
+  PlayBackSound(0);
+}
+
+void TBackSound::TimerStep() {
+  try {
+    const int32_t next = BackSoundTimerStep(Sounds, Controls.UseBackSoundCheckBox.Checked(),
+                                            Controls.RandomBackSoundCheckBox.Checked(), CurrentSound,
+                                            BackSoundCrono, Random);
+    if (next >= 0) PlayBackSound(next);
+  } catch (...) {
+    // A failed step leaves the current sound looping.
+  }
+}
+
+void TBackSound::UseBackSoundCheckBoxClick() { SetBackSoundTitle(Controls.TitleBackSoundEdit.Text()); }
+void TBackSound::TitleBackSoundEditExit() { SetBackSoundTitle(Controls.TitleBackSoundEdit.Text()); }
+
+void TBackSound::VolumeBackSoundComboBoxChange() {
+  const std::string text = Controls.VolumeBackSound.Box.Text();
+  Sounds.Volumes[0] = TextAsInteger(Controls.VolumeBackSound.Box);
+  // At once, whichever sound plays.
+  SetWaveVolume(platform_, GetIntFromText(text, 0, 1000, 50) * 0.001);
+}
+
+void TBackSound::DurationBackSoundComboBoxChange() {
+  Sounds.Durations[0] = TextAsInteger(Controls.DurationBackSound.Box);
+}
+
+void TBackSound::ProbabilityBackSoundComboBoxChange() {
+  Sounds.Probabilities[0] = TextAsInteger(Controls.ProbabilityBackSound.Box);
+}
+
+void TBackSound::ChangeBackSoundButtonMouseDown(TMouseButton button, unsigned shift) {
+  if (button != TMouseButton::Left) return;
+  Guarded(QV_OP(kFile, "TQuenvalisForm::ChangeBackSoundButtonMouseDown", "Failed to change sound."),
+          [&](TFunStatContext&) {
+            const unsigned keys = shift & (ssShift | ssAlt | ssCtrl);
+            TOpenDialog dialog;
+            dialog.Request.Filter = kSoundFilter;
+            if (keys == ssCtrl)
+              dialog.Request.FileName = GetBackSoundsDir(ProgramDirectory()) + "*";
+            else if (keys == ssShift)
+              dialog.Request.FileName = GetDirOfPath(book_.FileName()) + "*";
+            else
+              dialog.Request.FileName = SoundPath(Controls.TitleBackSoundEdit.Text());
+            if (dialog.Execute()) SetBackSoundTitle(dialog.FileName());
+          });
+  richEdit_.SetFocus();
+}
+
+void TBackSound::RunBackSoundButtonClick() {
+  Guarded(QV_OP(kFile, "TQuenvalisForm::RunBackSoundButtonClick", "Failed to run sound."),
+          [&](TFunStatContext& local) {
+            if (!RunFile(SoundPath(Controls.TitleBackSoundEdit.Text()), "", "", false)) TakeFailure(local);
+          });
+  richEdit_.SetFocus();
+}
+
+void TBackSound::Minimize() { StopSound(platform_); }
+
+void TBackSound::Restore() {
+  if (CurrentSound >= 0) PlayBackSound(CurrentSound);
+}
+
+void TBackSound::BookChosen() { StopSound(platform_); }
+
+void TBackSound::NewBookOpened() { SetBackSoundTitle(Controls.TitleBackSoundEdit.Text()); }
+
+void TBackSound::AddMouseSample(int x, int y) { Random.AddMouseSample(x, y); }
+
+void TBackSound::UseClock(IClock* clock) {
+  BackSoundCrono = TCrono(clock);
+  BackSoundCrono.Start();
 }
 
 }  // namespace qv::app

@@ -266,6 +266,11 @@ bool ReadConvertMeasureValue(const std::string& text, const TNumberSeparators& s
     return true;
   if (ReadRealText(text, separators.Decimal, value)) return true;
   value = 0;
+  // The start of a number being typed ("-", "1e", "2.5e-") counts as 0 until
+  // it is complete: a warning there would reset the edit under the reader's
+  // fingers and no negative value could ever be typed.
+  long double completed = 0;
+  if (ReadRealText(text + "0", separators.Decimal, completed)) return true;
   const std::string& group = separators.Thousands;
   ShowWarningMessage("Integer value outside limits.\nIt will be set to default.\n    * Minimum = " +
                      FormatGrouped(std::numeric_limits<int32_t>::min(), group) +

@@ -51,7 +51,8 @@ std::string FullConvertMeasure(TMeasureList list, const std::string& source,
 std::vector<std::string> MiscConvertMeasure(long double value, const TNumberSeparators& separators);
 
 // The value of the converter's edit: a real number with the user's decimal
-// separator; an empty (or blank) text is 0. Any other text shows the warning
+// separator; an empty (or blank) text is 0, and so is the start of a number
+// still being typed ("-", "1e", "."). Any other text shows the warning
 // "Integer value outside limits. ..." with the default 0 and answers false
 // with value 0: the caller then focuses the edit and sets its text to "0".
 bool ReadConvertMeasureValue(const std::string& text, const TNumberSeparators& separators,

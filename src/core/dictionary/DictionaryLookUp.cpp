@@ -16,9 +16,4 @@ TDictionaryLookUp DecideDictionaryLookUp(const std::string& selection,
   return lookUp;
 }
 
-std::string RunFileParameters(const std::string& parameters, bool quote) {
-  if (parameters.empty()) return "";
-  return quote ? " \"" + parameters + "\"" : " " + parameters;
-}
-
 }  // namespace qv

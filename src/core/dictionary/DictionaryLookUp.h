@@ -22,8 +22,4 @@ struct TDictionaryLookUp {
 TDictionaryLookUp DecideDictionaryLookUp(const std::string& selection,
                                          const std::string& dictionaryPath, bool useClipboard);
 
-// How RunFile hands parameters to the shell: "" when there are none, else a
-// blank and the text, or with quoting a blank and the text in double quotes.
-std::string RunFileParameters(const std::string& parameters, bool quote);
-
 }  // namespace qv

@@ -124,4 +124,9 @@ std::string ExpandDots(const std::string& path) {
   return out;
 }
 
+std::string RunFileParameters(const std::string& parameters, bool quote) {
+  if (parameters.empty()) return "";
+  return quote ? " \"" + parameters + "\"" : " " + parameters;
+}
+
 }  // namespace qv

@@ -42,4 +42,8 @@ std::string GetNameWithoutExt(const std::string& path);
 // back-slash stays. Relative paths keep ".." components they cannot resolve.
 std::string ExpandDots(const std::string& path);
 
+// How parameters reach a started program: "" when there are none, else a
+// blank and the text, or with quoting a blank and the text in double quotes.
+std::string RunFileParameters(const std::string& parameters, bool quote);
+
 }  // namespace qv

@@ -17,7 +17,10 @@ void StopSound(ISoundPlatform& platform) { platform.StopWave(); }
 
 void SetWaveVolume(ISoundPlatform& platform, double v) {
   if (!(v >= 0 && v <= 1)) v = 0;
-  const uint32_t level = uint32_t(std::floor(65535 * v));
+  // Truncated, but a level read back by GetWaveVolume (level / 65535) must
+  // come out as itself: 16384 / 65535 * 65535 is 16383.99999..., and the start
+  // volume put back at every end would sink by one step a run.
+  const uint32_t level = std::min(65535u, uint32_t(std::floor(65535 * v + 1e-7)));
   platform.SetWaveOutVolume(level | (level << 16));
 }
 

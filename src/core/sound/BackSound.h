@@ -16,7 +16,8 @@ namespace qv {
 // missing or broken file is silently not heard.
 bool PlaySoundFile(ISoundPlatform& platform, const std::string& path, bool loop, double volume);
 void StopSound(ISoundPlatform& platform);
-// v outside [0, 1] counts as 0; both channels get floor(65535 * v).
+// v outside [0, 1] counts as 0; both channels get floor(65535 * v), where a
+// level read back by GetWaveVolume comes back as itself.
 void SetWaveVolume(ISoundPlatform& platform, double v);
 // The left channel's level as a fraction 0 to 1; -1 when the platform cannot
 // tell (no output device): the start volume then stays unknown.

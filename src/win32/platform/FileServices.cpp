@@ -297,7 +297,7 @@ bool RunVerb(const std::string& file, const std::string& verb, const std::string
 }
 
 bool RunFile(const std::string& file, const std::string& parameters, const std::string& folder,
-             bool minimized) {
+             bool minimized, bool quote) {
   if (file.empty()) {
     ShowErrorMessage("The name of the file is empty.");
     return false;
@@ -306,9 +306,10 @@ bool RunFile(const std::string& file, const std::string& parameters, const std::
     TShellRequest request;
     request.Owner = OwnerWindow();
     request.File = file;
-    request.Parameters = parameters;
+    request.Parameters = RunFileParameters(parameters, quote);
     request.Folder = folder;
     request.Show = minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL;
+    request.ConnectNetworkDrives = true;
     uint32_t error = 0;
     if (ShellGateway().Execute(request, error)) return true;
     RaiseLast(local, "RunFile", "Failed to run file.", file, Error, __LINE__, error);

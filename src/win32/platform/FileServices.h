@@ -79,10 +79,12 @@ void ClearReadOnly(const std::string& path);
 bool MyDeleteFile(const std::string& path);
 // A shell verb on file + "."; "Failed to run verb." (Error).
 bool RunVerb(const std::string& file, const std::string& verb, const std::string& parameters);
-// The shell's default action on file; an empty name shows the error box "The
-// name of the file is empty."; a failed start records "Failed to run file." (Error).
+// The shell's default action on file, network drives connected; parameters
+// follow a blank (in double quotes with quote); a minimised window is not
+// activated. An empty name shows the error box "The name of the file is
+// empty."; a failed start records "Failed to run file." (Error).
 bool RunFile(const std::string& file, const std::string& parameters, const std::string& folder,
-             bool minimized);
+             bool minimized, bool quote = false);
 // A web page in the system's browser; anything but a web address (see
 // paths/WebAddress.h) is refused and recorded as "Not a web address." (Error).
 bool OpenWebAddress(const std::string& address);

@@ -7,7 +7,7 @@ namespace qv::win {
 bool TShellGateway::Execute(const TShellRequest& request, uint32_t& error) {
   SHELLEXECUTEINFOA info{};
   info.cbSize = sizeof info;
-  info.fMask = SEE_MASK_FLAG_NO_UI;
+  info.fMask = SEE_MASK_FLAG_NO_UI | (request.ConnectNetworkDrives ? SEE_MASK_CONNECTNETDRV : 0);
   info.hwnd = request.Owner;
   info.lpVerb = request.Verb.empty() ? nullptr : request.Verb.c_str();
   info.lpFile = request.File.c_str();

@@ -16,6 +16,7 @@ struct TShellRequest {
   std::string Folder;      // the working folder; empty: the current one
   int Show = SW_SHOWNORMAL;
   HWND Owner = nullptr;
+  bool ConnectNetworkDrives = false;  // a file on a network drive connects the drive first
 };
 
 class TShellGateway {

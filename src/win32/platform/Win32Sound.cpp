@@ -10,10 +10,19 @@ namespace {
 // sound) when the file is missing or cannot be played.
 const DWORD kSoundFlags = SND_FILENAME | SND_NOWAIT | SND_NODEFAULT | SND_ASYNC;
 
+ISoundPlatform* installed = nullptr;
+
 // The first wave-output device.
 HWAVEOUT FirstWaveOut() { return reinterpret_cast<HWAVEOUT>(static_cast<UINT_PTR>(0)); }
 
 }  // namespace
+
+ISoundPlatform& SoundPlatform() {
+  static TWin32SoundPlatform system;
+  return installed ? *installed : system;
+}
+
+void SetSoundPlatform(ISoundPlatform* platform) { installed = platform; }
 
 bool TWin32SoundPlatform::PlayWave(const std::string& path, bool loop) {
   return PlaySoundA(path.c_str(), nullptr, kSoundFlags | (loop ? SND_LOOP : 0)) != FALSE;

@@ -16,4 +16,9 @@ class TWin32SoundPlatform : public ISoundPlatform {
   bool SetWaveOutVolume(uint32_t volume) override;
 };
 
+// The sound platform the window is built with: the system's unless a test
+// installed its own before building the window.
+ISoundPlatform& SoundPlatform();
+void SetSoundPlatform(ISoundPlatform* platform);  // null puts the system's back
+
 }  // namespace qv::win

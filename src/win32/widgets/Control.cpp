@@ -134,14 +134,19 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK: {
+      if (!self->OnMouseDown) break;
       const bool dbl = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
-      if (self->OnMouseDown)
-        self->OnMouseDown(msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK   ? TMouseButton::Left
-                          : msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK ? TMouseButton::Right
-                                                                             : TMouseButton::Middle,
-                          CurrentShiftState() | (dbl ? ssDouble : 0u), GET_X_LPARAM(lp),
-                          GET_Y_LPARAM(lp));
-      break;
+      const TMouseButton button = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK   ? TMouseButton::Left
+                                  : msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK ? TMouseButton::Right
+                                                                                     : TMouseButton::Middle;
+      const unsigned shift = CurrentShiftState() | (dbl ? ssDouble : 0u);
+      if (!self->MouseDownAfterControl) {
+        self->OnMouseDown(button, shift, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+        break;
+      }
+      if (!self->WndProc(msg, wp, lp, result)) result = DefSubclassProc(hwnd, msg, wp, lp);
+      if (self->OnMouseDown) self->OnMouseDown(button, shift, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      return result;
     }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
@@ -171,6 +176,9 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
       break;
     case WM_SETFOCUS:
       if (self->OnEnter) self->OnEnter();
+      break;
+    case WM_KILLFOCUS:
+      if (self->OnExit) self->OnExit();
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);

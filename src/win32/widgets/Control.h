@@ -88,10 +88,15 @@ class TControl {
 
   std::function<void(unsigned shift, int x, int y)> OnMouseMove;
   std::function<void(TMouseButton, unsigned shift, int x, int y)> OnMouseDown;
+  // OnMouseDown runs after the control has handled the press itself (a list
+  // has selected the item, a rich-box the double-clicked word, and either has
+  // taken the focus) instead of before.
+  bool MouseDownAfterControl = false;
   std::function<void(TMouseButton, unsigned shift, int x, int y)> OnMouseUp;
   std::function<void(WORD& key, unsigned shift)> OnKeyDown;
   std::function<void(char& key)> OnKeyPress;
   std::function<void()> OnEnter;
+  std::function<void()> OnExit;  // the control lost the keyboard focus
 
   // The control that owns a window, or null.
   static TControl* FromHandle(HWND hwnd);

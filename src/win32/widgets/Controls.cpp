@@ -328,6 +328,16 @@ std::string TListBox::Item(int i) const {
   return s;
 }
 
+int TListBoxBase::ItemAt(int x, int y) const {
+  if (x < 0 || y < 0 || x >= ClientWidth()) return -1;
+  // The list answers the nearest item; only an item that holds the point counts.
+  const int i = LOWORD(SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y)));
+  RECT r{};
+  if (i >= ItemCount() || SendMessageA(hwnd_, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)) == LB_ERR)
+    return -1;
+  return PtInRect(&r, POINT{x, y}) ? i : -1;
+}
+
 bool TListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
   if (dis->itemID == static_cast<UINT>(-1)) return true;
   const bool selected = (dis->itemState & ODS_SELECTED) != 0;
@@ -359,12 +369,6 @@ void TVirtualListBox::SetCount(int count) {
 }
 
 int TVirtualListBox::VisibleCount() const { return ItemHeight() > 0 ? ClientHeight() / ItemHeight() : 0; }
-
-int TVirtualListBox::ItemAt(int x, int y) const {
-  if (x < 0 || x >= ClientWidth() || y < 0 || ItemHeight() <= 0) return -1;
-  const int index = TopIndex() + y / ItemHeight();
-  return index < ItemCount() ? index : -1;
-}
 
 bool TVirtualListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
   if (dis->itemID == static_cast<UINT>(-1) || !OnDrawItem) return true;

@@ -155,6 +155,8 @@ class TListBoxBase : public TControl {
   void SetTopIndex(int i);
   void SetItemHeight(int h);
   int ItemHeight() const { return itemHeight_; }
+  // The item under a point of the client area, or -1 where there is none.
+  int ItemAt(int x, int y) const;
   std::function<void()> OnClick;
   std::function<void()> OnDblClick;
   bool HandleCommand(WORD code) override;
@@ -190,8 +192,6 @@ class TVirtualListBox : public TListBoxBase {
   void SetCount(int count);  // clears the selection
   // Whole rows that fit in the list's height.
   int VisibleCount() const;
-  // The row under a client point, or -1 below the last row.
-  int ItemAt(int x, int y) const;
   std::function<void(HDC, int index, const RECT&, bool selected, bool focused)> OnDrawItem;
   bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
 };

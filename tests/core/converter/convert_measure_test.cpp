@@ -108,6 +108,9 @@ TEST(ReadConvertMeasureValue, CarriesFractionsAndWarnsOnlyForNonNumbers) {
       {"", kDot, true, 0},          {"  ", kDot, true, 0},        {"2.5", kDot, true, 2.5L},
       {"-40", kDot, true, -40},     {"2,5", {".", ","}, true, 2.5L},
       {"abc", kDot, false, 0},      {"2,5", kDot, false, 0},      {"1,250", kDot, false, 0},
+      // the start of a number being typed is 0 without a warning
+      {"-", kDot, true, 0},         {"1e-", kDot, true, 0},       {",", {".", ","}, true, 0},
+      {"- ", kDot, false, 0},       {"1e5e", kDot, false, 0},
   };
   for (const Case& c : cases) {
     testing::ScopedErrorEnvironment env;

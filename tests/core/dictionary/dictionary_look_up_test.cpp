@@ -35,12 +35,5 @@ TEST(DictionaryLookUp, RunsForAShortWordWithAProgram) {
   }
 }
 
-TEST(RunFileParameters, ABlankThenTheTextOptionallyQuoted) {
-  EXPECT_EQ(RunFileParameters("", false), "");
-  EXPECT_EQ(RunFileParameters("", true), "");
-  EXPECT_EQ(RunFileParameters("word ", false), " word ");
-  EXPECT_EQ(RunFileParameters("C:\\My Books\\a.txt", true), " \"C:\\My Books\\a.txt\"");
-}
-
 }  // namespace
 }  // namespace qv

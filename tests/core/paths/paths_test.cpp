@@ -103,6 +103,14 @@ TEST(PathStrings, ExpandDots) {
   for (const auto& c : cases) EXPECT_EQ(c.second, ExpandDots(c.first)) << c.first;
 }
 
+TEST(PathStrings, RunFileParametersAreABlankThenTheTextOptionallyQuoted) {
+  EXPECT_EQ(RunFileParameters("", false), "");
+  EXPECT_EQ(RunFileParameters("", true), "");
+  EXPECT_EQ(RunFileParameters("word ", false), " word ");
+  EXPECT_EQ(RunFileParameters("C:\\My Books\\a.txt", true), " \"C:\\My Books\\a.txt\"");
+}
+
+
 TEST(AnsiText, FoldsCodePageLetters) {
   EXPECT_TRUE(AnsiSameText("Quenvalis_Main", "QUENVALIS_main"));
   EXPECT_TRUE(AnsiSameText("\xE9t\xE9", "\xC9T\xC9"));    // été / ÉTÉ

@@ -5,40 +5,13 @@
 
 #include "errors/FunStatContext.h"
 #include "sound/BackSound.h"
+#include "sound/SoundFakes.h"
 
 namespace qv {
 namespace {
 
-class FakeClock : public IClock {
- public:
-  uint32_t now = 1000;
-  uint32_t TickCount() override { return now; }
-};
-
-// Records the platform calls as text.
-class FakeSound : public ISoundPlatform {
- public:
-  std::vector<std::string> calls;
-  bool hasDevice = true;
-  uint32_t volume = 0;
-  bool PlayWave(const std::string& path, bool loop) override {
-    calls.push_back("play " + path + (loop ? " loop" : ""));
-    return true;
-  }
-  bool StopWave() override {
-    calls.push_back("stop");
-    return true;
-  }
-  bool GetWaveOutVolume(uint32_t& v) override {
-    v = volume;
-    return hasDevice;
-  }
-  bool SetWaveOutVolume(uint32_t v) override {
-    calls.push_back("volume " + std::to_string(v));
-    volume = v;
-    return hasDevice;
-  }
-};
+using testing::FakeClock;
+using testing::FakeSound;
 
 TBackSoundList ListOf(std::vector<int32_t> durations, std::vector<int32_t> probabilities) {
   TBackSoundList list;
@@ -152,6 +125,15 @@ TEST(SoundFunctions, VolumesOutsideZeroToOneSilence) {
     FakeSound sound;
     SetWaveVolume(sound, c.v);
     EXPECT_EQ(sound.volume, c.level) << c.v;
+  }
+}
+
+TEST(SoundFunctions, AVolumeReadBackIsPutBackAsItWas) {
+  FakeSound sound;
+  for (uint32_t level = 0; level <= 0xFFFF; ++level) {
+    sound.volume = level;
+    SetWaveVolume(sound, GetWaveVolume(sound));
+    ASSERT_EQ(sound.volume, level | level << 16) << level;
   }
 }
 
