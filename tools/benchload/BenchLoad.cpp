@@ -1,7 +1,17 @@
 // Opens plain-text books of 50 KB, 200 KB and 500 KB in the main window and
-// compares the time from LoadFromFile to the shown text with the time of a
-// bare plain-text stream of the same bytes into a fresh control (the floor).
+// compares the time from LoadFromFile to the shown text with two floors:
+//   plain floor: the same bytes streamed as plain text into a fresh control of
+//     the same size whose default character and paragraph formats are the
+//     profile's (read back from the loaded book), so that as many lines wrap;
+//   rtf floor: the very stream the load handed to the control, streamed into a
+//     fresh control: what is left of the load above it is our own code.
+// Like the rich-box during a load, a floor's control is hidden while its text
+// goes in and shown (and painted) when it is in.
+// Each book also gets the split of where the load's time goes: clearing the
+// old text, the enhancement and the building of the stream (both into memory),
+// the break index over the control's text, and the rest, the control's own.
 #include <windows.h>
+#include <richedit.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -10,9 +20,14 @@
 #include <string>
 
 #include "app/QuenvalisForm.h"
+#include "book/BookReader.h"
 #include "errors/ErrorPlatform.h"
+#include "formatting/FormatControls.h"
 #include "forms/ErrorForm.h"
 #include "platform/Win32Platform.h"
+#include "richbox/BreakIndex.h"
+#include "richbox/MemoryRichBox.h"
+#include "richedit/RichEditCodec.h"
 #include "widgets/Application.h"
 
 using namespace qv;
@@ -50,11 +65,19 @@ std::string MakeBook(size_t bytes) {
   return text;
 }
 
-double Seconds(LARGE_INTEGER a, LARGE_INTEGER b) {
-  LARGE_INTEGER f;
-  QueryPerformanceFrequency(&f);
-  return double(b.QuadPart - a.QuadPart) / double(f.QuadPart);
-}
+class TStopwatch {
+ public:
+  TStopwatch() { QueryPerformanceCounter(&start_); }
+  double Seconds() const {
+    LARGE_INTEGER now, f;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&f);
+    return double(now.QuadPart - start_.QuadPart) / double(f.QuadPart);
+  }
+
+ private:
+  LARGE_INTEGER start_;
+};
 
 void Drain() {
   for (int i = 0; i < 5; ++i) win::Application().ProcessMessages();
@@ -69,36 +92,123 @@ DWORD CALLBACK ReadBytes(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb) {
   return 0;
 }
 
-// A fresh control of the same class and size as the rich-box, the bytes streamed in as plain text.
-double FloorSeconds(app::TQuenvalisForm& form, const std::string& bytes) {
+// The formats the load gave the book's text, to give a fresh control the same.
+struct TBookFormats {
+  CHARFORMAT2W Char{};
+  PARAFORMAT2 Para{};
+  LRESULT Margins = 0;
+};
+
+TBookFormats ReadFormats(HWND rich) {
+  TBookFormats f;
+  CHARRANGE first{0, 1};
+  SendMessageW(rich, EM_EXSETSEL, 0, LPARAM(&first));
+  f.Char.cbSize = sizeof f.Char;
+  SendMessageW(rich, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&f.Char));
+  f.Para.cbSize = sizeof f.Para;
+  SendMessageW(rich, EM_GETPARAFORMAT, 0, LPARAM(&f.Para));
+  f.Margins = SendMessageW(rich, EM_GETMARGINS, 0, 0);
+  return f;
+}
+
+// A fresh control of the same class and size as the rich-box, hidden until its
+// text is in, as the load keeps the rich-box.
+HWND FreshControl(app::TQuenvalisForm& form) {
   const RECT r = form.RichEdit.Bounds();
   HWND h = CreateWindowExA(0, form.RichEdit.ClassName(), "",
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL,
+                           WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL,
                            r.left, r.top, r.right - r.left, r.bottom - r.top, form.Handle(), nullptr,
                            GetModuleHandleA(nullptr), nullptr);
   SendMessageA(h, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
-  Drain();
-  LARGE_INTEGER a, b;
-  QueryPerformanceCounter(&a);
-  std::pair<const std::string*, size_t> src{&bytes, 0};
-  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&src), 0, ReadBytes};
-  SendMessageA(h, EM_STREAMIN, SF_TEXT, LPARAM(&es));
-  UpdateWindow(h);
-  QueryPerformanceCounter(&b);
-  DestroyWindow(h);
-  Drain();
-  return Seconds(a, b);
+  return h;
 }
 
-double LoadSeconds(app::TQuenvalisForm& form, const std::string& path) {
+double StreamSeconds(HWND h, const std::string& bytes, WPARAM format) {
   Drain();
-  LARGE_INTEGER a, b;
-  QueryPerformanceCounter(&a);
-  form.Book.LoadFromFile(path, 1, false, 0);
+  const TStopwatch watch;
+  std::pair<const std::string*, size_t> src{&bytes, 0};
+  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&src), 0, ReadBytes};
+  SendMessageA(h, EM_STREAMIN, format, LPARAM(&es));
+  ShowWindow(h, SW_SHOWNA);
+  UpdateWindow(h);
+  const double seconds = watch.Seconds();
+  DestroyWindow(h);
+  Drain();
+  return seconds;
+}
+
+double PlainFloorSeconds(app::TQuenvalisForm& form, const std::string& bytes, TBookFormats formats) {
+  HWND h = FreshControl(form);
+  SendMessageW(h, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, formats.Margins);
+  SendMessageW(h, EM_SETCHARFORMAT, SCF_ALL, LPARAM(&formats.Char));
+  formats.Para.dwMask = PFM_ALL2;
+  SendMessageW(h, EM_SETPARAFORMAT, 0, LPARAM(&formats.Para));
+  return StreamSeconds(h, bytes, SF_TEXT);
+}
+
+double RtfFloorSeconds(app::TQuenvalisForm& form, const std::string& rtf) {
+  return StreamSeconds(FreshControl(form), rtf, SF_RTF);
+}
+
+double LoadSeconds(app::TQuenvalisForm& form) {
+  Drain();
+  const TStopwatch watch;
+  form.Book.LoadFromFile("", 1, false, 0);
   UpdateWindow(form.RichEdit.Handle());
-  QueryPerformanceCounter(&b);
+  const double seconds = watch.Seconds();
   Drain();
-  return Seconds(a, b);
+  return seconds;
+}
+
+// Where a load's time goes, each part measured on its own.
+struct TSplit {
+  double Clear = 0, Enhance = 0, Stream = 0, Index = 0;
+};
+
+TSplit MeasureSplit(app::TQuenvalisForm& form, const std::string& bytes) {
+  TSplit s;
+  {
+    const TStopwatch watch;
+    form.RichEdit.Clear();
+    s.Clear = watch.Seconds();
+  }
+  // The enhancement of the same lines into memory, with the profile's formats.
+  std::vector<std::string> lines = BookLines(bytes);
+  lines.push_back("");
+  lines.push_back("***** End of Book *****");
+  TMemoryRichBox box;
+  TEnhancedRichEdit enhancer(box, form.RichEdit.IsVersion3());
+  ReadFormatDefaults(enhancer, form.Text.ReadFormatSettings());
+  const app::TEnhanceOptions options = form.Text.ReadEnhanceOptions();
+  {
+    const TStopwatch watch;
+    box.SetSelection(0, RichAllLength);
+    enhancer.ApplyCharFormat(true, 0);
+    enhancer.ApplyParaFormat(true, 0);
+    box.SetSelection(0, 0);
+    enhancer.EnhanceText(lines, options.ParagraphPrefix, options.IgnoreEmptyLines, options.PoorlyWritten);
+    s.Enhance = watch.Seconds();
+  }
+  {
+    const TStopwatch watch;
+    std::ostringstream rtf;
+    box.SaveRichText(rtf);
+    s.Stream = watch.Seconds();
+  }
+  {
+    // The break index over the control's own text, as the adapter rebuilds it.
+    const TStopwatch watch;
+    std::wstring text(size_t(form.RichEdit.GetTextLength()) + 2, L'\0');
+    GETTEXTEX gt{};
+    gt.cb = DWORD(text.size() * sizeof(wchar_t));
+    gt.codepage = win::kCodePageUtf16;
+    const LRESULT got = SendMessageW(form.RichEdit.Handle(), EM_GETTEXTEX, WPARAM(&gt), LPARAM(&text[0]));
+    text.resize(size_t(got > 0 ? got : 0));
+    TBreakIndex index;
+    index.Rebuild(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+    s.Index = watch.Seconds();
+  }
+  return s;
 }
 
 }  // namespace
@@ -113,9 +223,14 @@ int main() {
   form->InitializeForm();
   form->ShowMaximizedOnMonitor();
   form->Book.Controls.OpenInPiecesCheckBox.SetChecked(false);  // each book opens whole
+  std::string handed;  // the last stream the load gave the control
+  form->RichEdit.OnStreamIn = [&handed](const std::string& bytes, unsigned format) {
+    if (format & SF_RTF) handed = bytes;
+  };
   Drain();
-  double maxRatio = 0;
-  std::printf("%-8s %12s %12s %8s\n", "book", "load (s)", "floor (s)", "ratio");
+  double maxOwn = 0, maxRatio = 0;
+  std::printf("%-7s %9s %11s %9s %9s %9s   split (s): clear enhance stream index control\n", "book", "load (s)",
+              "plain floor", "rtf floor", "own", "ratio");
   for (size_t kb : {50, 200, 500}) {
     const std::string bytes = MakeBook(kb * 1000);
     const std::string path = win::ProgramDirectory() + "bench-" + std::to_string(kb) + "k.txt";
@@ -124,20 +239,33 @@ int main() {
     WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
     CloseHandle(h);
     form->Book.BookFileName = path;
-    LoadSeconds(*form, "");  // warms the code paths and fonts
+    LoadSeconds(*form);  // warms the code paths and fonts
+    const TBookFormats formats = ReadFormats(form->RichEdit.Handle());
     // The best of three runs each: the machine is shared, the best is the least disturbed.
-    double load = 1e9, floor = 1e9;
+    double load = 1e9, plain = 1e9, rtf = 1e9;
     for (int run = 0; run < 3; ++run) {
-      load = std::min(load, LoadSeconds(*form, ""));
-      floor = std::min(floor, FloorSeconds(*form, bytes));
+      load = std::min(load, LoadSeconds(*form));
+      plain = std::min(plain, PlainFloorSeconds(*form, bytes, formats));
+      rtf = std::min(rtf, RtfFloorSeconds(*form, handed));
     }
-    const double ratio = floor > 0 ? load / floor : 0;
-    if (ratio > maxRatio) maxRatio = ratio;
-    std::printf("%4zu KB  %12.3f %12.3f %8.2f\n", kb, load, floor, ratio);
+    // What the load showed: every paragraph of the book, the end marker last.
+    const std::string shown = form->RichEdit.GetText();
+    const bool whole = shown.find("***** End of Book *****") != std::string::npos && shown.size() > bytes.size() / 2;
+    const TSplit split = MeasureSplit(*form, bytes);
+    const double own = rtf > 0 ? load / rtf : 0, ratio = plain > 0 ? load / plain : 0;
+    maxOwn = std::max(maxOwn, own);
+    maxRatio = std::max(maxRatio, ratio);
+    // The control's part is what is left of the load: taking the stream, laying it out, painting it.
+    const double control = load - split.Clear - split.Enhance - split.Stream - split.Index;
+    std::printf("%4zu KB %9.3f %11.3f %9.3f %9.2f %9.2f   %.3f %.3f %.3f %.3f %.3f%s\n", kb, load, plain, rtf, own,
+                ratio, split.Clear, split.Enhance, split.Stream, split.Index, control,
+                whole ? "" : "  NOT SHOWN WHOLE");
     std::fflush(stdout);
     DeleteFileA(path.c_str());
   }
+  std::printf("max own ratio %.2f\n", maxOwn);
   std::printf("max ratio %.2f\n", maxRatio);
+  form->RichEdit.OnStreamIn = nullptr;
   error.reset();
   form.reset();
   return 0;

@@ -44,6 +44,7 @@ bool LooksLikeRtf(const std::string& bytes) { return bytes.compare(0, 5, "{\\rtf
 }  // namespace
 
 void TRichEdit::StreamIn(const std::string& bytes, unsigned format) {
+  if (OnStreamIn) OnStreamIn(bytes, format);
   TStreamSource src{&bytes, 0};
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&src), 0, ReadFromString};
   SendRich(hwnd_, EM_STREAMIN, format, LPARAM(&es));

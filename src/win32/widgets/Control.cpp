@@ -67,6 +67,16 @@ void TControl::CreateHandle(const char* className, const std::string& text, DWOR
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetCachedFont(font_)), FALSE);
 }
 
+HWND TControl::DetachHandle() {
+  HWND old = hwnd_;
+  if (old) {
+    RemoveWindowSubclass(old, SubclassProc, kSubclassId);
+    RemovePropA(old, kControlProp);
+  }
+  hwnd_ = nullptr;
+  return old;
+}
+
 TControl* TControl::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<TControl*>(GetPropA(hwnd, kControlProp)) : nullptr;
 }

@@ -116,6 +116,9 @@ class TControl {
   // Every message of the window passes here first (through a subclass).
   virtual bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
+  // Lets go of the window without destroying it (the caller destroys it after
+  // making a new one with CreateHandle); answers it.
+  HWND DetachHandle();
   HWND ParentHandle() const;
 
   HWND hwnd_ = nullptr;

@@ -46,6 +46,8 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // control never fills its own background. The control has no border (its
   // non-client area holds only the scroll bar), and a read-only text shows no caret.
   std::function<void(HDC dc)> OnPaintBackground;
+  // Every stream the control is given, as given (for tools that measure loading).
+  std::function<void(const std::string& bytes, unsigned format)> OnStreamIn;
   std::function<bool()> HasCustomBackground;
 
   // --- IRichBox ---
@@ -124,9 +126,12 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // A view whose first line is partly scrolled out is moved to a whole line.
   void AlignTopLine();
   void StreamIn(const std::string& bytes, unsigned format);
+  // A new, empty window of the same class and settings takes the old one's place.
+  void ReplaceWithEmptyWindow();
   std::string StreamOut(unsigned format);
 
   bool version3_ = false;
+  COLORREF backColor_ = kNoColor;  // the background set, kNoColor for the system's
   const char* className_ = "";
   TBreakIndex index_;
   std::unique_ptr<TMemoryRichBox> pending_;  // the content of a running burst
