@@ -9,13 +9,14 @@
 
 namespace qv::app {
 
+class TBackImages;
 class TBookmarks;
 class TPersistence;
 
 class TBookLoadSteps : public IBookLoadSteps {
  public:
-  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence)
-      : bookmarks_(bookmarks), persistence_(persistence) {}
+  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence, TBackImages& images)
+      : bookmarks_(bookmarks), persistence_(persistence), images_(images) {}
 
   void RecordAutoBookmark(bool record) override;
   void BookChosen(const std::string& fileName) override;
@@ -28,6 +29,7 @@ class TBookLoadSteps : public IBookLoadSteps {
  private:
   TBookmarks& bookmarks_;
   TPersistence& persistence_;
+  TBackImages& images_;
 };
 
 }  // namespace qv::app

@@ -51,13 +51,14 @@ TQuenvalisForm::TQuenvalisForm()
       RichEdit(this, W::RichEdit),
       Sidebar(this),
       InfoTimer(1000),
-      LoadSteps(Bookmarks, Persistence),
+      LoadSteps(Bookmarks, Persistence, Images),
       Screen(*this, CurrentFileInfoLabel, HintLabel, ClockLabel, RichEdit, Sidebar, InfoTimer),
-      Colors(Sidebar, *this, ClockLabel, Sidebar.BrowserListBox, RichEdit),
+      TextQuotes(&Text),
+      Colors(Sidebar, *this, ClockLabel, Sidebar.BrowserListBox, RichEdit, Screen, TextQuotes),
       Text(Sidebar, RichEdit, Screen, Colors),
       Book(Sidebar, RichEdit, Screen, Text, LoadSteps, ProgramFiles()),
       Bookmarks(Sidebar, RichEdit, Screen, Book),
-      Images(Sidebar),
+      Images(Sidebar, *this, RichEdit, Screen, Book, Persistence, Win32FileSystem()),
       Sound(Sidebar),
       Dictionary(Sidebar, RichEdit),
       Persistence(Sidebar, *this, RichEdit, Book, Bookmarks, Sound, Win32FileSystem()) {
@@ -71,6 +72,7 @@ TQuenvalisForm::TQuenvalisForm()
   HintLabel.SetFont(ArialPx(11));
   ClockLabel.SetFont(ArialPx(19, true));
   ClockLabel.SetHint("Current clock");
+  for (TLabel* label : {&CurrentFileInfoLabel, &HintLabel, &ClockLabel}) label->SetTransparent(true);
   TFontStyle richFont;
   richFont.Face = "Tahoma";
   richFont.Height = 11;
@@ -124,6 +126,7 @@ TQuenvalisForm::TQuenvalisForm()
   InfoTimerTimer();
 
   GdiPlus = std::make_unique<TGdiPlusSession>();
+  Images.GdiPlusStarted();
   Sidebar.BrowserListBox.SetItemHeight(Sidebar.BrowserListBox.Font().Height + 5);
   InfoTimer.SetEnabled(true);
 }
@@ -144,6 +147,8 @@ void TQuenvalisForm::InitializeForm() {
   SetWindowLongA(RichEdit.Handle(), GWL_EXSTYLE,
                  GetWindowLongA(RichEdit.Handle(), GWL_EXSTYLE) | WS_EX_TRANSPARENT);
   Persistence.CreateStores();  // the options first, then the default profile
+  Images.IniScreenBackImage();
+  Images.IniRichBackImage();
   RichEdit.SetModified(false);
   DragAcceptFiles(Handle(), TRUE);
 }
@@ -215,6 +220,10 @@ bool TQuenvalisForm::OnWindowMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& resul
   if (msg == WM_DROPFILES) {
     ProcessDroppedFiles(reinterpret_cast<HDROP>(wp), true);
     result = 0;
+    return true;
+  }
+  if (msg == WM_ERASEBKGND && Images.PaintScreenBackground(reinterpret_cast<HDC>(wp))) {
+    result = 1;
     return true;
   }
   return false;

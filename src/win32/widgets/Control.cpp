@@ -172,6 +172,9 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
     case WM_SETFOCUS:
       if (self->OnEnter) self->OnEnter();
       break;
+    case WM_KILLFOCUS:
+      if (self->OnExit) self->OnExit();
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
       RemovePropA(hwnd, kControlProp);

@@ -92,6 +92,7 @@ class TControl {
   std::function<void(WORD& key, unsigned shift)> OnKeyDown;
   std::function<void(char& key)> OnKeyPress;
   std::function<void()> OnEnter;
+  std::function<void()> OnExit;  // the control lost the keyboard focus
 
   // The control that owns a window, or null.
   static TControl* FromHandle(HWND hwnd);

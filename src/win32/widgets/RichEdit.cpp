@@ -56,7 +56,52 @@ TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, in
   index_.Rebuild(std::string_view());
 }
 
-TRichEdit::~TRichEdit() = default;
+TRichEdit::~TRichEdit() {
+  if (textBitmap_) DeleteObject(textBitmap_);
+  if (composedBitmap_) DeleteObject(composedBitmap_);
+}
+
+// Not every Rich Edit leaves its background unpainted (wine's fills it whatever
+// the window's style), so the text is printed off the screen on the control's
+// own background colour and laid over the background picture, leaving out the
+// pixels of that colour; the result reaches the screen in one copy, so nothing
+// flickers.
+void TRichEdit::PaintOverBackground() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const RECT& r = ps.rcPaint;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (client.right > 0 && client.bottom > 0 && w > 0 && h > 0) {
+    if (paintSize_.cx != client.right || paintSize_.cy != client.bottom) {
+      if (textBitmap_) DeleteObject(textBitmap_);
+      if (composedBitmap_) DeleteObject(composedBitmap_);
+      textBitmap_ = CreateCompatibleBitmap(dc, client.right, client.bottom);
+      composedBitmap_ = CreateCompatibleBitmap(dc, client.right, client.bottom);
+      paintSize_ = {client.right, client.bottom};
+    }
+    HDC text = CreateCompatibleDC(dc), composed = CreateCompatibleDC(dc);
+    if (textBitmap_ && composedBitmap_ && text && composed) {
+      HGDIOBJ oldText = SelectObject(text, textBitmap_);
+      HGDIOBJ oldComposed = SelectObject(composed, composedBitmap_);
+      IntersectClipRect(text, r.left, r.top, r.right, r.bottom);
+      IntersectClipRect(composed, r.left, r.top, r.right, r.bottom);
+      HBRUSH back = CreateSolidBrush(backColor_);
+      FillRect(text, &r, back);
+      DeleteObject(back);
+      DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(text), PRF_CLIENT);
+      OnPaintBackground(composed);
+      TransparentBlt(composed, r.left, r.top, w, h, text, r.left, r.top, w, h, backColor_);
+      BitBlt(dc, r.left, r.top, w, h, composed, r.left, r.top, SRCCOPY);
+      SelectObject(text, oldText);
+      SelectObject(composed, oldComposed);
+    }
+    if (text) DeleteDC(text);
+    if (composed) DeleteDC(composed);
+  }
+  EndPaint(hwnd_, &ps);
+}
 
 bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
@@ -73,10 +118,11 @@ bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       result = 1;
       return true;
     case WM_PAINT:
-      if (OnPaintBackground) {
-        HDC dc = GetDC(hwnd_);
-        OnPaintBackground(dc);
-        ReleaseDC(hwnd_, dc);
+      if (OnPaintBackground && HasCustomBackground && HasCustomBackground()) {
+        PaintOverBackground();
+        result = 0;
+        if (GetReadOnly()) HideCaret(hwnd_);
+        return true;
       }
       break;
     case WM_SETFOCUS:

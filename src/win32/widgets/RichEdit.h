@@ -41,10 +41,11 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // A left click on a detected web link, with the link's range as the
   // rich-box counts positions. The notification goes on to its parent after it.
   std::function<void(int32_t start, int32_t end)> OnLinkClick;
-  // Painting: OnPaintBackground draws the background on the control's DC before
-  // the control paints its text; while HasCustomBackground answers true the
-  // control never fills its own background. The control's border is never painted,
-  // and a read-only text shows no caret.
+  // Painting: while HasCustomBackground answers true, OnPaintBackground draws
+  // the background (on an off-screen DC clipped to the part being painted) and
+  // the control's text is laid over it, the control's own background colour
+  // left out; the control never fills its background on the screen. The
+  // control's border is never painted, and a read-only text shows no caret.
   std::function<void(HDC dc)> OnPaintBackground;
   std::function<bool()> HasCustomBackground;
 
@@ -130,6 +131,12 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // The change being reported is our own append or format change, which the index already follows.
   bool ownAppend_ = false;
   bool wasVisible_ = true;  // the visible style before a burst
+  // The colour the control fills its background with.
+  COLORREF backColor_ = GetSysColor(COLOR_WINDOW);
+  // The background drawn with the text laid over it, then shown in one copy.
+  void PaintOverBackground();
+  HBITMAP textBitmap_ = nullptr, composedBitmap_ = nullptr;
+  SIZE paintSize_{0, 0};
 };
 
 }  // namespace qv::win
