@@ -61,24 +61,66 @@ TRichEdit::~TRichEdit() {
   if (composedBitmap_) DeleteObject(composedBitmap_);
 }
 
-// Not every Rich Edit leaves its background unpainted (wine's fills it whatever
-// the window's style), so the text is printed off the screen on the control's
-// own background colour and laid over the background picture, leaving out the
-// pixels of that colour; the result reaches the screen in one copy, so nothing
-// flickers.
+bool TRichEdit::PaintsTransparently() {
+  if (paintsTransparently_ >= 0) return paintsTransparently_ == 1;
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  if (client.right < 1 || client.bottom < 1) return false;
+  HDC screen = GetDC(hwnd_);
+  HDC probe = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  ReleaseDC(hwnd_, screen);
+  if (!probe || !bitmap) {
+    if (probe) DeleteDC(probe);
+    if (bitmap) DeleteObject(bitmap);
+    return false;
+  }
+  HGDIOBJ old = SelectObject(probe, bitmap);
+  const COLORREF ours = backColor_ ^ 0x00FFFFFF;
+  HBRUSH brush = CreateSolidBrush(ours);
+  FillRect(probe, &client, brush);
+  DeleteObject(brush);
+  DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(probe), PRF_CLIENT);
+  // The last row lies below any short text: our colour kept there means the
+  // control drew nothing of its own background.
+  int kept = 0;
+  for (int x = 0; x < client.right; ++x) kept += GetPixel(probe, x, client.bottom - 1) == ours;
+  SelectObject(probe, old);
+  DeleteObject(bitmap);
+  DeleteDC(probe);
+  paintsTransparently_ = kept * 2 > client.right ? 1 : 0;
+  return paintsTransparently_ == 1;
+}
+
+// The background is drawn off the screen and the text printed over it, and the
+// result reaches the screen in one copy, so nothing flickers. A control that
+// fills its own background (wine's, whatever the window's style) prints its
+// text on that colour apart, and the text is laid over the background leaving
+// out the pixels of that colour.
 void TRichEdit::PaintOverBackground() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
   RECT client;
   GetClientRect(hwnd_, &client);
-  const RECT& r = ps.rcPaint;
+  // The part being painted, inside the client area the bitmaps cover.
+  RECT r;
+  IntersectRect(&r, &ps.rcPaint, &client);
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (client.right > 0 && client.bottom > 0 && w > 0 && h > 0) {
     if (paintSize_.cx != client.right || paintSize_.cy != client.bottom) {
       if (textBitmap_) DeleteObject(textBitmap_);
       if (composedBitmap_) DeleteObject(composedBitmap_);
-      textBitmap_ = CreateCompatibleBitmap(dc, client.right, client.bottom);
-      composedBitmap_ = CreateCompatibleBitmap(dc, client.right, client.bottom);
+      BITMAPINFO info{};
+      info.bmiHeader.biSize = sizeof info.bmiHeader;
+      info.bmiHeader.biWidth = client.right;
+      info.bmiHeader.biHeight = -client.bottom;
+      info.bmiHeader.biPlanes = 1;
+      info.bmiHeader.biBitCount = 32;
+      void* bits = nullptr;
+      textBitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+      textBits_ = static_cast<uint32_t*>(bits);
+      composedBitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+      composedBits_ = static_cast<uint32_t*>(bits);
       paintSize_ = {client.right, client.bottom};
     }
     HDC text = CreateCompatibleDC(dc), composed = CreateCompatibleDC(dc);
@@ -87,12 +129,23 @@ void TRichEdit::PaintOverBackground() {
       HGDIOBJ oldComposed = SelectObject(composed, composedBitmap_);
       IntersectClipRect(text, r.left, r.top, r.right, r.bottom);
       IntersectClipRect(composed, r.left, r.top, r.right, r.bottom);
-      HBRUSH back = CreateSolidBrush(backColor_);
-      FillRect(text, &r, back);
-      DeleteObject(back);
-      DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(text), PRF_CLIENT);
       OnPaintBackground(composed);
-      TransparentBlt(composed, r.left, r.top, w, h, text, r.left, r.top, w, h, backColor_);
+      if (PaintsTransparently()) {
+        DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(composed), PRF_CLIENT);
+      } else {
+        HBRUSH back = CreateSolidBrush(backColor_);
+        FillRect(text, &r, back);
+        DeleteObject(back);
+        DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(text), PRF_CLIENT);
+        GdiFlush();
+        const uint32_t key = uint32_t(GetRValue(backColor_)) << 16 | GetGValue(backColor_) << 8 | GetBValue(backColor_);
+        for (int y = r.top; y < r.bottom; ++y) {
+          const uint32_t* from = textBits_ + size_t(y) * size_t(paintSize_.cx);
+          uint32_t* to = composedBits_ + size_t(y) * size_t(paintSize_.cx);
+          for (int x = r.left; x < r.right; ++x)
+            if ((from[x] & 0xFFFFFF) != key) to[x] = from[x];
+        }
+      }
       BitBlt(dc, r.left, r.top, w, h, composed, r.left, r.top, SRCCOPY);
       SelectObject(text, oldText);
       SelectObject(composed, oldComposed);
