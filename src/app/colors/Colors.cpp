@@ -167,12 +167,7 @@ void TColors::PanelMouseUp(TColorPanelId id, TMouseButton button) {
 
 void TColors::ApplyRichTextColors(TColorPanel& panel, TMouseButton button, bool recolorText) {
   if (!ColorPanelMouseUp(panel, button)) return;
-  const bool visible = screen_.BeginRichBoxUpdate();
-  struct TEnd {
-    IScreen& screen;
-    bool visible;
-    ~TEnd() { screen.EndRichBoxUpdate(visible); }
-  } end{screen_, visible};
+  TQuietRichBoxUpdate quiet(screen_);
   RecolorText(recolorText);
 }
 
@@ -203,13 +198,8 @@ void TColors::SetConverterListsColor() {
 }
 
 void TColors::ApplyColors() {
-  const bool visible = screen_.BeginRichBoxUpdate();
   {
-    struct TEnd {
-      IScreen& screen;
-      bool visible;
-      ~TEnd() { screen.EndRichBoxUpdate(visible); }
-    } end{screen_, visible};
+    TQuietRichBoxUpdate quiet(screen_);
     richEdit_.SetBackgroundColor(DisplayColor(Controls.RichBoxBack.Panel.CurrentColor()));
     ApplyScreenBackColor();
     ApplyScreenForeColor();

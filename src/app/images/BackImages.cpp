@@ -173,6 +173,14 @@ bool TBackImages::MakeRequest(const TBackImageControls& c, int width, int height
   return true;
 }
 
+// The picture's failure, left by the platform, becomes the operation's, and the
+// file is not tried again until it changes.
+void TBackImages::BuildFailed(TFunStatContext& local, const char* function, const TPictureRequest& r) {
+  failedFiles_.insert(r.FileKey());
+  if (!TakeFailure(local))
+    local.Raise(kFile, function, 0, "Failed to build image.", r.Path, "", Error, __LINE__);
+}
+
 void TBackImages::IniScreenBackImage() {
   Guarded(QV_OP(kFile, "TQuenvalisForm::IniScreenBackImage", "Failed to load image."), [&](TFunStatContext& local) {
     if (persistence_.ProfileLoading()) return;
@@ -190,13 +198,8 @@ void TBackImages::IniScreenBackImage() {
     screenBuilt_ = TPictureRequest{};
     if (failedFiles_.count(r.FileKey())) return;  // reported when it failed
     if (!win::BuildScreenBackPictures(r.Path, r.Options, r.FadeCenter, r.Width, r.Height, r.RichArea,
-                                      ScreenBack)) {
-      failedFiles_.insert(r.FileKey());
-      if (!TakeFailure(local))
-        local.Raise(kFile, "TQuenvalisForm::IniScreenBackImage", 0, "Failed to build image.", r.Path, "",
-                    Error, __LINE__);
-      return;
-    }
+                                      ScreenBack))
+      return BuildFailed(local, "TQuenvalisForm::IniScreenBackImage", r);
     screenBuilt_ = r;
   });
   // The window's background follows: the picture, or its colour.
@@ -220,13 +223,8 @@ void TBackImages::IniRichBackImage() {
     RichBackBitmap.Reset();
     richBuilt_ = TPictureRequest{};
     if (failedFiles_.count(r.FileKey())) return;
-    if (!win::BuildRichBackPicture(r.Path, r.Options, r.Width, r.Height, RichBackBitmap)) {
-      failedFiles_.insert(r.FileKey());
-      if (!TakeFailure(local))
-        local.Raise(kFile, "TQuenvalisForm::IniRichBackImage", 0, "Failed to build image.", r.Path, "",
-                    Error, __LINE__);
-      return;
-    }
+    if (!win::BuildRichBackPicture(r.Path, r.Options, r.Width, r.Height, RichBackBitmap))
+      return BuildFailed(local, "TQuenvalisForm::IniRichBackImage", r);
     richBuilt_ = r;
   });
 }

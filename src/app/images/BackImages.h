@@ -12,6 +12,7 @@
 #include "app/book/Book.h"
 #include "app/controls/OptionFill.h"
 #include "app/screen/Screen.h"
+#include "errors/FunStatContext.h"
 #include "pictures/BackImageRules.h"
 #include "platform/GdiPlusPictures.h"
 #include "store/FileSystem.h"
@@ -99,6 +100,7 @@ class TBackImages {
   // The request for the group's controls, or false when they name no loadable picture.
   bool MakeRequest(const TBackImageControls& c, int width, int height, TPictureRequest& r) const;
   TRect RichClientArea() const;
+  void BuildFailed(TFunStatContext& local, const char* function, const TPictureRequest& r);
   void ScreenChanged();
   void RichChanged();
   TForm& window_;
