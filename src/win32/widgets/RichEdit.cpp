@@ -61,42 +61,74 @@ TRichEdit::~TRichEdit() {
   if (composedBitmap_) DeleteObject(composedBitmap_);
 }
 
-bool TRichEdit::PaintsTransparently() {
-  if (paintsTransparently_ >= 0) return paintsTransparently_ == 1;
+TRichEdit::TPrintMode TRichEdit::PrintMode() {
+  if (printMode_ != TPrintMode::Unknown) return printMode_;
   RECT client;
   GetClientRect(hwnd_, &client);
-  if (client.right < 1 || client.bottom < 1) return false;
-  HDC screen = GetDC(hwnd_);
-  HDC probe = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-  ReleaseDC(hwnd_, screen);
-  if (!probe || !bitmap) {
-    if (probe) DeleteDC(probe);
-    if (bitmap) DeleteObject(bitmap);
-    return false;
+  if (client.right < 1 || client.bottom < 1) return TPrintMode::Direct;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = client.right;
+  info.bmiHeader.biHeight = -client.bottom;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC probe = CreateCompatibleDC(nullptr);
+  TPrintMode mode = TPrintMode::Direct;
+  if (bitmap && probe) {
+    HGDIOBJ old = SelectObject(probe, bitmap);
+    const COLORREF ours = backColor_ ^ 0x00FFFFFF;
+    HBRUSH brush = CreateSolidBrush(ours);
+    FillRect(probe, &client, brush);
+    DeleteObject(brush);
+    DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(probe), PRF_CLIENT);
+    GdiFlush();
+    const uint32_t mark = uint32_t(GetRValue(ours)) << 16 | GetGValue(ours) << 8 | GetBValue(ours);
+    const auto* p = static_cast<const uint32_t*>(bits);
+    const size_t width = size_t(client.right), count = width * size_t(client.bottom);
+    size_t kept = 0, keptLastRow = 0;
+    for (size_t i = 0; i < count; ++i)
+      if ((p[i] & 0xFFFFFF) == mark) {
+        ++kept;
+        if (i >= count - width) ++keptLastRow;
+      }
+    SelectObject(probe, old);
+    if (kept == count) {
+      // Nothing printed: a control that cannot print paints on the screen
+      // itself; an empty one tells nothing yet.
+      if (GetWindowTextLengthA(hwnd_) > 0) printMode_ = TPrintMode::Direct;
+      mode = TPrintMode::Direct;
+    } else {
+      // The last row lies below any short text: our colour kept there means
+      // the control drew nothing of its own background.
+      mode = printMode_ = keptLastRow * 2 > width ? TPrintMode::OverBackground : TPrintMode::OnOwnColor;
+    }
   }
-  HGDIOBJ old = SelectObject(probe, bitmap);
-  const COLORREF ours = backColor_ ^ 0x00FFFFFF;
-  HBRUSH brush = CreateSolidBrush(ours);
-  FillRect(probe, &client, brush);
-  DeleteObject(brush);
-  DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(probe), PRF_CLIENT);
-  // The last row lies below any short text: our colour kept there means the
-  // control drew nothing of its own background.
-  int kept = 0;
-  for (int x = 0; x < client.right; ++x) kept += GetPixel(probe, x, client.bottom - 1) == ours;
-  SelectObject(probe, old);
-  DeleteObject(bitmap);
-  DeleteDC(probe);
-  paintsTransparently_ = kept * 2 > client.right ? 1 : 0;
-  return paintsTransparently_ == 1;
+  if (probe) DeleteDC(probe);
+  if (bitmap) DeleteObject(bitmap);
+  return mode;
+}
+
+// A control that cannot print itself: the background is drawn on the screen,
+// where the control's own painting then draws the text over it.
+void TRichEdit::PaintBackgroundDirectly() {
+  HRGN update = CreateRectRgn(0, 0, 0, 0);
+  if (update && GetUpdateRgn(hwnd_, update, FALSE) > NULLREGION) {
+    HDC dc = GetDC(hwnd_);
+    SelectClipRgn(dc, update);
+    OnPaintBackground(dc);
+    ReleaseDC(hwnd_, dc);
+  }
+  if (update) DeleteObject(update);
 }
 
 // The background is drawn off the screen and the text printed over it, and the
 // result reaches the screen in one copy, so nothing flickers. A control that
 // fills its own background (wine's, whatever the window's style) prints its
 // text on that colour apart, and the text is laid over the background leaving
-// out the pixels of that colour.
+// out the pixels of that colour: the edges of smoothed letters keep a trace of
+// that colour there.
 void TRichEdit::PaintOverBackground() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
@@ -130,7 +162,7 @@ void TRichEdit::PaintOverBackground() {
       IntersectClipRect(text, r.left, r.top, r.right, r.bottom);
       IntersectClipRect(composed, r.left, r.top, r.right, r.bottom);
       OnPaintBackground(composed);
-      if (PaintsTransparently()) {
+      if (PrintMode() == TPrintMode::OverBackground) {
         DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(composed), PRF_CLIENT);
       } else {
         HBRUSH back = CreateSolidBrush(backColor_);
@@ -172,6 +204,10 @@ bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return true;
     case WM_PAINT:
       if (OnPaintBackground && HasCustomBackground && HasCustomBackground()) {
+        if (PrintMode() == TPrintMode::Direct) {
+          PaintBackgroundDirectly();
+          break;
+        }
         PaintOverBackground();
         result = 0;
         if (GetReadOnly()) HideCaret(hwnd_);

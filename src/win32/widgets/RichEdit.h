@@ -135,10 +135,13 @@ class TRichEdit : public TControl, public qv::IRichBox {
   COLORREF backColor_ = GetSysColor(COLOR_WINDOW);
   // The background drawn with the text laid over it, then shown in one copy.
   void PaintOverBackground();
-  // Whether the control leaves its background unpainted, as its transparent
-  // style asks; found once, by printing it over a colour of our own.
-  bool PaintsTransparently();
-  int paintsTransparently_ = -1;  // not yet known
+  // How the control prints itself (WM_PRINTCLIENT), found once by printing it
+  // over a colour of our own: over a background (its transparent style kept),
+  // on its own background colour, or not at all (it then paints directly).
+  enum class TPrintMode { Unknown, OverBackground, OnOwnColor, Direct };
+  TPrintMode PrintMode();
+  void PaintBackgroundDirectly();
+  TPrintMode printMode_ = TPrintMode::Unknown;
   HBITMAP textBitmap_ = nullptr, composedBitmap_ = nullptr;  // 32-bit, top-down
   uint32_t* textBits_ = nullptr;
   uint32_t* composedBits_ = nullptr;
