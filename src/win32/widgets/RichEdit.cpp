@@ -39,6 +39,18 @@ TRichClass LoadRichClass() {
   return found;
 }
 
+// A 32-bit top-down bitmap whose pixels we read and write; null on failure.
+HBITMAP CreateTopDownDib(int width, int height, void*& bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  bits = nullptr;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
 }  // namespace
 
 TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, int w, int h)
@@ -61,30 +73,27 @@ TRichEdit::~TRichEdit() {
   if (composedBitmap_) DeleteObject(composedBitmap_);
 }
 
+uint32_t TRichEdit::PrintOnColor(HDC dc, const RECT& r, COLORREF color) {
+  HBRUSH brush = CreateSolidBrush(color);
+  FillRect(dc, &r, brush);
+  DeleteObject(brush);
+  DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  GdiFlush();
+  return uint32_t(GetRValue(color)) << 16 | GetGValue(color) << 8 | GetBValue(color);
+}
+
 TRichEdit::TPrintMode TRichEdit::PrintMode() {
   if (printMode_ != TPrintMode::Unknown) return printMode_;
   RECT client;
   GetClientRect(hwnd_, &client);
   if (client.right < 1 || client.bottom < 1) return TPrintMode::Direct;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = client.right;
-  info.bmiHeader.biHeight = -client.bottom;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateTopDownDib(client.right, client.bottom, bits);
   HDC probe = CreateCompatibleDC(nullptr);
   TPrintMode mode = TPrintMode::Direct;
   if (bitmap && probe) {
     HGDIOBJ old = SelectObject(probe, bitmap);
-    const COLORREF ours = backColor_ ^ 0x00FFFFFF;
-    HBRUSH brush = CreateSolidBrush(ours);
-    FillRect(probe, &client, brush);
-    DeleteObject(brush);
-    DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(probe), PRF_CLIENT);
-    GdiFlush();
-    const uint32_t mark = uint32_t(GetRValue(ours)) << 16 | GetGValue(ours) << 8 | GetBValue(ours);
+    const uint32_t mark = PrintOnColor(probe, client, backColor_ ^ 0x00FFFFFF);
     const auto* p = static_cast<const uint32_t*>(bits);
     const size_t width = size_t(client.right), count = width * size_t(client.bottom);
     size_t kept = 0, keptLastRow = 0;
@@ -142,16 +151,10 @@ void TRichEdit::PaintOverBackground() {
     if (paintSize_.cx != client.right || paintSize_.cy != client.bottom) {
       if (textBitmap_) DeleteObject(textBitmap_);
       if (composedBitmap_) DeleteObject(composedBitmap_);
-      BITMAPINFO info{};
-      info.bmiHeader.biSize = sizeof info.bmiHeader;
-      info.bmiHeader.biWidth = client.right;
-      info.bmiHeader.biHeight = -client.bottom;
-      info.bmiHeader.biPlanes = 1;
-      info.bmiHeader.biBitCount = 32;
       void* bits = nullptr;
-      textBitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+      textBitmap_ = CreateTopDownDib(client.right, client.bottom, bits);
       textBits_ = static_cast<uint32_t*>(bits);
-      composedBitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+      composedBitmap_ = CreateTopDownDib(client.right, client.bottom, bits);
       composedBits_ = static_cast<uint32_t*>(bits);
       paintSize_ = {client.right, client.bottom};
     }
@@ -165,12 +168,7 @@ void TRichEdit::PaintOverBackground() {
       if (PrintMode() == TPrintMode::OverBackground) {
         DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(composed), PRF_CLIENT);
       } else {
-        HBRUSH back = CreateSolidBrush(backColor_);
-        FillRect(text, &r, back);
-        DeleteObject(back);
-        DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(text), PRF_CLIENT);
-        GdiFlush();
-        const uint32_t key = uint32_t(GetRValue(backColor_)) << 16 | GetGValue(backColor_) << 8 | GetBValue(backColor_);
+        const uint32_t key = PrintOnColor(text, r, backColor_);
         for (int y = r.top; y < r.bottom; ++y) {
           const uint32_t* from = textBits_ + size_t(y) * size_t(paintSize_.cx);
           uint32_t* to = composedBits_ + size_t(y) * size_t(paintSize_.cx);

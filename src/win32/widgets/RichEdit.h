@@ -141,6 +141,9 @@ class TRichEdit : public TControl, public qv::IRichBox {
   enum class TPrintMode { Unknown, OverBackground, OnOwnColor, Direct };
   TPrintMode PrintMode();
   void PaintBackgroundDirectly();
+  // Prints the control into a DIB's DC over r filled with color; answers the
+  // colour as the DIB's pixels hold it.
+  uint32_t PrintOnColor(HDC dc, const RECT& r, COLORREF color);
   TPrintMode printMode_ = TPrintMode::Unknown;
   HBITMAP textBitmap_ = nullptr, composedBitmap_ = nullptr;  // 32-bit, top-down
   uint32_t* textBits_ = nullptr;
