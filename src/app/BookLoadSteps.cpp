@@ -1,6 +1,7 @@
 #include "app/BookLoadSteps.h"
 
 #include "app/bookmarks/Bookmarks.h"
+#include "app/images/BackImages.h"
 #include "app/persistence/Persistence.h"
 #include "app/sound/BackSound.h"
 
@@ -17,10 +18,11 @@ bool TBookLoadSteps::FindAutoBookmark(const std::string& fileName, int32_t& piec
 
 void TBookLoadSteps::LoadBookProfile(const std::string& fileName, bool keepProfile) {
   persistence_.LoadBookProfile(fileName, keepProfile);
+  images_.IniScreenBackImage();
+  images_.IniRichBackImage();
 }
 
-// The background pictures join this step when they are built.
-void TBookLoadSteps::ScreenPictureOff(bool) {}
+void TBookLoadSteps::ScreenPictureOff(bool off) { images_.ScreenPictureOff(off); }
 
 void TBookLoadSteps::BookShown() {
   bookmarks_.UpdateBookshelfButtons();

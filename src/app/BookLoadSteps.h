@@ -9,14 +9,15 @@
 
 namespace qv::app {
 
+class TBackImages;
 class TBackSound;
 class TBookmarks;
 class TPersistence;
 
 class TBookLoadSteps : public IBookLoadSteps {
  public:
-  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence, TBackSound& sound)
-      : bookmarks_(bookmarks), persistence_(persistence), sound_(sound) {}
+  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence, TBackSound& sound, TBackImages& images)
+      : bookmarks_(bookmarks), persistence_(persistence), sound_(sound), images_(images) {}
 
   void RecordAutoBookmark(bool record) override;
   void BookChosen(const std::string& fileName) override;
@@ -30,6 +31,7 @@ class TBookLoadSteps : public IBookLoadSteps {
   TBookmarks& bookmarks_;
   TPersistence& persistence_;
   TBackSound& sound_;
+  TBackImages& images_;
 };
 
 }  // namespace qv::app

@@ -52,13 +52,14 @@ TQuenvalisForm::TQuenvalisForm()
       RichEdit(this, W::RichEdit),
       Sidebar(this),
       InfoTimer(1000),
-      LoadSteps(Bookmarks, Persistence, Sound),
+      LoadSteps(Bookmarks, Persistence, Sound, Images),
       Screen(*this, CurrentFileInfoLabel, HintLabel, ClockLabel, RichEdit, Sidebar, InfoTimer),
-      Colors(Sidebar, *this, ClockLabel, Sidebar.BrowserListBox, RichEdit),
+      TextQuotes(&Text),
+      Colors(Sidebar, *this, ClockLabel, Sidebar.BrowserListBox, RichEdit, Screen, TextQuotes),
       Text(Sidebar, RichEdit, Screen, Colors),
       Book(Sidebar, RichEdit, Screen, Text, LoadSteps, ProgramFiles()),
       Bookmarks(Sidebar, RichEdit, Screen, Book),
-      Images(Sidebar),
+      Images(Sidebar, *this, RichEdit, Screen, Book, Persistence, Win32FileSystem()),
       Sound(Sidebar, SoundPlatform(), RichEdit, Book, Persistence, Win32FileSystem()),
       Dictionary(Sidebar, RichEdit),
       Converter(Sidebar, *this, RichEdit, Screen, Colors.Controls.BrowserFocusBack.Panel,
@@ -74,6 +75,7 @@ TQuenvalisForm::TQuenvalisForm()
   HintLabel.SetFont(ArialPx(11));
   ClockLabel.SetFont(ArialPx(19, true));
   ClockLabel.SetHint("Current clock");
+  for (TLabel* label : {&CurrentFileInfoLabel, &HintLabel, &ClockLabel}) label->SetTransparent(true);
   TFontStyle richFont;
   richFont.Face = "Tahoma";
   richFont.Height = 11;
@@ -81,6 +83,7 @@ TQuenvalisForm::TQuenvalisForm()
   // The rich-box is shown once a book is.
   RichEdit.SetVisible(false);
 
+  Colors.SetConverterLists(&Converter);  // built after the colours: its lists follow the screen colour
   // What a profile's options do once they are in their controls.
   for (IOptionListener* listener : std::initializer_list<IOptionListener*>{&Colors, &Text, &Book})
     Persistence.OptionValues.AddListener(*listener);
@@ -131,6 +134,7 @@ TQuenvalisForm::TQuenvalisForm()
   InfoTimerTimer();
 
   GdiPlus = std::make_unique<TGdiPlusSession>();
+  Images.GdiPlusStarted();
   Sidebar.BrowserListBox.SetItemHeight(Sidebar.BrowserListBox.Font().Height + 5);
   InfoTimer.SetEnabled(true);
 }
@@ -151,6 +155,8 @@ void TQuenvalisForm::InitializeForm() {
   SetWindowLongA(RichEdit.Handle(), GWL_EXSTYLE,
                  GetWindowLongA(RichEdit.Handle(), GWL_EXSTYLE) | WS_EX_TRANSPARENT);
   Persistence.CreateStores();  // the options first, then the default profile
+  Images.IniScreenBackImage();
+  Images.IniRichBackImage();
   RichEdit.SetModified(false);
   DragAcceptFiles(Handle(), TRUE);
 }
@@ -229,6 +235,10 @@ bool TQuenvalisForm::OnWindowMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& resul
   if (msg == WM_DROPFILES) {
     ProcessDroppedFiles(reinterpret_cast<HDROP>(wp), true);
     result = 0;
+    return true;
+  }
+  if (msg == WM_ERASEBKGND && Images.PaintScreenBackground(reinterpret_cast<HDC>(wp))) {
+    result = 1;
     return true;
   }
   return false;

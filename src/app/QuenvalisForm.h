@@ -45,6 +45,7 @@ class TQuenvalisForm : public TForm {
   // The subsystems, in the order they are built.
   TBookLoadSteps LoadSteps;
   TScreen Screen;
+  TTextQuoteColoring TextQuotes;  // the colours' way to the text engine, built after them
   TColors Colors;
   TTextEngine Text;
   TBookDocument Book;

@@ -53,6 +53,8 @@ void TQuenvalisForm::FormResize() {
   CurrentFileInfoLabel.SetBounds(l.FileInfoLabel.Left, l.FileInfoLabel.Top, l.FileInfoLabel.Width,
                                  l.FileInfoLabel.Height);
   ClockLabel.SetBounds(l.ClockLeft, l.ClockTop, in.ClockWidth, in.ClockHeight);
+  Images.IniScreenBackImage();
+  Images.IniRichBackImage();
   Screen.RefreshScreen();
 }
 

@@ -149,6 +149,9 @@ inline const TPlace ShowFrameCheckBox{"ShowFrameCheckBox", 5, 450, 200, 20};
 // Profile / Colors: each colour group is a column of labels with a panel beside each.
 namespace ProfileColorsPage {
 inline const TPlace ColorSchemesGroupBox{"ColorSchemesGroupBox", 3, 3, 250, 80};
+inline const TPlace SetHighLightColorsButton{"SetHighLightColorsButton", 8, 30, 74, 25};
+inline const TPlace SetLowStrainColorsButton{"SetLowStrainColorsButton", 88, 30, 74, 25};
+inline const TPlace SetLowLightColorsButton{"SetLowLightColorsButton", 168, 30, 74, 25};
 inline const TPlace ScreenColorsGroupBox{"ScreenColorsGroupBox", 3, 86, 250, 100};
 inline const TPlace RichBoxColorsGroupBox{"RichBoxColorsGroupBox", 3, 189, 250, 130};
 inline const TPlace BrowserColorsGroupBox{"BrowserColorsGroupBox", 3, 322, 250, 100};

@@ -43,6 +43,9 @@ TScreenPixels CaptureScreen(RECT r) {
     BitBlt(memory, 0, 0, out.Width, out.Height, screen, r.left, r.top, SRCCOPY);
     GdiFlush();
     memcpy(out.Pixels.data(), bits, out.Pixels.size() * sizeof(uint32_t));
+    // The fourth byte is whatever the drawing left there (GDI+ writes an
+    // opaque alpha, text leaves 0); only the colour is the screen's.
+    for (uint32_t& p : out.Pixels) p &= 0x00FFFFFF;
     SelectObject(memory, old);
     DeleteObject(picture);
   }
@@ -73,7 +76,10 @@ bool SaveBmp(const TScreenPixels& picture, const std::string& path) {
   if (h == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   bool ok = WriteFile(h, &file, sizeof file, &written, nullptr) && WriteFile(h, &header, sizeof header, &written, nullptr);
-  ok = ok && WriteFile(h, picture.Pixels.data(), size, &written, nullptr) && written == size;
+  // Opaque pixels: a viewer reads the fourth byte as transparency.
+  std::vector<uint32_t> opaque(picture.Pixels);
+  for (uint32_t& p : opaque) p |= 0xFF000000;
+  ok = ok && WriteFile(h, opaque.data(), size, &written, nullptr) && written == size;
   CloseHandle(h);
   return ok;
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "PictureTestSupport.h"
 #include "WineTestSupport.h"
 #include "errors/FunStatContext.h"
 #include "pictures/BackImageRules.h"
@@ -19,36 +20,10 @@ namespace {
 
 using win::TDibBitmap;
 
-// Red rises to the right, green downwards, blue alternates in 20-pixel blocks:
-// neighbouring pixels differ and every position can be told from the colour.
-COLORREF TestColor(int x, int y, int w, int h) {
-  return RGB(x * 255 / (w - 1), y * 255 / (h - 1), (x / 20 + y / 20) % 2 ? 200 : 60);
-}
-
 class Pictures : public ::testing::Test {
  protected:
   win::TGdiPlusSession gdiPlus;
-
-  // A generated picture file of w x h pixels.
-  static std::string MakePicture(int w, int h, const char* mime, const char* name) {
-    TDibBitmap b;
-    EXPECT_TRUE(b.Create(w, h));
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) {
-        const COLORREF c = TestColor(x, y, w, h);
-        b.Bits()[y * w + x] = uint32_t(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c);
-      }
-    const std::string path = TestDirectory() + name;
-    EXPECT_TRUE(win::SavePictureToFile(b, path, mime)) << path;
-    return path;
-  }
-  static std::string Picture400x300() {
-    static const std::string path = MakePicture(400, 300, "image/png", "tile400x300.png");
-    return path;
-  }
 };
-
-int Channel(COLORREF c, int i) { return i == 0 ? GetRValue(c) : i == 1 ? GetGValue(c) : GetBValue(c); }
 
 TEST_F(Pictures, FadeZeroGammaHundredKeepsThePictureFadeHundredIsBlack) {
   ASSERT_TRUE(gdiPlus.Started());
@@ -141,40 +116,16 @@ TEST_F(Pictures, RichPictureCoversTheClientAreaWithTiles) {
 }
 
 TEST_F(Pictures, BadFilesFailCleanlyAndTheNextPictureStillLoads) {
-  const std::string png = ReadWholeFile(Picture400x300());
-  const std::string bmp = ReadWholeFile(MakePicture(64, 48, "image/bmp", "small.bmp"));
-  const std::string jpeg = ReadWholeFile(MakePicture(64, 48, "image/jpeg", "small.jpg"));
-  ASSERT_GT(png.size(), 100u);
-  auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
-  // A bitmap header that declares 20000 x 20000 pixels of 32 bits, and no pixels.
-  std::string hugeBmp = bmp.substr(0, 54);
-  hugeBmp.replace(18, 8, le32(20000) + le32(20000));
-  hugeBmp.replace(28, 2, std::string{32, 0});
-  std::string hugePng = png;
-  hugePng.replace(16, 8, std::string("\0\0\x4E\x20\0\0\x4E\x20", 8));
-  // Well formed chunk by chunk, but the compressed pixels are noise.
-  std::string noisePng = png;
-  for (size_t i = 60; i < noisePng.size() - 20; ++i) noisePng[i] = char(i * 131 + 7);
-  const struct { const char* name; std::string bytes; } bad[] = {
-      {"empty.png", ""},
-      {"text.png", "This is not a picture at all."},
-      {"noise.png", noisePng},
-      {"cut.png", png.substr(0, png.size() / 2)},
-      {"cut.bmp", bmp.substr(0, bmp.size() - 100)},
-      {"cut.jpg", jpeg.substr(0, jpeg.size() / 2)},
-      {"huge.bmp", hugeBmp},
-      {"huge.png", hugePng},
-  };
-  for (const auto& b : bad) {
-    const std::string path = WriteTestFile(b.name, b.bytes);
+  for (const TBadPicture& b : BadPictureFiles()) {
+    const std::string path = WriteTestFile(b.Name, b.Bytes);
     FunStatContext.Reset(Perfect);
     TDibBitmap a, c;
     ASSERT_TRUE(a.Create(5, 5));
-    EXPECT_FALSE(win::LoadPictureToBitmap(path, a, 1024, 768, false, false, 0, 100, &c, 0)) << b.name;
-    EXPECT_TRUE(a.Empty() && c.Empty()) << b.name;
-    EXPECT_EQ(FunStatContext.Status, Error) << b.name;
-    EXPECT_EQ(FunStatContext.Function, "LoadPictureToBitmap") << b.name;
-    EXPECT_EQ(FunStatContext.Parameter1, path) << b.name;
+    EXPECT_FALSE(win::LoadPictureToBitmap(path, a, 1024, 768, false, false, 0, 100, &c, 0)) << b.Name;
+    EXPECT_TRUE(a.Empty() && c.Empty()) << b.Name;
+    EXPECT_EQ(FunStatContext.Status, Error) << b.Name;
+    EXPECT_EQ(FunStatContext.Function, "LoadPictureToBitmap") << b.Name;
+    EXPECT_EQ(FunStatContext.Parameter1, path) << b.Name;
   }
   FunStatContext.Reset(Perfect);
   TDibBitmap good;

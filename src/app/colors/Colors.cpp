@@ -1,20 +1,32 @@
 #include "app/colors/Colors.h"
 
 #include "app/SidebarPlaces.h"
-#include "colors/Colors.h"
+#include "errors/Guard.h"
+#include "richbox/RichOps.h"
 
 namespace qv::app {
 
-const char* const ColorPanelUsage =
-    "(Double) Left click a color to open the stock-color dialog. Right click it to open the "
-    "color dialog. Middle click it to set the default color.";
+namespace {
+const char* const kFile = "QuenvalisDialog";
+namespace PC = ProfileColorsPage;
+
+TColorButton ColorButtonOf(TMouseButton button) {
+  switch (button) {
+    case TMouseButton::Left: return TColorButton::Left;
+    case TMouseButton::Right: return TColorButton::Right;
+    default: return TColorButton::Middle;
+  }
+}
+}  // namespace
 
 void SetColorPanel(TColorPanel& panel, uint32_t color) {
   panel.SetCurrentColor(color);
-  panel.SetHint(GetStockColorName(color) + GetColorDescription(color) + ". " + ColorPanelUsage);
+  panel.SetHint(ColorPanelHint(color));
 }
 
-namespace PC = ProfileColorsPage;
+void RepaintScreenBackground(TForm& window) {
+  RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
 
 TColorRow::TColorRow(TGroupBox& group, const char* name, const char* caption, int top)
     : Label(&group, AtTop(Named(PC::ColorLabel, name), top), caption),
@@ -31,9 +43,22 @@ TColorControls::TColorControls(TSidebar& s)
       BrowserFocusBack(s.BrowserColorsGroupBox, "BrowserFocusBack", "    Focus back", PC::BrowserColorRows[0]),
       BrowserFocusFore(s.BrowserColorsGroupBox, "BrowserFocusFore", "    Focus fore", PC::BrowserColorRows[1]),
       DirTypeBack(s.BrowserColorsGroupBox, "DirTypeBack", "    Directory back", PC::BrowserColorRows[2]),
-      DirTypeFore(s.BrowserColorsGroupBox, "DirTypeFore", "    Directory fore", PC::BrowserColorRows[3]) {
+      DirTypeFore(s.BrowserColorsGroupBox, "DirTypeFore", "    Directory fore", PC::BrowserColorRows[3]),
+      SetHighLightColorsButton(&s.ColorSchemesGroupBox, PC::SetHighLightColorsButton, CColorSchemes[0].Caption),
+      SetLowStrainColorsButton(&s.ColorSchemesGroupBox, PC::SetLowStrainColorsButton, CColorSchemes[1].Caption),
+      SetLowLightColorsButton(&s.ColorSchemesGroupBox, PC::SetLowLightColorsButton, CColorSchemes[2].Caption) {
   for (TGroupBox* g : {&s.ScreenColorsGroupBox, &s.RichBoxColorsGroupBox, &s.BrowserColorsGroupBox})
     g->SetHint(ColorPanelUsage);
+  s.ColorSchemesGroupBox.SetHint("Change the current color scheme");
+  SetHighLightColorsButton.SetHint(
+      "Set all colors with the high light set of colors. Use these colors when the environmental "
+      "light is high.");
+  SetLowStrainColorsButton.SetHint(
+      "Set all colors with the low eyestrain set of colors. Use these colors to decrease the "
+      "eyestrain.");
+  SetLowLightColorsButton.SetHint(
+      "Set all colors with the low light set of colors. Use these colors when the environmental "
+      "light is low.");
   for (TColorPanel* panel : Panels()) {
     const uint32_t color = static_cast<uint32_t>(FindOptionOfControl(panel->Name())->Default);
     panel->SetDefaultColor(color);
@@ -47,26 +72,156 @@ std::vector<TColorPanel*> TColorControls::Panels() {
           &BrowserFocusFore.Panel, &DirTypeBack.Panel,      &DirTypeFore.Panel};
 }
 
-TColors::TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBox& browserList, TRichEdit& richEdit)
-    : Controls(sidebar), window_(window), clock_(clock), browserList_(browserList), richEdit_(richEdit) {}
+TTextQuoteColoring::TTextQuoteColoring(TTextEngine* text) : text_(text) {}
+
+void TTextQuoteColoring::EmphasizeText(uint32_t emphaColor, uint32_t secondEmphaColor) {
+  text_->Enhancer.EmphasizeText(emphaColor, secondEmphaColor);
+}
+
+TColors::TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBox& browserList, TRichEdit& richEdit,
+                 IScreen& screen, IQuoteColoring& quotes)
+    : Controls(sidebar),
+      Chooser(&dialogs_),
+      window_(window),
+      clock_(clock),
+      browserList_(browserList),
+      richEdit_(richEdit),
+      screen_(screen),
+      quotes_(quotes) {
+  std::vector<TColorPanel*> panels = Controls.Panels();
+  for (size_t i = 0; i < panels.size(); ++i) {
+    const auto id = static_cast<TColorPanelId>(i);
+    panels[i]->OnMouseUp = [this, id](TMouseButton button, unsigned, int, int) { PanelMouseUp(id, button); };
+  }
+  TButton* schemes[] = {&Controls.SetHighLightColorsButton, &Controls.SetLowStrainColorsButton,
+                        &Controls.SetLowLightColorsButton};
+  for (int i = 0; i < 3; ++i) schemes[i]->OnClick = [this, i] { SetColorScheme(CColorSchemes[i]); };
+}
 
 void TColors::OptionLoaded(const TOptionEntry& opt) {
   const std::string key = opt.Key;
   if (key == "ScreenBackColor") {
-    const COLORREF c = DisplayColor(Controls.ScreenBack.Panel.CurrentColor());
-    window_.SetColor(c);
-    browserList_.SetColor(c);
-    window_.Invalidate();
+    ApplyScreenBackColor();
+    browserList_.SetColor(ScreenBackColor());
+    SetConverterListsColor();
   } else if (key == "ScreenForeColor") {
-    const COLORREF c = DisplayColor(Controls.ScreenFore.Panel.CurrentColor());
-    window_.SetFontColor(c);
-    clock_.SetFontColor(c);
-    clock_.Invalidate();
+    ApplyScreenForeColor();
   } else if (key == "RichBoxBackColor") {
     richEdit_.SetBackgroundColor(DisplayColor(Controls.RichBoxBack.Panel.CurrentColor()));
   } else if (key == "RichBoxForeColor") {
-    richEdit_.SetFontColor(DisplayColor(Controls.RichBoxFore.Panel.CurrentColor()));
+    // The colour new text starts with; a text in the box is built again with it.
+    if (IsRichTextEmpty(richEdit_)) {
+      const bool modified = richEdit_.GetModified();
+      SetRichTextColor(richEdit_, DisplayColor(ForeColor()));
+      richEdit_.SetModified(modified);
+    }
+  } else if (key.rfind("Browser", 0) == 0 || key.rfind("DirType", 0) == 0) {
+    browserList_.Invalidate();
   }
+}
+
+bool TColors::ColorPanelMouseUp(TColorPanel& panel, TMouseButton button) {
+  uint32_t color = panel.CurrentColor();
+  if (!qv::ColorPanelMouseUp(ColorButtonOf(button), color, panel.DefaultColor(), *Chooser)) return false;
+  SetColorPanel(panel, color);
+  return true;
+}
+
+void TColors::PanelMouseUp(TColorPanelId id, TMouseButton button) {
+  TColorPanel& panel = *Controls.Panels()[size_t(id)];
+  const std::string function = "TQuenvalisForm::" + panel.Name() + "MouseUp";
+  Guarded(TOperation{kFile, function.c_str(), "", __LINE__}, [&](TFunStatContext&) {
+    switch (id) {
+      case cpRichBoxFore:
+        ApplyRichTextColors(panel, button, true);
+        return;
+      case cpEmpha:
+      case cpSecondEmpha:
+        ApplyRichTextColors(panel, button, false);
+        return;
+      default:
+        break;
+    }
+    if (!ColorPanelMouseUp(panel, button)) return;
+    switch (id) {
+      case cpScreenBack:
+        ApplyScreenBackColor();
+        browserList_.SetColor(ScreenBackColor());
+        SetConverterListsColor();
+        screen_.RefreshRichBox();
+        break;
+      case cpScreenFore:
+        ApplyScreenForeColor();
+        screen_.RefreshRichBox();
+        break;
+      case cpRichBoxBack:
+        richEdit_.SetBackgroundColor(DisplayColor(panel.CurrentColor()));
+        break;
+      default:  // the browser's colours, which its list reads as it draws
+        browserList_.Invalidate();
+        break;
+    }
+  });
+  richEdit_.SetFocus();
+}
+
+void TColors::ApplyRichTextColors(TColorPanel& panel, TMouseButton button, bool recolorText) {
+  if (!ColorPanelMouseUp(panel, button)) return;
+  TQuietRichBoxUpdate quiet(screen_);
+  RecolorText(recolorText);
+}
+
+void TColors::RecolorText(bool recolorFore) {
+  const int32_t top = GetRichTopPos(richEdit_);
+  // A colouring is no edit: the text stays as modified as it was, so edits
+  // made before it are still offered for saving.
+  const bool modified = richEdit_.GetModified();
+  if (recolorFore) SetRichTextColor(richEdit_, DisplayColor(ForeColor()));
+  quotes_.EmphasizeText(DisplayColor(EmphaColor()), DisplayColor(SecondEmphaColor()));
+  richEdit_.SetModified(modified);
+  ShowRichPosAtTop(richEdit_, top);
+}
+
+void TColors::ApplyScreenBackColor() {
+  window_.SetColor(ScreenBackColor());
+  RepaintScreenBackground(window_);
+}
+
+void TColors::ApplyScreenForeColor() {
+  const COLORREF c = DisplayColor(Controls.ScreenFore.Panel.CurrentColor());
+  window_.SetFontColor(c);
+  clock_.SetFontColor(c);
+}
+
+void TColors::SetConverterListsColor() {
+  if (converterLists_) converterLists_->SetListsColor(ScreenBackColor());
+}
+
+void TColors::ApplyColors() {
+  {
+    TQuietRichBoxUpdate quiet(screen_);
+    richEdit_.SetBackgroundColor(DisplayColor(Controls.RichBoxBack.Panel.CurrentColor()));
+    ApplyScreenBackColor();
+    ApplyScreenForeColor();
+    browserList_.SetColor(ScreenBackColor());
+    SetConverterListsColor();
+    RecolorText(true);
+  }
+  screen_.RefreshScreen();
+  richEdit_.SetFocus();
+}
+
+void TColors::SetColorScheme(const TColorScheme& scheme) {
+  const std::string function = std::string("TQuenvalisForm::Set") +
+                               (&scheme == &CColorSchemes[0]   ? "HighLight"
+                                : &scheme == &CColorSchemes[1] ? "LowStrain"
+                                                               : "LowLight") +
+                               "ColorsButtonClick";
+  Guarded(TOperation{kFile, function.c_str(), "", __LINE__}, [&](TFunStatContext&) {
+    std::vector<TColorPanel*> panels = Controls.Panels();
+    for (TColorPanelId id : CSchemeSetOrder) SetColorPanel(*panels[size_t(id)], scheme.Colors[size_t(id)]);
+    ApplyColors();
+  });
 }
 
 }  // namespace qv::app

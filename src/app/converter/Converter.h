@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/Sidebar.h"
+#include "app/colors/Colors.h"
 #include "app/screen/Screen.h"
 #include "converter/ConvertMeasure.h"
 #include "widgets/ColorPanel.h"
@@ -34,7 +35,7 @@ struct TConverterControls {
   TTabSheet* LengthTabSheet() const { return ListPages[size_t(TMeasureList::Length)]; }
 };
 
-class TConverter {
+class TConverter : public IConverterListsColor {
  public:
   // The lists draw their selected unit in the browser's focus colours.
   TConverter(TSidebar& sidebar, TForm& window, TRichEdit& richEdit, IScreen& screen,
@@ -62,7 +63,7 @@ class TConverter {
   void RichEditRightClick(int x, int y);
 
   // The six lists and the memo take the screen's back colour.
-  void SetListsColor(COLORREF color);
+  void SetListsColor(COLORREF color) override;
 
   void ConvertMeasureTabSheetShow();
   void ConvertMeasureEditChange();

@@ -1,11 +1,21 @@
 #include "app/images/BackImages.h"
 
+#include <algorithm>
+
 #include "app/SidebarPlaces.h"
+#include "app/colors/Colors.h"
+#include "app/persistence/Persistence.h"
+#include "errors/Guard.h"
+#include "options/MediaTitles.h"
 #include "options/OptionSchema.h"
+#include "platform/FileServices.h"
+#include "platform/Win32Platform.h"
+#include "widgets/FileDialogs.h"
 
 namespace qv::app {
 
 namespace {
+const char* const kFile = "QuenvalisDialog";
 namespace PG = ProfileGeneralPage;
 
 const char* const kFadeHint =
@@ -73,6 +83,251 @@ TBackImagesControls::TBackImagesControls(TSidebar& s)
       "visible). This is available only when there is a screen background image.");
 }
 
-TBackImages::TBackImages(TSidebar& sidebar) : Controls(sidebar) {}
+std::string TPictureRequest::FileKey() const {
+  return Path + "|" + std::to_string(FileSize) + "|" + std::to_string(FileTime);
+}
+
+bool TPictureRequest::operator==(const TPictureRequest& o) const {
+  return Path == o.Path && FileSize == o.FileSize && FileTime == o.FileTime &&
+         Options.Stretch == o.Options.Stretch && Options.Fade == o.Options.Fade &&
+         Options.Gamma == o.Options.Gamma && FadeCenter == o.FadeCenter && Width == o.Width &&
+         Height == o.Height && RichArea.Left == o.RichArea.Left && RichArea.Top == o.RichArea.Top &&
+         RichArea.Width == o.RichArea.Width && RichArea.Height == o.RichArea.Height;
+}
+
+TBackImages::TBackImages(TSidebar& sidebar, TForm& window, TRichEdit& richEdit, IScreen& screen, IBook& book,
+                         TPersistence& persistence, IFileProbe& files)
+    : Controls(sidebar),
+      window_(window),
+      richEdit_(richEdit),
+      screen_(screen),
+      book_(book),
+      persistence_(persistence),
+      files_(files) {
+  TBackImagesControls& c = Controls;
+  for (TCheckBox* box : {&c.ScreenImage.Use, &c.ScreenImage.Stretch})
+    box->OnClick = [this] {
+      ScreenChanged();
+      richEdit_.SetFocus();
+    };
+  for (TComboBox* box : {&c.ScreenImage.Fade.Box, &c.ScreenImage.Gamma.Box, &c.FadeCenterScreenBackImage.Box})
+    box->OnChange = [this] { ScreenChanged(); };
+  for (TCheckBox* box : {&c.RichImage.Use, &c.RichImage.Stretch})
+    box->OnClick = [this] {
+      RichChanged();
+      richEdit_.SetFocus();
+    };
+  for (TComboBox* box : {&c.RichImage.Fade.Box, &c.RichImage.Gamma.Box})
+    box->OnChange = [this] { RichChanged(); };
+  c.TransparentRichBackCheckBox.OnClick = [this] {
+    screen_.RefreshRichBox();
+    richEdit_.SetFocus();
+  };
+  c.ScreenImage.Title.OnExit = [this] { SetScreenBackImageTitle(Controls.ScreenImage.Title.Text()); };
+  c.RichImage.Title.OnExit = [this] { SetRichBackImageTitle(Controls.RichImage.Title.Text()); };
+  for (bool screenGroup : {true, false}) {
+    TBackImageControls& g = screenGroup ? c.ScreenImage : c.RichImage;
+    g.Change.OnMouseDown = [this, screenGroup](TMouseButton button, unsigned shift, int, int) {
+      ChangeBackImageButtonMouseDown(screenGroup, button, shift);
+    };
+    g.Run.OnClick = [this, screenGroup] { RunBackImageButtonClick(screenGroup); };
+  }
+  richEdit_.HasCustomBackground = [this] { return IsRichBackgroundCustom(); };
+  richEdit_.OnPaintBackground = [this](HDC dc) { PaintRichBackground(dc); };
+}
+
+void TBackImages::GdiPlusStarted() { PictureExtensions = win::GetPictureExtensionsAsFilter(); }
+
+std::string TBackImages::ImagePath(const TBackImageControls& c) const {
+  return GetImagePath(c.Title.Text(), persistence_.MediaFolders(), files_);
+}
+
+TRect TBackImages::RichClientArea() const {
+  RECT client{};
+  GetClientRect(richEdit_.Handle(), &client);
+  POINT origin{0, 0};
+  MapWindowPoints(richEdit_.Handle(), window_.Handle(), &origin, 1);
+  return TRect{origin.x, origin.y, client.right, client.bottom};
+}
+
+namespace {
+// The file's size and last write time; false when it cannot be read.
+bool FileIdentity(const std::string& path, uint64_t& size, uint64_t& time) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+  size = uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+  time = uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime;
+  return true;
+}
+}  // namespace
+
+bool TBackImages::MakeRequest(const TBackImageControls& c, int width, int height, TPictureRequest& r) const {
+  r.Path = ImagePath(c);
+  if (!PictureFileLoads(r.Path, PictureExtensions, files_) || !FileIdentity(r.Path, r.FileSize, r.FileTime))
+    return false;
+  r.Options.Stretch = c.Stretch.Checked();
+  r.Options.Fade = ReadOption(c.Fade.Box);
+  r.Options.Gamma = ReadOption(c.Gamma.Box);
+  r.Width = width;
+  r.Height = height;
+  return true;
+}
+
+// The picture's failure, left by the platform, becomes the operation's, and the
+// file is not tried again until it changes.
+void TBackImages::BuildFailed(TFunStatContext& local, const char* function, const TPictureRequest& r) {
+  failedFiles_.insert(r.FileKey());
+  if (!TakeFailure(local))
+    local.Raise(kFile, function, 0, "Failed to build image.", r.Path, "", Error, __LINE__);
+}
+
+void TBackImages::IniScreenBackImage() {
+  Guarded(QV_OP(kFile, "TQuenvalisForm::IniScreenBackImage", "Failed to load image."), [&](TFunStatContext& local) {
+    if (persistence_.ProfileLoading()) return;
+    const TBackImageControls& c = Controls.ScreenImage;
+    TPictureRequest r;
+    if (!c.Use.Checked() || !MakeRequest(c, window_.ClientWidth(), window_.ClientHeight(), r)) {
+      ScreenBack.Reset();
+      screenBuilt_ = TPictureRequest{};
+      return;
+    }
+    r.FadeCenter = ReadOption(Controls.FadeCenterScreenBackImage.Box);
+    r.RichArea = RichClientArea();
+    if (r == screenBuilt_ && !ScreenBack.Screen.Empty()) return;
+    ScreenBack.Reset();
+    screenBuilt_ = TPictureRequest{};
+    if (failedFiles_.count(r.FileKey())) return;  // reported when it failed
+    if (!win::BuildScreenBackPictures(r.Path, r.Options, r.FadeCenter, r.Width, r.Height, r.RichArea,
+                                      ScreenBack))
+      return BuildFailed(local, "TQuenvalisForm::IniScreenBackImage", r);
+    screenBuilt_ = r;
+  });
+  // The window's background follows: the picture, or its colour.
+  RepaintScreenBackground(window_);
+}
+
+void TBackImages::IniRichBackImage() {
+  Guarded(QV_OP(kFile, "TQuenvalisForm::IniRichBackImage", "Failed to load image."), [&](TFunStatContext& local) {
+    if (persistence_.ProfileLoading()) return;
+    // Loaded whether or not it is in use: "Use background image" only decides
+    // whether it is painted.
+    const TBackImageControls& c = Controls.RichImage;
+    const TRect area = RichClientArea();
+    TPictureRequest r;
+    if (!MakeRequest(c, area.Width, area.Height, r)) {
+      RichBackBitmap.Reset();
+      richBuilt_ = TPictureRequest{};
+      return;
+    }
+    if (r == richBuilt_ && !RichBackBitmap.Empty()) return;
+    RichBackBitmap.Reset();
+    richBuilt_ = TPictureRequest{};
+    if (failedFiles_.count(r.FileKey())) return;
+    if (!win::BuildRichBackPicture(r.Path, r.Options, r.Width, r.Height, RichBackBitmap))
+      return BuildFailed(local, "TQuenvalisForm::IniRichBackImage", r);
+    richBuilt_ = r;
+  });
+}
+
+TRichBackground TBackImages::RichBackground() const {
+  TRichBackgroundState s;
+  s.Transparent = Controls.TransparentRichBackCheckBox.Checked();
+  s.HasScreenPicture = !pictureOff_ && !ScreenBack.Screen.Empty() && !ScreenBack.UnderRich.Empty();
+  s.HasRichPicture = !RichBackBitmap.Empty();
+  s.UseRichPicture = Controls.RichImage.Use.Checked();
+  return ChooseRichBackground(s);
+}
+
+bool TBackImages::IsRichBackgroundCustom() const { return RichBackground() != TRichBackground::Color; }
+
+namespace {
+// Copies the part of the bitmap that the DC's clip box covers, at the same place.
+void CopyClipBox(HDC dc, const win::TDibBitmap& from) {
+  RECT r;
+  if (GetClipBox(dc, &r) == ERROR) return;
+  const int right = std::min<int>(r.right, from.Width()), bottom = std::min<int>(r.bottom, from.Height());
+  const int left = std::max<int>(r.left, 0), top = std::max<int>(r.top, 0);
+  if (right > left && bottom > top) win::CopyBitmapRect(dc, left, top, from, left, top, right - left, bottom - top);
+}
+}  // namespace
+
+void TBackImages::PaintRichBackground(HDC dc) {
+  const TRichBackground background = RichBackground();
+  if (background == TRichBackground::Color) return;
+  // The caret is drawn by inverting: it must not be painted over while shown.
+  const bool caretHidden = HideCaret(richEdit_.Handle());
+  CopyClipBox(dc, background == TRichBackground::ScreenThrough ? ScreenBack.UnderRich : RichBackBitmap);
+  if (caretHidden) ShowCaret(richEdit_.Handle());
+}
+
+bool TBackImages::PaintScreenBackground(HDC dc) {
+  if (pictureOff_ || ScreenBack.Screen.Empty()) return false;
+  CopyClipBox(dc, ScreenBack.Screen);
+  return true;
+}
+
+void TBackImages::ScreenPictureOff(bool off) {
+  if (pictureOff_ == off) return;
+  pictureOff_ = off;
+  if (!ScreenBack.Screen.Empty()) RepaintScreenBackground(window_);
+}
+
+void TBackImages::ScreenChanged() {
+  IniScreenBackImage();
+  screen_.RefreshScreen();
+}
+
+void TBackImages::RichChanged() {
+  IniRichBackImage();
+  screen_.RefreshRichBox();
+}
+
+void TBackImages::SetScreenBackImageTitle(const std::string& path) {
+  Controls.ScreenImage.Title.SetText(GetImageTitle(path, persistence_.MediaFolders()));
+  ScreenChanged();
+}
+
+void TBackImages::SetRichBackImageTitle(const std::string& path) {
+  Controls.RichImage.Title.SetText(GetImageTitle(path, persistence_.MediaFolders()));
+  RichChanged();
+}
+
+void TBackImages::ChangeBackImageButtonMouseDown(bool screen, TMouseButton button, unsigned shift) {
+  if (button != TMouseButton::Left) return;
+  const TBackImageControls& c = screen ? Controls.ScreenImage : Controls.RichImage;
+  Guarded(QV_OP(kFile,
+                screen ? "TQuenvalisForm::ChangeScreenBackImageButtonMouseDown"
+                       : "TQuenvalisForm::ChangeRichBackImageButtonMouseDown",
+                "Failed to change image."),
+          [&](TFunStatContext&) {
+            TLoadModifiers keys;
+            keys.Shift = (shift & ssShift) != 0;
+            keys.Ctrl = (shift & ssCtrl) != 0;
+            keys.Alt = (shift & ssAlt) != 0;
+            TOpenDialog dialog;
+            dialog.Request.Filter = PictureDialogFilter(PictureExtensions);
+            dialog.Request.FileName =
+                ImageDialogFileName(keys, GetBackImagesDir(ProgramDirectory()), book_.FileName(), ImagePath(c));
+            if (!dialog.Execute()) return;
+            // A file chosen again is tried again, though it failed before.
+            TPictureRequest chosen;
+            chosen.Path = dialog.FileName();
+            if (FileIdentity(chosen.Path, chosen.FileSize, chosen.FileTime)) failedFiles_.erase(chosen.FileKey());
+            if (screen) SetScreenBackImageTitle(dialog.FileName());
+            else SetRichBackImageTitle(dialog.FileName());
+          });
+  richEdit_.SetFocus();
+}
+
+void TBackImages::RunBackImageButtonClick(bool screen) {
+  const TBackImageControls& c = screen ? Controls.ScreenImage : Controls.RichImage;
+  Guarded(QV_OP(kFile,
+                screen ? "TQuenvalisForm::RunScreenBackImageButtonClick" : "TQuenvalisForm::RunRichBackImageButtonClick",
+                "Failed to run image."),
+          [&](TFunStatContext& local) {
+            if (!RunFile(ImagePath(c), "", "", false)) TakeFailure(local);
+          });
+  richEdit_.SetFocus();
+}
 
 }  // namespace qv::app

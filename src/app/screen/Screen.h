@@ -33,6 +33,19 @@ class IScreen {
   virtual HWND Window() const = 0;
 };
 
+// A quiet update of the rich-box for the life of the object.
+class TQuietRichBoxUpdate {
+ public:
+  explicit TQuietRichBoxUpdate(IScreen& screen) : screen_(screen), visible_(screen.BeginRichBoxUpdate()) {}
+  ~TQuietRichBoxUpdate() { screen_.EndRichBoxUpdate(visible_); }
+  TQuietRichBoxUpdate(const TQuietRichBoxUpdate&) = delete;
+  TQuietRichBoxUpdate& operator=(const TQuietRichBoxUpdate&) = delete;
+
+ private:
+  IScreen& screen_;
+  bool visible_;
+};
+
 class TScreen : public IScreen {
  public:
   TScreen(TForm& window, TLabel& fileInfo, TLabel& hint, TLabel& clock, TRichEdit& richEdit,

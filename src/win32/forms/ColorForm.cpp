@@ -1,10 +1,12 @@
 #include "forms/ColorForm.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include "colors/ColorPanels.h"
 #include "errors/Guard.h"
 #include "platform/Clipboard.h"
+#include "widgets/ColorPanel.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
@@ -135,6 +137,25 @@ bool ColorFormDialog(uint32_t& color, TColorForm::TColorCallback callback) {
             color = form.SelectedColor();
           });
   return chosen;
+}
+
+bool ChooseSystemColorDialog(HWND owner, uint32_t& color) {
+  // The dialog keeps its sixteen custom colours for the whole run.
+  static COLORREF custom[16] = {};
+  CHOOSECOLORA c{};
+  c.lStructSize = sizeof c;
+  c.hwndOwner = owner;
+  c.rgbResult = DisplayColor(color);
+  c.lpCustColors = custom;
+  c.Flags = CC_FULLOPEN | CC_RGBINIT | CC_ANYCOLOR;
+  if (!ChooseColorA(&c)) return false;
+  color = c.rgbResult;
+  return true;
+}
+
+bool TColorDialogs::ChooseSystemColor(uint32_t& color) {
+  TForm* owner = Application().MainForm;
+  return ChooseSystemColorDialog(owner ? owner->Handle() : nullptr, color);
 }
 
 }  // namespace qv::win

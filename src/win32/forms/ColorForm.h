@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "colors/ColorPanels.h"
 #include "widgets/Controls.h"
 
 namespace qv::win {
@@ -54,5 +55,17 @@ extern TColorForm* ColorForm;
 // right button before a cancel; the caller's own when none was). A failure is reported as "Failed to show
 // color dialog." and gives false.
 bool ColorFormDialog(uint32_t& color, TColorForm::TColorCallback callback = nullptr);
+
+// The system colour dialog, fully open (the custom colour part shown) with
+// color preselected; true when a colour was chosen, which color then holds.
+bool ChooseSystemColorDialog(HWND owner, uint32_t& color);
+
+// The dialogs a colour panel's clicks open: the stock-colour dialog and the
+// system's, owned by the main window.
+class TColorDialogs : public IColorChooser {
+ public:
+  bool ChooseStockColor(uint32_t& color) override { return ColorFormDialog(color); }
+  bool ChooseSystemColor(uint32_t& color) override;
+};
 
 }  // namespace qv::win

@@ -130,7 +130,7 @@ void TRichEdit::ReplaceWithEmptyWindow() {
   SendRich(hwnd_, EM_AUTOURLDETECT, links);
   if (version3_) SendRich(hwnd_, EM_SETTYPOGRAPHYOPTIONS, typography, typography);
   SendRich(hwnd_, EM_SETZOOM, zoomNumerator, zoomDenominator);
-  if (backColor_ != kNoColor) SendRich(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(backColor_));
+  SendRich(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(backColor_));
   SendRich(hwnd_, EM_SETCHARFORMAT, SCF_ALL, LPARAM(&endChar));
   SendRich(hwnd_, EM_SETPARAFORMAT, 0, LPARAM(&endPara));
   if (style & WS_VISIBLE) ShowWindow(hwnd_, SW_SHOWNA);

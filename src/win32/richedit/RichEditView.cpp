@@ -99,8 +99,8 @@ void TRichEdit::GetParaFormat(TParaFormat& format) {
 
 void TRichEdit::SetBackgroundColor(uint32_t color) {
   if (pending_) pending_->SetBackgroundColor(color);
-  backColor_ = color;
   SendRich(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(color));
+  backColor_ = color;
 }
 
 int32_t TRichEdit::GetFirstVisibleLine() {

@@ -147,6 +147,11 @@ void TLabel::SetCaption(const std::string& caption) {
   Invalidate(true);
 }
 
+void TLabel::SetTransparent(bool transparent) {
+  transparent_ = transparent;
+  Invalidate(true);
+}
+
 bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_ERASEBKGND:
@@ -155,7 +160,18 @@ bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
-      PaintBackground(dc);
+      if (transparent_ && GetParent(hwnd_)) {
+        // The parent erases its own background into our DC, moved so that its
+        // coordinates meet ours: what lies under the label shows through.
+        POINT origin{0, 0};
+        MapWindowPoints(hwnd_, GetParent(hwnd_), &origin, 1);
+        POINT old;
+        SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+        SendMessageA(GetParent(hwnd_), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        SetViewportOrgEx(dc, old.x, old.y, nullptr);
+      } else {
+        PaintBackground(dc);
+      }
       RECT r;
       GetClientRect(hwnd_, &r);
       SetBkMode(dc, TRANSPARENT);

@@ -90,12 +90,16 @@ class TLabel : public TControl {
   void SetCaption(const std::string& caption);
   std::string Caption() const { return Text(); }
   void SetAlignment(UINT drawTextAlign) { align_ = drawTextAlign; }
+  // A transparent label shows its parent's background under its text (a
+  // picture included) instead of filling itself with its colour.
+  void SetTransparent(bool transparent);
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
   bool wordWrap_;
+  bool transparent_ = false;
   UINT align_ = DT_LEFT;
 };
 

@@ -41,10 +41,12 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // A left click on a detected web link, with the link's range as the
   // rich-box counts positions. The notification goes on to its parent after it.
   std::function<void(int32_t start, int32_t end)> OnLinkClick;
-  // Painting: OnPaintBackground draws the background on the control's DC before
-  // the control paints its text; while HasCustomBackground answers true the
-  // control never fills its own background. The control has no border (its
-  // non-client area holds only the scroll bar), and a read-only text shows no caret.
+  // Painting: while HasCustomBackground answers true, OnPaintBackground draws
+  // the background (on an off-screen DC clipped to the part being painted) and
+  // the control's text is laid over it, the control's own background colour
+  // left out; the control never fills its background on the screen. The
+  // control has no border (its non-client area holds only the scroll bar), and
+  // a read-only text shows no caret.
   std::function<void(HDC dc)> OnPaintBackground;
   // Every stream the control is given, as given (for tools that measure loading).
   std::function<void(const std::string& bytes, unsigned format)> OnStreamIn;
@@ -131,7 +133,6 @@ class TRichEdit : public TControl, public qv::IRichBox {
   std::string StreamOut(unsigned format);
 
   bool version3_ = false;
-  COLORREF backColor_ = kNoColor;  // the background set, kNoColor for the system's
   const char* className_ = "";
   TBreakIndex index_;
   std::unique_ptr<TMemoryRichBox> pending_;  // the content of a running burst
@@ -139,6 +140,24 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // The change being reported is our own append or format change, which the index already follows.
   bool ownAppend_ = false;
   bool wasVisible_ = true;  // the visible style before a burst
+  // The colour the control fills its background with.
+  COLORREF backColor_ = GetSysColor(COLOR_WINDOW);
+  // The background drawn with the text laid over it, then shown in one copy.
+  void PaintOverBackground();
+  // How the control prints itself (WM_PRINTCLIENT), found once by printing it
+  // over a colour of our own: over a background (its transparent style kept),
+  // on its own background colour, or not at all (it then paints directly).
+  enum class TPrintMode { Unknown, OverBackground, OnOwnColor, Direct };
+  TPrintMode PrintMode();
+  void PaintBackgroundDirectly();
+  // Prints the control into a DIB's DC over r filled with color; answers the
+  // colour as the DIB's pixels hold it.
+  uint32_t PrintOnColor(HDC dc, const RECT& r, COLORREF color);
+  TPrintMode printMode_ = TPrintMode::Unknown;
+  HBITMAP textBitmap_ = nullptr, composedBitmap_ = nullptr;  // 32-bit, top-down
+  uint32_t* textBits_ = nullptr;
+  uint32_t* composedBits_ = nullptr;
+  SIZE paintSize_{0, 0};
 };
 
 }  // namespace qv::win
