@@ -126,6 +126,7 @@ void TRichEdit::ReplaceWithEmptyWindow() {
   DestroyWindow(old);
   SendRich(hwnd_, EM_EXLIMITTEXT, 0, limit);
   SendRich(hwnd_, EM_SETEVENTMASK, 0, events);
+  HideHorizontalScrollBar();
   SendRich(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, margins);
   SendRich(hwnd_, EM_AUTOURLDETECT, links);
   if (version3_) SendRich(hwnd_, EM_SETTYPOGRAPHYOPTIONS, typography, typography);

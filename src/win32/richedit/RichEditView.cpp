@@ -138,7 +138,9 @@ int32_t TRichEdit::LineTop(int32_t line) {
 void TRichEdit::AlignTopLine() {
   RECT text{};
   SendRich(hwnd_, EM_GETRECT, 0, LPARAM(&text));
-  const int32_t first = int32_t(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE));
+  int32_t first = int32_t(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE));
+  // Some controls name the first line that starts in view: the one above it may show its lower part.
+  if (first > 0 && LineTop(first) > text.top && LineTop(first - 1) < text.top) --first;
   const int32_t cut = LineTop(first) - text.top;
   if (cut >= 0) return;
   POINT scroll{};
@@ -148,7 +150,7 @@ void TRichEdit::AlignTopLine() {
   if (first + 1 < int32_t(SendRich(hwnd_, EM_GETLINECOUNT))) {
     POINT down{scroll.x, scroll.y + (LineTop(first + 1) - text.top)};
     SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&down));
-    if (LineTop(int32_t(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE))) == text.top) return;
+    if (LineTop(first + 1) == text.top) return;
   }
   POINT up{scroll.x, std::max<LONG>(scroll.y + cut, 0)};
   SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&up));
@@ -162,8 +164,11 @@ void TRichEdit::ScrollToCaret() {
 
 void TRichEdit::ScrollToBottom() {
   if (pending_) return pending_->ScrollToBottom();
-  // EM_SCROLL knows only lines and pages; the scroll bar message reaches the bottom.
-  SendRich(hwnd_, WM_VSCROLL, SB_BOTTOM);
+  // EM_SCROLL knows only lines and pages, and the scroll bar's own message
+  // (WM_VSCROLL with SB_BOTTOM) makes some controls show a horizontal scroll
+  // bar: the view goes as far down as the control lets it.
+  POINT bottom{0, 0x3FFFFFFF};
+  SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&bottom));
   AlignTopLine();
 }
 

@@ -65,7 +65,15 @@ TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, in
   SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
   // Every change of the text is reported: the break index follows it.
   SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
+  HideHorizontalScrollBar();
   index_.Rebuild(std::string_view());
+}
+
+// The lines wrap, so there is nothing to scroll sideways; a control that keeps
+// its scroll bars shown would show a disabled horizontal one too.
+void TRichEdit::HideHorizontalScrollBar() {
+  SendMessageA(hwnd_, EM_SHOWSCROLLBAR, SB_HORZ, FALSE);
+  ShowScrollBar(hwnd_, SB_HORZ, FALSE);
 }
 
 TRichEdit::~TRichEdit() {

@@ -130,6 +130,7 @@ class TRichEdit : public TControl, public qv::IRichBox {
   void StreamIn(const std::string& bytes, unsigned format);
   // A new, empty window of the same class and settings takes the old one's place.
   void ReplaceWithEmptyWindow();
+  void HideHorizontalScrollBar();
   std::string StreamOut(unsigned format);
 
   bool version3_ = false;
