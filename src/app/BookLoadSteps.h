@@ -11,12 +11,13 @@ namespace qv::app {
 
 class TBackSound;
 class TBookmarks;
+class TBrowser;
 class TPersistence;
 
 class TBookLoadSteps : public IBookLoadSteps {
  public:
-  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence, TBackSound& sound)
-      : bookmarks_(bookmarks), persistence_(persistence), sound_(sound) {}
+  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence, TBackSound& sound, TBrowser& browser)
+      : bookmarks_(bookmarks), persistence_(persistence), sound_(sound), browser_(browser) {}
 
   void RecordAutoBookmark(bool record) override;
   void BookChosen(const std::string& fileName) override;
@@ -30,6 +31,7 @@ class TBookLoadSteps : public IBookLoadSteps {
   TBookmarks& bookmarks_;
   TPersistence& persistence_;
   TBackSound& sound_;
+  TBrowser& browser_;
 };
 
 }  // namespace qv::app

@@ -47,7 +47,7 @@ std::vector<TColorPanel*> TColorControls::Panels() {
           &BrowserFocusFore.Panel, &DirTypeBack.Panel,      &DirTypeFore.Panel};
 }
 
-TColors::TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBox& browserList, TRichEdit& richEdit)
+TColors::TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBoxBase& browserList, TRichEdit& richEdit)
     : Controls(sidebar), window_(window), clock_(clock), browserList_(browserList), richEdit_(richEdit) {}
 
 void TColors::OptionLoaded(const TOptionEntry& opt) {

@@ -39,7 +39,7 @@ struct TColorControls {
 
 class TColors : public IRichColors, public IOptionListener {
  public:
-  TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBox& browserList, TRichEdit& richEdit);
+  TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBoxBase& browserList, TRichEdit& richEdit);
 
   TColorControls Controls;
 
@@ -54,7 +54,7 @@ class TColors : public IRichColors, public IOptionListener {
  private:
   TForm& window_;
   TLabel& clock_;
-  TListBox& browserList_;
+  TListBoxBase& browserList_;
   TRichEdit& richEdit_;
 };
 
