@@ -1,6 +1,7 @@
 #include "app/BookLoadSteps.h"
 
 #include "app/bookmarks/Bookmarks.h"
+#include "app/browser/Browser.h"
 #include "app/images/BackImages.h"
 #include "app/persistence/Persistence.h"
 #include "app/sound/BackSound.h"
@@ -9,8 +10,10 @@ namespace qv::app {
 
 void TBookLoadSteps::RecordAutoBookmark(bool record) { bookmarks_.UpdateAutoBookmark(record); }
 
-// The browser joins this step when it is built.
-void TBookLoadSteps::BookChosen(const std::string&) { sound_.BookChosen(); }
+void TBookLoadSteps::BookChosen(const std::string& fileName) {
+  sound_.BookChosen();
+  browser_.BookChosen(fileName);
+}
 
 bool TBookLoadSteps::FindAutoBookmark(const std::string& fileName, int32_t& piece, int32_t& position) {
   return bookmarks_.FindAutoBookmark(fileName, piece, position);

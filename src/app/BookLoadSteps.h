@@ -12,12 +12,14 @@ namespace qv::app {
 class TBackImages;
 class TBackSound;
 class TBookmarks;
+class TBrowser;
 class TPersistence;
 
 class TBookLoadSteps : public IBookLoadSteps {
  public:
-  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence, TBackSound& sound, TBackImages& images)
-      : bookmarks_(bookmarks), persistence_(persistence), sound_(sound), images_(images) {}
+  TBookLoadSteps(TBookmarks& bookmarks, TPersistence& persistence, TBackSound& sound, TBackImages& images,
+                 TBrowser& browser)
+      : bookmarks_(bookmarks), persistence_(persistence), sound_(sound), images_(images), browser_(browser) {}
 
   void RecordAutoBookmark(bool record) override;
   void BookChosen(const std::string& fileName) override;
@@ -32,6 +34,7 @@ class TBookLoadSteps : public IBookLoadSteps {
   TPersistence& persistence_;
   TBackSound& sound_;
   TBackImages& images_;
+  TBrowser& browser_;
 };
 
 }  // namespace qv::app

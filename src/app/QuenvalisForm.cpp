@@ -52,7 +52,7 @@ TQuenvalisForm::TQuenvalisForm()
       RichEdit(this, W::RichEdit),
       Sidebar(this),
       InfoTimer(1000),
-      LoadSteps(Bookmarks, Persistence, Sound, Images),
+      LoadSteps(Bookmarks, Persistence, Sound, Images, Browser),
       Screen(*this, CurrentFileInfoLabel, HintLabel, ClockLabel, RichEdit, Sidebar, InfoTimer),
       TextQuotes(&Text),
       Colors(Sidebar, *this, ClockLabel, Sidebar.BrowserListBox, RichEdit, Screen, TextQuotes),
@@ -64,6 +64,7 @@ TQuenvalisForm::TQuenvalisForm()
       Dictionary(Sidebar, RichEdit),
       Converter(Sidebar, *this, RichEdit, Screen, Colors.Controls.BrowserFocusBack.Panel,
                 Colors.Controls.BrowserFocusFore.Panel),
+      Browser(Sidebar, *this, Colors.Controls, Book),
       Persistence(Sidebar, *this, RichEdit, Book, Bookmarks, Sound, Win32FileSystem()) {
   QuenvalisForm = this;
   Application().MainForm = this;
@@ -85,7 +86,7 @@ TQuenvalisForm::TQuenvalisForm()
 
   Colors.SetConverterLists(&Converter);  // built after the colours: its lists follow the screen colour
   // What a profile's options do once they are in their controls.
-  for (IOptionListener* listener : std::initializer_list<IOptionListener*>{&Colors, &Text, &Book})
+  for (IOptionListener* listener : std::initializer_list<IOptionListener*>{&Colors, &Text, &Book, &Browser})
     Persistence.OptionValues.AddListener(*listener);
 
   Application().OnHint = [this] { HintLabel.SetCaption(Application().Hint()); };
@@ -192,6 +193,7 @@ void TQuenvalisForm::LoadOnStart() {
               } catch (...) {
               }
               if (!opened) RichEdit.SetFocus();
+              Browser.ShowDriveOf(Book.FileName());
             }
           },
           false);

@@ -15,6 +15,7 @@
 #include "app/Sidebar.h"
 #include "app/book/BookDocument.h"
 #include "app/bookmarks/Bookmarks.h"
+#include "app/browser/Browser.h"
 #include "app/colors/Colors.h"
 #include "app/converter/Converter.h"
 #include "app/dictionary/Dictionary.h"
@@ -54,6 +55,7 @@ class TQuenvalisForm : public TForm {
   TBackSound Sound;
   TDictionary Dictionary;
   TConverter Converter;
+  TBrowser Browser;
   TPersistence Persistence;  // last: it binds the option controls of all the others
 
   std::unique_ptr<TGdiPlusSession> GdiPlus;  // started with the window

@@ -22,7 +22,7 @@ struct TSidebar {
   TTabSheet* ProgramGeneralTabSheet;
   TTabSheet* ProgramMiscTabSheet;
   TGroupBox BookGroupBox, BookshelfGroupBox, BrowserGroupBox;
-  TListBox BrowserListBox;
+  TVirtualListBox BrowserListBox;
   TGroupBox SizesGroupBox, OpenInPiecesGroupBox, DictionaryOptionsGroupBox,
       MiscellaneousOptionsGroupBox;
   TLabel RichBoxWidthPercentLabel, RichBoxTopPercentLabel, RichBoxBottomPercentLabel;

@@ -64,7 +64,14 @@ inline const TPlace Bookmark4Button{"Bookmark4Button", 170, 58, 34, 25};
 inline const TPlace Bookmark5Button{"Bookmark5Button", 206, 58, 34, 25};
 
 inline const TPlace BrowserGroupBox{"BrowserGroupBox", 3, 255, 250, 250};
-inline const TPlace BrowserListBox{"BrowserListBox", 5, 20, 240, 220};
+inline const TPlace UpBrowserButton{"UpBrowserButton", 5, 16, 44, 21};
+inline const TPlace ReloadBrowserButton{"ReloadBrowserButton", 51, 16, 58, 21};
+inline const TPlace FromBookBrowserButton{"FromBookBrowserButton", 111, 16, 72, 21};
+inline const TPlace BrowserHistoryButton{"BrowserHistoryButton", 185, 16, 58, 21};
+inline const TPlace DownloadBooksButton{"DownloadBooksButton", 5, 39, 118, 21};
+inline const TPlace GutenbergBooksButton{"GutenbergBooksButton", 125, 39, 118, 21};
+// The layout stretches the list to the group's width and height.
+inline const TPlace BrowserListBox{"BrowserListBox", 5, 63, 240, 182};
 }  // namespace OpenPage
 
 // Program / General.

@@ -78,7 +78,7 @@ void TTextQuoteColoring::EmphasizeText(uint32_t emphaColor, uint32_t secondEmpha
   text_->Enhancer.EmphasizeText(emphaColor, secondEmphaColor);
 }
 
-TColors::TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBox& browserList, TRichEdit& richEdit,
+TColors::TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBoxBase& browserList, TRichEdit& richEdit,
                  IScreen& screen, IQuoteColoring& quotes)
     : Controls(sidebar),
       Chooser(&dialogs_),

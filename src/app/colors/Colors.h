@@ -71,7 +71,7 @@ class IConverterListsColor {
 
 class TColors : public IRichColors, public IOptionListener {
  public:
-  TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBox& browserList, TRichEdit& richEdit,
+  TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBoxBase& browserList, TRichEdit& richEdit,
           IScreen& screen, IQuoteColoring& quotes);
 
   TColorControls Controls;
@@ -111,7 +111,7 @@ class TColors : public IRichColors, public IOptionListener {
   void RecolorText(bool recolorFore);
   TForm& window_;
   TLabel& clock_;
-  TListBox& browserList_;
+  TListBoxBase& browserList_;
   TRichEdit& richEdit_;
   IScreen& screen_;
   IQuoteColoring& quotes_;

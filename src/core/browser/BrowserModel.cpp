@@ -7,7 +7,6 @@
 #include "paths/AnsiText.h"
 #include "paths/PathStrings.h"
 #include "util/AsciiText.h"
-#include "util/Numbers.h"
 
 namespace qv {
 
@@ -25,11 +24,6 @@ bool IsBookName(const std::string& name) {
   return SameTextAscii(ext, 4, ".txt", 4) || SameTextAscii(ext, 4, ".rtf", 4);
 }
 
-// "C:" for "C:\Books\"; "" for a path with no drive letter.
-std::string DriveOf(const std::string& path) {
-  return path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : std::string();
-}
-
 bool IsRealFolder(const std::string& folder) { return !folder.empty() && !IsDriveOnly(folder); }
 
 }  // namespace
@@ -45,6 +39,10 @@ TBrowserKey BrowserKeyAction(char key) {
 }
 
 int BrowserTypeColumnWidth(int itemHeight) { return itemHeight * 17 / 10; }
+
+std::string DriveOfPath(const std::string& path) {
+  return path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : std::string();
+}
 
 TBrowserModel::TBrowserModel(IBrowserListing& listing, THistoryDialog& history)
     : listing_(listing), history_(history) {}
@@ -132,14 +130,14 @@ TBrowserActivation TBrowserModel::Activation(int selected) const {
 
 std::string TBrowserModel::BrowseUpPath() const { return ExcludeTrailingBackslash(browserDir_); }
 
-std::string TBrowserModel::PartitionsPath() const { return DriveOf(browserDir_); }
+std::string TBrowserModel::PartitionsPath() const { return DriveOfPath(browserDir_); }
 
-std::string TBrowserModel::Hint(int index, const std::string& thousandsSeparator) const {
+std::string TBrowserModel::Hint(int index, const std::function<std::string(int64_t)>& grouped) const {
   std::string hint = BrowserListHint;
   if (index < 0 || index >= static_cast<int>(items_.size())) return hint;
   const TBrowserItem& item = items_[static_cast<size_t>(index)];
   if (!item.Folder)
-    hint += " SIZE " + FormatGrouped(listing_.FileSize(ItemPath(index)), thousandsSeparator) +
+    hint += " SIZE " + grouped(listing_.FileSize(ItemPath(index))) +
             " characters.";
   hint += " NAME \"" + item.Text + "\" (IN \"" +
           GetNameOfPath(ExcludeTrailingBackslash(browserDir_)) + "\").";

@@ -4,6 +4,7 @@
 // window shows Items() and reports the list's state back in TBrowserListState.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,9 @@ TBrowserKey BrowserKeyAction(char key);
 // The width of the type column: the item height times 1.7, truncated.
 int BrowserTypeColumnWidth(int itemHeight);
 
+// The drive of a path ("C:" for "C:\Books\Tale.txt"); "" for a path with no drive letter.
+std::string DriveOfPath(const std::string& path);
+
 class TBrowserModel {
  public:
   TBrowserModel(IBrowserListing& listing, THistoryDialog& history);
@@ -76,9 +80,9 @@ class TBrowserModel {
   std::string BrowseUpPath() const;
   // The path "/" and "\" load: the drive of BrowserDir (the partitions list).
   std::string PartitionsPath() const;
-  // The list's hint with the pointer over item index (-1 over none); sizes
-  // are grouped with the given thousands separator.
-  std::string Hint(int index, const std::string& thousandsSeparator) const;
+  // The list's hint with the pointer over item index (-1 over none); grouped
+  // writes a file's size with thousands separators.
+  std::string Hint(int index, const std::function<std::string(int64_t)>& grouped) const;
   // The selected item was drawn: remembers it with the top index for its folder.
   void RecordSelection(int selected, int topIndex);
 

@@ -393,6 +393,13 @@ bool TVirtualListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
   return true;
 }
 
+bool TVirtualListBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if ((msg != WM_VSCROLL && msg != WM_MOUSEWHEEL) || !OnScroll) return false;
+  result = DefaultProc(msg, wp, lp);
+  OnScroll();
+  return true;
+}
+
 // ---- popup menu ----
 
 TPopupMenu::TPopupMenu() : menu_(CreatePopupMenu()) {}

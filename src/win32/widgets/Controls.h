@@ -193,11 +193,18 @@ class TListBox : public TListBoxBase {
 class TVirtualListBox : public TListBoxBase {
  public:
   TVirtualListBox(TControl* parent, const std::string& name, int x, int y, int w, int h);
+  TVirtualListBox(TControl* parent, const TPlace& at)
+      : TVirtualListBox(parent, at.Name, at.Left, at.Top, at.Width, at.Height) {}
   void SetCount(int count);  // clears the selection
   // Whole rows that fit in the list's height.
   int VisibleCount() const;
   std::function<void(HDC, int index, const RECT&, bool selected, bool focused)> OnDrawItem;
+  // The rows moved under the scroll bar or the wheel (runs once they have).
+  std::function<void()> OnScroll;
   bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
+
+ protected:
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
 class TPopupMenu {

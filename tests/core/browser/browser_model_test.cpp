@@ -8,6 +8,7 @@
 #include "browser/BrowserModel.h"
 #include "paths/AnsiText.h"
 #include "paths/PathStrings.h"
+#include "util/Numbers.h"
 
 namespace qv {
 namespace {
@@ -250,10 +251,11 @@ TEST_F(BrowserFixture, HintNamesTheItemAndTheSizeOfAFile) {
   listing.Sizes["C:\\Books\\Tale.txt"] = 1234567;
   Load("C:\\Books\\");
   const std::string base = BrowserListHint;
-  EXPECT_EQ(model.Hint(-1, ","), base);
-  EXPECT_EQ(model.Hint(0, ","), base + " NAME \"Poe\" (IN \"Books\").");
-  EXPECT_EQ(model.Hint(2, "."), base + " SIZE 1.234.567 characters. NAME \"Tale.txt\" (IN \"Books\").");
-  EXPECT_EQ(model.Hint(1, ","), base + " SIZE 0 characters. NAME \"Lost.txt\" (IN \"Books\").");
+  const auto grouped = [](int64_t n) { return FormatGrouped(n, "."); };
+  EXPECT_EQ(model.Hint(-1, grouped), base);
+  EXPECT_EQ(model.Hint(0, grouped), base + " NAME \"Poe\" (IN \"Books\").");
+  EXPECT_EQ(model.Hint(2, grouped), base + " SIZE 1.234.567 characters. NAME \"Tale.txt\" (IN \"Books\").");
+  EXPECT_EQ(model.Hint(1, grouped), base + " SIZE 0 characters. NAME \"Lost.txt\" (IN \"Books\").");
 }
 
 TEST_F(BrowserFixture, DrawingTheSelectionRecordsItOnlyInARealFolder) {

@@ -1,0 +1,196 @@
+#include "app/browser/Browser.h"
+
+#include <shlobj.h>
+
+#include "app/SidebarPlaces.h"
+#include "app/book/BookDocument.h"
+#include "browser/BookSites.h"
+#include "errors/Guard.h"
+#include "platform/FileServices.h"
+#include "widgets/Application.h"
+#include "widgets/BrowserRowPainter.h"
+
+namespace qv::app {
+
+namespace {
+const char* const kFile = "QuenvalisDialog";
+namespace O = OpenPage;
+
+// Clears a flag on every way out of a scope.
+struct TFlagScope {
+  bool& flag;
+  explicit TFlagScope(bool& f) : flag(f) { flag = true; }
+  ~TFlagScope() { flag = false; }
+};
+}  // namespace
+
+TBrowserControls::TBrowserControls(TSidebar& s)
+    : UpBrowserButton(&s.BrowserGroupBox, O::UpBrowserButton, "Up"),
+      ReloadBrowserButton(&s.BrowserGroupBox, O::ReloadBrowserButton, "Reload"),
+      FromBookBrowserButton(&s.BrowserGroupBox, O::FromBookBrowserButton, "From book"),
+      BrowserHistoryButton(&s.BrowserGroupBox, O::BrowserHistoryButton, "History"),
+      DownloadBooksButton(&s.BrowserGroupBox, O::DownloadBooksButton, "Books"),
+      GutenbergBooksButton(&s.BrowserGroupBox, O::GutenbergBooksButton, "Gutenberg books") {
+  s.BrowserGroupBox.SetHint("Browse the file system for books");
+  UpBrowserButton.SetHint("Load the parent directory. [Backspace]");
+  ReloadBrowserButton.SetHint(
+      "Reload the current directory (changes in directory are not automatically detected)");
+  FromBookBrowserButton.SetHint("Load the parent directory of the currently opened book");
+  BrowserHistoryButton.SetHint("Load a directory, from the list, that you already visited");
+  GutenbergBooksButton.SetHint("Open the local form for search");
+}
+
+TBrowser::TBrowser(TSidebar& sidebar, TForm& window, TColorControls& colors, IBook& book)
+    : Controls(sidebar),
+      BrowserListBox(sidebar.BrowserListBox),
+      HistoryPopup(BrowserHistory),
+      window_(window),
+      colors_(colors),
+      book_(book),
+      model_(listing_, BrowserHistory) {
+  BrowserHistory.Start({win::GetTempPathA(), win::GetSystemDirectoryPath(CSIDL_COMMON_DOCUMENTS),
+                        win::GetSystemDirectoryPath(CSIDL_PERSONAL)});
+  BrowserHistory.OnSelect = [this](const std::string& path) { BrowserHistorySelect(path); };
+
+  TVirtualListBox& list = BrowserListBox;
+  list.OnDrawItem = [this](HDC dc, int index, const RECT& r, bool selected, bool focused) {
+    BrowserListBoxDrawItem(dc, index, r, selected, focused);
+  };
+  list.OnKeyPress = [this](char& key) { BrowserListBoxKeyPress(key); };
+  // The press reaches the handler after the list selected the item under it.
+  list.MouseDownAfterControl = true;
+  list.OnMouseDown = [this](TMouseButton b, unsigned s, int x, int y) { BrowserListBoxMouseDown(b, s, x, y); };
+  list.OnMouseMove = [this](unsigned, int x, int y) { BrowserListBoxMouseMove(x, y); };
+  // A selection moved by the keys, or rows scrolled away from it, are
+  // remembered with the top index the list has once it settled.
+  list.OnClick = [this] { RecordSelection(); };
+  list.OnScroll = [this] { RecordSelection(); };
+
+  TBrowserControls& c = Controls;
+  c.UpBrowserButton.OnClick = [this] {
+    BrowseUp();
+    BrowserListBox.SetFocus();
+  };
+  c.ReloadBrowserButton.OnClick = [this] {
+    LoadBrowserContent(BrowserDir());
+    BrowserListBox.SetFocus();
+  };
+  c.FromBookBrowserButton.OnClick = [this] {
+    LoadBrowserContent(book_.FileName());
+    BrowserListBox.SetFocus();
+  };
+  c.BrowserHistoryButton.OnClick = [this] {
+    HistoryPopup.DialogButton(Controls.BrowserHistoryButton, "Browser history");
+    BrowserListBox.SetFocus();
+  };
+  c.DownloadBooksButton.OnClick = [] { win::OpenSite(DownloadBooksAddress, OpenSiteFailure); };
+  c.GutenbergBooksButton.OnClick = [] { win::OpenSite(GutenbergSearchAddress, OpenSiteFailure); };
+}
+
+TBrowserListState TBrowser::ListState() const {
+  return {BrowserListBox.ItemIndex(), BrowserListBox.TopIndex(), BrowserListBox.VisibleCount()};
+}
+
+void TBrowser::LoadBrowserContent(const std::string& path) {
+  Guarded(QV_OP(kFile, "TQuenvalisForm::LoadBrowserContent", ""), [&](TFunStatContext&) {
+    model_.LoadBrowserContent(path, ListState());
+    {
+      // The list paints rows while it is refilled, before its top index is
+      // the one to keep: those rows are not recorded.
+      TFlagScope filling(filling_);
+      BrowserListBox.SetCount(static_cast<int>(model_.Items().size()));
+      BrowserListBox.SetItemIndex(model_.Selected());
+      if (model_.TopIndex() >= 0) BrowserListBox.SetTopIndex(model_.TopIndex());
+    }
+    RecordSelection();
+  });
+}
+
+void TBrowser::ActivateBrowserItem() {
+  const TBrowserActivation activation = model_.Activation(BrowserListBox.ItemIndex());
+  if (activation.Action == TBrowserAction::ShowFolder) {
+    LoadBrowserContent(activation.Path);
+  } else if (activation.Action == TBrowserAction::OpenBook && !book_.Loading()) {
+    book_.OpenBook(activation.Path, true);
+  }
+}
+
+void TBrowser::BrowseUp() { LoadBrowserContent(model_.BrowseUpPath()); }
+
+void TBrowser::BrowserHistorySelect(const std::string& path) {
+  LoadBrowserContent(path);
+  BrowserListBox.SetFocus();
+}
+
+void TBrowser::Repaint() { BrowserListBox.Invalidate(); }
+
+void TBrowser::BookChosen(const std::string& fileName) {
+  if (!model_.ShowsFolder()) LoadBrowserContent(fileName);
+}
+
+void TBrowser::ShowDriveOf(const std::string& fileName) { LoadBrowserContent(DriveOfPath(fileName)); }
+
+void TBrowser::OptionLoaded(const TOptionEntry& opt) {
+  const std::string key = opt.Key;
+  for (const char* colour : {"ScreenBackColor", "ScreenForeColor", "BrowserFocusBackColor",
+                             "BrowserFocusForeColor", "DirTypeBackColor", "DirTypeForeColor"})
+    if (key == colour) Repaint();
+}
+
+void TBrowser::RecordSelection() {
+  if (!filling_) model_.RecordSelection(BrowserListBox.ItemIndex(), BrowserListBox.TopIndex());
+}
+
+void TBrowser::BrowserListBoxDrawItem(HDC dc, int index, const RECT& rect, bool selected, bool focused) {
+  Guarded(QV_OP(kFile, "TQuenvalisForm::BrowserListBoxDrawItem", ""), [&](TFunStatContext&) {
+    const std::vector<TBrowserItem>& items = model_.Items();
+    if (index < 0 || index >= static_cast<int>(items.size())) return;
+    win::TBrowserRowColors colors;
+    colors.Window = window_.Color();
+    colors.Font = window_.TextColor();
+    colors.DirTypeBack = DisplayColor(colors_.DirTypeBack.Panel.CurrentColor());
+    colors.DirTypeFore = DisplayColor(colors_.DirTypeFore.Panel.CurrentColor());
+    colors.FocusBack = DisplayColor(colors_.BrowserFocusBack.Panel.CurrentColor());
+    colors.FocusFore = DisplayColor(colors_.BrowserFocusFore.Panel.CurrentColor());
+    win::PaintBrowserRow(dc, rect, items[static_cast<size_t>(index)], selected, focused, colors);
+    if (selected && !filling_) model_.RecordSelection(index, BrowserListBox.TopIndex());
+  });
+}
+
+void TBrowser::BrowserListBoxKeyPress(char& key) {
+  const TBrowserKey action = BrowserKeyAction(key);
+  key = 0;  // every key is the browser's: the list's own type-ahead never runs
+  switch (action) {
+    case TBrowserKey::BrowseUp: BrowseUp(); break;
+    case TBrowserKey::Activate: ActivateBrowserItem(); break;
+    case TBrowserKey::Partitions: LoadBrowserContent(model_.PartitionsPath()); break;
+    case TBrowserKey::Ignore: break;
+  }
+}
+
+void TBrowser::BrowserListBoxMouseDown(TMouseButton button, unsigned shift, int x, int y) {
+  Guarded(QV_OP(kFile, "TQuenvalisForm::BrowserListBoxMouseDown", ""), [&](TFunStatContext& local) {
+    const int item = BrowserListBox.ItemAt(x, y);
+    BrowserListBox.SetItemIndex(item >= 0 ? item : BrowserListBox.ItemIndex());
+    BrowserListBoxEndDrag();
+    if (button != TMouseButton::Left || item < 0) return;
+    // The partitions list has no folder to explore.
+    if ((shift & ssCtrl) && model_.ShowsFolder() && !win::RunVerb(BrowserDir(), "Explore", ""))
+      TakeFailure(local);
+    if (shift & ssDouble) ActivateBrowserItem();
+  });
+}
+
+void TBrowser::BrowserListBoxMouseMove(int x, int y) {
+  BrowserListBox.SetHint(model_.Hint(BrowserListBox.ItemAt(x, y), GroupedNumber));
+  Application().ControlMouseMove(&BrowserListBox);
+}
+
+void TBrowser::BrowserListBoxEndDrag() {
+  // Clearing and restoring the selection repaints the selected row.
+  const int selected = BrowserListBox.ItemIndex();
+  BrowserListBox.SetItemIndex(-1);
+  BrowserListBox.SetItemIndex(selected);
+}
+
+}  // namespace qv::app
