@@ -5,6 +5,7 @@
 #include "app/SidebarPlaces.h"
 #include "app/controls/OptionFill.h"
 #include "errors/Dialogs.h"
+#include "paths/AnsiText.h"
 #include "errors/Guard.h"
 #include "options/OptionIO.h"
 #include "platform/FileServices.h"
@@ -140,9 +141,13 @@ TMediaFolders TPersistence::MediaFolders() const {
 
 void TPersistence::LoadBookProfile(const std::string& bookFileName, bool keepProfile) {
   if (bookFileName.empty() || !ProfileStore) return;
-  if (Controls.AutoSaveProfileCheckBox.Checked() && !keepProfile) ProfileStore->Save(false);
-  ProfileStore->LoadFromFile(
-      SelectBookProfile(bookFileName, keepProfile, ProfileStore->FileName(), ProgramDirectory(), files_));
+  const bool saved = Controls.AutoSaveProfileCheckBox.Checked() && !keepProfile && ProfileStore->Save(false);
+  const std::string profile =
+      SelectBookProfile(bookFileName, keepProfile, ProfileStore->FileName(), ProgramDirectory(), files_);
+  // The current profile, just saved from the controls, would only put the same
+  // values back into them (books of one folder share their profile).
+  if (saved && AnsiSameText(profile, ProfileStore->FileName())) return;
+  ProfileStore->LoadFromFile(profile);
 }
 
 std::string TPersistence::ProfileStartFile(TProfileTarget target) const {

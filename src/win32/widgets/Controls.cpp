@@ -54,37 +54,29 @@ bool TComboBox::DroppedDown() const { return SendMessageA(hwnd_, CB_GETDROPPEDST
 void TComboBox::CloseUp() { SendMessageA(hwnd_, CB_SHOWDROPDOWN, FALSE, 0); }
 
 void TComboBox::SetItems(const std::vector<std::string>& items) {
+  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
   Clear();
   for (const auto& s : items) AddItem(s);
+  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
 }
 
 void TComboBox::AddItem(const std::string& item) {
   SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  items_.push_back(item);
 }
 
-void TComboBox::Clear() { SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0); }
-
-int TComboBox::ItemCount() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
-
-std::vector<std::string> TComboBox::Items() const {
-  std::vector<std::string> out;
-  for (int i = 0, n = ItemCount(); i < n; ++i) {
-    const int len = static_cast<int>(SendMessageA(hwnd_, CB_GETLBTEXTLEN, i, 0));
-    std::string s(static_cast<size_t>(len > 0 ? len : 0) + 1, '\0');
-    SendMessageA(hwnd_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&s[0]));
-    s.resize(static_cast<size_t>(len > 0 ? len : 0));
-    out.push_back(s);
-  }
-  return out;
+void TComboBox::Clear() {
+  SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
+  items_.clear();
 }
 
+int TComboBox::ItemCount() const { return static_cast<int>(items_.size()); }
 int TComboBox::ItemIndex() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
 void TComboBox::SetItemIndex(int index) { SendMessageA(hwnd_, CB_SETCURSEL, index, 0); }
 
 int TComboBox::IndexOf(const std::string& item) const {
-  const auto items = Items();
-  for (size_t i = 0; i < items.size(); ++i)
-    if (items[i] == item) return static_cast<int>(i);
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (items_[i] == item) return static_cast<int>(i);
   return -1;
 }
 

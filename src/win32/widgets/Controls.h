@@ -46,7 +46,8 @@ class TComboBox : public TControl {
   void SetItems(const std::vector<std::string>& items);
   void AddItem(const std::string& item);
   void Clear();
-  std::vector<std::string> Items() const;
+  // The items, as this object keeps them (asking the control for each costs a message).
+  const std::vector<std::string>& Items() const { return items_; }
   int ItemCount() const;
   int ItemIndex() const;
   void SetItemIndex(int index);  // -1 clears the selection; does not fire OnChange
@@ -59,6 +60,7 @@ class TComboBox : public TControl {
 
  private:
   bool editable_;
+  std::vector<std::string> items_;  // the control's items, in its order (the box is not sorted)
 };
 
 class TEdit : public TControl {
