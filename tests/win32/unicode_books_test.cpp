@@ -171,5 +171,23 @@ TEST(UnicodeBooks, AnEditedBookIsSavedInItsEncodingAndReopensAlike) {
   }
 }
 
+TEST(UnicodeBooks, WordsAndLinksReachOtherProgramsInTheirCode) {
+  TBookForms forms;
+  auto& f = forms.F();
+  TRecordingShell shell;
+  // A word of 20 accented letters (40 bytes of UTF-8) after a link with an accent.
+  const std::string word = "\xC3\xA0\xC3\xA9\xC3\xA8\xC3\xAA\xC3\xAB\xC3\xAE\xC3\xAF\xC3\xB4\xC3\xB6\xC3\xB9"
+                           "\xC3\xBB\xC3\xBC\xC3\xA7\xC3\xA0\xC3\xA9\xC3\xA8\xC3\xAA\xC3\xAB\xC3\xAE\xC3\xAF";
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("words.txt", "http://example.org/caf\xC3\xA9 " + word + "\r\n"), true));
+  f.Dictionary.Controls.DictionaryTitleEdit.SetText("C:\\Dict\\dict.exe");
+  f.Dictionary.Controls.ClipboardForDicCheckBox.SetChecked(false);
+  f.RichEdit.SetSelection(24, 20);
+  f.Dictionary.RichEditDoubleClick();
+  f.Book.LinkClick(0, 23);
+  ASSERT_EQ(shell.requests.size(), 2u);
+  EXPECT_EQ(shell.requests[0].Parameters, " \xE0\xE9\xE8\xEA\xEB\xEE\xEF\xF4\xF6\xF9\xFB\xFC\xE7\xE0\xE9\xE8\xEA\xEB\xEE\xEF");
+  EXPECT_EQ(shell.requests[1].File, "http://example.org/caf%C3%A9");
+}
+
 }  // namespace
 }  // namespace qv::testing
