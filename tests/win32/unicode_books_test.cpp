@@ -166,7 +166,14 @@ TEST(UnicodeBooks, AnEditedBookIsSavedInItsEncodingAndReopensAlike) {
     if (c.saved == c.book) {
       EXPECT_NE(bytes.find(original.substr(EncodeText("", c.book).size())), std::string::npos) << where;
     }
+    // Rich text keeps every character too.
+    const std::string rich = TestDirectory() + "saved.rtf";
+    DeleteFileA(rich.c_str());
+    dialogs.answer = rich;
+    ASSERT_TRUE(f.Book.SaveFile()) << where;
     ASSERT_TRUE(f.Book.OpenBook(saved, true)) << where;
+    EXPECT_EQ(f.RichEdit.GetText(), shown) << where;
+    ASSERT_TRUE(f.Book.OpenBook(rich, true)) << where;
     EXPECT_EQ(f.RichEdit.GetText(), shown) << where;
   }
 }
