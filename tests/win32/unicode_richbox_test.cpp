@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
+#include "book/BookReader.h"
 #include "encoding/TextEncoding.h"
 #include "richbox/RichOps.h"
-#include "text/TextLines.h"
 #include "widgets/Form.h"
 #include "widgets/RichEdit.h"
 

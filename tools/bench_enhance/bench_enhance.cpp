@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "book/BookReader.h"
 #include "errors/ErrorPlatform.h"
 #include "richbox/MemoryRichBox.h"
 #include "text/EnhancedRichEdit.h"
-#include "text/TextLines.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
-// Opens plain-text books of 50 KB, 200 KB and 500 KB in the main window and
+// Opens plain-text books of 50 KB, 200 KB and 500 KB, and one of 500 KB in
+// UTF-8, in the main window and
 // compares the time from LoadFromFile to the shown text with two floors:
-//   plain floor: the same bytes streamed as plain text into a fresh control of
+//   plain floor: the same text streamed as plain UTF-16 into a fresh control of
 //     the same size whose default character and paragraph formats are the
 //     profile's (read back from the loaded book), so that as many lines wrap;
 //   rtf floor: the very stream the load handed to the control, streamed into a
@@ -21,6 +22,7 @@
 
 #include "app/QuenvalisForm.h"
 #include "book/BookReader.h"
+#include "encoding/TextEncoding.h"
 #include "errors/ErrorPlatform.h"
 #include "formatting/FormatControls.h"
 #include "forms/ErrorForm.h"
@@ -78,6 +80,29 @@ class TStopwatch {
  private:
   LARGE_INTEGER start_;
 };
+
+// The same prose in UTF-8 (no mark), mostly ASCII: every "a" in typographic
+// quotes and every "its" as "it’s", cut to size at the start of a character.
+std::string MakeUtf8Book(size_t bytes) {
+  const std::string ascii = MakeBook(bytes);
+  std::string text;
+  for (size_t i = 0; i < ascii.size();) {
+    if (ascii.compare(i, 3, " a ") == 0) {
+      text += " \xE2\x80\x9C" "a\xE2\x80\x9D ";
+      i += 3;
+    } else if (ascii.compare(i, 4, " its") == 0) {
+      text += " it\xE2\x80\x99s";
+      i += 4;
+    } else {
+      text += ascii[i++];
+    }
+  }
+  size_t end = std::min(bytes, text.size());
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  text.resize(end);
+  return text;
+}
+
 
 void Drain() {
   for (int i = 0; i < 5; ++i) win::Application().ProcessMessages();
@@ -143,7 +168,10 @@ double PlainFloorSeconds(app::TQuenvalisForm& form, const std::string& bytes, TB
   SendMessageW(h, EM_SETCHARFORMAT, SCF_ALL, LPARAM(&formats.Char));
   formats.Para.dwMask = PFM_ALL2;
   SendMessageW(h, EM_SETPARAFORMAT, 0, LPARAM(&formats.Para));
-  return StreamSeconds(h, bytes, SF_TEXT);
+  // The book's characters as the control takes them whatever the book's encoding: UTF-16.
+  const std::wstring wide = win::WidenText(DecodeText(bytes, DetectTextEncoding(bytes)));
+  const std::string units(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+  return StreamSeconds(h, units, SF_TEXT | SF_UNICODE);
 }
 
 double RtfFloorSeconds(app::TQuenvalisForm& form, const std::string& rtf) {
@@ -173,7 +201,7 @@ TSplit MeasureSplit(app::TQuenvalisForm& form, const std::string& bytes) {
     s.Clear = watch.Seconds();
   }
   // The enhancement of the same lines into memory, with the profile's formats.
-  std::vector<std::string> lines = BookLines(bytes);
+  std::vector<std::string> lines = BookLines(bytes, DetectTextEncoding(bytes));
   lines.push_back("");
   lines.push_back("***** End of Book *****");
   TMemoryRichBox box;
@@ -229,11 +257,17 @@ int main() {
   };
   Drain();
   double maxOwn = 0, maxRatio = 0;
-  std::printf("%-7s %9s %11s %9s %9s %9s   split (s): clear enhance stream index control\n", "book", "load (s)",
+  std::printf("%-13s %9s %11s %9s %9s %9s   split (s): clear enhance stream index control\n", "book", "load (s)",
               "plain floor", "rtf floor", "own", "ratio");
-  for (size_t kb : {50, 200, 500}) {
-    const std::string bytes = MakeBook(kb * 1000);
-    const std::string path = win::ProgramDirectory() + "bench-" + std::to_string(kb) + "k.txt";
+  const struct {
+    const char* name;
+    size_t kb;
+    std::string (*make)(size_t bytes);
+  } books[] = {{"", 50, MakeBook}, {"", 200, MakeBook}, {"", 500, MakeBook}, {"-utf8", 500, MakeUtf8Book}};
+  for (const auto& book : books) {
+    const size_t kb = book.kb;
+    const std::string bytes = book.make(kb * 1000);
+    const std::string path = win::ProgramDirectory() + "bench-" + std::to_string(kb) + "k" + book.name + ".txt";
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD n = 0;
     WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
@@ -257,7 +291,7 @@ int main() {
     maxRatio = std::max(maxRatio, ratio);
     // The control's part is what is left of the load: taking the stream, laying it out, painting it.
     const double control = load - split.Clear - split.Enhance - split.Stream - split.Index;
-    std::printf("%4zu KB %9.3f %11.3f %9.3f %9.2f %9.2f   %.3f %.3f %.3f %.3f %.3f%s\n", kb, load, plain, rtf, own,
+    std::printf("%4zu KB%-6s %9.3f %11.3f %9.3f %9.2f %9.2f   %.3f %.3f %.3f %.3f %.3f%s\n", kb, book.name, load, plain, rtf, own,
                 ratio, split.Clear, split.Enhance, split.Stream, split.Index, control,
                 whole ? "" : "  NOT SHOWN WHOLE");
     std::fflush(stdout);

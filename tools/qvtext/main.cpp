@@ -11,11 +11,11 @@
 #include "DocumentJson.h"
 #include "MeasureCommands.h"
 #include "ToolOptions.h"
+#include "book/BookReader.h"
 #include "errors/ErrorPlatform.h"
 #include "richbox/MemoryRichBox.h"
 #include "richbox/Rtf.h"
 #include "text/EnhancedRichEdit.h"
-#include "text/TextLines.h"
 
 namespace {
 

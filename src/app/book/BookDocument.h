@@ -11,6 +11,7 @@
 #include "app/book/Book.h"
 #include "app/screen/Screen.h"
 #include "app/text/TextEngine.h"
+#include "encoding/TextEncoding.h"
 #include "store/FileSystem.h"
 #include "util/Clock.h"
 #include "widgets/FileDialogs.h"
@@ -52,6 +53,9 @@ class TBookDocument : public IBook, public IOptionListener {
 
   // The reading state.
   std::string BookFileName;
+  // The plain-text book's encoding, found by each load from the file's first
+  // bytes; a rich-text book's is the code page. A plain save writes it again.
+  TTextEncoding Encoding = TTextEncoding::Ansi;
   int32_t PieceSize;
   bool StopLoading = false;
   TCrono LoadCrono, PeriodCrono;

@@ -3,6 +3,7 @@
 
 #include "app/book/BookDocument.h"
 #include "book/BookRules.h"
+#include "encoding/TextEncoding.h"
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
 #include "paths/AnsiText.h"
@@ -67,19 +68,28 @@ bool TBookDocument::SaveFile() {
     if (AnsiSameText(target.FileName, BookFileName) &&
         !AskQuery("You are trying to overwrite the opened book. Continue?"))
       return;
-    std::ostringstream content;
-    if (target.RichText)
-      richEdit_.SaveRichText(content);
-    else
-      richEdit_.SavePlainText(content);
+    std::string content;
+    TTextEncoding saveAs = Encoding;
+    if (target.RichText) {
+      std::ostringstream rich;
+      richEdit_.SaveRichText(rich);
+      content = rich.str();
+    } else {
+      // Plain text goes back in the book's encoding; a code page book that
+      // gained characters the code page lacks becomes UTF-8 with a mark.
+      const std::string text = richEdit_.GetText();
+      saveAs = SaveEncodingFor(Encoding, text);
+      content = EncodeText(text, saveAs);
+    }
     // The old file is replaced only by a file written whole.
-    const TFileResult written = WriteFileReplacing(files_, target.FileName, content.str());
+    const TFileResult written = WriteFileReplacing(files_, target.FileName, content);
     if (!written.IsOk()) {
       local.Raise(kFile, "TQuenvalisForm::SaveFile", written.SystemErrorCode, "Failed to write file.",
                   target.FileName, "", Error, __LINE__);
       return;
     }
     richEdit_.SetModified(false);
+    if (!target.RichText && AnsiSameText(target.FileName, BookFileName)) Encoding = saveAs;
     saved = true;
     ShowInfoMessage("The book was saved.");
   });

@@ -59,11 +59,11 @@ bool TBookDocument::LoadPieceFromFile(const std::string& fileName, std::vector<s
     } else {
       std::string bytes;
       const TFileResult read = ReadBookBytes(files_, fileName, size, piece, PieceSize,
-                                             Controls.PiecesComboBox.ItemCount(), bytes);
+                                             Controls.PiecesComboBox.ItemCount(), bytes, Encoding);
       if (!read.IsOk()) {
         RaiseRead(local, "TQuenvalisForm::LoadPieceFromFile", read, fileName, __LINE__);
       } else {
-        lines = BookLines(bytes);
+        lines = BookLines(bytes, Encoding);
         result = true;
       }
     }
@@ -78,7 +78,7 @@ bool TBookDocument::LoadPieceFromFile(const std::string& fileName, std::vector<s
 bool TBookDocument::ReadWholeBook(const std::string& fileName, std::string& bytes, TFunStatContext& local) {
   int64_t size = 0;
   TFileResult read = files_.GetSize(fileName, size);
-  if (read.IsOk()) read = ReadBookBytes(files_, fileName, size, 1, PieceSize, 1, bytes);
+  if (read.IsOk()) read = ReadBookBytes(files_, fileName, size, 1, PieceSize, 1, bytes, Encoding);
   if (read.IsOk()) return true;
   RaiseRead(local, "TQuenvalisForm::LoadFromFile", read, fileName, __LINE__);
   return false;
@@ -104,7 +104,7 @@ void TBookDocument::UpdateBookInfo(const std::string& text, bool restoreTitle, b
     return;
   }
   if (storeText) LoadedInText = text;
-  std::string info = BookInfoHead(BookFileName);
+  std::string info = BookInfoHead(BookFileName, Encoding);
   if (storeText) {
     if (!text.empty()) info += " (" + text + ")";
     screen_.ShowBookInfo(info);
@@ -139,6 +139,7 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
       QuerySaveModified();
       PieceSize = ReadOption(Controls.PieceSize.Box);
       BookFileName = FullBookPath(fileName);
+      Encoding = TTextEncoding::Ansi;  // until the book's bytes are read
       UpdateBookInfo("", false, true);
       richEdit_.Clear();
       steps_.BookChosen(BookFileName);
@@ -250,7 +251,7 @@ void TBookDocument::LoadPlainBook(int32_t piece, std::vector<std::string>& lines
   } else {
     std::string bytes;
     if (!ReadWholeBook(BookFileName, bytes, local)) return;
-    lines = BookLines(bytes);
+    lines = BookLines(bytes, Encoding);
   }
   AppendEndMarker(lines, piece);
   const TEnhanceOptions options = text_.ReadEnhanceOptions();
@@ -287,8 +288,10 @@ void TBookDocument::LoadRichBook(TFunStatContext& local) {
     return;
   }
   std::istringstream book(bytes);
-  if (!richEdit_.LoadRichText(book)) {
-    // A book named ".rtf" that holds no rich text is shown as the text it is.
+  if (richEdit_.LoadRichText(book)) {
+    Encoding = TTextEncoding::Ansi;
+  } else {
+    // A book named ".rtf" that holds no rich text is shown as the text it is, in its encoding.
     std::istringstream plain(bytes);
     richEdit_.LoadPlainText(plain);
   }

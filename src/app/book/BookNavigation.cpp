@@ -47,7 +47,7 @@ void TBookDocument::GotoLine() {
 }
 
 void TBookDocument::FindNext(bool fromKey) {
-  const std::string text = Controls.FindTextEdit.Text();
+  const std::string text = Controls.FindTextEdit.TextUtf8();
   if (text.empty()) {
     if (fromKey) {
       screen_.ShowOpenPage();
@@ -142,7 +142,7 @@ void TBookDocument::LinkClick(int32_t start, int32_t end) {
   Guarded(QV_OP("QuenvalisDialog", "TQuenvalisForm::NewWindowProc", "Failed to open site."),
           [&](TFunStatContext& local) {
             richEdit_.SetSelection(start, end - start);
-            const std::string address = richEdit_.GetSelText();
+            const std::string address = AsciiWebAddress(richEdit_.GetSelText());
             richEdit_.SetSelection(start, 0);
             // Only web addresses leave the book: anything else could start a program.
             if (!IsWebAddress(address)) {

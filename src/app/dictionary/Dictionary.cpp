@@ -3,6 +3,7 @@
 #include "app/SidebarPlaces.h"
 #include "app/controls/OptionFill.h"
 #include "dictionary/DictionaryLookUp.h"
+#include "encoding/Utf8.h"
 #include "errors/Guard.h"
 #include "options/OptionSchema.h"
 #include "platform/FileServices.h"
@@ -36,8 +37,9 @@ TDictionary::TDictionary(TSidebar& sidebar, TRichEdit& richEdit) : Controls(side
 void TDictionary::RichEditDoubleClick() {
   Guarded(QV_OP(kFile, "TQuenvalisForm::RichEditMouseDown", "Failed to run file."), [&](TFunStatContext& local) {
     const std::string program = Controls.DictionaryTitleEdit.Text();
-    const TDictionaryLookUp lookUp =
-        DecideDictionaryLookUp(richEdit_.GetSelText(), program, Controls.ClipboardForDicCheckBox.Checked());
+    // The word goes to the program on its command line, in the code page.
+    const TDictionaryLookUp lookUp = DecideDictionaryLookUp(Utf8ToAnsi(richEdit_.GetSelText()), program,
+                                                            Controls.ClipboardForDicCheckBox.Checked());
     if (!lookUp.Run) return;
     if (lookUp.CopySelection) richEdit_.CopySelection();
     if (!RunFile(program, lookUp.Parameters, "", false, false)) TakeFailure(local);

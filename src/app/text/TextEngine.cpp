@@ -231,7 +231,7 @@ void TTextEngine::ShowChaptersMenu() {
             ChaptersPopup = std::make_unique<TPopupMenu>();
             for (const TChapterItem& item : Enhancer.ChaptersMenu->Items) {
               const int32_t tag = item.Tag;
-              ChaptersPopup->Add(MenuCaption(item.Caption), [this, tag] {
+              ChaptersPopup->AddUtf8(MenuCaption(item.Caption), [this, tag] {
                 if (Enhancer.OnChapterClick) Enhancer.OnChapterClick(tag);
               });
             }

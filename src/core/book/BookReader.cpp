@@ -1,6 +1,6 @@
 #include "book/BookReader.h"
 
-#include <string_view>
+#include <algorithm>
 
 #include "book/BookRules.h"
 #include "paths/PathStrings.h"
@@ -21,16 +21,30 @@ bool IsOpenableBook(IFileSystem& fs, const std::string& fullName) {
 }
 
 TFileResult ReadBookBytes(IFileSystem& fs, const std::string& path, int64_t size, int32_t piece,
-                          int32_t pieceSize, int32_t pieces, std::string& bytes) {
-  const TByteRange range = pieces >= 2 ? PieceRange(piece, pieceSize, size) : TByteRange{0, size};
-  const TFileResult read = fs.ReadRange(path, range.Start, range.Length, bytes);
+                          int32_t pieceSize, int32_t pieces, std::string& bytes, TTextEncoding& encoding) {
+  TFileResult read;
+  if (pieces < 2) {
+    read = fs.ReadRange(path, 0, size, bytes);
+    if (read.IsOk()) encoding = DetectTextEncoding(bytes);
+  } else {
+    std::string head;
+    read = fs.ReadRange(path, 0, std::min<int64_t>(size, EncodingSampleSize), head);
+    if (read.IsOk()) {
+      encoding = DetectTextEncoding(head);
+      // A few bytes beyond each end show where the characters there begin.
+      const TByteRange range = PieceReadRange(piece, pieceSize, size);
+      std::string around;
+      read = fs.ReadRange(path, range.Start, range.Length, around);
+      if (read.IsOk()) bytes = std::string(PieceBytes(around, range.Start, piece, pieceSize, size, encoding));
+    }
+  }
   if (!read.IsOk()) bytes.clear();
   return read;
 }
 
-std::vector<std::string> BookLines(const std::string& bytes) {
-  const size_t nul = bytes.find('\0');
-  return SplitLines(std::string_view(bytes).substr(0, nul));
+std::vector<std::string> BookLines(std::string_view bytes, TTextEncoding encoding) {
+  const std::string text = DecodeText(bytes, encoding);
+  return SplitLines(std::string_view(text).substr(0, text.find('\0')));
 }
 
 }  // namespace qv

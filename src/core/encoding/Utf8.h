@@ -12,6 +12,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -93,5 +94,19 @@ std::string FromUtf16(std::u16string_view text);
 
 // The bytes of the first count characters of text.
 size_t BytesOfChars(std::string_view text, size_t count);
+
+// --- scanning eight bytes at a time ---
+// Eight bytes as one word, the first byte in memory the lowest.
+inline uint64_t LoadWord(const void* p) {
+  uint64_t word;
+  std::memcpy(&word, p, 8);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+  word = __builtin_bswap64(word);
+#endif
+  return word;
+}
+// The index (0 to 7) of the first byte whose high bit is set in a non-zero
+// mask of a LoadWord.
+inline size_t FirstMarkedByte(uint64_t mask) { return size_t(__builtin_ctzll(mask)) >> 3; }
 
 }  // namespace qv

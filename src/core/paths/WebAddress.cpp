@@ -24,6 +24,22 @@ bool IsWebAddress(const std::string& text) {
   return false;
 }
 
+std::string AsciiWebAddress(const std::string& utf8) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (char c : utf8) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+      out += c;
+    } else {
+      out += '%';
+      out += kHex[b >> 4];
+      out += kHex[b & 15];
+    }
+  }
+  return out;
+}
+
 std::string WebAddressToOpen(const std::string& text) {
   const std::string address = Trimmed(text);
   return AnsiStartsText("www.", address) ? "http://" + address : address;

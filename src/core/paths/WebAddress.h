@@ -12,5 +12,9 @@ namespace qv {
 bool IsWebAddress(const std::string& text);
 // The address to give the shell: trimmed, and "www." names as "http://" pages.
 std::string WebAddressToOpen(const std::string& text);
+// A link of a book's text (UTF-8) in the ASCII a web address is written in:
+// every byte outside ASCII as "%XX" ("caf\xC3\xA9" as "caf%C3%A9"), as web
+// addresses carry their characters.
+std::string AsciiWebAddress(const std::string& utf8);
 
 }  // namespace qv

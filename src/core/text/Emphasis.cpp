@@ -1,7 +1,6 @@
 // Quote emphasis: text between double quotes in the emphasis colour, text
 // between single quotes in the second emphasis colour.
 #include <algorithm>
-#include <cstring>
 #include <exception>
 
 #include "encoding/Utf8.h"
@@ -33,17 +32,17 @@ struct TQuoteClasses {
 
 const TQuoteClasses CQuoteClasses;
 
-// Whether eight bytes may hold a byte of a class other than none: a quote, a
-// break or a byte outside ASCII. A false alarm only costs the bytewise look.
-inline bool MayHoldQuoteClass(const unsigned char* p) {
-  uint64_t word;
-  std::memcpy(&word, p, 8);
+// The bytes among eight that may be of a class other than none (a quote, a
+// break or a byte outside ASCII), as a mask whose first marked byte is one of
+// them (later marks may be false alarms, which only cost a look).
+inline uint64_t QuoteClassMask(const unsigned char* p) {
+  const uint64_t word = LoadWord(p);
   constexpr uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
   auto holds = [word](unsigned char c) {
     const uint64_t x = word ^ (ones * c);
     return (x - ones) & ~x & highs;
   };
-  return ((word & highs) | holds('"') | holds('\'') | holds('`') | holds('\r') | holds('\n')) != 0;
+  return (word & highs) | holds('"') | holds('\'') | holds('`') | holds('\r') | holds('\n');
 }
 
 // The passes below look only at the quote marks and breaks of the text, found in
@@ -69,22 +68,25 @@ int32_t TEnhancedRichEdit::FindQuoteMarks(std::string_view text) {
   int32_t shift = 0;
   size_t i = 0;
   while (i < length) {
-    if (i + 8 <= length && !MayHoldQuoteClass(data + i)) {
-      i += 8;
-      continue;
-    }
-    for (const size_t end = std::min(i + 8, length); i < end;) {
-      const uint8_t kind = CQuoteClasses.Of[data[i]];
-      if (kind == qcOutsideAscii) {
-        const size_t at = i;
-        const char32_t c = ReadChar(text, i);
-        if (IsDoubleQuote(c)) quoteMarks_.push_back(TQuoteMark{int32_t(at) + shift + 1, int32_t(at), qcDouble});
-        shift += UnitsOf(c) - int32_t(i - at);
+    // Eight bytes at a time up to the next byte that may be of a class.
+    if (i + 8 <= length) {
+      const uint64_t mask = QuoteClassMask(data + i);
+      if (mask == 0) {
+        i += 8;
         continue;
       }
-      if (kind != qcNone) quoteMarks_.push_back(TQuoteMark{int32_t(i) + shift + 1, int32_t(i), kind});
-      ++i;
+      i += FirstMarkedByte(mask);
     }
+    const uint8_t kind = CQuoteClasses.Of[data[i]];
+    if (kind == qcOutsideAscii) {
+      const size_t at = i;
+      const char32_t c = ReadChar(text, i);
+      if (IsDoubleQuote(c)) quoteMarks_.push_back(TQuoteMark{int32_t(at) + shift + 1, int32_t(at), qcDouble});
+      shift += UnitsOf(c) - int32_t(i - at);
+      continue;
+    }
+    if (kind != qcNone) quoteMarks_.push_back(TQuoteMark{int32_t(i) + shift + 1, int32_t(i), kind});
+    ++i;
   }
   return int32_t(length) + shift;
 }

@@ -18,12 +18,3 @@ std::vector<std::string> SplitLines(std::string_view content) {
 }
 
 }  // namespace qv
-
-namespace qv {
-
-std::vector<std::string> BookLines(std::string_view bytes, TTextEncoding encoding) {
-  const std::string text = DecodeText(bytes, encoding);
-  return SplitLines(std::string_view(text).substr(0, text.find('\0')));
-}
-
-}  // namespace qv

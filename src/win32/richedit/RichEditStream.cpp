@@ -71,8 +71,36 @@ bool TRichEdit::LoadRichText(std::istream& in) {
 
 bool TRichEdit::SaveRichText(std::ostream& out) {
   if (pending_) return pending_->SaveRichText(out);
-  out << StreamOut(SF_RTF);
+  std::string rtf = StreamOut(SF_RTF);
+  // Rich text that lost characters is written again from its content read
+  // back, which keeps every character, with the final paragraph mark as the
+  // control writes it.
+  TMemoryRichBox box;
+  bool exact = true;
+  if (ReadBackContent(rtf, box, exact) && !exact) {
+    std::ostringstream again;
+    box.SaveRichText(again);
+    rtf = again.str();
+    const size_t end = rtf.rfind('}');
+    if (end != std::string::npos) rtf.insert(end, "\\par ");
+  }
+  out << rtf;
   return bool(out);
+}
+
+bool TRichEdit::ReadBackContent(std::string rtf, TMemoryRichBox& box, bool& exact) {
+  // The control writes its final paragraph mark as a last "\par"; in the
+  // document that mark is the end of the final paragraph, not a break. The
+  // stream may end in a NUL byte after the closing brace.
+  const size_t lastPar = rtf.rfind("\\par");
+  if (lastPar != std::string::npos &&
+      rtf.find_first_not_of(std::string(" \r\n}\0", 5), lastPar + 4) == std::string::npos)
+    rtf.erase(lastPar, 4);
+  std::istringstream in(rtf);
+  if (!box.LoadRichText(in)) return false;
+  const std::string text = GetText();
+  exact = box.GetText() == text;
+  return exact || box.Document().ReplaceCharacters(text);
 }
 
 bool TRichEdit::LoadPlainText(std::istream& in) {
@@ -99,23 +127,11 @@ void TRichEdit::BeginUpdate() {
   // The burst starts from the control's content: its text and formats, and the
   // format at its end, so that what is appended looks as it would in the control.
   auto box = std::make_unique<TMemoryRichBox>();
-  std::string rtf = StreamOut(SF_RTF);
-  // The control writes its final paragraph mark as a last "\par"; in the
-  // document that mark is the end of the final paragraph, not a break. The
-  // stream may end in a NUL byte after the closing brace.
-  const size_t lastPar = rtf.rfind("\\par");
-  if (lastPar != std::string::npos &&
-      rtf.find_first_not_of(std::string(" \r\n}\0", 5), lastPar + 4) == std::string::npos)
-    rtf.erase(lastPar, 4);
-  std::istringstream in(rtf);
-  const std::string text = GetText();
-  // The characters are the control's own: its rich text may write those the
-  // code page lacks by a look-alike (wine writes Ω as O).
-  const bool read = box->LoadRichText(in);
-  if (!read || (box->GetText() != text && !box->Document().ReplaceCharacters(text))) {
+  bool exact = false;
+  if (!ReadBackContent(StreamOut(SF_RTF), *box, exact)) {
     // Content the reader cannot take exactly keeps at least its text.
     box = std::make_unique<TMemoryRichBox>();
-    box->LoadText(text);
+    box->LoadText(GetText());
   }
   int32_t start = 0, length = 0;
   GetSelection(start, length);

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "encoding/Utf8.h"
+#include "richedit/RichEditCodec.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
@@ -178,10 +180,17 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
       break;
     case WM_CHAR:
       if (self->OnKeyPress) {
-        char c = static_cast<char>(wp);
+        // The handler sees the character in the code page ('?' when it has
+        // none); one it leaves alone reaches the control as it came, so that a
+        // Unicode control receives "’" or "€" and not their code page byte.
+        const bool unicode = IsWindowUnicode(hwnd);
+        const int byte = unicode ? ByteOf1252(char32_t(wp)) : int(wp & 0xFF);
+        const char typed = static_cast<char>(byte < 0 ? '?' : byte);
+        char c = typed;
         self->OnKeyPress(c);
         if (c == 0) return 0;
-        wp = static_cast<unsigned char>(c);
+        const unsigned char b = static_cast<unsigned char>(c);
+        if (c != typed) wp = unicode ? WPARAM(CharOf1252(b)) : WPARAM(b);
       }
       break;
     case WM_SETFOCUS:
@@ -261,6 +270,12 @@ std::string TControl::Text() const {
   const int got = GetWindowTextA(hwnd_, &s[0], n + 1);
   s.resize(static_cast<size_t>(got > 0 ? got : 0));
   return s;
+}
+
+std::string TControl::TextUtf8() const {
+  std::wstring s(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+  const int got = GetWindowTextW(hwnd_, &s[0], static_cast<int>(s.size()));
+  return NarrowText(s.data(), static_cast<size_t>(got > 0 ? got : 0));
 }
 
 void TControl::SetFont(const TFontStyle& font) {

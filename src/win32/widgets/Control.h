@@ -67,6 +67,9 @@ class TControl {
 
   void SetText(const std::string& text);
   std::string Text() const;
+  // The text as UTF-8 with every character the control holds (what is typed
+  // to search a book's text, which the core holds as UTF-8).
+  std::string TextUtf8() const;
 
   void SetFont(const TFontStyle& font);
   const TFontStyle& Font() const { return font_; }

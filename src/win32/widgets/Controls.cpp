@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "richedit/RichEditCodec.h"
+
 namespace qv::win {
 
 namespace {
@@ -409,6 +411,12 @@ void TPopupMenu::Add(const std::string& caption, std::function<void()> onClick, 
   captions_.push_back(caption);
   AppendMenuA(menu_, MF_STRING | (checked ? MF_CHECKED : 0) | (enabled ? 0 : MF_GRAYED),
               items_.size(), caption.c_str());
+}
+
+void TPopupMenu::AddUtf8(const std::string& caption, std::function<void()> onClick) {
+  items_.push_back(std::move(onClick));
+  captions_.push_back(caption);
+  AppendMenuW(menu_, MF_STRING, items_.size(), WidenText(caption).c_str());
 }
 
 void TPopupMenu::AddSeparator() {

@@ -132,6 +132,11 @@ class TRichEdit : public TControl, public qv::IRichBox {
   void ReplaceWithEmptyWindow();
   void HideHorizontalScrollBar();
   std::string StreamOut(unsigned format);
+  // The control's content read back from its rich text into box, with the
+  // control's own characters where the rich text wrote look-alikes for those
+  // the code page lacks (wine writes Ω as O); exact tells whether it wrote
+  // none. False when the reader cannot take the content exactly.
+  bool ReadBackContent(std::string rtf, TMemoryRichBox& box, bool& exact);
 
   bool version3_ = false;
   const char* className_ = "";

@@ -28,22 +28,54 @@ TEST(BookReader, ReadsTheWholeBookOrOnePieceAndReportsAFailedRead) {
   book[49980] = 'b';
   fs.PutFile("C:\\b.txt", book);
   std::string bytes;
-  ASSERT_TRUE(ReadBookBytes(fs, "C:\\b.txt", 120000, 2, 50000, 3, bytes).IsOk());
+  TTextEncoding encoding = TTextEncoding::Utf16Be;
+  ASSERT_TRUE(ReadBookBytes(fs, "C:\\b.txt", 120000, 2, 50000, 3, bytes, encoding).IsOk());
   EXPECT_EQ(bytes.size(), 50020u);
   EXPECT_EQ(bytes[0], 'b');
-  ASSERT_TRUE(ReadBookBytes(fs, "C:\\b.txt", 120000, 1, 50000, 1, bytes).IsOk());
+  EXPECT_EQ(encoding, TTextEncoding::Ansi);
+  ASSERT_TRUE(ReadBookBytes(fs, "C:\\b.txt", 120000, 1, 50000, 1, bytes, encoding).IsOk());
   EXPECT_EQ(bytes, book);
   // A read that fails is a failure, never an empty book.
   fs.FailReads = true;
-  const TFileResult failed = ReadBookBytes(fs, "C:\\b.txt", 120000, 1, 50000, 1, bytes);
-  EXPECT_FALSE(failed.IsOk());
-  EXPECT_EQ(failed.SystemErrorCode, TMemoryFileSystem::ErrorAccessDenied);
-  EXPECT_TRUE(bytes.empty());
+  for (int32_t pieces : {1, 3}) {
+    const TFileResult failed = ReadBookBytes(fs, "C:\\b.txt", 120000, 2, 50000, pieces, bytes, encoding);
+    EXPECT_FALSE(failed.IsOk());
+    EXPECT_EQ(failed.SystemErrorCode, TMemoryFileSystem::ErrorAccessDenied);
+    EXPECT_TRUE(bytes.empty());
+  }
 }
 
-TEST(BookReader, LinesEndAtAnyBreakAndANulEndsTheText) {
-  EXPECT_EQ(BookLines(std::string("one\r\ntwo\nthree\rfour\0five", 24)),
-            (std::vector<std::string>{"one", "two", "three", "four"}));
+// Every piece is read in the encoding of the book's first bytes, never in one
+// judged from the piece itself, and starts and ends at a character.
+TEST(BookReader, PiecesTakeTheBookEncodingAndWholeCharacters) {
+  TMemoryFileSystem fs;
+  // UTF-8: an "é" first; a "’" of three bytes where piece 2 starts (49980).
+  std::string utf8 = "\xC3\xA9" + std::string(120000, 'a');
+  utf8.replace(49979, 3, "\xE2\x80\x99");
+  fs.PutFile("C:\\u.txt", utf8);
+  // Code page: an "é" of one byte first; "Ã©" as bytes in piece 2.
+  std::string ansi = "\xE9" + std::string(120000, 'a');
+  ansi.replace(60000, 2, "\xC3\xA9");
+  fs.PutFile("C:\\a.txt", ansi);
+  std::string bytes;
+  TTextEncoding encoding = TTextEncoding::Ansi;
+  ASSERT_TRUE(ReadBookBytes(fs, "C:\\u.txt", int64_t(utf8.size()), 2, 50000, 3, bytes, encoding).IsOk());
+  EXPECT_EQ(encoding, TTextEncoding::Utf8);
+  EXPECT_EQ(bytes.substr(0, 4), "\xE2\x80\x99" "a");
+  EXPECT_EQ(BookLines(bytes, encoding)[0].substr(0, 4), "\xE2\x80\x99" "a");
+  ASSERT_TRUE(ReadBookBytes(fs, "C:\\a.txt", int64_t(ansi.size()), 2, 50000, 3, bytes, encoding).IsOk());
+  EXPECT_EQ(encoding, TTextEncoding::Ansi);
+  EXPECT_NE(BookLines(bytes, encoding)[0].find("\xC3\x83\xC2\xA9"), std::string::npos);  // "Ã©"
+}
+
+TEST(BookReader, LinesEndAtAnyBreakAndANulEndsTheTextInEveryEncoding) {
+  const std::string text = "one\r\ntwo\nthree\rf\xC3\xBCr";
+  const std::vector<std::string> lines{"one", "two", "three", "f\xC3\xBCr"};
+  for (TTextEncoding encoding : {TTextEncoding::Ansi, TTextEncoding::Utf8, TTextEncoding::Utf8Bom,
+                                 TTextEncoding::Utf16Le, TTextEncoding::Utf16Be}) {
+    const std::string bytes = EncodeText(text + std::string(1, '\0') + "five\r\n", encoding);
+    EXPECT_EQ(BookLines(bytes, encoding), lines) << EncodingKey(encoding);
+  }
 }
 
 }  // namespace

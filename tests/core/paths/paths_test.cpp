@@ -153,5 +153,10 @@ TEST(WebAddress, OnlyWebAddressesReachTheShell) {
   }
 }
 
+TEST(WebAddress, ABooksLinkReachesTheShellInAscii) {
+  EXPECT_EQ(AsciiWebAddress("http://example.org/caf\xC3\xA9?q=\xE2\x80\x99%20"),
+            "http://example.org/caf%C3%A9?q=%E2%80%99%20");
+}
+
 }  // namespace
 }  // namespace qv

@@ -39,6 +39,9 @@ TEST_F(Emphasis, DoubleAndSingleQuotesInOneParagraph) {
       {"\"x\xC2\xBB", " E "},        // any double quote closes any other
       {"\xF0\x9F\x98\x80 \"ab\"", "    EE "},  // a character beyond U+FFFF counts two
       {"Queen\xE2\x80\x99s 'x'", "         S "},  // the typographic apostrophe is no quote
+      // Characters of every length and stray code page bytes before the quotes of a longer text.
+      {"Caf\xC3\xA9 na\xC3\xAFve \xE2\x80\x9Cquoted\xE2\x80\x9D \xF0\x9F\x98\x80 and 'single' \x92\xE9 end \"x\"",
+       "............EEEEEE..........SSSSSS..........E."},
       {"\"\"", ".."},
       {"'a\"b' c'", "        "},  // a double quote abandons an open single quote
   };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "book/BookReader.h"
 #include "encoding/Utf8.h"
 #include "errors/ErrorFakes.h"
 #include "richbox/MemoryRichBox.h"
