@@ -80,7 +80,7 @@ std::string ErrorReportOf(ProgramForms& forms, const std::function<void()>& acti
     std::string report;
     bool done = false;
   };
-  auto state = std::make_shared<TWatch>(TWatch{forms.error.get()});
+  auto state = std::make_shared<TWatch>(TWatch{forms.error.get(), {}, false});
   auto watch = std::make_shared<std::function<void()>>();
   *watch = [state, weak = std::weak_ptr<std::function<void()>>(watch)] {
     if (state->done) return;

@@ -487,7 +487,9 @@ void CheckReturnToAutoBookmark(const std::string& name, int lines, const char* p
     TQuenvalisForm& f = forms.f();
     f.Book.Controls.PieceSize.Box.SetText(pieceSize);
     ASSERT_TRUE(f.Book.OpenBook(book, true));
-    if (piece > 1) ASSERT_TRUE(f.Book.LoadFromFile("", piece, false, 0));
+    if (piece > 1) {
+      ASSERT_TRUE(f.Book.LoadFromFile("", piece, false, 0));
+    }
     ASSERT_EQ(f.Book.Controls.CurrentPiece(), piece);
     ShowRichPosAtTop(f.RichEdit, GetRichLineStart(f.RichEdit, 60));
     f.Bookmarks.Controls.PutBookshelfButton.Click();

@@ -87,7 +87,9 @@ TEST(TextEngineWindow, EnhancedBookFormatsReachTheControl) {
   EXPECT_TRUE(heading.Effects & CharEffect::Underline);
   EXPECT_FALSE(heading.Effects & CharEffect::Bold);
   EXPECT_EQ(heading.Height, 400);
-  if (readerKeepsExtended) EXPECT_EQ(heading.Spacing, 57);
+  if (readerKeepsExtended) {
+    EXPECT_EQ(heading.Spacing, 57);
+  }
   EXPECT_EQ(heading.TextColor, 0x102030u);
   const TCharFormat bold = forms.CharAt(forms.PosOf("bold"));
   EXPECT_TRUE(bold.Effects & CharEffect::Bold);
@@ -97,7 +99,9 @@ TEST(TextEngineWindow, EnhancedBookFormatsReachTheControl) {
   EXPECT_EQ(forms.CharAt(forms.PosOf("twice")).TextColor, 0x102030u);
 
   const TParaFormat body = forms.ParaAt(forms.PosOf("She"));
-  if (readerKeepsExtended) EXPECT_EQ(body.Alignment, ParaAlign::Justify);
+  if (readerKeepsExtended) {
+    EXPECT_EQ(body.Alignment, ParaAlign::Justify);
+  }
   EXPECT_EQ(body.StartIndent, 576);
   EXPECT_EQ(body.Offset, -576);
   EXPECT_EQ(body.SpaceAfter, 576);

@@ -111,6 +111,10 @@ void TRichEdit::ReplaceWithEmptyWindow() {
   LPARAM zoomDenominator = 0;
   SendRich(hwnd_, EM_GETZOOM, WPARAM(&zoomNumerator), LPARAM(&zoomDenominator));
   const int32_t length = ControlLength();
+  // The old window, about to go, is hidden without painting first: moving its
+  // selection to the end would otherwise scroll and paint the whole text there.
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+               SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   CHARRANGE end{length, length};
   SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&end));
   CHARFORMAT2W endChar{};
@@ -134,7 +138,13 @@ void TRichEdit::ReplaceWithEmptyWindow() {
   SendRich(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(backColor_));
   SendRich(hwnd_, EM_SETCHARFORMAT, SCF_ALL, LPARAM(&endChar));
   SendRich(hwnd_, EM_SETPARAFORMAT, 0, LPARAM(&endPara));
-  if (style & WS_VISIBLE) ShowWindow(hwnd_, SW_SHOWNA);
+  if (style & WS_VISIBLE) {
+    // Shown without painting at once: like an emptied control, the new one is
+    // painted with the next paint, after whatever fills it has run.
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOREDRAW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  }
   if (focused) ::SetFocus(hwnd_);
   SendRich(hwnd_, EM_SETMODIFY, FALSE);
   index_.Rebuild(std::string_view());

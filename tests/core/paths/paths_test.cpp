@@ -149,7 +149,9 @@ TEST(WebAddress, OnlyWebAddressesReachTheShell) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.web, IsWebAddress(c.text)) << c.text;
-    if (c.web) EXPECT_EQ(c.opened, WebAddressToOpen(c.text)) << c.text;
+    if (c.web) {
+      EXPECT_EQ(c.opened, WebAddressToOpen(c.text)) << c.text;
+    }
   }
 }
 

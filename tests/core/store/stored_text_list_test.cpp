@@ -259,8 +259,9 @@ TEST_F(StoredTextListTest, AFailedSaveKeepsThePreviousFile) {
     EXPECT_EQ(1u, files.FileCount()) << fault.name << ": temporary file left behind";
     EXPECT_TRUE(options.Modified()) << fault.name;
     EXPECT_EQ("Failed to save file.", ShownUserText()) << fault.name;
-    if (fault.writeFailsAfter >= 0)
+    if (fault.writeFailsAfter >= 0) {
       EXPECT_NE(std::string::npos, env.view.memo.find("System error code: 112")) << fault.name;
+    }
     files.WriteFailsAfter = -1;
     files.FailMoves = false;
     EXPECT_TRUE(options.Save(false)) << fault.name;
