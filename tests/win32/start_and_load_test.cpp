@@ -1,6 +1,7 @@
 // The start-up book, a book whose read fails, loads that must not run inside
 // one another, layout while a profile loads, Esc over an open list, and the
 // report of exceptions that escape a handler.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "BookTestSupport.h"
@@ -111,6 +112,13 @@ TEST(StartAndLoad, EscOverAnOpenListClosesTheListAndAltF4StillEndsTheProgram) {
   list.SetFocus();
   SendMessageA(list.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
   ASSERT_TRUE(list.DroppedDown());
+  // The dropped list has its full height, not the closed box's.
+  COMBOBOXINFO info{sizeof info};
+  ASSERT_TRUE(GetComboBoxInfo(list.Handle(), &info));
+  RECT dropped{};
+  GetWindowRect(info.hwndList, &dropped);
+  const int itemHeight = int(SendMessageA(list.Handle(), CB_GETITEMHEIGHT, 0, 0));
+  EXPECT_GE((dropped.bottom - dropped.top) / itemHeight, std::min(list.ItemCount(), 10));
   PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
   PumpFor(100);
   EXPECT_FALSE(IsIconic(f.Handle()));

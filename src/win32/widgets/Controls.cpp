@@ -46,10 +46,20 @@ bool TCheckBox::HandleCommand(WORD code) {
 
 TComboBox::TComboBox(TControl* parent, const std::string& name, int x, int y, int w, bool editable)
     : TControl(parent, name), editable_(editable) {
+  // Made with the height of the closed box: sizing the drop-down list costs
+  // far more than the box itself (under wine), so the list gets its height when
+  // it is first dropped.
   CreateHandle("COMBOBOX", "",
                WS_VISIBLE | WS_TABSTOP | WS_VSCROLL |
                    (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
-               0, x, y, w, 300);
+               0, x, y, w, kClosedHeight);
+}
+
+void TComboBox::SizeDropDownList() {
+  if (listSized_) return;
+  listSized_ = true;
+  SetWindowPos(hwnd_, nullptr, 0, 0, Width(), kDroppedHeight,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 bool TComboBox::DroppedDown() const { return SendMessageA(hwnd_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
@@ -91,6 +101,10 @@ void TComboBox::SetText(const std::string& text) {
 }
 
 bool TComboBox::HandleCommand(WORD code) {
+  if (code == CBN_DROPDOWN) {
+    SizeDropDownList();
+    return true;
+  }
   if (code == CBN_SELCHANGE || (editable_ && code == CBN_EDITCHANGE)) {
     if (OnChange) OnChange();
     return true;

@@ -59,7 +59,12 @@ class TComboBox : public TControl {
   bool HandleCommand(WORD code) override;
 
  private:
+  // The box's height as it is made, and the one whose rest the dropped list fills.
+  static constexpr int kClosedHeight = 24, kDroppedHeight = 300;
+  void SizeDropDownList();
+
   bool editable_;
+  bool listSized_ = false;
   std::vector<std::string> items_;  // the control's items, in its order (the box is not sorted)
 };
 
