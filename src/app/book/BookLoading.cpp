@@ -10,6 +10,7 @@
 #include "platform/FileServices.h"
 #include "platform/Win32Platform.h"
 #include "richbox/RichOps.h"
+#include "util/FlagScope.h"
 #include "util/Numbers.h"
 #include "widgets/Application.h"
 
@@ -37,12 +38,6 @@ void RaiseRead(TFunStatContext& local, const char* function, const TFileResult& 
   local.Raise(kFile, function, read.SystemErrorCode, "Failed to load.", path, "", Error, line);
 }
 
-// Clears the loading flag on every way out of a load.
-struct TLoadingFlag {
-  bool& flag;
-  explicit TLoadingFlag(bool& f) : flag(f) { flag = true; }
-  ~TLoadingFlag() { flag = false; }
-};
 }  // namespace
 
 std::string GroupedNumber(int64_t value) { return FormatGrouped(value, ThousandsSeparator()); }
@@ -127,7 +122,7 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
   // A load runs the message loop while it reports progress: nothing started
   // from there may begin a second load inside this one.
   if (loading_) return false;
-  TLoadingFlag loading(loading_);
+  const TFlagScope loading(loading_);  // cleared on every way out of the load
   bool result = false;
   bool endSteps = false;
   const bool newBook = !fileName.empty();

@@ -7,6 +7,7 @@
 #include "browser/BookSites.h"
 #include "errors/Guard.h"
 #include "platform/FileServices.h"
+#include "util/FlagScope.h"
 #include "widgets/Application.h"
 #include "widgets/BrowserRowPainter.h"
 
@@ -15,13 +16,6 @@ namespace qv::app {
 namespace {
 const char* const kFile = "QuenvalisDialog";
 namespace O = OpenPage;
-
-// Clears a flag on every way out of a scope.
-struct TFlagScope {
-  bool& flag;
-  explicit TFlagScope(bool& f) : flag(f) { flag = true; }
-  ~TFlagScope() { flag = false; }
-};
 }  // namespace
 
 TBrowserControls::TBrowserControls(TSidebar& s)
@@ -97,7 +91,7 @@ void TBrowser::LoadBrowserContent(const std::string& path) {
     {
       // The list paints rows while it is refilled, before its top index is
       // the one to keep: those rows are not recorded.
-      TFlagScope filling(filling_);
+      const TFlagScope filling(filling_);
       BrowserListBox.SetCount(static_cast<int>(model_.Items().size()));
       BrowserListBox.SetItemIndex(model_.Selected());
       if (model_.TopIndex() >= 0) BrowserListBox.SetTopIndex(model_.TopIndex());

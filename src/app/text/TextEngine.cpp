@@ -166,12 +166,7 @@ void TTextEngine::ApplyZoom() { ApplyFormatZoom(ReadFormatSettings(), richEdit_)
 void TTextEngine::SetAllParaFormatRichEdit() {
   Guarded(QV_OP(kFile, "TQuenvalisForm::SetAllParaFormatRichEdit", ""), [&](TFunStatContext&) {
     // The whole text is reformatted in one pass, hidden and without repainting.
-    const bool visible = screen_.BeginRichBoxUpdate();
-    struct TEnd {
-      IScreen& screen;
-      bool visible;
-      ~TEnd() { screen.EndRichBoxUpdate(visible); }
-    } end{screen_, visible};
+    const TQuietRichBoxUpdate quiet(screen_);
     SetAllParaFormat(Enhancer, ReadFormatSettings());
   });
 }

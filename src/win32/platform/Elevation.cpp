@@ -9,6 +9,7 @@
 #include "errors/Guard.h"
 #include "paths/PathStrings.h"
 #include "platform/FileServices.h"
+#include "platform/ScopedHandle.h"
 #include "platform/UninstallRegistry.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
@@ -19,20 +20,13 @@ namespace {
 
 const char* const kFile = "Include/Install";
 
-struct THandle {
-  HANDLE H = nullptr;
-  ~THandle() {
-    if (H && H != INVALID_HANDLE_VALUE) CloseHandle(H);
-  }
-};
-
 bool FolderRefusesWriting(const std::string& folder) {
   std::string dir = ExcludeTrailingBackslash(folder);
   while (!dir.empty() && !IsDirectory(dir)) dir = ExcludeTrailingBackslash(GetParentDir(dir));
   if (dir.empty()) return false;
   const std::string probe = CombinePath(dir, "~Quenvalis-rights.tmp");
   SetLastError(0);
-  THandle file{CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  TScopedHandle file{CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr)};
   return file.H == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED;
 }
@@ -49,7 +43,7 @@ bool RegistryRefusesWriting() {
 // True when this process runs with administrator rights that were raised
 // above the user's normal ones (a split token).
 bool IsRaisedAboveUser() {
-  THandle token;
+  TScopedHandle token;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token.H)) return false;
   TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
   DWORD size = 0;
@@ -63,8 +57,8 @@ bool RunWithShellToken(const std::string& file, DWORD& code) {
   DWORD shellProcess = 0;
   HWND shell = GetShellWindow();
   if (!shell || !GetWindowThreadProcessId(shell, &shellProcess) || !shellProcess) return false;
-  THandle process{OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, shellProcess)};
-  THandle token, primary;
+  TScopedHandle process{OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, shellProcess)};
+  TScopedHandle token, primary;
   if (!process.H || !OpenProcessToken(process.H, TOKEN_DUPLICATE, &token.H) ||
       !DuplicateTokenEx(token.H, TOKEN_QUERY | TOKEN_DUPLICATE | TOKEN_ASSIGN_PRIMARY |
                                      TOKEN_ADJUST_DEFAULT | TOKEN_ADJUST_SESSIONID,
@@ -115,7 +109,7 @@ TElevatedRun RunElevatedAndWait(const std::string& exe, const std::string& param
                   parameters, Error, __LINE__);
       return TElevatedRun::Failed;
     }
-    THandle process{info.hProcess};
+    TScopedHandle process{info.hProcess};
     // The shell and the raised process may send this window messages while it waits.
     while (process.H &&
            MsgWaitForMultipleObjects(1, &process.H, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/ScopedHandle.h"
 #include "platform/Win32Platform.h"
 
 namespace qv::win {
@@ -19,13 +20,6 @@ TFileResult LastFailure() {
                               texts.SystemErrorText(code));
 }
 
-struct THandle {
-  HANDLE h;
-  ~THandle() {
-    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-  }
-};
-
 }  // namespace
 
 bool TWin32FileSystem::FileExists(const std::string& path) {
@@ -38,13 +32,13 @@ TFileResult TWin32FileSystem::ReadWhole(const std::string& path, std::string& da
     SetLastError(ERROR_FILE_NOT_FOUND);
     return LastFailure();
   }
-  THandle file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  TScopedHandle file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr)};
-  if (file.h == INVALID_HANDLE_VALUE) return LastFailure();
+  if (file.H == INVALID_HANDLE_VALUE) return LastFailure();
   char buffer[65536];
   for (;;) {
     DWORD got = 0;
-    if (!ReadFile(file.h, buffer, sizeof buffer, &got, nullptr)) return LastFailure();
+    if (!ReadFile(file.H, buffer, sizeof buffer, &got, nullptr)) return LastFailure();
     if (got == 0) break;
     data.append(buffer, got);
   }
@@ -52,21 +46,21 @@ TFileResult TWin32FileSystem::ReadWhole(const std::string& path, std::string& da
 }
 
 TFileResult TWin32FileSystem::WriteWhole(const std::string& path, const std::string& data) {
-  THandle file{CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  TScopedHandle file{CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr)};
-  if (file.h == INVALID_HANDLE_VALUE) return LastFailure();
+  if (file.H == INVALID_HANDLE_VALUE) return LastFailure();
   size_t done = 0;
   while (done < data.size()) {
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 20));
     DWORD written = 0;
-    if (!WriteFile(file.h, data.data() + done, chunk, &written, nullptr)) return LastFailure();
+    if (!WriteFile(file.H, data.data() + done, chunk, &written, nullptr)) return LastFailure();
     if (written == 0) {
       SetLastError(ERROR_WRITE_FAULT);
       return LastFailure();
     }
     done += written;
   }
-  if (!FlushFileBuffers(file.h)) return LastFailure();
+  if (!FlushFileBuffers(file.H)) return LastFailure();
   return TFileResult::Success();
 }
 
@@ -102,18 +96,18 @@ TFileResult TWin32FileSystem::ReadRange(const std::string& path, int64_t offset,
                                         std::string& data) {
   data.clear();
   // Books may be open for writing in another program: they are shared both ways.
-  THandle file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  TScopedHandle file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)};
-  if (file.h == INVALID_HANDLE_VALUE) return LastFailure();
+  if (file.H == INVALID_HANDLE_VALUE) return LastFailure();
   LARGE_INTEGER at;
   at.QuadPart = offset;
-  if (offset > 0 && !SetFilePointerEx(file.h, at, nullptr, FILE_BEGIN)) return LastFailure();
+  if (offset > 0 && !SetFilePointerEx(file.H, at, nullptr, FILE_BEGIN)) return LastFailure();
   data.resize(static_cast<size_t>(std::max<int64_t>(count, 0)));
   size_t done = 0;
   while (done < data.size()) {
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 24));
     DWORD got = 0;
-    if (!ReadFile(file.h, &data[done], chunk, &got, nullptr)) {
+    if (!ReadFile(file.H, &data[done], chunk, &got, nullptr)) {
       const TFileResult failure = LastFailure();
       data.clear();
       return failure;
