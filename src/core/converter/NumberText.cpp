@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "encoding/Utf8.h"
 #include "errors/Guard.h"
 #include "richbox/RichOps.h"
 
@@ -235,8 +236,12 @@ std::string GetNumberInLine(const std::string& line, int32_t k, bool dot) {
 
 std::string GetNumberAt(IRichBox& box, int32_t position, const TNumberSeparators& separators) {
   const int32_t line = GetRichLineOfChar(box, position);
-  return GetNumberInLine(box.GetLineText(line), position - GetRichLineStart(box, line),
-                         separators.Decimal == ".");
+  const std::string text = box.GetLineText(line);
+  // The position counts UTF-16 units; the line is UTF-8: k is the byte of the
+  // character at unit k - 1 (1-based), past the line when the unit is.
+  const int32_t unit = position - GetRichLineStart(box, line);
+  const int32_t k = unit < 1 ? unit : int32_t(ByteOffsetOfUnit(text, unit - 1)) + 1;
+  return GetNumberInLine(text, k, separators.Decimal == ".");
 }
 
 bool ReadNumberToken(const std::string& token, const TNumberSeparators& separators,

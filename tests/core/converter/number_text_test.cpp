@@ -129,6 +129,15 @@ TEST(GetNumberAt, FindsTheLineOfTheRichBoxPosition) {
   EXPECT_EQ(GetNumberAt(box, 14, kDot), "");
 }
 
+TEST(GetNumberAt, CountsThePositionInCharactersOnALineWithAccents) {
+  TMemoryRichBox box;
+  box.AppendLine("\xC3\xA9\xC3\xA9 5 \xE2\x80\x9C" "3\xE2\x80\x9D");  // éé 5 “3”
+  // Position k names the k-th character: bytes would miss the digits.
+  EXPECT_EQ(GetNumberAt(box, 4, kDot), "5");
+  EXPECT_EQ(GetNumberAt(box, 7, kDot), "3");
+  EXPECT_EQ(GetNumberAt(box, 8, kDot), "");  // the closing quote
+}
+
 TEST(ReadNumberToken, ReadsWithTheSeparatorTheCleanUpKept) {
   long double value = 0;
   ASSERT_TRUE(ReadNumberToken("12,5", kComma, value));
