@@ -15,9 +15,8 @@ bool IsBookFileName(const std::string& name) {
 }
 
 bool IsOpenableBook(IFileSystem& fs, const std::string& fullName) {
-  const bool bareDrive = fullName.size() >= 2 && fullName.size() <= 3 && fullName[1] == ':';
-  return !fullName.empty() && !bareDrive && IsBookFileName(fullName) && fs.FileExists(fullName) &&
-         !fs.IsFolder(fullName);
+  // A book's name has its extension: no empty name or bare drive gets past the first test.
+  return IsBookFileName(fullName) && fs.FileExists(fullName) && !fs.IsFolder(fullName);
 }
 
 TFileResult ReadBookBytes(IFileSystem& fs, const std::string& path, int64_t size, int32_t piece,
@@ -31,11 +30,16 @@ TFileResult ReadBookBytes(IFileSystem& fs, const std::string& path, int64_t size
     read = fs.ReadRange(path, 0, std::min<int64_t>(size, EncodingSampleSize), head);
     if (read.IsOk()) {
       encoding = DetectTextEncoding(head);
-      // A few bytes beyond each end show where the characters there begin.
+      // A few bytes beyond each end show where the characters there begin;
+      // a piece within the sample is taken from it without a second read.
       const TByteRange range = PieceReadRange(piece, pieceSize, size);
-      std::string around;
-      read = fs.ReadRange(path, range.Start, range.Length, around);
-      if (read.IsOk()) bytes = std::string(PieceBytes(around, range.Start, piece, pieceSize, size, encoding));
+      if (range.Start + range.Length <= int64_t(head.size())) {
+        bytes = std::string(PieceBytes(head, 0, piece, pieceSize, size, encoding));
+      } else {
+        std::string around;
+        read = fs.ReadRange(path, range.Start, range.Length, around);
+        if (read.IsOk()) bytes = std::string(PieceBytes(around, range.Start, piece, pieceSize, size, encoding));
+      }
     }
   }
   if (!read.IsOk()) bytes.clear();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "book/BookReader.h"
 #include "book/BookRules.h"
 #include "paths/AnsiText.h"
 #include "paths/PathStrings.h"
@@ -16,13 +17,6 @@ const char* const BrowserListHint =
     "[Backspace] to explore the parent directory. Press [/] to load the partitions list.";
 
 namespace {
-
-// A name ending in ".txt" or ".rtf", without regard to case.
-bool IsBookName(const std::string& name) {
-  if (name.size() < 4) return false;
-  const char* ext = name.data() + name.size() - 4;
-  return SameTextAscii(ext, 4, ".txt", 4) || SameTextAscii(ext, 4, ".rtf", 4);
-}
 
 bool IsRealFolder(const std::string& folder) { return !folder.empty() && !IsDriveOnly(folder); }
 
@@ -83,7 +77,7 @@ void TBrowserModel::LoadBrowserContent(const std::string& path, const TBrowserLi
   }
   const size_t folderCount = unsorted.size();
   for (std::string& text : listing.Files)
-    if (IsBookName(text)) unsorted.push_back({std::move(text), false, ""});
+    if (IsBookFileName(text)) unsorted.push_back({std::move(text), false, ""});
   std::vector<std::string> keys;
   keys.reserve(unsorted.size());
   for (const TBrowserItem& item : unsorted) keys.push_back(listing_.SortKey(item.Text));

@@ -30,7 +30,7 @@ size_t WellFormedRun(std::string_view bytes, size_t i, int& subpart, bool& multi
   const size_t n = bytes.size();
   while (i < n) {
     if (p[i] < 0x80) {
-      ++i;
+      i += AsciiRun(bytes, i);
       continue;
     }
     char32_t c = 0;

@@ -10,17 +10,6 @@ const char16_t CHigh1252[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x202
                                 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
 
-// The length of the run of ASCII bytes at text[i], found eight bytes at a time.
-inline size_t AsciiRun(std::string_view text, size_t i) {
-  const size_t begin = i, n = text.size();
-  for (; i + 8 <= n; i += 8) {
-    const uint64_t high = LoadWord(text.data() + i) & 0x8080808080808080ull;
-    if (high != 0) return i + FirstMarkedByte(high) - begin;
-  }
-  while (i < n && static_cast<unsigned char>(text[i]) < 0x80) ++i;
-  return i - begin;
-}
-
 }  // namespace
 
 char32_t CharOf1252(unsigned char byte) {

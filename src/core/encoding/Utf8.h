@@ -108,5 +108,15 @@ inline uint64_t LoadWord(const void* p) {
 // The index (0 to 7) of the first byte whose high bit is set in a non-zero
 // mask of a LoadWord.
 inline size_t FirstMarkedByte(uint64_t mask) { return size_t(__builtin_ctzll(mask)) >> 3; }
+// The length of the run of ASCII bytes at text[i], found eight bytes at a time.
+inline size_t AsciiRun(std::string_view text, size_t i) {
+  const size_t begin = i, n = text.size();
+  for (; i + 8 <= n; i += 8) {
+    const uint64_t high = LoadWord(text.data() + i) & 0x8080808080808080ull;
+    if (high != 0) return i + FirstMarkedByte(high) - begin;
+  }
+  while (i < n && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i - begin;
+}
 
 }  // namespace qv

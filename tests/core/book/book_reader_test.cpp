@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "book/BookReader.h"
+#include "book/BookRules.h"
 #include "store/MemoryFileSystem.h"
 
 namespace qv {
@@ -66,6 +67,26 @@ TEST(BookReader, PiecesTakeTheBookEncodingAndWholeCharacters) {
   ASSERT_TRUE(ReadBookBytes(fs, "C:\\a.txt", int64_t(ansi.size()), 2, 50000, 3, bytes, encoding).IsOk());
   EXPECT_EQ(encoding, TTextEncoding::Ansi);
   EXPECT_NE(BookLines(bytes, encoding)[0].find("\xC3\x83\xC2\xA9"), std::string::npos);  // "Ã©"
+}
+
+// A piece within the encoding sample comes from the sample, one beyond it
+// from a read of its own: both are the piece the rule takes from the whole book.
+TEST(BookReader, APieceIsTheSameWhetherTheSampleHoldsItOrNot) {
+  TMemoryFileSystem fs;
+  std::string book;
+  for (int i = 0; book.size() < EncodingSampleSize + 300000; ++i)
+    book += "line \xE2\x80\x99" + std::to_string(i) + "\r\n";
+  fs.PutFile("C:\\big.txt", book);
+  const int64_t size = int64_t(book.size());
+  const int32_t pieceSize = 500000, pieces = PieceCount(size, pieceSize);
+  ASSERT_GE(pieces, 3);
+  for (int32_t piece = 1; piece <= pieces; ++piece) {
+    std::string bytes;
+    TTextEncoding encoding = TTextEncoding::Ansi;
+    ASSERT_TRUE(ReadBookBytes(fs, "C:\\big.txt", size, piece, pieceSize, pieces, bytes, encoding).IsOk());
+    EXPECT_EQ(encoding, TTextEncoding::Utf8);
+    EXPECT_EQ(bytes, PieceBytes(book, 0, piece, pieceSize, size, TTextEncoding::Utf8)) << "piece " << piece;
+  }
 }
 
 TEST(BookReader, LinesEndAtAnyBreakAndANulEndsTheTextInEveryEncoding) {
