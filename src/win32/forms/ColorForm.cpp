@@ -154,8 +154,7 @@ bool ChooseSystemColorDialog(HWND owner, uint32_t& color) {
 }
 
 bool TColorDialogs::ChooseSystemColor(uint32_t& color) {
-  TForm* owner = Application().MainForm;
-  return ChooseSystemColorDialog(owner ? owner->Handle() : nullptr, color);
+  return ChooseSystemColorDialog(Application().MainWindow(), color);
 }
 
 }  // namespace qv::win

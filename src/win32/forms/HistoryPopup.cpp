@@ -7,20 +7,7 @@
 namespace qv::win {
 
 namespace {
-
 const char* const kFile = "Include/History";
-
-// A folder's name shown as it is: "&" would otherwise underline the next letter.
-std::string MenuCaption(const std::string& text) {
-  std::string caption;
-  caption.reserve(text.size());
-  for (char c : text) {
-    if (c == '&') caption += '&';
-    caption += c;
-  }
-  return caption;
-}
-
 }  // namespace
 
 THistoryPopup::THistoryPopup(THistoryDialog& history) : history_(history) {

@@ -12,7 +12,6 @@
 #include "platform/ScopedHandle.h"
 #include "platform/UninstallRegistry.h"
 #include "widgets/Application.h"
-#include "widgets/Form.h"
 
 namespace qv::win {
 
@@ -96,7 +95,7 @@ TElevatedRun RunElevatedAndWait(const std::string& exe, const std::string& param
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC;
-    info.hwnd = Application().MainForm ? Application().MainForm->Handle() : nullptr;
+    info.hwnd = Application().MainWindow();
     info.lpVerb = "runas";
     info.lpFile = exe.c_str();
     info.lpParameters = parameters.c_str();

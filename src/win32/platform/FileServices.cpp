@@ -1,6 +1,5 @@
 #include "platform/FileServices.h"
 
-#include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -11,8 +10,8 @@
 #include "paths/PathStrings.h"
 #include "paths/WebAddress.h"
 #include "platform/ShellGateway.h"
+#include "platform/Shortcuts.h"
 #include "widgets/Application.h"
-#include "widgets/Form.h"
 
 namespace qv::win {
 
@@ -35,31 +34,6 @@ std::string DriveRoot(const std::string& path) {
     return IncludeTrailingBackslash(share == std::string::npos ? path : path.substr(0, share));
   }
   return "";
-}
-
-HWND OwnerWindow() { return Application().MainForm ? Application().MainForm->Handle() : nullptr; }
-
-// The target of a shortcut file, or "" when it is none or cannot be read.
-std::string ShortcutTarget(const std::string& path) {
-  const HRESULT init = CoInitialize(nullptr);
-  std::string target;
-  IShellLinkA* link = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                 reinterpret_cast<void**>(&link)))) {
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-      wchar_t wide[MAX_PATH * 2] = L"";
-      MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH * 2);
-      char buffer[MAX_PATH * 2] = "";
-      if (SUCCEEDED(file->Load(wide, STGM_READ)) &&
-          SUCCEEDED(link->GetPath(buffer, sizeof buffer, nullptr, 0)))
-        target = buffer;
-      file->Release();
-    }
-    link->Release();
-  }
-  if (SUCCEEDED(init)) CoUninitialize();
-  return target;
 }
 
 bool IsShortcut(const std::string& name) { return AnsiSameText(ExtractFileExt(name), ".lnk"); }
@@ -158,7 +132,7 @@ void LoadFilesFromDir(const std::string& folder, const std::string& mask, TItemL
       std::string text = fullPaths ? dir + name : name;
       std::string matched = name;  // the name the mask is matched against
       if (resolveShortcuts && !isFolder && IsShortcut(name)) {
-        const std::string target = ShortcutTarget(dir + name);
+        const std::string target = ReadShortcut(dir + name).Target;
         if (!target.empty()) {
           isFolder = IsDirectory(target);
           text = fullPaths ? target : GetNameOfPath(ExcludeTrailingBackslash(target));
@@ -285,7 +259,7 @@ bool MyDeleteFile(const std::string& path) {
 bool RunVerb(const std::string& file, const std::string& verb, const std::string& parameters) {
   return Silent(QV_OP(kFile, "RunVerb", ""), [&](TFunStatContext& local) {
     TShellRequest request;
-    request.Owner = OwnerWindow();
+    request.Owner = Application().MainWindow();
     request.Verb = verb;
     request.File = file + ".";
     request.Parameters = parameters;
@@ -304,7 +278,7 @@ bool RunFile(const std::string& file, const std::string& parameters, const std::
   }
   return Silent(QV_OP(kFile, "RunFile", ""), [&](TFunStatContext& local) {
     TShellRequest request;
-    request.Owner = OwnerWindow();
+    request.Owner = Application().MainWindow();
     request.File = file;
     request.Parameters = RunFileParameters(parameters, quote);
     request.Folder = folder;

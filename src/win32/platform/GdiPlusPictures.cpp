@@ -10,6 +10,7 @@
 #include "pictures/BackImageRules.h"
 #include "pictures/PictureCheck.h"
 #include "pictures/PictureFit.h"
+#include "platform/ScopedHandle.h"
 
 namespace qv::win {
 
@@ -115,12 +116,9 @@ class TFileByteSource : public IByteSource {
       : file_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr)) {
     LARGE_INTEGER size{};
-    if (file_ != INVALID_HANDLE_VALUE && GetFileSizeEx(file_, &size)) size_ = uint64_t(size.QuadPart);
+    if (Opened() && GetFileSizeEx(file_.H, &size)) size_ = uint64_t(size.QuadPart);
   }
-  ~TFileByteSource() override {
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-  }
-  bool Opened() const { return file_ != INVALID_HANDLE_VALUE; }
+  bool Opened() const { return file_.H != INVALID_HANDLE_VALUE; }
   uint64_t Size() override { return size_; }
   bool ReadAt(uint64_t offset, void* buffer, size_t count) override {
     auto* out = static_cast<char*>(buffer);
@@ -130,7 +128,7 @@ class TFileByteSource : public IByteSource {
       at.OffsetHigh = DWORD(offset >> 32);
       const DWORD chunk = DWORD(std::min<size_t>(count, 1u << 24));
       DWORD got = 0;
-      if (!ReadFile(file_, out, chunk, &got, &at) || got == 0) return false;
+      if (!ReadFile(file_.H, out, chunk, &got, &at) || got == 0) return false;
       out += got;
       offset += got;
       count -= got;
@@ -139,7 +137,7 @@ class TFileByteSource : public IByteSource {
   }
 
  private:
-  HANDLE file_;
+  TScopedHandle file_;
   uint64_t size_ = 0;
 };
 

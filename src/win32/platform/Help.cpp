@@ -8,7 +8,6 @@
 #include "platform/ShellGateway.h"
 #include "platform/Win32Platform.h"
 #include "widgets/Application.h"
-#include "widgets/Form.h"
 
 namespace qv::win {
 
@@ -39,7 +38,7 @@ void OpenHelp(int context) {
   }
   TShellRequest request;
   request.File = HelpAddress(file, context);
-  if (Application().MainForm) request.Owner = Application().MainForm->Handle();
+  request.Owner = Application().MainWindow();
   uint32_t error = 0;
   if (!ShellGateway().Execute(request, error))
     ShowErrorMessage("Failed to open the help file \"" + file + "\".");

@@ -1,7 +1,6 @@
 #include "platform/Win32Platform.h"
 
 #include "widgets/Application.h"
-#include "widgets/Form.h"
 
 namespace qv::win {
 
@@ -41,8 +40,7 @@ std::string TWin32ErrorPlatform::ProgramPath() { return ProgramFileName(); }
 
 int TWin32MessageBoxes::ShowBox(const std::string& caption, const std::string& text,
                                    uint32_t style) {
-  HWND owner = Application().MainForm ? Application().MainForm->Handle() : nullptr;
-  return MessageBoxA(owner, text.c_str(), caption.c_str(), style | MB_TASKMODAL);
+  return MessageBoxA(Application().MainWindow(), text.c_str(), caption.c_str(), style | MB_TASKMODAL);
 }
 
 void TWin32MessageBoxes::Beep(bool exclamation) {
@@ -62,6 +60,11 @@ std::string ProgramFileName() {
   char buf[MAX_PATH * 2] = "";
   const DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
   return std::string(buf, n);
+}
+
+std::string UserLocaleText(LCTYPE item, const std::string& fallback) {
+  char text[16] = "";
+  return GetLocaleInfoA(LOCALE_USER_DEFAULT, item, text, sizeof text) > 0 ? std::string(text) : fallback;
 }
 
 std::string ProgramDirectory() {

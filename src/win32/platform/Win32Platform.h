@@ -33,6 +33,10 @@ class TWin32Clock : public IClock {
 // boxes, clock). Message boxes are left alone when a test already installed some.
 void InstallWin32Platform();
 
+// A text of the user's locale (LOCALE_STHOUSAND, LOCALE_SDECIMAL…), or
+// fallback when the system gives none.
+std::string UserLocaleText(LCTYPE item, const std::string& fallback);
+
 // Full path of the running executable, and its folder with a trailing back-slash.
 std::string ProgramFileName();
 std::string ProgramDirectory();

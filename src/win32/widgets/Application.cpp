@@ -5,6 +5,8 @@
 
 namespace qv::win {
 
+HWND TApplication::MainWindow() const { return MainForm ? MainForm->Handle() : nullptr; }
+
 TApplication& Application() {
   static TApplication app;
   return app;

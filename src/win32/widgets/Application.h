@@ -15,6 +15,8 @@ class TApplication {
  public:
   std::string Title = "Quenvalis";
   TForm* MainForm = nullptr;
+  // The main form's window (what owns dialogs, message boxes and what the shell opens), or null.
+  HWND MainWindow() const;
 
   // Runs the message loop until the main form is gone or Terminate is called.
   void Run();

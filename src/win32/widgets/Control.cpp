@@ -47,11 +47,7 @@ TControl::TControl(TControl* parent, const std::string& name) : parent_(parent),
 }
 
 TControl::~TControl() {
-  if (hwnd_) {
-    RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
-    RemovePropA(hwnd_, kControlProp);
-    DestroyWindow(hwnd_);
-  }
+  if (HWND h = DetachHandle()) DestroyWindow(h);
   if (brush_) DeleteObject(brush_);
 }
 
@@ -157,6 +153,7 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
         break;
       }
       if (!self->WndProc(msg, wp, lp, result)) result = DefSubclassProc(hwnd, msg, wp, lp);
+      // The control's own handling may run a loop of its own (a drag) in which the handler changes.
       if (self->OnMouseDown) self->OnMouseDown(button, shift, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
       return result;
     }
@@ -200,9 +197,7 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
       if (self->OnExit) self->OnExit();
       break;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
-      RemovePropA(hwnd, kControlProp);
-      self->hwnd_ = nullptr;
+      self->DetachHandle();
       return DefSubclassProc(hwnd, msg, wp, lp);
   }
   if (self->WndProc(msg, wp, lp, result)) return result;

@@ -63,7 +63,6 @@ void TComboBox::SizeDropDownList() {
 }
 
 bool TComboBox::DroppedDown() const { return SendMessageA(hwnd_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
-void TComboBox::CloseUp() { SendMessageA(hwnd_, CB_SHOWDROPDOWN, FALSE, 0); }
 
 void TComboBox::SetItems(const std::vector<std::string>& items) {
   SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
@@ -409,6 +408,16 @@ bool TVirtualListBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 }
 
 // ---- popup menu ----
+
+std::string MenuCaption(const std::string& text) {
+  std::string caption;
+  caption.reserve(text.size());
+  for (char c : text) {
+    if (c == '&') caption += '&';
+    caption += c == '\t' ? ' ' : c;
+  }
+  return caption;
+}
 
 TPopupMenu::TPopupMenu() : menu_(CreatePopupMenu()) {}
 TPopupMenu::~TPopupMenu() { DestroyMenu(menu_); }

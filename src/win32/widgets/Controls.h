@@ -42,7 +42,6 @@ class TComboBox : public TControl {
       : TComboBox(parent, at.Name, at.Left, at.Top, at.Width, editable) {}
   // True while the drop-down list is open.
   bool DroppedDown() const;
-  void CloseUp();
   void SetItems(const std::vector<std::string>& items);
   void AddItem(const std::string& item);
   void Clear();
@@ -213,6 +212,10 @@ class TVirtualListBox : public TListBoxBase {
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
+
+// A menu caption that shows every character as it is: "&" is no accelerator
+// mark, and a tab (which would start the accelerator column) shows as a blank.
+std::string MenuCaption(const std::string& text);
 
 class TPopupMenu {
  public:

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "widgets/Application.h"
-#include "widgets/Form.h"
 
 namespace qv::win {
 namespace {
@@ -27,7 +26,7 @@ class TPlatformFileDialogs : public IFileDialogs {
     r.FileName.copy(name.data(), std::min(r.FileName.size(), name.size() - 1));
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = Application().MainForm ? Application().MainForm->Handle() : nullptr;
+    ofn.hwndOwner = Application().MainWindow();
     ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = static_cast<DWORD>(r.FilterIndex);
     ofn.lpstrFile = name.data();
