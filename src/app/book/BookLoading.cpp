@@ -19,11 +19,7 @@ namespace qv::app {
 namespace {
 const char* const kFile = "QuenvalisDialog";
 
-std::string ThousandsSeparator() {
-  char sep[8] = ",";
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, sep, sizeof sep) <= 0) strcpy(sep, ",");
-  return sep;
-}
+std::string ThousandsSeparator() { return UserLocaleText(LOCALE_STHOUSAND, ","); }
 
 // The full path of a book name: expanded against the current folder, "~" short
 // names in their long form, a bare drive as its root.

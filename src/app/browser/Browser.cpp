@@ -104,7 +104,7 @@ void TBrowser::ActivateBrowserItem() {
   const TBrowserActivation activation = model_.Activation(BrowserListBox.ItemIndex());
   if (activation.Action == TBrowserAction::ShowFolder) {
     LoadBrowserContent(activation.Path);
-  } else if (activation.Action == TBrowserAction::OpenBook && !book_.Loading()) {
+  } else if (activation.Action == TBrowserAction::OpenBook) {  // refused during a load
     book_.OpenBook(activation.Path, true);
   }
 }

@@ -102,8 +102,6 @@ void TColors::OptionLoaded(const TOptionEntry& opt) {
   const std::string key = opt.Key;
   if (key == "ScreenBackColor") {
     ApplyScreenBackColor();
-    browserList_.SetColor(ScreenBackColor());
-    SetConverterListsColor();
   } else if (key == "ScreenForeColor") {
     ApplyScreenForeColor();
   } else if (key == "RichBoxBackColor") {
@@ -115,9 +113,8 @@ void TColors::OptionLoaded(const TOptionEntry& opt) {
       SetRichTextColor(richEdit_, DisplayColor(ForeColor()));
       richEdit_.SetModified(modified);
     }
-  } else if (key.rfind("Browser", 0) == 0 || key.rfind("DirType", 0) == 0) {
-    browserList_.Invalidate();
   }
+  // The browser repaints its list for the colours it draws with.
 }
 
 bool TColors::ColorPanelMouseUp(TColorPanel& panel, TMouseButton button) {
@@ -146,8 +143,6 @@ void TColors::PanelMouseUp(TColorPanelId id, TMouseButton button) {
     switch (id) {
       case cpScreenBack:
         ApplyScreenBackColor();
-        browserList_.SetColor(ScreenBackColor());
-        SetConverterListsColor();
         screen_.RefreshRichBox();
         break;
       case cpScreenFore:
@@ -185,6 +180,9 @@ void TColors::RecolorText(bool recolorFore) {
 void TColors::ApplyScreenBackColor() {
   window_.SetColor(ScreenBackColor());
   RepaintScreenBackground(window_);
+  // The browser's and the converter's lists stand on the screen colour.
+  browserList_.SetColor(ScreenBackColor());
+  SetConverterListsColor();
 }
 
 void TColors::ApplyScreenForeColor() {
@@ -203,8 +201,6 @@ void TColors::ApplyColors() {
     richEdit_.SetBackgroundColor(DisplayColor(Controls.RichBoxBack.Panel.CurrentColor()));
     ApplyScreenBackColor();
     ApplyScreenForeColor();
-    browserList_.SetColor(ScreenBackColor());
-    SetConverterListsColor();
     RecolorText(true);
   }
   screen_.RefreshScreen();

@@ -25,13 +25,4 @@ void MakeReadOnlyEdit(TEdit& edit) {
   edit.SetColor(GetSysColor(COLOR_BTNFACE));
 }
 
-std::string MenuCaption(const std::string& text) {
-  std::string caption;
-  for (char c : text) {
-    if (c == '&') caption += '&';
-    caption += c == '\t' ? ' ' : c;
-  }
-  return caption;
-}
-
 }  // namespace qv::app

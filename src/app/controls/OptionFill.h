@@ -1,5 +1,5 @@
 // Small helpers the subsystems share for their controls: combo boxes filled
-// from the option schema, read-only edits, menu captions and labelled combos.
+// from the option schema, read-only edits and labelled combos.
 #pragma once
 #include <string>
 
@@ -19,10 +19,6 @@ int32_t ReadOption(const TComboBox& box);
 
 // Makes an edit read-only and shows it in the button-face colour.
 void MakeReadOnlyEdit(TEdit& edit);
-
-// A menu caption that shows every character as it is: "&" is no accelerator
-// mark, and a tab (which would start the accelerator column) shows as a blank.
-std::string MenuCaption(const std::string& text);
 
 // A combo box with the label that names it.
 struct TLabeledCombo {

@@ -1,9 +1,8 @@
 #include "app/converter/Converter.h"
 
-#include <cstring>
-
 #include "app/SidebarPlaces.h"
 #include "errors/Guard.h"
+#include "platform/Win32Platform.h"
 #include "richbox/RichOps.h"
 #include "widgets/Application.h"
 
@@ -15,9 +14,9 @@ namespace C = ConvertPage;
 
 TNumberSeparators UserNumberSeparators() {
   TNumberSeparators s;
-  char text[8] = "";
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, text, sizeof text) > 0) s.Thousands = text;
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, sizeof text) > 0 && text[0]) s.Decimal = text;
+  s.Thousands = UserLocaleText(LOCALE_STHOUSAND, s.Thousands);
+  const std::string decimal = UserLocaleText(LOCALE_SDECIMAL, s.Decimal);
+  if (!decimal.empty()) s.Decimal = decimal;
   return s;
 }
 
@@ -138,7 +137,8 @@ bool TConverter::ShowConvertMeasure(int32_t position) {
 }
 
 void TConverter::RichEditMouseMove(int x, int y) {
-  if (ShowConvertMeasure(GetRichCharAtPoint(richEdit_, x, y))) MiscConvertMeasure(EditValue());
+  // A number shown in the edit brings the misc memo with it (the edit's change).
+  ShowConvertMeasure(GetRichCharAtPoint(richEdit_, x, y));
 }
 
 void TConverter::RichEditRightClick(int x, int y) {

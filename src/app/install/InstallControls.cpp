@@ -21,11 +21,4 @@ bool TCaptionPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   return handled;
 }
 
-TReadOnlyEdit::TReadOnlyEdit(win::TControl* parent, const std::string& name, int x, int y, int w,
-                             int h)
-    : TControl(parent, name) {
-  CreateHandle("EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE,
-               x, y, w, h);
-}
-
 }  // namespace qv::app

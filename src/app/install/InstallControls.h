@@ -1,4 +1,4 @@
-// The two control kinds the installer window needs beyond the widget layer's.
+// The control kind the installer window needs beyond the widget layer's.
 #pragma once
 #include "widgets/Controls.h"
 
@@ -11,12 +11,6 @@ class TCaptionPanel : public win::TLabel {
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
-};
-
-// A one-line edit that shows a text the user can select and copy but not change.
-class TReadOnlyEdit : public win::TControl {
- public:
-  TReadOnlyEdit(win::TControl* parent, const std::string& name, int x, int y, int w, int h);
 };
 
 }  // namespace qv::app

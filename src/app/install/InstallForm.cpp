@@ -115,6 +115,7 @@ TInstallForm::TInstallForm()
   VersionLabel.SetAlignment(DT_CENTER);
   DescriptionLabel.SetAlignment(DT_CENTER);
 
+  InstallToEdit.SetReadOnly(true);
   InstallToEdit.SetText(GetSystemDirectoryPath(CSIDL_PROGRAM_FILES));
   FunStatContext.Reset(Perfect);  // no program-files folder leaves the edit empty, nothing more
   std::string readme;

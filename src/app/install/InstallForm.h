@@ -41,7 +41,7 @@ class TInstallForm : public win::TForm {
   win::TLabel VersionLabel, DescriptionLabel, InstructionsLabel;
   win::TMemo ReadmeMemo;
   win::TLabel InstallToLabel;
-  TReadOnlyEdit InstallToEdit;
+  win::TEdit InstallToEdit;  // read-only: the user can select and copy the folder, not change it
   win::TButton InstallButton, CancelButton, BrowseButton;
 
  private:

@@ -29,8 +29,6 @@ TControlOptionValues::TControlOptionValues() {
     unbound_.ResetToDefaults(*table);
 }
 
-TCheckBox* TControlOptionValues::CheckBox(const std::string& name) const { return Lookup(checks_, name); }
-TComboBox* TControlOptionValues::ComboBox(const std::string& name) const { return Lookup(combos_, name); }
 TEdit* TControlOptionValues::Edit(const std::string& name) const { return Lookup(edits_, name); }
 
 bool TControlOptionValues::GetBool(const TOptionEntry& opt) {

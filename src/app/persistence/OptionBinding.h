@@ -3,7 +3,6 @@
 // that name. An entry whose control does not exist (yet) keeps its value in
 // memory, so the options and profiles still round-trip whole.
 #pragma once
-#include <functional>
 #include <map>
 #include <vector>
 #include <string>
@@ -39,8 +38,6 @@ class TControlOptionValues : public IOptionValues {
   void AddListener(IOptionListener& listener) { listeners_.push_back(&listener); }
 
   // A bound control by name, or null.
-  TCheckBox* CheckBox(const std::string& name) const;
-  TComboBox* ComboBox(const std::string& name) const;
   TEdit* Edit(const std::string& name) const;
 
   bool GetBool(const TOptionEntry& opt) override;
