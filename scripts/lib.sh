@@ -60,6 +60,19 @@ qv_wine_prefix() {
   fi
 }
 
+# For a benchmark: builds the given targets optimised in $BUILD/win32-release
+# (its folder is OUT), then starts a wine session that ends with the script.
+qv_bench_start() {
+  qv_setup_machine
+  OUT=$BUILD/win32-release
+  cmake -S "$ROOT" -B "$OUT" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" >/dev/null
+  cmake --build "$OUT" --target "$@" -j2 >/dev/null
+  qv_wine_prefix
+  qv_wine_session_start
+  trap qv_wine_session_stop EXIT
+}
+
 QV_XVFB_PID=""
 # Starts a private X display (unless keep_display is asked and one exists),
 # one wineserver and wine's system processes, detached from our output.

@@ -188,17 +188,6 @@ class TRecordingDialogs : public win::IFileDialogs {
   bool Save(win::TFileDialogRequest& r) override { return Open(r); }
 };
 
-class TRecordingShell : public win::TShellGateway {
- public:
-  std::vector<std::string> files;
-  TRecordingShell() { win::SetShellGateway(this); }
-  ~TRecordingShell() override { win::SetShellGateway(nullptr); }
-  bool Execute(const win::TShellRequest& r, uint32_t&) override {
-    files.push_back(r.File);
-    return true;
-  }
-};
-
 TEST(BackgroundPictures, LoadButtonsFollowTheirModifiersAndRunOpensThePicture) {
   TBookForms forms;
   TQuenvalisForm& f = forms.F();
@@ -236,7 +225,9 @@ TEST(BackgroundPictures, LoadButtonsFollowTheirModifiersAndRunOpensThePicture) {
   TRecordingShell shell;
   f.Images.Controls.RichImage.Run.OnClick();
   f.Images.Controls.ScreenImage.Run.OnClick();
-  EXPECT_EQ(shell.files, (std::vector<std::string>{Picture400x300(), images + "DefaultScreen.bmp"}));
+  std::vector<std::string> files;
+  for (const win::TShellRequest& request : shell.requests) files.push_back(request.File);
+  EXPECT_EQ(files, (std::vector<std::string>{Picture400x300(), images + "DefaultScreen.bmp"}));
 }
 
 // ---- colours ----

@@ -19,20 +19,8 @@ namespace {
 
 using namespace qv::win;
 
-// What the shell would have been asked to start.
-class RecordingGateway : public TShellGateway {
- public:
-  std::vector<TShellRequest> requests;
-  RecordingGateway() { SetShellGateway(this); }
-  ~RecordingGateway() override { SetShellGateway(nullptr); }
-  bool Execute(const TShellRequest& request, uint32_t&) override {
-    requests.push_back(request);
-    return true;
-  }
-};
-
 TEST(RunFile, HandsParametersAfterABlankAndConnectsNetworkDrives) {
-  RecordingGateway shell;
+  TRecordingShell shell;
   struct Case {
     const char* parameters;
     bool minimized, quote;

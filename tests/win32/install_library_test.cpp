@@ -156,6 +156,8 @@ TEST(InstallForm, BrowseShowsTheChosenFolderWithATrailingBackslash) {
   ChosenFolder browser;
   win::SetFolderBrowser(&browser);
   app::TInstallForm form;
+  // Only the browser changes the folder: the edit is read-only.
+  EXPECT_TRUE(GetWindowLongA(form.InstallToEdit.Handle(), GWL_STYLE) & ES_READONLY);
   struct Case { const char* answer; bool chooses; const char* shown; } cases[] = {
       {"C:\\Books", true, "C:\\Books\\"},
       {"D:\\", true, "D:\\"},

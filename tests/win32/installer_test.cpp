@@ -156,7 +156,6 @@ std::string ShellFolder(int id) {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// Saves what the screen shows of a window as a 24-bit BMP.
 class Installer : public ::testing::Test {
  protected:
   void SetUp() override {
