@@ -15,17 +15,117 @@ APT_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest
 
 # Installs the packages this project needs when any is missing.
 qv_setup_machine() {
+  local started=$SECONDS
   local missing=()
   for p in $APT_PACKAGES; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
-  local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    dpkg --print-foreign-architectures | grep -qx i386 || qv_sudo dpkg --add-architecture i386
+    qv_apt_update
+    qv_apt_install "${missing[@]}"
+  fi
+  QV_SETUP_SECONDS=$((QV_SETUP_SECONDS + SECONDS - started))
+}
+
+qv_sudo() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# The package indexes that the last qv_apt_update could not fetch, one address a line.
+QV_APT_FAILED_INDEXES=""
+# apt-get update, tried three times with a growing pause: a mirror in the middle
+# of a sync serves an index that does not match its release file for a few
+# minutes. An index that still fails is reported, and the set-up goes on with
+# the indexes it has.
+qv_apt_update() {
+  local pause=${QV_APT_RETRY_PAUSE:-10} log try
+  log=$(mktemp)
+  for try in 1 2 3; do
+    QV_APT_FAILED_INDEXES=""
+    qv_sudo apt-get update -qq >"$log" 2>&1 || true
+    QV_APT_FAILED_INDEXES=$(sed -n 's/^[EW]: Failed to fetch \([^ ]*\).*/\1/p' "$log" | sort -u)
+    if [ -z "$QV_APT_FAILED_INDEXES" ] && ! grep -q '^E:' "$log"; then
+      rm -f "$log"
+      return 0
+    fi
+    if [ "$try" -lt 3 ]; then
+      echo "apt-get update could not fetch every package index (try $try of 3); trying again in $((pause * try)) s."
+      sleep $((pause * try))
+    fi
+  done
+  cat "$log" >&2
+  rm -f "$log"
+  if [ -n "$QV_APT_FAILED_INDEXES" ]; then
+    echo "Going on without these package indexes, which the mirror served out of step:"
+    echo "$QV_APT_FAILED_INDEXES" | sed 's/^/  /'
+  else
+    echo "apt-get update reported errors (above); going on with the package indexes there are."
+  fi
+}
+
+# The suites (dists/NAME/) of the indexes that failed, one a line.
+qv_failed_suites() {
+  echo "$QV_APT_FAILED_INDEXES" | sed -n 's|.*/dists/\([^/]*\)/.*|\1|p' | sort -u
+}
+
+# Installs the packages. When an index failed to update, the suite it belongs
+# to may hold newer versions of libraries for one architecture only (an amd64
+# library with no i386 twin of the same version), which apt cannot resolve;
+# the install is then tried once more with that suite held back to what is
+# already installed.
+qv_apt_install() {
+  local apt=(apt-get install -y -qq --no-install-recommends)
+  if DEBIAN_FRONTEND=noninteractive qv_sudo "${apt[@]}" "$@"; then return 0; fi
+  local suites prefs
+  suites=$(qv_failed_suites)
+  if [ -n "$suites" ]; then
+    prefs=$(mktemp)
+    for suite in $suites; do
+      printf 'Package: *\nPin: release n=%s\nPin-Priority: 100\n\n' "$suite" >>"$prefs"
+      printf 'Package: *\nPin: release a=%s\nPin-Priority: 100\n\n' "$suite" >>"$prefs"
+    done
+    chmod a+r "$prefs"
+    echo "Trying the install again with $(echo $suites) held back to the installed versions."
+    if DEBIAN_FRONTEND=noninteractive qv_sudo "${apt[@]}" -o Dir::Etc::Preferences="$prefs" "$@"; then
+      rm -f "$prefs"
+      return 0
+    fi
+    rm -f "$prefs"
+  fi
+  qv_setup_failed
+}
+
+qv_setup_failed() {
+  {
+    echo
+    echo "The set-up could not install the packages this project needs (apt's messages are above)."
+    if [ -n "$QV_APT_FAILED_INDEXES" ]; then
+      echo "The package mirror was out of step: it served these indexes in the middle of an update,"
+      echo "so they did not match the mirror's own list of files:"
+      echo "$QV_APT_FAILED_INDEXES" | sed 's/^/  /'
+      echo "Without them apt could not find matching versions of every package."
+      echo "This usually passes within minutes, once the mirror has finished its update."
+      echo "Run the command again then:"
+    else
+      echo "Check the network and the package sources in /etc/apt, then run the command again:"
+    fi
+    echo "  $0"
+  } >&2
+  exit 1
+}
+
+# Seconds spent installing and building, for the closing line of the scripts.
+QV_SETUP_SECONDS=0
+QV_BUILD_SECONDS=0
+qv_timed_build() {
+  local started=$SECONDS
+  "$@"
+  QV_BUILD_SECONDS=$((QV_BUILD_SECONDS + SECONDS - started))
+}
+qv_report_times() {
+  echo "Set-up (packages, wine prefix) took ${QV_SETUP_SECONDS} s, the build ${QV_BUILD_SECONDS} s, everything $SECONDS s."
 }
 
 qv_build_native() {
@@ -41,6 +141,7 @@ qv_build_win32() {
 
 # Creates the 32-bit wine prefix inside the build folder once.
 qv_wine_prefix() {
+  local started=$SECONDS
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating wine prefix in $WINEPREFIX"
     mkdir -p "$BUILD"
@@ -58,6 +159,7 @@ qv_wine_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.qv-settings-1"
   fi
+  QV_SETUP_SECONDS=$((QV_SETUP_SECONDS + SECONDS - started))
 }
 
 # For a benchmark: builds the given targets optimised in $BUILD/win32-release
