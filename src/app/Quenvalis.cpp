@@ -63,7 +63,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       auto* form = static_cast<app::TQuenvalisForm*>(mainForm.get());
       form->InitializeForm();
       form->ShowMaximizedOnMonitor();
-      SetForegroundWindow(form->Handle());
+      form->BringToFront();
     }
     Application().Run();
     // A raised run of the installer tells the window that started it how it went.

@@ -10,7 +10,9 @@
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32Platform.h"
 #include "platform/Win32Sound.h"
+#include "richbox/RichOps.h"
 #include "widgets/Application.h"
+#include "widgets/WindowDpi.h"
 
 namespace qv::app {
 
@@ -81,8 +83,9 @@ TQuenvalisForm::TQuenvalisForm()
   richFont.Face = "Tahoma";
   richFont.Height = 11;
   RichEdit.SetFont(richFont);
-  // The rich-box is shown once a book is.
+  // The rich-box is shown once a book is; the layout alone places it.
   RichEdit.SetVisible(false);
+  RichEdit.SetPlacedByOwner();
 
   Colors.SetConverterLists(&Converter);  // built after the colours: its lists follow the screen colour
   // What a profile's options do once they are in their controls.
@@ -101,6 +104,7 @@ TQuenvalisForm::TQuenvalisForm()
   OnMessage = [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return OnWindowMessage(m, w, l, r); };
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
   OnResize = [this] { FormResize(); };
+  OnDpiChanged = [this] { FormDpiChanged(); };
   OnPaint = [this](HDC dc) { Screen.PaintRichBoxFrame(dc); };
   OnKeyDown = [this](WORD& key, unsigned shift) { FormKeyDown(key, shift); };
   OnMouseMove = [this](unsigned s, int x, int y) { FormMouseMove(s, x, y); };
@@ -143,7 +147,7 @@ TQuenvalisForm::TQuenvalisForm()
 TQuenvalisForm::~TQuenvalisForm() {
   InfoTimer.SetEnabled(false);
   GdiPlus.reset();
-  if (Handle()) DragAcceptFiles(Handle(), FALSE);
+  AcceptDroppedFiles(false);
   if (Application().MainForm == this) Application().MainForm = nullptr;
   if (QuenvalisForm == this) QuenvalisForm = nullptr;
 }
@@ -153,13 +157,12 @@ void TQuenvalisForm::InitializeForm() {
     AboutForm->ProgramNameLabel.SetCaption("Quenvalis");
     AboutForm->ProgramVersionLabel.SetCaption(ProgramVersionText);
   }
-  SetWindowLongA(RichEdit.Handle(), GWL_EXSTYLE,
-                 GetWindowLongA(RichEdit.Handle(), GWL_EXSTYLE) | WS_EX_TRANSPARENT);
+  RichEdit.AddExStyle(WS_EX_TRANSPARENT);
   Persistence.CreateStores();  // the options first, then the default profile
   Images.IniScreenBackImage();
   Images.IniRichBackImage();
   RichEdit.SetModified(false);
-  DragAcceptFiles(Handle(), TRUE);
+  AcceptDroppedFiles(true);
 }
 
 void TQuenvalisForm::ApplicationEventsActivate() {
@@ -233,7 +236,13 @@ void TQuenvalisForm::ProcessDroppedFiles(HDROP drop, bool firstOnly) {
   });
 }
 
-bool TQuenvalisForm::OnWindowMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+bool TQuenvalisForm::OnWindowMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_DPICHANGED) {
+    // The text wraps anew at the new DPI; the reader stays at the same place in the book.
+    KeepRichPlace(RichEdit, [&] { ChangeDpi(LOWORD(wp), reinterpret_cast<const RECT*>(lp)); });
+    result = 0;
+    return true;
+  }
   if (msg == WM_DROPFILES) {
     ProcessDroppedFiles(reinterpret_cast<HDROP>(wp), true);
     result = 0;

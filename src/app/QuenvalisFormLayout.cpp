@@ -26,11 +26,15 @@ void TQuenvalisForm::FormResize() {
   in.WidthPercent = ReadOption(s.RichBoxWidthPercentComboBox);
   in.TopPercent = ReadOption(s.RichBoxTopPercentComboBox);
   in.BottomPercent = ReadOption(s.RichBoxBottomPercentComboBox);
-  in.SidebarWidth = s.Container_MainPanel.Width();
-  in.OptionsPagesWidth = s.Container_OptionsPageControl.Width();
+  // The sidebar's width before the layout is its pages' width (each layout
+  // gives it theirs); read from the pages, it stays the same when the DPI
+  // changes, where the sidebar's own place, scaled, may differ by a pixel.
+  in.SidebarWidth = in.OptionsPagesWidth = s.Container_OptionsPageControl.Width();
   in.ClockWidth = ClockLabel.Width();
   in.ClockHeight = ClockLabel.Height();
+  in.Dpi = Dpi();
   const TLayout l = ComputeLayout(in);
+  const TLayoutSpacing spacing(in.Dpi);
 
   RichEdit.SetBounds(l.RichBox.Left, l.RichBox.Top, l.RichBox.Width, l.RichBox.Height);
   s.Container_MainPanel.SetBounds(l.Sidebar.Left, l.Sidebar.Top, l.Sidebar.Width, l.Sidebar.Height);
@@ -38,16 +42,16 @@ void TQuenvalisForm::FormResize() {
   const int buttonsHeight = s.MainButtonsPanel.Height();
   s.MainButtonsPanel.SetBounds(0, l.Sidebar.Height - buttonsHeight, l.Sidebar.Width, buttonsHeight);
   s.Container_OptionsPageControl.SetBounds(0, 0, l.Sidebar.Width, l.Sidebar.Height - buttonsHeight);
-  s.ProgramPageControl.SetBounds(0, 0, s.ProgramPageControl.Width(), s.ProgramOptionsTabSheet->Height() - 5);
-  s.ProfilePageControl.SetBounds(0, 0, s.ProfilePageControl.Width(), s.ProfileOptionsTabSheet->Height() - 5);
+  s.ProgramPageControl.SetBounds(0, 0, s.ProgramPageControl.Width(), s.ProgramOptionsTabSheet->Height() - spacing.Gap);
+  s.ProfilePageControl.SetBounds(0, 0, s.ProfilePageControl.Width(), s.ProfileOptionsTabSheet->Height() - spacing.Gap);
   s.ConvertMeasurePanel.SetBounds(0, 0, s.ConvertMeasureTabSheet->ClientWidth(),
                                   s.ConvertMeasureTabSheet->ClientHeight());
   const RECT g = s.BrowserGroupBox.Bounds();
   s.BrowserGroupBox.SetBounds(g.left, g.top, g.right - g.left,
-                              BrowserGroupHeight(s.ProgramOpenTabSheet->ClientHeight(), g.top));
+                              BrowserGroupHeight(s.ProgramOpenTabSheet->ClientHeight(), g.top, spacing));
   const RECT lb = s.BrowserListBox.Bounds();
-  s.BrowserListBox.SetBounds(lb.left, lb.top, s.BrowserGroupBox.ClientWidth() - 10,
-                             s.BrowserGroupBox.ClientHeight() - lb.top - 5);
+  s.BrowserListBox.SetBounds(lb.left, lb.top, s.BrowserGroupBox.ClientWidth() - 2 * spacing.Gap,
+                             s.BrowserGroupBox.ClientHeight() - lb.top - spacing.Gap);
 
   HintLabel.SetBounds(l.HintLabel.Left, l.HintLabel.Top, l.HintLabel.Width, l.HintLabel.Height);
   CurrentFileInfoLabel.SetBounds(l.FileInfoLabel.Left, l.FileInfoLabel.Top, l.FileInfoLabel.Width,
@@ -56,6 +60,14 @@ void TQuenvalisForm::FormResize() {
   Images.IniScreenBackImage();
   Images.IniRichBackImage();
   Screen.RefreshScreen();
+}
+
+// The window moved to a screen of another DPI, or the scale changed: the
+// controls already have their places and fonts at the new DPI; the layout, the
+// clock's width and the background pictures follow.
+void TQuenvalisForm::FormDpiChanged() {
+  FormResize();
+  Screen.UpdateClock();
 }
 
 void TQuenvalisForm::FormMouseMove(unsigned, int x, int y) {
@@ -78,7 +90,7 @@ void TQuenvalisForm::FormKeyDown(WORD& key, unsigned shift) {
   // Alt+F4 closes the program whatever has the focus (a combo box keeps the
   // system keys to itself).
   if (key == VK_F4 && (shift & ssAlt)) {
-    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    PostClose();
     key = 0;
     return;
   }

@@ -1,14 +1,13 @@
 // Where every control of the main window sits: one table per sidebar page (and
 // one for the window itself), each row a control's name and its bounds in its
-// parent's client area. The subsystems create their controls from these rows.
+// parent's client area, in pixels of a 96-DPI screen. The subsystems create
+// their controls from these rows; the widget layer scales them to the window's DPI.
 #pragma once
 #include <string>
 
-#include "widgets/Control.h"
+#include "layout/Geometry.h"
 
 namespace qv::app {
-
-using qv::win::TPlace;
 
 // A row shared by several controls of one shape: "%s" in its name becomes part
 // ("Use%sBackImageCheckBox" with "Screen" is "UseScreenBackImageCheckBox").
@@ -139,10 +138,10 @@ inline const TPlace ScreenBackImageGroupBox{"ScreenBackImageGroupBox", 3, 205, 2
 inline const TPlace RichBackImageGroupBox{"RichBackImageGroupBox", 3, 320, 250, 112};
 inline const TPlace UseBackImageCheckBox{"Use%sBackImageCheckBox", 8, 17, 158, 20};
 inline const TPlace StretchBackImageCheckBox{"Stretch%sBackImageCheckBox", 172, 17, 70, 20};
-inline const TPlace FadeBackImageLabel{"Fade%sBackImageLabel", 8, 42, 50, 18};
-inline const TPlace FadeBackImageComboBox{"Fade%sBackImageComboBox", 60, 38, 50, 0};
-inline const TPlace GammaBackImageLabel{"Gamma%sBackImageLabel", 118, 42, 70, 18};
-inline const TPlace GammaBackImageComboBox{"Gamma%sBackImageComboBox", 190, 38, 52, 0};
+inline const TPlace FadeBackImageLabel{"Fade%sBackImageLabel", 8, 42, 52, 18};
+inline const TPlace FadeBackImageComboBox{"Fade%sBackImageComboBox", 62, 38, 48, 0};
+inline const TPlace GammaBackImageLabel{"Gamma%sBackImageLabel", 116, 42, 68, 18};
+inline const TPlace GammaBackImageComboBox{"Gamma%sBackImageComboBox", 186, 38, 56, 0};
 inline const TPlace TitleBackImageEdit{"Title%sBackImageEdit", 8, 64, 150, 20};
 inline const TPlace ChangeBackImageButton{"Change%sBackImageButton", 162, 63, 40, 22};
 inline const TPlace RunBackImageButton{"Run%sBackImageButton", 204, 63, 38, 22};

@@ -1,5 +1,7 @@
 #include "ScreenCapture.h"
 
+#include <algorithm>
+
 #include "platform/Win32Platform.h"
 
 namespace qv::testing {
@@ -84,10 +86,54 @@ bool SaveBmp(const TScreenPixels& picture, const std::string& path) {
   return ok;
 }
 
+namespace {
+// The window's pixels, also where it reaches beyond the screen (a window of a
+// screen of more pixels than the test's): its top-level window is moved left
+// and up a screen at a time, each part is captured once painted, and the
+// window goes back to its place.
+TScreenPixels CaptureWholeWindow(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  if (r.left >= 0 && r.top >= 0 && r.right <= screenWidth && r.bottom <= screenHeight) return CaptureWindow(window);
+  HWND top = GetAncestor(window, GA_ROOT);
+  RECT home{};
+  GetWindowRect(top, &home);
+  TScreenPixels whole;
+  whole.Left = r.left;
+  whole.Top = r.top;
+  whole.Width = r.right - r.left;
+  whole.Height = r.bottom - r.top;
+  whole.Pixels.assign(size_t(whole.Width) * size_t(whole.Height), 0);
+  for (int dy = 0;;) {
+    // The window's rows and columns on the screen once it is moved by (dx, dy).
+    const int from = std::max<int>(r.top - dy, 0), to = std::min<int>(r.bottom - dy, screenHeight);
+    for (int dx = 0;;) {
+      const int left = std::max<int>(r.left - dx, 0), right = std::min<int>(r.right - dx, screenWidth);
+      SetWindowPos(top, nullptr, home.left - dx, home.top - dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      Sleep(100);
+      const TScreenPixels part = CaptureScreen({left, from, right, to});
+      for (int y = 0; y < part.Height; ++y)
+        std::copy_n(&part.Pixels[size_t(y) * size_t(part.Width)], part.Width,
+                    &whole.Pixels[size_t(from + dy - r.top + y) * size_t(whole.Width) + size_t(left + dx - r.left)]);
+      if (r.right - dx <= screenWidth) break;
+      dx += right;  // the first column not yet captured goes to the screen's left
+    }
+    if (r.bottom - dy <= screenHeight) break;
+    dy += to;
+  }
+  SetWindowPos(top, nullptr, home.left, home.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return whole;
+}
+}  // namespace
+
 bool SaveScreenshot(HWND window, const std::string& name) {
-  const std::string folder = win::ProgramDirectory() + "..\\screens\\";
-  CreateDirectoryA(folder.c_str(), nullptr);
-  return SaveBmp(CaptureWindow(window), folder + name + ".bmp");
+  // The name may hold folders ("dpi144\\program-open"); each is made.
+  std::string path = win::ProgramDirectory() + "..\\screens\\" + name + ".bmp";
+  for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+  return SaveBmp(CaptureWholeWindow(window), path);
 }
 
 }  // namespace qv::testing

@@ -150,7 +150,7 @@ TEST(BrowserRowPainter, CellsLinesAndClippedTexts) {
   const int w = 120, h = 13, split = 22;
   RowCanvas canvas(w, h);
   const TBrowserItem folder{"Books and more books than this row can show", true, ""};
-  win::PaintBrowserRow(canvas.Dc(), {0, 0, w, h}, folder, true, false, colors);
+  win::PaintBrowserRow(canvas.Dc(), {0, 0, w, h}, folder, true, false, colors, kDesignDpi);
 
   EXPECT_EQ(canvas.At(0, 0), colors.DirTypeBack);
   EXPECT_GT(canvas.Count(colors.DirTypeFore, 3, 2, split - 3, h - 3), 0);  // "Dir"
@@ -163,7 +163,7 @@ TEST(BrowserRowPainter, CellsLinesAndClippedTexts) {
   EXPECT_EQ(canvas.Count(colors.FocusBack, split + 1, 0, w, 2), 2 * (w - split - 1));
 
   const TBrowserItem book{"Tale.txt", false, ""};
-  win::PaintBrowserRow(canvas.Dc(), {0, 0, w, h}, book, false, false, colors);
+  win::PaintBrowserRow(canvas.Dc(), {0, 0, w, h}, book, false, false, colors, kDesignDpi);
   EXPECT_EQ(canvas.At(0, 0), colors.Window);
   EXPECT_EQ(canvas.At(w - 1, 0), colors.Window);
   EXPECT_GT(canvas.Count(colors.Font, 3, 2, split - 3, h - 3), 0);  // "Plain", clipped

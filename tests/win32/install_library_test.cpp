@@ -188,6 +188,9 @@ TEST(ReleaseResources, ManifestAndVersionReadBack) {
         "level=\"asInvoker\"", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}" /* 7 */,
         "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}" /* 8 */, "{1f676c76-80e1-4239-95bb-83d0f6d0da78}" /* 8.1 */,
         "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" /* 10 and 11 */,
+        // Drawn at each screen's DPI: per-monitor v2, per-monitor and system awareness.
+        "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
+        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>",
         "name=\"Quenvalis\" version=\"" QV_VERSION_DOTTED ".0\""})
     EXPECT_NE(manifest.find(part), std::string::npos) << part;
 

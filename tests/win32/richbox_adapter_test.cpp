@@ -130,6 +130,29 @@ TEST(RichBoxAdapter, ScrollingAndTheCaret) {
   EXPECT_EQ(GetRichFirstVisibleLine(box), 0);
 }
 
+TEST(RichBoxAdapter, MarginsOutliveTheWindowALongTextIsClearedWith) {
+  TBoxForms forms;
+  win::TRichEdit& box = forms.main->RichEdit;
+  box.SetLeftMargin(20);
+  box.SetRightMargin(7);
+  box.Clear();
+  {
+    TRichUpdate burst(box);
+    for (int p = 0; p < 2000; ++p) box.AppendLine(Paragraph(p) + "bbbbbbbbbb");
+  }
+  // Rich Edit cannot answer its margins: the new window has them from the adapter.
+  TSentMessages margins(EM_SETMARGINS);
+  const HWND before = box.Handle();
+  box.Clear();
+  ASSERT_NE(box.Handle(), before) << "a long text goes with its window";
+  ASSERT_FALSE(margins.sent.empty());
+  const TSentMessages::TSent last = margins.sent.back();
+  EXPECT_EQ(last.window, box.Handle());
+  EXPECT_EQ(last.wp, WPARAM(EC_LEFTMARGIN | EC_RIGHTMARGIN));
+  EXPECT_EQ(LOWORD(last.lp), 20);
+  EXPECT_EQ(HIWORD(last.lp), 7);
+}
+
 TEST(RichBoxAdapter, FindMovesForwardFromTheSelectionAndBack) {
   TBoxForms forms;
   win::TRichEdit& box = forms.main->RichEdit;

@@ -1,72 +1,54 @@
-// Every sidebar page: its controls fit their groups without overlapping and
-// show their captions whole; a screenshot of each page is saved for people.
+// Every sidebar page and every dialog at 96, 120, 144 and 192 DPI, as a screen
+// of that scale shows them: the controls fit their groups without overlapping,
+// show their captions and values whole, and the window's fonts, rows, margins
+// and pictures follow the DPI. The program takes its DPI from WM_DPICHANGED,
+// as Windows sends it when the window moves to a screen of another scale, so
+// every DPI is tried in one wine session; the system's measures (check boxes,
+// arrows) are taken at each DPI with GetSystemMetricsForDpi, as Windows draws
+// them for a per-monitor aware program. Screenshots of each page are saved at
+// 96 and at 144 DPI (dpi144/) for people.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "BookTestSupport.h"
+#include "LayoutFaults.h"
 #include "ScreenCapture.h"
 #include "WineTestSupport.h"
+#include "app/install/InstallForm.h"
+#include "forms/ColorForm.h"
+#include "layout/WindowLayout.h"
 #include "widgets/Application.h"
+#include "widgets/WindowDpi.h"
 
 namespace qv::testing {
 namespace {
 
 using namespace qv::win;
 
-std::vector<HWND> Children(HWND parent) {
-  std::vector<HWND> found;
-  for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
-    if (GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) found.push_back(h);
-  return found;
+constexpr int kDpis[] = {96, 120, 144, 192};
+
+// Tells the form that it now shows on a screen of dpi, as Windows does: the
+// main window on a screen of 1280 x 800 at 96 DPI and as many more pixels as
+// the scale gives (1920 x 1200 at 144), a dialog where it is.
+void MoveToScreenOfDpi(TForm& form, int dpi) {
+  RECT r{0, 0, ScaleToDpi(1280, dpi), ScaleToDpi(800, dpi)};
+  if (&form != Application().MainForm) GetWindowRect(form.Handle(), &r);
+  SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+  PumpFor(50);
 }
 
-RECT BoundsIn(HWND window, HWND parent) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
+void AddFaults(std::vector<std::string>& faults, const std::vector<std::string>& more) {
+  faults.insert(faults.end(), more.begin(), more.end());
 }
 
-// The width a control's caption needs in its own font; a check box adds its box.
-int CaptionWidth(TControl& control, bool checkBox) {
-  const std::string text = control.Text();
-  HDC dc = GetDC(control.Handle());
-  HGDIOBJ old = SelectObject(dc, GetCachedFont(control.Font()));
-  SIZE size{};
-  GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(control.Handle(), dc);
-  return size.cx + (checkBox ? GetSystemMetrics(SM_CXMENUCHECK) + 6 : 0);
+int FontPixels(const TControl& c) {
+  LOGFONTA font{};
+  GetObjectA(c.FontHandle(), sizeof font, &font);
+  return -font.lfHeight;
 }
 
-// Every fault of the controls inside one group box, as readable lines.
-void CheckGroup(TGroupBox& group, std::vector<std::string>& faults) {
-  RECT client;
-  GetClientRect(group.Handle(), &client);
-  const std::vector<HWND> children = Children(group.Handle());
-  for (size_t i = 0; i < children.size(); ++i) {
-    TControl* control = TControl::FromHandle(children[i]);
-    if (!control) continue;
-    const RECT r = BoundsIn(children[i], group.Handle());
-    // Inside the etched frame, which takes two pixels on each side.
-    if (r.left < 2 || r.right > client.right - 2 || r.bottom > client.bottom - 2)
-      faults.push_back(control->Name() + " lies on the frame of " + group.Name());
-    const bool checkBox = dynamic_cast<TCheckBox*>(control) != nullptr;
-    if ((checkBox || dynamic_cast<TLabel*>(control)) && !(GetWindowLongA(children[i], GWL_STYLE) & ES_MULTILINE)) {
-      const bool wraps = dynamic_cast<TLabel*>(control) && r.bottom - r.top >= 2 * control->Font().Height;
-      if (!wraps && CaptionWidth(*control, checkBox) > r.right - r.left)
-        faults.push_back(control->Name() + " cuts its caption \"" + control->Text() + "\"");
-    }
-    for (size_t j = i + 1; j < children.size(); ++j) {
-      RECT other = BoundsIn(children[j], group.Handle()), common;
-      TControl* second = TControl::FromHandle(children[j]);
-      if (second && IntersectRect(&common, &r, &other))
-        faults.push_back(control->Name() + " overlaps " + second->Name());
-    }
-  }
-}
-
-TEST(SidebarPages, ControlsFitTheirGroupsAndEveryPageIsPhotographed) {
+TEST(SidebarPages, EveryPageFitsAtEveryDpiAndIsPhotographed) {
   ProgramForms forms;
   app::TQuenvalisForm& f = *forms.main;
   PumpUntil([&] { return !f.Book.BookFileName.empty() && !f.RichEdit.InBurst(); }, 5000);
@@ -89,18 +71,104 @@ TEST(SidebarPages, ControlsFitTheirGroupsAndEveryPageIsPhotographed) {
   std::vector<std::string> faults;
   f.Screen.SkipNextSidebarChange = false;
   f.Screen.HideSidebar(false);
-  for (const auto& p : pages) {
-    s.Container_OptionsPageControl.SetActivePage(p.outer);
-    if (p.inner) p.inner->SetActivePage(p.page);
-    s.Container_MainPanel.SetVisible(true);
-    RedrawWindow(s.Container_MainPanel.Handle(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpFor(150);
-    EXPECT_TRUE(SaveScreenshot(s.Container_MainPanel.Handle(), p.name)) << p.name;
-    for (HWND child : Children(p.page->Handle()))
-      if (auto* group = dynamic_cast<TGroupBox*>(TControl::FromHandle(child))) CheckGroup(*group, faults);
+  for (int dpi : kDpis) {
+    MoveToScreenOfDpi(f, dpi);
+    const std::string at = " at " + std::to_string(dpi) + " DPI";
+    for (const auto& p : pages) {
+      s.Container_OptionsPageControl.SetActivePage(p.outer);
+      if (p.inner) p.inner->SetActivePage(p.page);
+      s.Container_MainPanel.SetVisible(true);
+      s.Container_MainPanel.InvalidateWithChildren();
+      s.Container_MainPanel.Update();
+      AddFaults(faults, LayoutFaults(p.page->Handle(), p.name + at));
+      if (dpi == 96) EXPECT_TRUE(SaveScreenshot(s.Container_MainPanel.Handle(), p.name)) << p.name;
+      if (dpi == 144) EXPECT_TRUE(SaveScreenshot(s.Container_MainPanel.Handle(), std::string("dpi144\\") + p.name));
+    }
+    if (dpi == 96) SaveScreenshot(f.Handle(), "window-with-sidebar");
+    if (dpi == 144) SaveScreenshot(f.Handle(), "dpi144\\window-with-sidebar");
+
+    // The window's own parts at this DPI: its layout, its fonts, the browser's
+    // rows, the rich-box's margins and the screen's picture at the window's size.
+    EXPECT_EQ(f.Width(), ScaleToDpi(1280, dpi)) << at;
+    TLayoutInput in;
+    in.ScreenWidth = f.Width();
+    in.ScreenHeight = f.Height();
+    in.SidebarWidth = in.OptionsPagesWidth = ScaleToDpi(270, dpi);
+    in.ClockWidth = f.ClockLabel.Width();
+    in.ClockHeight = ScaleToDpi(20, dpi);
+    in.Dpi = dpi;
+    const TLayout expected = ComputeLayout(in);
+    const RECT sidebar = s.Container_MainPanel.Bounds();
+    EXPECT_EQ((TRect{sidebar.left, sidebar.top, sidebar.right - sidebar.left, sidebar.bottom - sidebar.top}),
+              expected.Sidebar) << at;
+    const RECT hint = f.HintLabel.Bounds();
+    EXPECT_EQ(hint.top, expected.HintLabel.Top) << at;
+    EXPECT_EQ(FontPixels(f.HintLabel), ScaleToDpi(11, dpi)) << at;
+    EXPECT_EQ(FontPixels(f.ClockLabel), ScaleToDpi(19, dpi)) << at;
+    EXPECT_EQ(FontPixels(s.RichBoxWidthPercentComboBox), ScaleToDpi(12, dpi)) << at;
+    EXPECT_EQ(SendMessageA(s.BrowserListBox.Handle(), LB_GETITEMHEIGHT, 0, 0), ScaleToDpi(17, dpi)) << at;
+    EXPECT_EQ(f.Images.ScreenBack.Screen.Width(), f.Width()) << at;
   }
-  SaveScreenshot(f.Handle(), "window-with-sidebar");
+  MoveToScreenOfDpi(f, 96);
+  for (const std::string& fault : faults) ADD_FAILURE() << fault;
+}
+
+TEST(SidebarPages, OnAScreenOfAnotherDpiTheReaderStaysAtItsPlaceWithScaledMargins) {
+  TBookForms forms;
+  app::TQuenvalisForm& f = forms.F();
+  // Long lines that wrap: a wider rich-box wraps them into fewer lines.
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("dpi-place.txt", NumberedLines(300, 240)), true));
+  const int32_t line150 = static_cast<int32_t>(f.RichEdit.GetText().find("L00150 "));
+  ScrollRichLineToTop(f.RichEdit, GetRichLineOfChar(f.RichEdit, line150));
+  ASSERT_EQ(GetRichTopPos(f.RichEdit), line150);
+  for (int dpi : {144, 96}) {
+    const int32_t before = GetRichFirstVisibleLine(f.RichEdit);
+    TSentMessages margins(EM_SETMARGINS);  // wine draws no margins: what the control is told
+    MoveToScreenOfDpi(f, dpi);
+    EXPECT_EQ(GetRichTopPos(f.RichEdit), line150) << dpi;
+    if (dpi == 144) EXPECT_NE(GetRichFirstVisibleLine(f.RichEdit), before) << "the lines wrapped anew";
+    // The margins of 15 pixels at 96 DPI are 23 at 144.
+    ASSERT_FALSE(margins.sent.empty()) << dpi;
+    EXPECT_EQ(margins.sent.back().lp, MAKELONG(ScaleToDpi(15, dpi), ScaleToDpi(15, dpi))) << dpi;
+    // The book's points, drawn by the control at the system's DPI (this
+    // session's 96), are zoomed to the screen's.
+    WPARAM num = 0;
+    LPARAM den = 0;
+    SendMessageA(f.RichEdit.Handle(), EM_GETZOOM, WPARAM(&num), LPARAM(&den));
+    EXPECT_EQ(num * SystemDpi(), WPARAM(den) * dpi) << dpi;
+  }
+}
+
+TEST(SidebarPages, TheDialogsFitAtEveryDpi) {
+  ProgramForms forms;
+  app::TInstallForm installer;
+  TColorForm colors(forms.main.get(), 0x196EB9, nullptr);
+  struct Dialog { TForm* form; const char* name; int clientWidth; } dialogs[] = {
+      {forms.about.get(), "about", 360}, {forms.error.get(), "error", 520},
+      {&colors, "stock-colors", 420}, {&installer, "installer", 480}};
+  std::vector<std::string> faults;
+  for (int dpi : kDpis) {
+    for (const Dialog& d : dialogs) {
+      MoveToScreenOfDpi(*d.form, dpi);
+      const std::string at = std::string(d.name) + " at " + std::to_string(dpi) + " DPI";
+      EXPECT_EQ(d.form->ClientWidth(), ScaleToDpi(d.clientWidth, dpi)) << at;
+      AddFaults(faults, LayoutFaults(d.form->Handle(), at));
+      if (dpi != 144) continue;
+      d.form->SetVisible(true);
+      SetWindowPos(d.form->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+      d.form->InvalidateWithChildren();
+      d.form->Update();
+      PumpFor(100);
+      EXPECT_TRUE(SaveScreenshot(d.form->Handle(), std::string("dpi144\\") + d.name)) << d.name;
+      d.form->SetVisible(false);
+    }
+    // The colour grid is laid out again for the panel's new size: its last
+    // column ends in the panel's last twelfth.
+    const int panel = colors.ColorsPanel.ClientWidth();
+    const RECT last = colors.Cell(colors.CellCount() - 1).Bounds();
+    EXPECT_LE(last.right, panel) << dpi;
+    EXPECT_GT(last.right, panel - panel / 12) << dpi;
+  }
   for (const std::string& fault : faults) ADD_FAILURE() << fault;
 }
 

@@ -114,7 +114,7 @@ int main() {
   HWND plain = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY,
                                300, 0, kListWidth, kListHeight, form.Handle(), nullptr, GetModuleHandleA(nullptr),
                                nullptr);
-  SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(win::GetCachedFont(list.Font())), FALSE);
+  SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(list.FontHandle()), FALSE);
   SendMessageA(plain, LB_SETITEMHEIGHT, 0, list.ItemHeight());
   ShowWindow(form.Handle(), SW_SHOWNORMAL);
   Drain();

@@ -101,7 +101,7 @@ void TBookDocument::RichEditMouseWheel(int delta) {
   if (delta < 0) {
     ScrollRichLines(richEdit_, lines);
     KeepRichCaretVisible(richEdit_, 0);
-    if (richEdit_.GetReadOnly()) HideCaret(richEdit_.Handle());
+    if (richEdit_.GetReadOnly()) richEdit_.HideCaret();
   } else if (delta > 0) {
     ScrollRichLines(richEdit_, -lines);
   }

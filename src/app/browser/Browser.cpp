@@ -146,7 +146,8 @@ void TBrowser::BrowserListBoxDrawItem(HDC dc, int index, const RECT& rect, bool 
     colors.DirTypeFore = DisplayColor(colors_.DirTypeFore.Panel.CurrentColor());
     colors.FocusBack = DisplayColor(colors_.BrowserFocusBack.Panel.CurrentColor());
     colors.FocusFore = DisplayColor(colors_.BrowserFocusFore.Panel.CurrentColor());
-    win::PaintBrowserRow(dc, rect, items[static_cast<size_t>(index)], selected, focused, colors);
+    win::PaintBrowserRow(dc, rect, items[static_cast<size_t>(index)], selected, focused, colors,
+                         BrowserListBox.Dpi());
     if (selected && !filling_) model_.RecordSelection(index, BrowserListBox.TopIndex());
   });
 }

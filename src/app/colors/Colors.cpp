@@ -25,7 +25,7 @@ void SetColorPanel(TColorPanel& panel, uint32_t color) {
 }
 
 void RepaintScreenBackground(TForm& window) {
-  RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  window.InvalidateWithChildren();
 }
 
 TColorRow::TColorRow(TGroupBox& group, const char* name, const char* caption, int top)

@@ -28,12 +28,6 @@ std::array<TTabSheet*, MeasureListCount> AddListPages(TPageControl& pages) {
   }
   return added;
 }
-
-// A list or the memo fills its page but for the margin.
-void FillPage(TControl& control, const TTabSheet& page) {
-  control.SetBounds(C::PageMargin, C::PageMargin, page.ClientWidth() - 2 * C::PageMargin,
-                    page.ClientHeight() - 2 * C::PageMargin);
-}
 }  // namespace
 
 TConverterControls::TConverterControls(TSidebar& s)
@@ -47,7 +41,7 @@ TConverterControls::TConverterControls(TSidebar& s)
   for (int32_t i = 0; i < MeasureListCount; ++i) {
     TTabSheet& page = *ListPages[size_t(i)];
     auto list = std::make_unique<TListBox>(&page, Named(C::ConvertListBox, MeasureListCaption(TMeasureList(i))));
-    FillPage(*list, page);
+    list->FillParent(C::PageMargin);
     list->SetItemHeight(list->Font().Height + 5);
     std::vector<std::string> names;
     for (const TMeasureUnit& unit : MeasureUnits(TMeasureList(i))) names.push_back(unit.Name);
@@ -55,7 +49,7 @@ TConverterControls::TConverterControls(TSidebar& s)
     list->SetItemIndex(FindMeasureUnit(TMeasureList(i), DefaultMeasureUnit(TMeasureList(i))));
     Lists[size_t(i)] = std::move(list);
   }
-  FillPage(MiscMemo, *MiscTabSheet);
+  MiscMemo.FillParent(C::PageMargin);
   ConvertMeasureEdit.SetHint("Value to be converted");
 }
 
@@ -184,9 +178,9 @@ void TConverter::ConvertListBoxDrawItem(TListBox& list, HDC dc, int index, const
         DeleteObject(back);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, selected ? DisplayColor(focusFore_.CurrentColor()) : fore);
-        HGDIOBJ oldFont = SelectObject(dc, GetCachedFont(list.Font()));
+        HGDIOBJ oldFont = SelectObject(dc, list.FontHandle());
         RECT text = rect;
-        text.left += 3;
+        text.left += ScaleToDpi(3, list.Dpi());
         const std::string name = list.Item(index);
         DrawTextA(dc, name.c_str(), int(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         SelectObject(dc, oldFont);

@@ -143,11 +143,8 @@ std::string TBackImages::ImagePath(const TBackImageControls& c) const {
 }
 
 TRect TBackImages::RichClientArea() const {
-  RECT client{};
-  GetClientRect(richEdit_.Handle(), &client);
-  POINT origin{0, 0};
-  MapWindowPoints(richEdit_.Handle(), window_.Handle(), &origin, 1);
-  return TRect{origin.x, origin.y, client.right, client.bottom};
+  const POINT origin = richEdit_.ClientOriginIn(window_);
+  return TRect{origin.x, origin.y, richEdit_.ClientWidth(), richEdit_.ClientHeight()};
 }
 
 namespace {
@@ -255,9 +252,9 @@ void TBackImages::PaintRichBackground(HDC dc) {
   const TRichBackground background = RichBackground();
   if (background == TRichBackground::Color) return;
   // The caret is drawn by inverting: it must not be painted over while shown.
-  const bool caretHidden = HideCaret(richEdit_.Handle());
+  const bool caretHidden = richEdit_.HideCaret();
   CopyClipBox(dc, background == TRichBackground::ScreenThrough ? ScreenBack.UnderRich : RichBackBitmap);
-  if (caretHidden) ShowCaret(richEdit_.Handle());
+  if (caretHidden) richEdit_.ShowCaret();
 }
 
 bool TBackImages::PaintScreenBackground(HDC dc) {

@@ -101,7 +101,7 @@ TInstallForm::TInstallForm()
       CancelButton(this, "CancelButton", "&Cancel", 250, 404, 120, 28),
       BrowseButton(this, "BrowseButton", "&Browse", 390, 365, 80, 24) {
   // A fixed border with the minimise and system-menu buttons.
-  SetWindowLongA(Handle(), GWL_STYLE, GetWindowLongA(Handle(), GWL_STYLE) | WS_MINIMIZEBOX);
+  AddStyle(WS_MINIMIZEBOX);
   SetFont(FormFont());
   for (TControl* c : std::initializer_list<TControl*>{
            &VersionLabel, &DescriptionLabel, &InstructionsLabel, &ReadmeMemo, &InstallToLabel,
@@ -167,8 +167,8 @@ void TInstallForm::Start() {
     return;
   }
   CenterOn(nullptr);
-  ShowWindow(Handle(), SW_SHOW);
-  SetForegroundWindow(Handle());
+  SetVisible(true);
+  BringToFront();
   ReadmeMemo.SetFocus();
 }
 

@@ -72,23 +72,15 @@ void TControlOptionValues::Loaded(const TOptionEntry& opt) {
   for (IOptionListener* listener : listeners_) listener->OptionLoaded(opt);
 }
 
-namespace {
-BOOL CALLBACK BindChild(HWND child, LPARAM data) {
-  auto& values = *reinterpret_cast<TControlOptionValues*>(data);
-  TControl* control = TControl::FromHandle(child);
-  if (!control || !FindOptionOfControl(control->Name())) return TRUE;
-  if (auto* box = dynamic_cast<TCheckBox*>(control)) values.Bind(*box);
-  else if (auto* combo = dynamic_cast<TComboBox*>(control)) values.Bind(*combo);
-  else if (auto* edit = dynamic_cast<TEdit*>(control)) values.Bind(*edit);
-  else if (auto* list = dynamic_cast<TListBox*>(control)) values.Bind(*list);
-  else if (auto* panel = dynamic_cast<TColorPanel*>(control)) values.Bind(*panel);
-  return TRUE;
-}
-}  // namespace
-
 void TControlOptionValues::BindTree(const TControl& root) {
-  // EnumChildWindows walks every descendant, the grandchildren included.
-  EnumChildWindows(root.Handle(), BindChild, reinterpret_cast<LPARAM>(this));
+  root.ForEachDescendant([this](TControl& control) {
+    if (!FindOptionOfControl(control.Name())) return;
+    if (auto* box = dynamic_cast<TCheckBox*>(&control)) Bind(*box);
+    else if (auto* combo = dynamic_cast<TComboBox*>(&control)) Bind(*combo);
+    else if (auto* edit = dynamic_cast<TEdit*>(&control)) Bind(*edit);
+    else if (auto* list = dynamic_cast<TListBox*>(&control)) Bind(*list);
+    else if (auto* panel = dynamic_cast<TColorPanel*>(&control)) Bind(*panel);
+  });
 }
 
 }  // namespace qv::app

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/SidebarPlaces.h"
+#include "layout/WindowLayout.h"
 #include "widgets/Application.h"
 
 namespace qv::app {
@@ -25,16 +26,16 @@ TScreen::TScreen(TForm& window, TLabel& fileInfo, TLabel& hint, TLabel& clock, T
 bool TScreen::BeginRichBoxUpdate() {
   const bool visible = richEdit_.Visible();
   richEdit_.SetVisible(false);
-  LockWindowUpdate(window_.Handle());
+  TControl::LockPainting(&window_);
   return visible;
 }
 
 void TScreen::EndRichBoxUpdate(bool visible) {
   richEdit_.SetVisible(visible);
-  LockWindowUpdate(nullptr);
+  TControl::LockPainting(nullptr);
   // Unlocking repaints the window's client areas only: the rich-box's scroll
   // bar, in its non-client area, is painted again here.
-  RedrawWindow(richEdit_.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  richEdit_.InvalidateFrame();
 }
 
 void TScreen::RefreshScreen() {
@@ -44,21 +45,19 @@ void TScreen::RefreshScreen() {
 
 void TScreen::RefreshRichBox() {
   richEdit_.Invalidate();
-  HDC dc = GetDC(window_.Handle());
-  PaintRichBoxFrame(dc);
-  ReleaseDC(window_.Handle(), dc);
+  PaintRichBoxFrame(TControlDC(window_));
 }
 
 void TScreen::ShowHint(const std::string& text) {
   hint_.SetCaption(text);
-  UpdateWindow(hint_.Handle());
+  hint_.Update();
 }
 
 void TScreen::ShowBookInfo(const std::string& text) { fileInfo_.SetCaption(text); }
 
 void TScreen::ShowTitle(const std::string& title) {
   Application().Title = title;
-  if (window_.Handle()) SetWindowTextA(window_.Handle(), title.c_str());
+  window_.SetText(title);
 }
 
 void TScreen::HideSidebar(bool hide) {
@@ -76,7 +75,7 @@ void TScreen::HideSidebar(bool hide) {
   SkipNextSidebarChange = false;
 }
 
-void TScreen::WindowMouseMove(int x) { HideSidebar(!(x < richEdit_.Left() - 5)); }
+void TScreen::WindowMouseMove(int x) { HideSidebar(!(x < richEdit_.Left() - TLayoutSpacing(window_.Dpi()).Gap)); }
 
 void TScreen::ShowOpenPage() {
   TTabSheet* page = sidebar_.ProgramOpenTabSheet;
@@ -108,22 +107,22 @@ void TScreen::PaintRichBoxFrame(HDC dc) {
   if (!ShowFrameCheckBox.Checked()) return;
   // Around the whole rich-box: its client area and the scroll bar beside it
   // (a frame one pixel outside the client area alone would run under the bar).
+  // One pixel wide at 96 DPI, wider on screens of more pixels.
   const RECT box = richEdit_.Bounds();
-  const int x = box.left - 1, y = box.top - 1, w = box.right - box.left + 1, h = box.bottom - box.top + 1;
+  const int t = ScaleToDpi(1, window_.Dpi());
   const COLORREF color = window_.FontColor() == kNoColor ? RGB(0, 0, 0) : window_.FontColor();
-  HPEN pen = CreatePen(PS_SOLID, 1, color);
-  HGDIOBJ old = SelectObject(dc, pen);
-  const POINT pts[] = {{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}, {x, y}};
-  Polyline(dc, pts, 5);
-  SelectObject(dc, old);
-  DeleteObject(pen);
+  HBRUSH brush = CreateSolidBrush(color);
+  const RECT sides[] = {{box.left - t, box.top - t, box.right + t, box.top},
+                        {box.left - t, box.bottom, box.right + t, box.bottom + t},
+                        {box.left - t, box.top, box.left, box.bottom},
+                        {box.right, box.top, box.right + t, box.bottom}};
+  for (const RECT& side : sides) FillRect(dc, &side, brush);
+  DeleteObject(brush);
 }
 
 void TScreen::ShowFrameCheckBoxClick() {
   if (ShowFrameCheckBox.Checked()) {
-    HDC dc = GetDC(window_.Handle());
-    PaintRichBoxFrame(dc);
-    ReleaseDC(window_.Handle(), dc);
+    PaintRichBoxFrame(TControlDC(window_));
   } else {
     RefreshScreen();
   }
@@ -155,14 +154,8 @@ void TScreen::UpdateClock() {
 // Formats with a longer time than "23:00" (a 12-hour clock) would be clipped:
 // the clock grows to the left, keeping its right edge where the layout put it.
 void TScreen::FitClockLabel() {
-  HDC dc = GetDC(clock_.Handle());
-  HGDIOBJ old = SelectObject(dc, GetCachedFont(clock_.Font()));
-  const std::string text = clock_.Caption();
-  SIZE size{};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(clock_.Handle(), dc);
-  const int width = std::max(WindowPlaces::ClockLabel.Width, static_cast<int>(size.cx) + 2);
+  const SIZE size = TControlDC(clock_).TextExtent(clock_.Caption());
+  const int width = std::max(clock_.PlacedBounds().Width, static_cast<int>(size.cx) + 2);
   const RECT r = clock_.Bounds();
   if (width != r.right - r.left) clock_.SetBounds(r.right - width, r.top, width, r.bottom - r.top);
 }

@@ -73,8 +73,8 @@ class TScreen : public IScreen {
   // The control that takes the focus when the sidebar comes up at the converter page.
   void SetConverterFocus(TControl* control) { converterFocus_ = control; }
 
-  // The frame: one pixel outside the rich-box (its client area and its scroll
-  // bar), in the window's font colour.
+  // The frame: one pixel (at 96 DPI) outside the rich-box (its client area and
+  // its scroll bar), in the window's font colour.
   TCheckBox ShowFrameCheckBox;
   void PaintRichBoxFrame(HDC dc);
   void ShowFrameCheckBoxClick();

@@ -32,20 +32,21 @@ bool ColorPanelMouseUp(TColorButton button, uint32_t& color, uint32_t defaultCol
 
 std::string TColorCell::Hint() const { return Name + GetColorDescription(Color); }
 
-std::vector<TColorCell> BuildColorGrid(int clientWidth, int clientHeight, uint32_t selected) {
-  const int cw = (clientWidth - 10) / kColorGridSide;
-  const int ch = (clientHeight - 10) / kColorGridSide;
+std::vector<TColorCell> BuildColorGrid(int clientWidth, int clientHeight, uint32_t selected, int dpi) {
+  const int margin = ScaleToDpi(5, dpi), gap = ScaleToDpi(2, dpi);
+  const int cw = (clientWidth - 2 * margin) / kColorGridSide;
+  const int ch = (clientHeight - 2 * margin) / kColorGridSide;
   std::vector<TColorCell> cells(kColorGridCells);
   for (int k = 0; k < kColorGridCells; ++k) {
     const TStockColor& stock = CStockColors[k < StockColorCount ? k : 0];
     TColorCell& cell = cells[size_t(k)];
     cell.Color = stock.Color;
     cell.Name = stock.Name;
-    cell.Left = 5 + (k % kColorGridSide) * cw;
-    cell.Top = 5 + (k / kColorGridSide) * ch;
+    cell.Left = margin + (k % kColorGridSide) * cw;
+    cell.Top = margin + (k / kColorGridSide) * ch;
     cell.Selected = stock.Color == selected;
-    cell.Width = cell.Selected ? static_cast<int>(0.75 * cw - 2) : cw - 2;
-    cell.Height = cell.Selected ? static_cast<int>(0.75 * ch - 2) : ch - 2;
+    cell.Width = cell.Selected ? static_cast<int>(0.75 * cw - gap) : cw - gap;
+    cell.Height = cell.Selected ? static_cast<int>(0.75 * ch - gap) : ch - gap;
   }
   return cells;
 }

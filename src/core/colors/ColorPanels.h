@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "layout/Geometry.h"
+
 namespace qv {
 
 // The usage text that ends every colour panel's hint (and the colour groups' hint).
@@ -55,8 +57,9 @@ constexpr int kColorGridCells = kColorGridSide * kColorGridSide;
 // shows stock colour k, the cells after the last stock colour repeat entry 0
 // (Black). Cells are (cw - 2) x (ch - 2) at (5 + j cw, 5 + i ch) with
 // cw = (width - 10) div 12 and ch = (height - 10) div 12; a cell holding the
-// selected colour is (0.75 cw - 2) x (0.75 ch - 2), truncated.
-std::vector<TColorCell> BuildColorGrid(int clientWidth, int clientHeight, uint32_t selected);
+// selected colour is (0.75 cw - 2) x (0.75 ch - 2), truncated. The margin of
+// 5 and the gap of 2 are pixels of a 96-DPI screen, scaled to dpi.
+std::vector<TColorCell> BuildColorGrid(int clientWidth, int clientHeight, uint32_t selected, int dpi = kDesignDpi);
 
 // The ten colour panels in the order of the profile.
 enum TColorPanelId {

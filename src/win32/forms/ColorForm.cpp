@@ -19,7 +19,8 @@ const char* const kFile = "ColorDialog";
 
 TColorCellPanel::TColorCellPanel(TControl* parent, const std::string& name)
     : TPanel(parent, name, 0, 0, 1, 1) {
-  SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) | WS_BORDER);
+  SetPlacedByOwner();  // the grid places the cells
+  AddStyle(WS_BORDER);
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
 }
@@ -64,6 +65,7 @@ TColorForm::TColorForm(TForm* owner, uint32_t color, TColorCallback callback)
     }
   }
   BuildColorGrid();
+  OnDpiChanged = [this] { BuildColorGrid(); };
   ColorForm = this;
 }
 
@@ -75,7 +77,7 @@ TColorForm::~TColorForm() {
 
 void TColorForm::BuildColorGrid() {
   const std::vector<TColorCell> layout =
-      qv::BuildColorGrid(ColorsPanel.ClientWidth(), ColorsPanel.ClientHeight(), selected_);
+      qv::BuildColorGrid(ColorsPanel.ClientWidth(), ColorsPanel.ClientHeight(), selected_, Dpi());
   for (size_t k = 0; k < layout.size(); ++k) {
     const TColorCell& c = layout[k];
     TColorCellPanel& cell = *cells_[k];

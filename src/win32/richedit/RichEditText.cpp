@@ -104,12 +104,8 @@ void TRichEdit::ReplaceWithEmptyWindow() {
   const bool focused = GetFocus() == hwnd_;
   const LRESULT events = SendRich(hwnd_, EM_GETEVENTMASK);
   const LRESULT limit = SendRich(hwnd_, EM_GETLIMITTEXT);
-  const LRESULT margins = SendRich(hwnd_, EM_GETMARGINS);
   const LRESULT links = SendRich(hwnd_, EM_GETAUTOURLDETECT);
   const LRESULT typography = version3_ ? SendRich(hwnd_, EM_GETTYPOGRAPHYOPTIONS) : 0;
-  WPARAM zoomNumerator = 0;
-  LPARAM zoomDenominator = 0;
-  SendRich(hwnd_, EM_GETZOOM, WPARAM(&zoomNumerator), LPARAM(&zoomDenominator));
   const int32_t length = ControlLength();
   // The old window, about to go, is hidden without painting first: moving its
   // selection to the end would otherwise scroll and paint the whole text there.
@@ -125,16 +121,18 @@ void TRichEdit::ReplaceWithEmptyWindow() {
   SendRich(hwnd_, EM_GETPARAFORMAT, 0, LPARAM(&endPara));
 
   HWND old = DetachHandle();
-  CreateHandle(className_, "", style & ~WS_VISIBLE, exStyle, r.left, r.top, r.right - r.left, r.bottom - r.top);
-  SetWindowPos(hwnd_, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // the old one's place in the z-order
+  const TRect made = DesignBounds();
+  CreateHandle(className_, "", style & ~WS_VISIBLE, exStyle, made.Left, made.Top, made.Width, made.Height);
+  // The old one's place, and its place in the z-order.
+  SetWindowPos(hwnd_, old, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
   DestroyWindow(old);
   SendRich(hwnd_, EM_EXLIMITTEXT, 0, limit);
   SendRich(hwnd_, EM_SETEVENTMASK, 0, events);
   HideHorizontalScrollBar();
-  SendRich(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, margins);
+  SendMargins();
   SendRich(hwnd_, EM_AUTOURLDETECT, links);
   if (version3_) SendRich(hwnd_, EM_SETTYPOGRAPHYOPTIONS, typography, typography);
-  SendRich(hwnd_, EM_SETZOOM, zoomNumerator, zoomDenominator);
+  SendZoom();
   SendRich(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(backColor_));
   SendRich(hwnd_, EM_SETCHARFORMAT, SCF_ALL, LPARAM(&endChar));
   SendRich(hwnd_, EM_SETPARAFORMAT, 0, LPARAM(&endPara));

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 
 #include "richedit/RichEditCodec.h"
+#include "widgets/WindowDpi.h"
 
 namespace qv::win {
 
@@ -198,15 +200,44 @@ void TRichEdit::GetClientSize(int32_t& width, int32_t& height) {
 }
 
 void TRichEdit::SetZoom(int32_t numerator, int32_t denominator) {
+  zoomNumerator_ = numerator;
+  zoomDenominator_ = denominator;
+  SendZoom();
+}
+
+// The book's sizes are points, which the control draws at the system's DPI:
+// on a screen of another DPI the zoom makes up the difference.
+void TRichEdit::SendZoom() {
+  const bool zoomed = zoomNumerator_ > 0 && zoomDenominator_ > 0;
+  int64_t numerator = int64_t(zoomed ? zoomNumerator_ : 1) * dpi_;
+  int64_t denominator = int64_t(zoomed ? zoomDenominator_ : 1) * SystemDpi();
+  const int64_t common = std::gcd(numerator, denominator);
+  if (common > 0) numerator /= common, denominator /= common;
+  if (!zoomed && numerator == denominator) numerator = denominator = 0;  // no zoom at all
   SendRich(hwnd_, EM_SETZOOM, WPARAM(numerator), LPARAM(denominator));
 }
 
 void TRichEdit::SetLeftMargin(int32_t pixels) {
-  SendRich(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN, MAKELONG(pixels, 0));
+  leftMargin_ = std::max<int32_t>(pixels, 0);
+  SendMargins();
 }
 
 void TRichEdit::SetRightMargin(int32_t pixels) {
-  SendRich(hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELONG(0, pixels));
+  rightMargin_ = std::max<int32_t>(pixels, 0);
+  SendMargins();
+}
+
+void TRichEdit::SendMargins() {
+  const WPARAM which = (leftMargin_ >= 0 ? EC_LEFTMARGIN : 0) | (rightMargin_ >= 0 ? EC_RIGHTMARGIN : 0);
+  if (which)
+    SendRich(hwnd_, EM_SETMARGINS, which,
+             MAKELONG(ScaleToDpi(std::max<int32_t>(leftMargin_, 0), dpi_), ScaleToDpi(std::max<int32_t>(rightMargin_, 0), dpi_)));
+}
+
+void TRichEdit::DpiChanged() {
+  TControl::DpiChanged();
+  SendMargins();
+  SendZoom();
 }
 
 void TRichEdit::EnableLinks() {

@@ -2,11 +2,13 @@
 
 #include <cstring>
 
+#include "layout/Geometry.h"
+
 namespace qv::win {
 
 namespace {
 
-constexpr int kInsetX = 3;
+constexpr int kInsetX = 3;  // 96-DPI pixels
 constexpr int kInsetY = 2;
 
 // Fills a rectangle in one colour without creating a brush.
@@ -17,9 +19,10 @@ void FillSolid(HDC dc, const RECT& r, COLORREF color) {
 
 // Fills the cell and writes text in it, clipped to the inset rectangle.
 void PaintCell(HDC dc, const RECT& cell, const char* text, size_t length, COLORREF back,
-               COLORREF fore) {
+               COLORREF fore, int dpi) {
   FillSolid(dc, cell, back);
-  RECT inner{cell.left + kInsetX, cell.top + kInsetY, cell.right - kInsetX, cell.bottom - kInsetY};
+  const int x = ScaleToDpi(kInsetX, dpi), y = ScaleToDpi(kInsetY, dpi);
+  RECT inner{cell.left + x, cell.top + y, cell.right - x, cell.bottom - y};
   if (inner.right <= inner.left || inner.bottom <= inner.top) return;
   SetTextColor(dc, fore);
   ExtTextOutA(dc, inner.left, inner.top, ETO_CLIPPED, &inner, text, static_cast<UINT>(length),
@@ -29,7 +32,7 @@ void PaintCell(HDC dc, const RECT& cell, const char* text, size_t length, COLORR
 }  // namespace
 
 void PaintBrowserRow(HDC dc, const RECT& row, const TBrowserItem& item, bool selected,
-                     bool focused, const TBrowserRowColors& colors) {
+                     bool focused, const TBrowserRowColors& colors, int dpi) {
   const COLORREF oldText = GetTextColor(dc), oldBack = GetBkColor(dc);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const int typeWidth = BrowserTypeColumnWidth(row.bottom - row.top);
@@ -40,10 +43,10 @@ void PaintBrowserRow(HDC dc, const RECT& row, const TBrowserItem& item, bool sel
   const char* type = TBrowserModel::TypeText(item);
   PaintCell(dc, {row.left, row.top, split, bottomLine}, type, std::strlen(type),
             item.Folder ? colors.DirTypeBack : colors.Window,
-            item.Folder ? colors.DirTypeFore : colors.Font);
+            item.Folder ? colors.DirTypeFore : colors.Font, dpi);
   const std::string caption = item.Caption();
   PaintCell(dc, name, caption.c_str(), caption.size(), selected ? colors.FocusBack : colors.Window,
-            selected ? colors.FocusFore : colors.Font);
+            selected ? colors.FocusFore : colors.Font, dpi);
   FillSolid(dc, {split, row.top, split + 1, bottomLine}, colors.Font);
   FillSolid(dc, {row.left, bottomLine, row.right, row.bottom}, colors.Font);
   if (selected && focused) DrawFocusRect(dc, &name);

@@ -19,8 +19,9 @@ struct TBrowserRowColors {
 
 // Paints item into row with the font selected in dc. The type column is
 // BrowserTypeColumnWidth of the row's height; texts are clipped inside their
-// cell, 3 pixels in from the left and right and 2 from the top and bottom.
+// cell, 3 pixels in from the left and right and 2 from the top and bottom (at
+// 96 DPI; the list's dpi scales them).
 void PaintBrowserRow(HDC dc, const RECT& row, const TBrowserItem& item, bool selected,
-                     bool focused, const TBrowserRowColors& colors);
+                     bool focused, const TBrowserRowColors& colors, int dpi);
 
 }  // namespace qv::win

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 #include <tuple>
@@ -28,13 +29,14 @@ unsigned CurrentShiftState() {
   return s;
 }
 
-HFONT GetCachedFont(const TFontStyle& opt) {
+HFONT GetCachedFont(const TFontStyle& opt, int dpi) {
   using Key = std::tuple<std::string, int, bool, bool, bool>;
   static std::map<Key, HFONT> cache;  // fonts live for the whole run
-  const Key key{opt.Face, opt.Height, opt.Bold, opt.Italic, opt.Underline};
+  const int height = ScaleToDpi(opt.Height, dpi);
+  const Key key{opt.Face, height, opt.Bold, opt.Italic, opt.Underline};
   auto it = cache.find(key);
   if (it != cache.end()) return it->second;
-  HFONT font = CreateFontA(-opt.Height, 0, 0, 0, opt.Bold ? FW_BOLD : FW_NORMAL, opt.Italic,
+  HFONT font = CreateFontA(-height, 0, 0, 0, opt.Bold ? FW_BOLD : FW_NORMAL, opt.Italic,
                            opt.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                            opt.Face.c_str());
@@ -43,7 +45,9 @@ HFONT GetCachedFont(const TFontStyle& opt) {
 }
 
 TControl::TControl(TControl* parent, const std::string& name) : parent_(parent), name_(name) {
-  if (parent) font_ = parent->font_;
+  if (!parent) return;
+  font_ = parent->font_;
+  dpi_ = parent->dpi_;
 }
 
 TControl::~TControl() {
@@ -57,12 +61,17 @@ void TControl::CreateHandle(const char* className, const std::string& text, DWOR
                             DWORD exStyle, int x, int y, int w, int h, HWND parentOverride) {
   HWND parent = parentOverride ? parentOverride : ParentHandle();
   if (parent) style |= WS_CHILD;
+  if (parent_) {
+    design_ = TRect{x, y, w, h};
+    const TRect r = PlacedBounds();
+    x = r.Left, y = r.Top, w = r.Width, h = r.Height;
+  }
   hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), style, x, y, w, h, parent, nullptr,
                           GetModuleHandleA(nullptr), nullptr);
   if (!hwnd_) return;
   SetPropA(hwnd_, kControlProp, this);
   SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetCachedFont(font_)), FALSE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
 }
 
 HWND TControl::DetachHandle() {
@@ -196,6 +205,9 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
     case WM_KILLFOCUS:
       if (self->OnExit) self->OnExit();
       break;
+    case WM_SIZE:
+      self->FillChildren();
+      break;
     case WM_NCDESTROY:
       self->DetachHandle();
       return DefSubclassProc(hwnd, msg, wp, lp);
@@ -205,6 +217,48 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
 }
 
 bool TControl::WndProc(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void TControl::FillParent(int margin) {
+  placement_ = TPlacement::Fill;
+  fillMargin_ = margin;
+  Fill();
+}
+
+void TControl::Fill() {
+  RECT r{};
+  GetClientRect(ParentHandle(), &r);
+  const int m = ScaleToDpi(fillMargin_, dpi_);
+  SetBounds(m, m, std::max<int>(r.right - 2 * m, 0), std::max<int>(r.bottom - 2 * m, 0));
+}
+
+void TControl::FillChildren() {
+  for (HWND h = GetWindow(hwnd_, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+    if (TControl* child = FromHandle(h))
+      if (child->placement_ == TPlacement::Fill) child->Fill();
+}
+
+void TControl::ApplyDpi(int dpi) {
+  dpi_ = dpi;
+  if (!hwnd_) return;
+  if (TakesWidgetFont()) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+  if (placement_ != TPlacement::Design || !parent_) return;
+  const TRect r = PlacedBounds();
+  SetWindowPos(hwnd_, nullptr, r.Left, r.Top, r.Width, r.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TControl::DpiChanged() {
+  if (placement_ == TPlacement::Fill) Fill();
+}
+
+void TControl::ForEachDescendant(const std::function<void(TControl&)>& action) const {
+  struct Walk {
+    static BOOL CALLBACK Visit(HWND h, LPARAM p) {
+      if (TControl* c = FromHandle(h)) (*reinterpret_cast<const std::function<void(TControl&)>*>(p))(*c);
+      return TRUE;
+    }
+  };
+  EnumChildWindows(hwnd_, Walk::Visit, reinterpret_cast<LPARAM>(&action));
+}
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   MoveWindow(hwnd_, left, top, width, height, TRUE);
@@ -256,6 +310,24 @@ bool TControl::Enabled() const { return IsWindowEnabled(hwnd_) != 0; }
 void TControl::SetFocus() { ::SetFocus(hwnd_); }
 bool TControl::Focused() const { return GetFocus() == hwnd_; }
 void TControl::Invalidate(bool erase) { InvalidateRect(hwnd_, nullptr, erase); }
+void TControl::InvalidateWithChildren() {
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+void TControl::InvalidateFrame() { RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE); }
+void TControl::Update() { UpdateWindow(hwnd_); }
+void TControl::LockPainting(const TControl* control) { LockWindowUpdate(control ? control->hwnd_ : nullptr); }
+bool TControl::HideCaret() { return ::HideCaret(hwnd_) != 0; }
+void TControl::ShowCaret() { ::ShowCaret(hwnd_); }
+void TControl::AddStyle(DWORD style) { SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) | style); }
+void TControl::AddExStyle(DWORD exStyle) {
+  SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) | exStyle);
+}
+
+POINT TControl::ClientOriginIn(const TControl& other) const {
+  POINT origin{0, 0};
+  MapWindowPoints(hwnd_, other.hwnd_, &origin, 1);
+  return origin;
+}
 
 void TControl::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
 
@@ -275,7 +347,7 @@ std::string TControl::TextUtf8() const {
 
 void TControl::SetFont(const TFontStyle& font) {
   font_ = font;
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetCachedFont(font_)), TRUE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
 }
 
 COLORREF TControl::Color() const {
@@ -326,6 +398,20 @@ std::string TControl::EffectiveHint() const {
   for (const TControl* c = this; c; c = c->parent_)
     if (!c->hint_.empty()) return c->hint_;
   return std::string();
+}
+
+TControlDC::TControlDC(const TControl& control)
+    : window_(control.Handle()), dc_(GetDC(window_)), oldFont_(SelectObject(dc_, control.FontHandle())) {}
+
+TControlDC::~TControlDC() {
+  SelectObject(dc_, oldFont_);
+  ReleaseDC(window_, dc_);
+}
+
+SIZE TControlDC::TextExtent(const std::string& text) const {
+  SIZE size{};
+  GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+  return size;
 }
 
 }  // namespace qv::win

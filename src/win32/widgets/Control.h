@@ -8,7 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "layout/Geometry.h"
+
 namespace qv::win {
+
+using qv::TPlace;
 
 // ssDouble marks the second press of a double-click (it arrives as a mouse-down too).
 enum TShift : unsigned {
@@ -19,20 +23,13 @@ unsigned CurrentShiftState();
 
 struct TFontStyle {
   std::string Face = "Arial";
-  int Height = 12;  // pixels
+  int Height = 12;  // pixels of a 96-DPI screen
   bool Bold = false, Italic = false, Underline = false;
 };
-HFONT GetCachedFont(const TFontStyle& opt);
+// The font of the style at dpi (its height scaled from 96 DPI); fonts live for the whole run.
+HFONT GetCachedFont(const TFontStyle& opt, int dpi = kDesignDpi);
 
 constexpr COLORREF kNoColor = 0xFFFFFFFF;
-
-// One row of a page's control table: the control's name and its bounds in its
-// parent's client area. Pages keep their rows together, so every position of a
-// page can be read (and mended) in one place.
-struct TPlace {
-  std::string Name;
-  int Left, Top, Width, Height;
-};
 
 class TControl {
  public:
@@ -43,6 +40,20 @@ class TControl {
   HWND Handle() const { return hwnd_; }
   TControl* Parent() const { return parent_; }
   const std::string& Name() const { return name_; }
+
+  // The DPI of the screen the control's window shows on. Controls are made
+  // with places and fonts in pixels of a 96-DPI screen, and the widget layer
+  // scales them to this DPI; bounds read and set afterwards are real pixels.
+  int Dpi() const { return dpi_; }
+  // The control's place at its DPI, as it was made (before any layout moved it).
+  TRect PlacedBounds() const { return ScaleToDpi(design_, dpi_); }
+  // The control fills its parent's client area, but for a margin (96-DPI
+  // pixels) on every side, also after the parent changes its size.
+  void FillParent(int margin);
+  // A control that its parent or the window's layout places (a page control's
+  // pages, the rich-box) keeps its bounds when the DPI changes: its placer
+  // places it again.
+  void SetPlacedByOwner() { placement_ = TPlacement::ByOwner; }
 
   // Bounds relative to the parent's client area.
   void SetBounds(int left, int top, int width, int height);
@@ -64,6 +75,23 @@ class TControl {
   void SetFocus();
   bool Focused() const;
   void Invalidate(bool erase = true);
+  // Invalidates the control and every control inside it.
+  void InvalidateWithChildren();
+  // Invalidates the non-client area too (the scroll bars).
+  void InvalidateFrame();
+  // Paints what is invalid now, without waiting for the message loop.
+  void Update();
+  // While a control is locked, nothing of its window is painted; null unlocks.
+  static void LockPainting(const TControl* control);
+  // The caret, where the control shows one; HideCaret answers whether it was shown.
+  bool HideCaret();
+  void ShowCaret();
+  void AddStyle(DWORD style);
+  void AddExStyle(DWORD exStyle);
+  // The origin of the client area in another control's client coordinates.
+  POINT ClientOriginIn(const TControl& other) const;
+  // Every control inside this one, the controls inside those included, parents first.
+  void ForEachDescendant(const std::function<void(TControl&)>& action) const;
 
   void SetText(const std::string& text);
   std::string Text() const;
@@ -73,6 +101,8 @@ class TControl {
 
   void SetFont(const TFontStyle& font);
   const TFontStyle& Font() const { return font_; }
+  // The control's font at its DPI.
+  HFONT FontHandle() const { return GetCachedFont(font_, dpi_); }
   void SetColor(COLORREF color);  // background; kNoColor follows the parent
   COLORREF Color() const;
   void SetFontColor(COLORREF color);
@@ -104,6 +134,13 @@ class TControl {
   // The control that owns a window, or null.
   static TControl* FromHandle(HWND hwnd);
 
+  // The form's DPI changed: the control takes the new DPI, its font and its
+  // place at that DPI. Controls with other sizes of their own (a list's rows,
+  // a page control's pages) set them in DpiChanged, which runs once every
+  // control of the form has its new place.
+  void ApplyDpi(int dpi);
+  virtual void DpiChanged();
+
   // Notifications and colour requests a parent reflects to its child.
   virtual bool HandleCommand(WORD code) { return false; }
   virtual bool HandleNotify(NMHDR* hdr, LRESULT& result) { return false; }
@@ -113,7 +150,8 @@ class TControl {
 
  protected:
   TControl(TControl* parent, const std::string& name);
-  // Creates the window and attaches this object to it.
+  // Creates the window and attaches this object to it. A child control's
+  // bounds are in 96-DPI pixels and are scaled to its DPI; a form's are real.
   void CreateHandle(const char* className, const std::string& text, DWORD style, DWORD exStyle,
                     int x, int y, int w, int h, HWND parentOverride = nullptr);
   // Every message of the window passes here first (through a subclass).
@@ -123,12 +161,25 @@ class TControl {
   // making a new one with CreateHandle); answers it.
   HWND DetachHandle();
   HWND ParentHandle() const;
+  // The bounds the control was made with, in 96-DPI pixels.
+  const TRect& DesignBounds() const { return design_; }
+  // False for a control whose text carries fonts of its own (the rich-box):
+  // the widget font is not given to it again when the DPI changes.
+  virtual bool TakesWidgetFont() const { return true; }
 
   HWND hwnd_ = nullptr;
+  int dpi_ = kDesignDpi;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   static LRESULT Dispatch(TControl* self, HWND, UINT, WPARAM, LPARAM);
+  void Fill();
+  // Its children that fill it take its new size.
+  void FillChildren();
+  enum class TPlacement { Design, Fill, ByOwner };
+  TPlacement placement_ = TPlacement::Design;
+  TRect design_;          // the bounds the control was made with, in 96-DPI pixels
+  int fillMargin_ = 0;    // TPlacement::Fill: 96-DPI pixels on every side
   TControl* parent_;
   std::string name_;
   std::string hint_;
@@ -137,6 +188,24 @@ class TControl {
   COLORREF fontColor_ = kNoColor;
   HBRUSH brush_ = nullptr;
   COLORREF brushColor_ = kNoColor;
+};
+
+// A control's device context held for a scope, with the control's font
+// selected: for what is painted or measured by hand outside WM_PAINT.
+class TControlDC {
+ public:
+  explicit TControlDC(const TControl& control);
+  ~TControlDC();
+  TControlDC(const TControlDC&) = delete;
+  TControlDC& operator=(const TControlDC&) = delete;
+  operator HDC() const { return dc_; }
+  // The width and height of a text in the control's font.
+  SIZE TextExtent(const std::string& text) const;
+
+ private:
+  HWND window_;
+  HDC dc_;
+  HGDIOBJ oldFont_;
 };
 
 }  // namespace qv::win

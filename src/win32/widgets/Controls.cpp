@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "richedit/RichEditCodec.h"
+#include "widgets/WindowDpi.h"
 
 namespace qv::win {
 
@@ -58,8 +61,20 @@ TComboBox::TComboBox(TControl* parent, const std::string& name, int x, int y, in
 void TComboBox::SizeDropDownList() {
   if (listSized_) return;
   listSized_ = true;
-  SetWindowPos(hwnd_, nullptr, 0, 0, Width(), kDroppedHeight,
+  SetWindowPos(hwnd_, nullptr, 0, 0, Width(), ScaleToDpi(kDroppedHeight, dpi_),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  // The list is wide enough for its widest item (a long font name), with its
+  // text margins and its scroll bar; never narrower than the box.
+  const TControlDC dc(*this);
+  int widest = 0;
+  for (const std::string& item : items_) widest = std::max<int>(widest, dc.TextExtent(item).cx);
+  const int needed = widest + ScaleToDpi(8, dpi_) + SystemMetricForDpi(SM_CXVSCROLL, dpi_);
+  SendMessageA(hwnd_, CB_SETDROPPEDWIDTH, std::max(needed, Width()), 0);
+}
+
+void TComboBox::DpiChanged() {
+  TControl::DpiChanged();
+  listSized_ = false;  // the new place gave the box its closed height again
 }
 
 bool TComboBox::DroppedDown() const { return SendMessageA(hwnd_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
@@ -183,7 +198,7 @@ bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       GetClientRect(hwnd_, &r);
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, TextColor());
-      HGDIOBJ old = SelectObject(dc, GetCachedFont(Font()));
+      HGDIOBJ old = SelectObject(dc, FontHandle());
       const std::string text = Text();
       DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
                 align_ | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE) | DT_NOPREFIX);
@@ -214,7 +229,7 @@ bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     PaintBackground(dc);
     RECT r;
     GetClientRect(hwnd_, &r);
-    HGDIOBJ old = SelectObject(dc, GetCachedFont(Font()));
+    HGDIOBJ old = SelectObject(dc, FontHandle());
     TEXTMETRICA tm;
     GetTextMetricsA(dc, &tm);
     RECT frame = r;
@@ -224,7 +239,7 @@ bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (!caption.empty()) {
       SetBkColor(dc, Color());
       SetTextColor(dc, TextColor());
-      TextOutA(dc, 8, 0, (" " + caption + " ").c_str(), static_cast<int>(caption.size() + 2));
+      TextOutA(dc, ScaleToDpi(8, dpi_), 0, (" " + caption + " ").c_str(), static_cast<int>(caption.size() + 2));
     }
     SelectObject(dc, old);
     result = 1;
@@ -269,6 +284,11 @@ void TPageControl::SetActivePage(TTabSheet* page) {
   }
 }
 
+void TPageControl::DpiChanged() {
+  TControl::DpiChanged();
+  PlacePages();  // the tabs' height follows their font
+}
+
 void TPageControl::PlacePages() {
   RECT r;
   GetClientRect(hwnd_, &r);
@@ -290,7 +310,9 @@ bool TPageControl::WndProc(UINT msg, WPARAM, LPARAM, LRESULT&) {
 }
 
 TTabSheet::TTabSheet(TPageControl* owner, const std::string& name)
-    : TPanel(owner, name, 0, 0, 10, 10), owner_(owner) {}
+    : TPanel(owner, name, 0, 0, 10, 10), owner_(owner) {
+  SetPlacedByOwner();
+}
 
 // ---- list box ----
 
@@ -310,7 +332,12 @@ void TListBoxBase::SetTopIndex(int i) { SendMessageA(hwnd_, LB_SETTOPINDEX, i, 0
 
 void TListBoxBase::SetItemHeight(int h) {
   itemHeight_ = h;
-  SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, h);
+  SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, ItemHeight());
+}
+
+void TListBoxBase::DpiChanged() {
+  TControl::DpiChanged();
+  SetItemHeight(itemHeight_);
 }
 
 bool TListBoxBase::HandleCommand(WORD code) {
@@ -321,7 +348,7 @@ bool TListBoxBase::HandleCommand(WORD code) {
 }
 
 bool TListBoxBase::HandleMeasureItem(MEASUREITEMSTRUCT* mis) {
-  mis->itemHeight = static_cast<UINT>(itemHeight_);
+  mis->itemHeight = static_cast<UINT>(ItemHeight());
   return true;
 }
 
@@ -374,7 +401,7 @@ bool TListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
   SetTextColor(dis->hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   const std::string text = Item(index);
   RECT r = dis->rcItem;
-  r.left += 2;
+  r.left += ScaleToDpi(2, dpi_);
   DrawTextA(dis->hDC, text.c_str(), static_cast<int>(text.size()), &r,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   return true;

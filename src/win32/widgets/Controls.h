@@ -56,9 +56,10 @@ class TComboBox : public TControl {
   void SetText(const std::string& text);  // selects the item when present, else types it
   std::function<void()> OnChange;
   bool HandleCommand(WORD code) override;
+  void DpiChanged() override;
 
  private:
-  // The box's height as it is made, and the one whose rest the dropped list fills.
+  // The box's height as it is made, and the one whose rest the dropped list fills (96 DPI).
   static constexpr int kClosedHeight = 24, kDroppedHeight = 300;
   void SizeDropDownList();
 
@@ -96,6 +97,7 @@ class TLabel : public TControl {
   void SetCaption(const std::string& caption);
   std::string Caption() const { return Text(); }
   void SetAlignment(UINT drawTextAlign) { align_ = drawTextAlign; }
+  bool WordWrap() const { return wordWrap_; }
   // A transparent label shows its parent's background under its text (a
   // picture included) instead of filling itself with its colour.
   void SetTransparent(bool transparent);
@@ -129,6 +131,7 @@ class TPageControl : public TControl {
   TPageControl(TControl* parent, const TPlace& at, bool multiLine = false)
       : TPageControl(parent, at.Name, at.Left, at.Top, at.Width, at.Height, multiLine) {}
   TTabSheet* AddPage(const std::string& name, const std::string& caption);
+  void DpiChanged() override;
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int i) const { return pages_[static_cast<size_t>(i)]; }
   TTabSheet* ActivePage() const;
@@ -163,14 +166,16 @@ class TListBoxBase : public TControl {
   void SetItemIndex(int i);  // -1 clears the selection
   int TopIndex() const;
   void SetTopIndex(int i);
+  // The rows' height in 96-DPI pixels; ItemHeight answers it at the list's DPI.
   void SetItemHeight(int h);
-  int ItemHeight() const { return itemHeight_; }
+  int ItemHeight() const { return ScaleToDpi(itemHeight_, dpi_); }
   // The item under a point of the client area, or -1 where there is none.
   int ItemAt(int x, int y) const;
   std::function<void()> OnClick;
   std::function<void()> OnDblClick;
   bool HandleCommand(WORD code) override;
   bool HandleMeasureItem(MEASUREITEMSTRUCT* mis) override;
+  void DpiChanged() override;
 
  protected:
   TListBoxBase(TControl* parent, const std::string& name, DWORD style, int x, int y, int w, int h);

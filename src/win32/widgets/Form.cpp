@@ -1,6 +1,9 @@
 #include "widgets/Form.h"
 
+#include <shellapi.h>
+
 #include "widgets/Application.h"
+#include "widgets/WindowDpi.h"
 
 namespace qv::win {
 
@@ -22,7 +25,10 @@ const char* ContainerClassName() {
 
 TForm::TForm(const std::string& name, const std::string& caption, int clientWidth,
              int clientHeight, TStyle style, TForm* owner)
-    : TControl(nullptr, name) {
+    : TControl(nullptr, name), designClientWidth_(clientWidth), designClientHeight_(clientHeight) {
+  // Made at the DPI of the screen it is likely to show on; the window's own
+  // DPI, known once it exists, is taken below.
+  dpi_ = owner ? owner->Dpi() : SystemDpi();
   DWORD ws = WS_CLIPCHILDREN;
   DWORD ex = WS_EX_CONTROLPARENT;
   if (style.Borderless) {
@@ -33,11 +39,41 @@ TForm::TForm(const std::string& name, const std::string& caption, int clientWidt
   } else {
     ws |= WS_OVERLAPPEDWINDOW;
   }
-  RECT r{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&r, ws, FALSE, ex);
-  CreateHandle(ContainerClassName(), caption, ws, ex, CW_USEDEFAULT, CW_USEDEFAULT,
-               r.right - r.left, r.bottom - r.top, owner ? owner->Handle() : nullptr);
+  const SIZE size = WindowSizeForClient(ScaleToDpi(clientWidth, dpi_), ScaleToDpi(clientHeight, dpi_), ws, ex, dpi_);
+  CreateHandle(ContainerClassName(), caption, ws, ex, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
+               owner ? owner->Handle() : nullptr);
+  if (hwnd_ && WindowDpi(hwnd_) != dpi_) ChangeDpi(WindowDpi(hwnd_), nullptr);
 }
+
+void TForm::ChangeDpi(int dpi, const RECT* suggested) {
+  if (dpi != dpi_) {
+    dpi_ = dpi;
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+    ForEachDescendant([dpi](TControl& c) { c.ApplyDpi(dpi); });
+    ForEachDescendant([](TControl& c) { c.DpiChanged(); });
+  }
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  if (suggested) r = *suggested;
+  const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
+  if (!IsZoomed(hwnd_) && (style & WS_CAPTION)) {
+    // A dialog keeps its own client size; the system's suggestion gives its place.
+    const SIZE size = WindowSizeForClient(ScaleToDpi(designClientWidth_, dpi_), ScaleToDpi(designClientHeight_, dpi_),
+                                          static_cast<DWORD>(style), GetWindowLongA(hwnd_, GWL_EXSTYLE), dpi_);
+    r.right = r.left + size.cx;
+    r.bottom = r.top + size.cy;
+  }
+  changingDpi_ = true;
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  changingDpi_ = false;
+  if (OnDpiChanged) OnDpiChanged();
+  else if (OnResize) OnResize();
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TForm::BringToFront() { SetForegroundWindow(hwnd_); }
+void TForm::AcceptDroppedFiles(bool accept) { DragAcceptFiles(hwnd_, accept); }
+void TForm::PostClose() { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
 
 void TForm::Close() {
   bool canClose = true;
@@ -116,8 +152,12 @@ bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         if (wp == SIZE_MINIMIZED) Application().NotifyMinimized(true);
         else Application().NotifyMinimized(false);
       }
-      if (wp != SIZE_MINIMIZED && OnResize) OnResize();
+      if (wp != SIZE_MINIMIZED && OnResize && !changingDpi_) OnResize();
       return false;
+    case WM_DPICHANGED:
+      ChangeDpi(LOWORD(wp), reinterpret_cast<const RECT*>(lp));
+      result = 0;
+      return true;
     case WM_ACTIVATEAPP:
       if (isMain) Application().NotifyActivate(wp != 0);
       return false;

@@ -28,6 +28,10 @@ class TForm : public TControl {
   std::function<void()> OnActivateForm;
   // Any other message, before the default handling; answer true when handled.
   std::function<bool(UINT, WPARAM, LPARAM, LRESULT&)> OnMessage;
+  // The form moved to a screen of another DPI, or the screen's scale changed:
+  // its controls have their places and fonts at the new DPI. Runs instead of
+  // OnResize for the size change that comes with it.
+  std::function<void()> OnDpiChanged;
 
   void Close();  // asks OnCloseQuery, then destroys (main form) or hides (dialog)
   int ShowModal();
@@ -36,6 +40,17 @@ class TForm : public TControl {
   bool Modal() const { return modal_; }
   void CenterOn(TControl* other);
   void ShowMaximizedOnMonitor();
+  // Brings the form to the front and gives it the keyboard.
+  void BringToFront();
+  // Files dropped on the form arrive as WM_DROPFILES.
+  void AcceptDroppedFiles(bool accept);
+  // Asks the form to close once the messages before have been handled.
+  void PostClose();
+  // Takes a new DPI as WM_DPICHANGED gives it: every control's place and font
+  // at that DPI, the form in the rectangle the system suggests (a form that
+  // is not maximised: its own client size at the new DPI, at the suggestion's
+  // top left), then OnDpiChanged.
+  void ChangeDpi(int dpi, const RECT* suggested);
   void SetActiveControl(TControl* c) { activeControl_ = c; }
   void SetCancelControl(std::function<void()> onCancel) { onCancel_ = std::move(onCancel); }
 
@@ -43,6 +58,8 @@ class TForm : public TControl {
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
+  int designClientWidth_, designClientHeight_;  // 96-DPI pixels
+  bool changingDpi_ = false;
   int modalResult_ = mrNone;
   bool modal_ = false;
   TControl* activeControl_ = nullptr;

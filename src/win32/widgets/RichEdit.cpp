@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "widgets/WindowDpi.h"
+
 namespace qv::win {
 namespace {
 
@@ -66,6 +68,7 @@ TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, in
   // Every change of the text is reported: the break index follows it.
   SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
   HideHorizontalScrollBar();
+  if (dpi_ != SystemDpi()) SendZoom();  // made on a screen of another scale than the system's
   index_.Rebuild(std::string_view());
 }
 
@@ -213,7 +216,7 @@ bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         }
         PaintOverBackground();
         result = 0;
-        if (GetReadOnly()) HideCaret(hwnd_);
+        if (GetReadOnly()) ::HideCaret(hwnd_);
         return true;
       }
       break;
@@ -232,7 +235,7 @@ bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   // and the keys that move the view by pages or to an end leave a whole line at the top.
   result = DefaultProc(msg, wp, lp);
   if (msg == WM_KEYDOWN && (wp == VK_END || wp == VK_HOME || wp == VK_NEXT || wp == VK_PRIOR)) AlignTopLine();
-  if (GetReadOnly()) HideCaret(hwnd_);
+  if (GetReadOnly()) ::HideCaret(hwnd_);
   return true;
 }
 

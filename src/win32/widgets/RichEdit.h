@@ -86,6 +86,7 @@ class TRichEdit : public TControl, public qv::IRichBox {
   bool GetCaretPoint(int32_t& x, int32_t& y) override;
   void GetClientSize(int32_t& width, int32_t& height) override;
   void SetZoom(int32_t numerator, int32_t denominator) override;
+  // Margins in pixels of a 96-DPI screen, given to the control at its DPI.
   void SetLeftMargin(int32_t pixels) override;
   void SetRightMargin(int32_t pixels) override;
   void EnableLinks() override;
@@ -112,9 +113,12 @@ class TRichEdit : public TControl, public qv::IRichBox {
 
   bool HandleCommand(WORD code) override;
   bool HandleNotify(NMHDR* hdr, LRESULT& result) override;
+  void DpiChanged() override;
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  // The text's fonts are the book's, in points: the control's own font is not set again.
+  bool TakesWidgetFont() const override { return false; }
 
  private:
   // The break index, rebuilt when the text changed since it was last built.
@@ -138,6 +142,13 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // none. False when the reader cannot take the content exactly.
   bool ReadBackContent(std::string rtf, TMemoryRichBox& box, bool& exact);
 
+  // The margins as set, in 96-DPI pixels (-1: the control's own), given to the
+  // control at its DPI; kept here, as Rich Edit cannot answer them (it has no EM_GETMARGINS).
+  int32_t leftMargin_ = -1, rightMargin_ = -1;
+  void SendMargins();
+  // The zoom as set (0 and 0: none), given to the control with the DPI's own.
+  int32_t zoomNumerator_ = 0, zoomDenominator_ = 0;
+  void SendZoom();
   bool version3_ = false;
   const char* className_ = "";
   TBreakIndex index_;

@@ -79,6 +79,16 @@ TEST(BuildColorGrid, DesignSizeCellsAndTheSelection) {
   for (int k = 0; k < 144; ++k) EXPECT_EQ(ochre[size_t(k)].Selected, k == 87) << k;
 }
 
+TEST(BuildColorGrid, MarginAndGapFollowTheDpi) {
+  // The dialog's panel at 192 DPI is 800 x 700: a margin of 10, cells 65 x 56
+  // apart, each 4 pixels smaller than its step; the selected one 0.75 step - 4.
+  const std::vector<TColorCell> cells = BuildColorGrid(800, 700, 0x196EB9, 192);
+  EXPECT_EQ((std::vector<int>{cells[13].Left, cells[13].Top, cells[13].Width, cells[13].Height}),
+            (std::vector<int>{10 + 65, 10 + 56, 61, 52}));
+  EXPECT_EQ((std::vector<int>{cells[87].Width, cells[87].Height}), (std::vector<int>{44, 38}));
+  EXPECT_EQ(cells[143].Left + cells[143].Width, 10 + 12 * 65 - 4);
+}
+
 TEST(ColorSchemes, ValuesAreTheNamedStockColors) {
   // By panel: screen back, screen fore, rich-box back, rich-box fore, empha,
   // second empha, focus back, focus fore, directory back, directory fore.

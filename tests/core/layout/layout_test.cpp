@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/SidebarPlaces.h"
 #include "layout/WindowLayout.h"
 
 namespace qv {
@@ -56,6 +57,87 @@ TEST(Layout, NarrowScreensGiveEmptyLabelsNotNegativeOnes) {
     EXPECT_EQ(l.FileInfoLabel.Width, 0) << w;
   }
   EXPECT_GT(For(600, 600).HintLabel.Width, 0);
+}
+
+TEST(Dpi, LengthsScaleToTheNearestPixel) {
+  struct Case { int design, dpi, scaled; } cases[] = {
+      {10, 96, 10}, {10, 120, 13}, {10, 144, 15}, {10, 192, 20},  // 12.5 rounds up
+      {5, 120, 6},  {5, 144, 8},   {1, 144, 2},   {1, 120, 1},    // 7.5 up, 1.25 down
+      {0, 192, 0},  {-3, 144, -5}, {270, 168, 473},               // halves away from zero
+  };
+  for (const Case& c : cases) EXPECT_EQ(ScaleToDpi(c.design, c.dpi), c.scaled) << c.design << " at " << c.dpi;
+}
+
+TEST(Dpi, RectanglesScaleByTheirEdgesSoNeighboursNeverOverlap) {
+  // Side by side at 96 DPI; scaling left and width apart would put the first
+  // over the second at 144 DPI (8 + 8 > 15).
+  const TRect first{5, 0, 5, 10}, second{10, 0, 5, 10};
+  for (int dpi = 96; dpi <= 288; ++dpi) {
+    const TRect a = ScaleToDpi(first, dpi), b = ScaleToDpi(second, dpi);
+    EXPECT_EQ(a.Left + a.Width, b.Left) << dpi;
+  }
+  EXPECT_EQ(ScaleToDpi(first, 96), first);
+  EXPECT_EQ(ScaleToDpi(TRect{5, 40, 40, 21}, 120), (TRect{6, 50, 50, 26}));
+}
+
+TEST(Dpi, PlaceTablesScaleWithTheirNames) {
+  // "Allow editing", which a half-scaled sidebar pushed against its group's
+  // edge, stays inside the group's two-pixel frame at every DPI.
+  for (int dpi : {96, 120, 144, 168, 192}) {
+    const TPlace g = ScaleToDpi(app::OpenPage::BookGroupBox, dpi);
+    const TPlace b = ScaleToDpi(app::OpenPage::AllowEditingCheckBox, dpi);
+    EXPECT_EQ(b.Name, "AllowEditingCheckBox");
+    EXPECT_LE(b.Left + b.Width, g.Width - 2) << dpi;
+  }
+  const TPlace at144 = ScaleToDpi(app::OpenPage::AllowEditingCheckBox, 144);
+  EXPECT_EQ((TRect{at144.Left, at144.Top, at144.Width, at144.Height}), (TRect{234, 96, 138, 30}));
+  // A combo box's row gives no height (the box takes its font's): none at any DPI.
+  EXPECT_EQ(ScaleToDpi(app::ProgramGeneralPage::PieceSizeComboBox, 192).Height, 0);
+}
+
+TEST(Layout, DistancesFollowTheDpi) {
+  struct Case { int dpi, edge, gap; } cases[] = {{96, 10, 5}, {120, 13, 6}, {144, 15, 8}, {192, 20, 10}};
+  for (const Case& c : cases) {
+    const TLayoutSpacing s(c.dpi);
+    EXPECT_EQ(s.Edge, c.edge) << c.dpi;
+    EXPECT_EQ(s.Gap, c.gap) << c.dpi;
+  }
+}
+
+TEST(Layout, AScreenOfTwiceTheDpiGivesEveryPartTwiceAsLarge) {
+  // Screens whose percentages come out whole, so that only the DPI differs.
+  const TLayout at96 = For(1000, 800);
+  TLayoutInput in;
+  in.ScreenWidth = 2000;
+  in.ScreenHeight = 1600;
+  in.SidebarWidth = in.OptionsPagesWidth = 540;
+  in.ClockWidth = 120;
+  in.ClockHeight = 40;
+  in.Dpi = 192;
+  const TLayout at192 = ComputeLayout(in);
+  auto twice = [](const TRect& r) { return TRect{2 * r.Left, 2 * r.Top, 2 * r.Width, 2 * r.Height}; };
+  EXPECT_EQ(at192.RichBox, twice(at96.RichBox));
+  EXPECT_EQ(at192.Sidebar, twice(at96.Sidebar));
+  EXPECT_EQ(at192.HintLabel, twice(at96.HintLabel));
+  EXPECT_EQ(at192.FileInfoLabel, twice(at96.FileInfoLabel));
+  EXPECT_EQ(at192.ClockLeft, 2 * at96.ClockLeft);
+  EXPECT_EQ(at192.ClockTop, 2 * at96.ClockTop);
+
+  // At 144 DPI on a 1536 x 1152 screen: distances of 15, a sidebar of 405.
+  in = TLayoutInput{};
+  in.ScreenWidth = 1536;
+  in.ScreenHeight = 1152;
+  in.SidebarWidth = in.OptionsPagesWidth = 405;
+  in.ClockWidth = 90;
+  in.ClockHeight = 30;
+  in.Dpi = 144;
+  const TLayout at144 = ComputeLayout(in);
+  EXPECT_EQ(at144.RichBox, (TRect{422, 115, 691, 864}));
+  EXPECT_EQ(at144.Sidebar, (TRect{15, 15, 405, 1122}));
+  EXPECT_EQ(at144.HintLabel, (TRect{435, 994, 666, 143}));
+  EXPECT_EQ(at144.FileInfoLabel, (TRect{435, 15, 666, 85}));
+  EXPECT_EQ(at144.ClockLeft, 1416);
+  EXPECT_EQ(at144.ClockTop, 1092);
 }
 
 }  // namespace
