@@ -21,15 +21,23 @@ bool TScreenPixels::Uniform(const RECT& r) const {
   return true;
 }
 
-TScreenPixels CaptureScreen(RECT r) {
-  if (r.right <= r.left || r.bottom <= r.top)
-    r = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+namespace {
+// A black picture of the screen's rectangle r.
+TScreenPixels BlankPicture(const RECT& r) {
   TScreenPixels out;
   out.Left = r.left;
   out.Top = r.top;
   out.Width = r.right - r.left;
   out.Height = r.bottom - r.top;
   out.Pixels.assign(size_t(out.Width) * size_t(out.Height), 0);
+  return out;
+}
+}  // namespace
+
+TScreenPixels CaptureScreen(RECT r) {
+  if (r.right <= r.left || r.bottom <= r.top)
+    r = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  TScreenPixels out = BlankPicture(r);
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
@@ -99,12 +107,7 @@ TScreenPixels CaptureWholeWindow(HWND window) {
   HWND top = GetAncestor(window, GA_ROOT);
   RECT home{};
   GetWindowRect(top, &home);
-  TScreenPixels whole;
-  whole.Left = r.left;
-  whole.Top = r.top;
-  whole.Width = r.right - r.left;
-  whole.Height = r.bottom - r.top;
-  whole.Pixels.assign(size_t(whole.Width) * size_t(whole.Height), 0);
+  TScreenPixels whole = BlankPicture(r);
   for (int dy = 0;;) {
     // The window's rows and columns on the screen once it is moved by (dx, dy).
     const int from = std::max<int>(r.top - dy, 0), to = std::min<int>(r.bottom - dy, screenHeight);

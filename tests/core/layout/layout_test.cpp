@@ -104,17 +104,21 @@ TEST(Layout, DistancesFollowTheDpi) {
   }
 }
 
+// The layout of a screen at dpi, with the sidebar and the clock as that DPI makes them.
+TLayout AtDpi(int w, int h, int dpi) {
+  TLayoutInput in;
+  in.ScreenWidth = w;
+  in.ScreenHeight = h;
+  in.SidebarWidth = in.OptionsPagesWidth = ScaleToDpi(270, dpi);
+  in.ClockWidth = ScaleToDpi(60, dpi);
+  in.ClockHeight = ScaleToDpi(20, dpi);
+  in.Dpi = dpi;
+  return ComputeLayout(in);
+}
+
 TEST(Layout, AScreenOfTwiceTheDpiGivesEveryPartTwiceAsLarge) {
   // Screens whose percentages come out whole, so that only the DPI differs.
-  const TLayout at96 = For(1000, 800);
-  TLayoutInput in;
-  in.ScreenWidth = 2000;
-  in.ScreenHeight = 1600;
-  in.SidebarWidth = in.OptionsPagesWidth = 540;
-  in.ClockWidth = 120;
-  in.ClockHeight = 40;
-  in.Dpi = 192;
-  const TLayout at192 = ComputeLayout(in);
+  const TLayout at96 = For(1000, 800), at192 = AtDpi(2000, 1600, 192);
   auto twice = [](const TRect& r) { return TRect{2 * r.Left, 2 * r.Top, 2 * r.Width, 2 * r.Height}; };
   EXPECT_EQ(at192.RichBox, twice(at96.RichBox));
   EXPECT_EQ(at192.Sidebar, twice(at96.Sidebar));
@@ -124,14 +128,7 @@ TEST(Layout, AScreenOfTwiceTheDpiGivesEveryPartTwiceAsLarge) {
   EXPECT_EQ(at192.ClockTop, 2 * at96.ClockTop);
 
   // At 144 DPI on a 1536 x 1152 screen: distances of 15, a sidebar of 405.
-  in = TLayoutInput{};
-  in.ScreenWidth = 1536;
-  in.ScreenHeight = 1152;
-  in.SidebarWidth = in.OptionsPagesWidth = 405;
-  in.ClockWidth = 90;
-  in.ClockHeight = 30;
-  in.Dpi = 144;
-  const TLayout at144 = ComputeLayout(in);
+  const TLayout at144 = AtDpi(1536, 1152, 144);
   EXPECT_EQ(at144.RichBox, (TRect{422, 115, 691, 864}));
   EXPECT_EQ(at144.Sidebar, (TRect{15, 15, 405, 1122}));
   EXPECT_EQ(at144.HintLabel, (TRect{435, 994, 666, 143}));
