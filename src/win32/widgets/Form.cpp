@@ -46,6 +46,7 @@ TForm::TForm(const std::string& name, const std::string& caption, int clientWidt
 }
 
 void TForm::ChangeDpi(int dpi, const RECT* suggested) {
+  if (dpi <= 0) dpi = dpi_;  // a message without a DPI moves the form only
   if (dpi != dpi_) {
     dpi_ = dpi;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
