@@ -13,6 +13,7 @@
 
 #include "BookTestSupport.h"
 #include "LayoutFaults.h"
+#include "ProgramVersion.h"
 #include "ScreenCapture.h"
 #include "WineTestSupport.h"
 #include "app/install/InstallForm.h"
@@ -146,6 +147,10 @@ TEST(SidebarPages, OnAScreenOfAnotherDpiTheReaderStaysAtItsPlaceWithScaledMargin
 TEST(SidebarPages, TheDialogsFitAtEveryDpi) {
   ProgramForms forms;
   app::TInstallForm installer;
+  // The texts the installer shows when it runs as "Install.exe".
+  installer.SetupInstaller(ProgramName, ProgramDisplayTitle, ProgramVersionText);
+  installer.MainPanel.SetCaption(std::string("Welcome to ") + ProgramName);
+  installer.InstallToLabel.SetCaption("The program's installation directory will be put in directory:");
   TColorForm colors(forms.main.get(), 0x196EB9, nullptr);
   struct Dialog { TForm* form; const char* name; int clientWidth; } dialogs[] = {
       {forms.about.get(), "about", 360}, {forms.error.get(), "error", 520},
