@@ -63,7 +63,7 @@ void ProfileRoundTrip(const std::string& text) {
   controls.ResetToDefaults(ProfileMainTable());
   controls.ResetToDefaults(ProfileSoundSwitchTable());
   TBackSoundList sounds;
-  const TMediaFolders media{"C:\\Quenvalis", kProfile};
+  const TMediaFolders media{"C:\\Quenvalis", kProfile, ""};
   store.OnLoad = [&](TStoredTextList& s) { LoadProfile(s, controls, sounds); };
   store.OnSave = [&](TStoredTextList& s) { SaveProfile(s, controls, sounds, media); };
   if (!store.Load()) return;  // an unreadable colour stops the load: a reported failure

@@ -5,7 +5,6 @@
 
 namespace qv {
 
-const char* const DefaultProfileName = "QuenvalisProfile.fsp";
 const char* const DefaultScreenImageName = "DefaultScreen.bmp";
 const char* const DefaultRichImageName = "DefaultRich.bmp";
 const char* const DefaultSoundName = "Default.wav";
@@ -15,7 +14,8 @@ namespace {
 std::string TitleOf(const std::string& path, const TMediaFolders& folders, const std::string& mediaDir) {
   if (path.empty()) return "";
   std::string relative;
-  const std::string defaultProfile = GetDefaultProfilePath(folders.ProgramDir);
+  const std::string defaultProfile =
+      GetDefaultProfilePath(folders.DataDir.empty() ? folders.ProgramDir : folders.DataDir);
   if (!AnsiSameText(folders.ProfileFile, defaultProfile) &&
       GetPathInside(GetDirOfPath(folders.ProfileFile), path, relative))
     return relative;
@@ -47,8 +47,8 @@ std::string GetBackSoundsDir(const std::string& programDir) {
   return IncludeTrailingBackslash(CombinePath(programDir, "BackSounds"));
 }
 
-std::string GetDefaultProfilePath(const std::string& programDir) {
-  return CombinePath(programDir, DefaultProfileName);
+std::string GetDefaultProfilePath(const std::string& dataDir) {
+  return CombinePath(dataDir, DefaultProfileFileName);
 }
 
 std::string GetImageTitle(const std::string& path, const TMediaFolders& folders) {

@@ -1,5 +1,6 @@
 // Media titles: how a profile names its background images and sounds. A file
-// inside the profile's folder (for a profile other than the default one) is
+// inside the profile's folder (for a profile other than the default one, which
+// lives in the data folder) is
 // named relative to that folder, a file inside the program's default media
 // folder ("BackImages\" or "BackSounds\") relative to that, any other file by
 // its full path. A title is turned back into a path by looking in the profile
@@ -8,22 +9,24 @@
 #include <string>
 
 #include "paths/FileProbe.h"
+#include "store/DataFolder.h"  // DefaultProfileFileName
 
 namespace qv {
 
 struct TMediaFolders {
   std::string ProgramDir;   // the program's folder (a trailing back-slash is optional)
   std::string ProfileFile;  // the current profile's path
+  std::string DataDir;      // the data folder, home of the default profile; "" is ProgramDir
 };
 
-extern const char* const DefaultProfileName;      // "QuenvalisProfile.fsp"
 extern const char* const DefaultScreenImageName;  // "DefaultScreen.bmp"
 extern const char* const DefaultRichImageName;    // "DefaultRich.bmp"
 extern const char* const DefaultSoundName;        // "Default.wav"
 
 std::string GetBackImagesDir(const std::string& programDir);  // "<program>\BackImages\"
 std::string GetBackSoundsDir(const std::string& programDir);  // "<program>\BackSounds\"
-std::string GetDefaultProfilePath(const std::string& programDir);
+// "QuenvalisProfile.fsp" in the data folder.
+std::string GetDefaultProfilePath(const std::string& dataDir);
 
 std::string GetImageTitle(const std::string& path, const TMediaFolders& folders);
 std::string GetSoundTitle(const std::string& path, const TMediaFolders& folders);

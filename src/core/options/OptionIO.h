@@ -15,8 +15,8 @@
 //   ProfileStore.OnLoad = [&](TStoredTextList& s) { LoadProfile(s, controls, Sounds); show sound 0; };
 //   ProfileStore.OnSave = [&](TStoredTextList& s) { SaveProfile(s, controls, Sounds, media folders); };
 //
-// A colour that cannot be read throws out of a load (TStoredTextList::ReadColor),
-// which stops it: the options loaded before it stay in their controls.
+// A colour that cannot be read keeps its default and fails the load once every
+// other option is in its control (TStoredTextList::ReadColor).
 #pragma once
 #include <array>
 #include <cstdint>

@@ -7,7 +7,7 @@
 namespace qv {
 
 std::string GetFolderProfilePath(const std::string& bookPath) {
-  return GetDirOfPath(bookPath) + DefaultProfileName;
+  return GetDirOfPath(bookPath) + DefaultProfileFileName;
 }
 
 std::string GetBookProfilePath(const std::string& bookPath) { return ChangeFileExt(bookPath, ".fsp"); }
@@ -15,7 +15,7 @@ std::string GetBookProfilePath(const std::string& bookPath) { return ChangeFileE
 bool IsProfileFileName(const std::string& path) { return AnsiSameText(ExtractFileExt(path), ".fsp"); }
 
 std::string SelectBookProfile(const std::string& bookPath, bool keepProfile,
-                              const std::string& currentProfile, const std::string& programDir,
+                              const std::string& currentProfile, const std::string& dataDir,
                               IFileProbe& files) {
   const std::string first = keepProfile ? currentProfile : GetBookProfilePath(bookPath);
   if (!first.empty() && files.FileExists(first)) return first;
@@ -23,12 +23,12 @@ std::string SelectBookProfile(const std::string& bookPath, bool keepProfile,
   // up in whatever the process's current folder happens to be.
   const std::string folder = GetDirOfPath(bookPath);
   if (!folder.empty()) {
-    const std::string folderProfile = folder + DefaultProfileName;
+    const std::string folderProfile = folder + DefaultProfileFileName;
     if (files.FileExists(folderProfile)) return folderProfile;
     const std::string parent = GetParentDir(folder);
-    if (!parent.empty() && files.FileExists(parent + DefaultProfileName)) return parent + DefaultProfileName;
+    if (!parent.empty() && files.FileExists(parent + DefaultProfileFileName)) return parent + DefaultProfileFileName;
   }
-  return GetDefaultProfilePath(programDir);
+  return GetDefaultProfilePath(dataDir);
 }
 
 TProfileTarget ProfileButtonTarget(TProfileButton button, const TMouseModifiers& m) {
@@ -42,10 +42,10 @@ TProfileTarget ProfileButtonTarget(TProfileButton button, const TMouseModifiers&
 }
 
 std::string ProfileTargetFile(TProfileTarget target, const std::string& currentProfile,
-                              const std::string& programDir, const std::string& bookPath) {
+                              const std::string& dataDir, const std::string& bookPath) {
   switch (target) {
     case TProfileTarget::Current: return currentProfile;
-    case TProfileTarget::Default: return GetDefaultProfilePath(programDir);
+    case TProfileTarget::Default: return GetDefaultProfilePath(dataDir);
     case TProfileTarget::BookFolder: return GetFolderProfilePath(bookPath);
     case TProfileTarget::Book: return GetBookProfilePath(bookPath);
     case TProfileTarget::None: break;

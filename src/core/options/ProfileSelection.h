@@ -10,10 +10,10 @@ namespace qv {
 // The profile for a newly opened book, most specific first: the current
 // profile when keepProfile is set, else the book's own profile (its path with
 // ".fsp"); then "QuenvalisProfile.fsp" in the book's folder; then in the parent
-// of that folder; else the default profile in the program folder, whether or
+// of that folder; else the default profile in the data folder, whether or
 // not it exists. A book in the root of a drive has no parent-folder candidate.
 std::string SelectBookProfile(const std::string& bookPath, bool keepProfile,
-                              const std::string& currentProfile, const std::string& programDir,
+                              const std::string& currentProfile, const std::string& dataDir,
                               IFileProbe& files);
 
 // "QuenvalisProfile.fsp" in the folder of the book (the folder profile).
@@ -42,6 +42,6 @@ enum class TProfileTarget { None, Current, Default, BookFolder, Book };
 TProfileTarget ProfileButtonTarget(TProfileButton button, const TMouseModifiers& modifiers);
 // The dialog's initial file for a target ("" for None).
 std::string ProfileTargetFile(TProfileTarget target, const std::string& currentProfile,
-                              const std::string& programDir, const std::string& bookPath);
+                              const std::string& dataDir, const std::string& bookPath);
 
 }  // namespace qv

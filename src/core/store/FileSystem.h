@@ -56,6 +56,8 @@ class IFileSystem : public IFileProbe {
                                 std::string& data) = 0;
   // True when path names an existing folder.
   virtual bool IsFolder(const std::string& path) = 0;
+  // Creates one folder (its parent must exist); an existing folder is no failure.
+  virtual TFileResult MakeFolder(const std::string& path) = 0;
 };
 
 // Replaces the file at path by data without ever leaving a half-written file

@@ -40,6 +40,15 @@ bool TMemoryFileSystem::HasFile(const std::string& path) const { return Find(pat
 
 void TMemoryFileSystem::AddFolder(const std::string& path) { folders_[Key(path)] = true; }
 
+void TMemoryFileSystem::DenyWritesIn(const std::string& folder) {
+  AddFolder(folder);
+  denied_[Key(folder)] = true;
+}
+
+bool TMemoryFileSystem::WriteDenied(const std::string& path) const {
+  return denied_.count(Key(GetDirOfPath(ExcludeTrailingBackslash(path)))) > 0;
+}
+
 bool TMemoryFileSystem::FileExists(const std::string& path) {
   return !path.empty() && (Find(path) != nullptr || folders_.count(Key(path)) > 0);
 }
@@ -56,7 +65,7 @@ TFileResult TMemoryFileSystem::ReadWhole(const std::string& path, std::string& d
 TFileResult TMemoryFileSystem::WriteWhole(const std::string& path, const std::string& data) {
   if (path.empty()) return Fail(TFileResult::NotFound, ErrorFileNotFound);
   const TFile* existing = Find(path);
-  if (existing && existing->ReadOnly) return Fail(TFileResult::Failed, ErrorAccessDenied);
+  if ((existing && existing->ReadOnly) || WriteDenied(path)) return Fail(TFileResult::Failed, ErrorAccessDenied);
   ++writes_;
   TFile& file = files_[Key(path)];
   file.ReadOnly = false;
@@ -72,7 +81,8 @@ TFileResult TMemoryFileSystem::MoveReplacing(const std::string& source, const st
   const auto from = files_.find(Key(source));
   if (from == files_.end()) return Fail(TFileResult::NotFound, ErrorFileNotFound);
   const TFile* existing = Find(target);
-  if (FailMoves || (existing && existing->ReadOnly)) return Fail(TFileResult::Failed, ErrorAccessDenied);
+  if (FailMoves || (existing && existing->ReadOnly) || WriteDenied(source) || WriteDenied(target))
+    return Fail(TFileResult::Failed, ErrorAccessDenied);
   TFile moved = from->second;
   files_.erase(from);
   files_[Key(target)] = moved;
@@ -82,7 +92,7 @@ TFileResult TMemoryFileSystem::MoveReplacing(const std::string& source, const st
 TFileResult TMemoryFileSystem::Remove(const std::string& path) {
   const auto it = files_.find(Key(path));
   if (it == files_.end()) return Fail(TFileResult::NotFound, ErrorFileNotFound);
-  if (it->second.ReadOnly) return Fail(TFileResult::Failed, ErrorAccessDenied);
+  if (it->second.ReadOnly || WriteDenied(path)) return Fail(TFileResult::Failed, ErrorAccessDenied);
   files_.erase(it);
   return TFileResult::Success();
 }
@@ -119,5 +129,13 @@ TFileResult TMemoryFileSystem::ReadRange(const std::string& path, int64_t offset
 }
 
 bool TMemoryFileSystem::IsFolder(const std::string& path) { return folders_.count(Key(path)) > 0; }
+
+TFileResult TMemoryFileSystem::MakeFolder(const std::string& path) {
+  if (path.empty() || Find(path)) return Fail(TFileResult::Failed, ErrorAccessDenied);
+  if (IsFolder(path)) return TFileResult::Success();
+  if (WriteDenied(path)) return Fail(TFileResult::Failed, ErrorAccessDenied);
+  AddFolder(path);
+  return TFileResult::Success();
+}
 
 }  // namespace qv

@@ -26,6 +26,9 @@ class TMemoryFileSystem : public IFileSystem {
   std::string Content(const std::string& path) const;
   bool HasFile(const std::string& path) const;
   void AddFolder(const std::string& path);
+  // Files directly in folder can no longer be created, replaced or removed, nor
+  // folders made there: a folder the user may read but not write.
+  void DenyWritesIn(const std::string& folder);
   size_t FileCount() const { return files_.size(); }
   int WriteCount() const { return writes_; }
 
@@ -39,6 +42,7 @@ class TMemoryFileSystem : public IFileSystem {
   TFileResult GetSize(const std::string& path, int64_t& size) override;
   TFileResult ReadRange(const std::string& path, int64_t offset, int64_t count, std::string& data) override;
   bool IsFolder(const std::string& path) override;
+  TFileResult MakeFolder(const std::string& path) override;
 
  private:
   struct TFile {
@@ -47,8 +51,10 @@ class TMemoryFileSystem : public IFileSystem {
   };
   static std::string Key(const std::string& path);
   const TFile* Find(const std::string& path) const;
+  bool WriteDenied(const std::string& path) const;
   std::map<std::string, TFile> files_;
   std::map<std::string, bool> folders_;
+  std::map<std::string, bool> denied_;
   int writes_ = 0;
 };
 

@@ -127,4 +127,11 @@ bool TStdFileSystem::IsFolder(const std::string& path) {
   return !path.empty() && fs::is_directory(fs::path(path), ec);
 }
 
+TFileResult TStdFileSystem::MakeFolder(const std::string& path) {
+  if (path.empty()) return FromErrno(ENOENT);
+  std::error_code ec;
+  fs::create_directory(fs::path(path), ec);
+  return FromErrorCode(ec);
+}
+
 }  // namespace qv

@@ -18,6 +18,7 @@ class TStdFileSystem : public IFileSystem {
   TFileResult GetSize(const std::string& path, int64_t& size) override;
   TFileResult ReadRange(const std::string& path, int64_t offset, int64_t count, std::string& data) override;
   bool IsFolder(const std::string& path) override;
+  TFileResult MakeFolder(const std::string& path) override;
 };
 
 }  // namespace qv

@@ -4,6 +4,7 @@
 
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
+#include "paths/AnsiText.h"
 #include "store/IniValues.h"
 
 namespace qv {
@@ -18,6 +19,8 @@ const char* const kSaveFailed = "Failed to save file.";
 
 }  // namespace
 
+std::string BackupFileName(const std::string& fileName) { return fileName + ".bak"; }
+
 std::string OverwriteQuestion(const std::string& fileName) {
   return "File \"" + fileName + "\"already exists.\nOverwrite it?";
 }
@@ -27,6 +30,9 @@ TStoredTextList::TStoredTextList(std::string fileName, IFileSystem* fs)
 
 bool TStoredTextList::Load() {
   loading_ = true;
+  ++loadCount_;
+  badValues_.clear();
+  fileTextOf_.clear();
   const bool ok = Guarded(QV_OP(kSource, kLoad, kLoadFailed), [&](TFunStatContext& local) {
     image_.Clear();
     std::string data;
@@ -37,9 +43,19 @@ bool TStoredTextList::Load() {
       return;
     }
     image_.Parse(data);  // a missing file reads as an empty one
+    fileTextOf_ = fileName_;
+    fileText_ = image_.Text();
     if (OnLoad) OnLoad(*this);
+    if (!badValues_.empty()) {
+      std::string values;
+      for (const std::string& v : badValues_) values += (values.empty() ? "" : "; ") + v;
+      local.Raise(kSource, kLoad, 0, "Invalid colour value.", fileName_, values, Error, __LINE__);
+    }
   });
   loading_ = false;
+  // What did not load whole is kept until it has been copied aside.
+  failedFile_ = ok ? std::string() : fileName_;
+  if (!ok) fileTextOf_.clear();
   if (ok) modified_ = false;
   return ok;
 }
@@ -49,8 +65,35 @@ bool TStoredTextList::LoadFromFile(const std::string& fileName) {
   return Load();
 }
 
-bool TStoredTextList::Save(bool askOverwrite) {
+bool TStoredTextList::Save(bool askOverwrite) { return SaveFile(askOverwrite, false); }
+
+bool TStoredTextList::AutoSave() { return SaveFile(false, true); }
+
+bool TStoredTextList::KeepFailedFile(TFunStatContext& local) {
+  IFileSystem& fs = Files();
+  if (failedFile_.empty() || !AnsiSameText(failedFile_, fileName_) || !fs.FileExists(fileName_)) return true;
+  const std::string backup = BackupFileName(fileName_);
+  std::string bytes;
+  TFileResult kept = fs.ReadWhole(fileName_, bytes);
+  if (kept.IsOk()) {
+    if (fs.IsReadOnly(backup)) fs.MakeNormal(backup);
+    kept = WriteFileReplacing(fs, backup, bytes);
+  } else {
+    kept = fs.MoveReplacing(fileName_, backup);  // what cannot be read can still be moved aside whole
+  }
+  if (!kept.IsOk()) {
+    local.Raise(kSource, kSave, kept.SystemErrorCode,
+                "The file did not load whole and its copy could not be made: it is not overwritten.",
+                fileName_, backup + ": " + kept.Message, Error, __LINE__);
+    return false;
+  }
+  failedFile_.clear();
+  return true;
+}
+
+bool TStoredTextList::SaveFile(bool askOverwrite, bool automatic) {
   bool declined = false;
+  const bool show = !(automatic && quietFiles_.count(AnsiUpperCase(fileName_)));
   const bool ok = Guarded(QV_OP(kSource, kSave, kSaveFailed), [&](TFunStatContext& local) {
     IFileSystem& fs = Files();
     if (askOverwrite && fs.FileExists(fileName_) && !AskQuery(OverwriteQuestion(fileName_))) {
@@ -62,6 +105,11 @@ bool TStoredTextList::Save(bool askOverwrite) {
       local.Raise(kSource, kSave, 0, kSaveFailed, "The file name is empty.", "", Error, __LINE__);
       return;
     }
+    const std::string text = image_.Text();
+    // The program's own saves leave a file alone that already holds the same text.
+    if (automatic && AnsiSameText(fileTextOf_, fileName_) && fileText_ == text && fs.FileExists(fileName_))
+      return;
+    if (!KeepFailedFile(local)) return;
     if (fs.IsReadOnly(fileName_)) {
       const TFileResult normal = fs.MakeNormal(fileName_);
       if (!normal.IsOk()) {
@@ -70,11 +118,16 @@ bool TStoredTextList::Save(bool askOverwrite) {
         return;
       }
     }
-    const TFileResult written = WriteFileReplacing(fs, fileName_, image_.Text());
-    if (!written.IsOk())
+    const TFileResult written = WriteFileReplacing(fs, fileName_, text);
+    if (!written.IsOk()) {
       local.Raise(kSource, kSave, written.SystemErrorCode, kSaveFailed, fileName_, written.Message,
                   Error, __LINE__);
-  });
+      return;
+    }
+    fileTextOf_ = fileName_;
+    fileText_ = text;
+  }, show);
+  if (!ok && automatic) quietFiles_.insert(AnsiUpperCase(fileName_));
   if (!ok || declined) return false;
   modified_ = false;
   return true;
@@ -112,10 +165,7 @@ void TStoredTextList::ReadColor(const std::string& section, const std::string& k
   const std::string* stored = image_.Find(section, key);
   // An empty value is treated like a missing one: the caller's colour stays.
   if (!stored || stored->empty() || ParseIniColor(*stored, value)) return;
-  TRaisedFailure failure;
-  failure.Context.Raise(kSource, kLoad, 0, "Invalid colour value.", fileName_,
-                        "[" + section + "] " + key + "=" + *stored, Error, __LINE__);
-  throw failure;
+  badValues_.push_back("[" + section + "] " + key + "=" + *stored);
 }
 
 void TStoredTextList::WriteString(const std::string& section, const std::string& key,

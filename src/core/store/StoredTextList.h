@@ -10,11 +10,19 @@
 // Load and Save are guarded operations (source "Include/StoredTextList"); their
 // failures are shown as "Failed to load file." and "Failed to save file.".
 // A save never replaces the file by a partly written one (see FileSystem.h).
+//
+// What failed to load is never lost: a colour that cannot be read is reported
+// and keeps the caller's value while the other keys still load, and a file
+// that could not be read, or held such a value, is kept as NAME.bak beside it
+// before it is first rewritten (when no copy can be made it is not rewritten).
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "errors/FunStatContext.h"
 #include "store/FileSystem.h"
 #include "store/IniImage.h"
 
@@ -41,6 +49,11 @@ class TStoredTextList {
   // Optionally asks before overwriting an existing file, raises OnSave, makes a
   // read-only file normal and writes the whole image. False when declined or failed.
   bool Save(bool askOverwrite);
+  // The save the program makes by itself (no question): a file that already
+  // holds exactly what would be written is left alone, and a file whose
+  // automatic save failed once in this run is not reported again (a profile
+  // on a read-only medium). False when it failed.
+  bool AutoSave();
   // Takes the new name without reading that file, then saves.
   bool SaveToFile(const std::string& fileName, bool askOverwrite);
   // Binds the store to another file without reading or writing anything (the
@@ -55,8 +68,8 @@ class TStoredTextList {
   void ReadBool(const std::string& section, const std::string& key, bool& value) const;
   void ReadInteger(const std::string& section, const std::string& key, int32_t min, int32_t max,
                    int32_t& value) const;
-  // A stock colour name, a toolkit identifier or a number; any other non-empty
-  // text throws TRaisedFailure (inside OnLoad this stops the load as a failure).
+  // A stock colour name, a toolkit identifier or a number. Any other non-empty
+  // text keeps value and is noted: the load that reads it reports it as a failure.
   void ReadColor(const std::string& section, const std::string& key, uint32_t& value) const;
 
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
@@ -65,16 +78,30 @@ class TStoredTextList {
   void WriteColor(const std::string& section, const std::string& key, uint32_t value);
 
   const TIniImage& Image() const { return image_; }
+  // How many loads ran, failed or not (a caller can tell whether a file was read).
+  int LoadCount() const { return loadCount_; }
 
  private:
   IFileSystem& Files() const { return fs_ ? *fs_ : DefaultFileSystem(); }
+  bool SaveFile(bool askOverwrite, bool automatic);
+  // Keeps the file that did not load whole as NAME.bak before its first rewrite.
+  bool KeepFailedFile(TFunStatContext& local);
 
   std::string fileName_;
   IFileSystem* fs_;
   TIniImage image_;
   bool modified_ = false;
   bool loading_ = false;
+  int loadCount_ = 0;
+  mutable std::vector<std::string> badValues_;  // "[section] key=value" of this load
+  std::string failedFile_;  // the file whose load failed, until it is kept as NAME.bak
+  // What the file fileTextOf_ holds, as this store last read or wrote it.
+  std::string fileTextOf_, fileText_;
+  std::set<std::string> quietFiles_;  // automatic saves that failed and were reported
 };
+
+// The name the previous content of a file is kept under: NAME.bak beside it.
+std::string BackupFileName(const std::string& fileName);
 
 // The text of the overwrite question for a file name.
 std::string OverwriteQuestion(const std::string& fileName);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/ScopedHandle.h"
+#include "richedit/RichEditCodec.h"
 #include "platform/Win32Platform.h"
 
 namespace qv::win {
@@ -122,6 +123,14 @@ TFileResult TWin32FileSystem::ReadRange(const std::string& path, int64_t offset,
 bool TWin32FileSystem::IsFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+TFileResult TWin32FileSystem::MakeFolder(const std::string& path) {
+  if (CreateDirectoryW(WidenText(path).c_str(), nullptr)) return TFileResult::Success();
+  const DWORD code = GetLastError();
+  if (code == ERROR_ALREADY_EXISTS && IsFolder(path)) return TFileResult::Success();
+  SetLastError(code);
+  return LastFailure();
 }
 
 TWin32FileSystem& Win32FileSystem() {

@@ -17,6 +17,7 @@ class TWin32FileSystem : public IFileSystem {
   TFileResult GetSize(const std::string& path, int64_t& size) override;
   TFileResult ReadRange(const std::string& path, int64_t offset, int64_t count, std::string& data) override;
   bool IsFolder(const std::string& path) override;
+  TFileResult MakeFolder(const std::string& path) override;
 };
 
 // The one instance the program installs as the stores' default file system.

@@ -19,8 +19,13 @@ TEST(MediaTitles, FolderAndDefaultPaths) {
 }
 
 TEST(MediaTitles, TitlesFromPaths) {
-  const TMediaFolders folderProfile{kProgramDir, "C:\\Books\\Poe\\QuenvalisProfile.fsp"};
-  const TMediaFolders defaultProfile{kProgramDir, "c:\\QUENVALIS\\quenvalisprofile.FSP"};
+  const TMediaFolders folderProfile{kProgramDir, "C:\\Books\\Poe\\QuenvalisProfile.fsp", ""};
+  const TMediaFolders defaultProfile{kProgramDir, "c:\\QUENVALIS\\quenvalisprofile.FSP", ""};
+  // The default profile in the user's data folder: still the default one, whose
+  // pictures are named relative to the program's picture folder.
+  const TMediaFolders userDefault{kProgramDir, "C:\\Users\\Ann\\Quenvalis\\QuenvalisProfile.fsp",
+                                  "C:\\Users\\Ann\\Quenvalis\\"};
+  const TMediaFolders userFolder{kProgramDir, "C:\\Users\\Ann\\Quenvalis\\QuenvalisProfile.fsp", ""};
   const struct {
     const TMediaFolders* folders;
     const char* path;
@@ -34,6 +39,9 @@ TEST(MediaTitles, TitlesFromPaths) {
       {&defaultProfile, "C:\\Quenvalis\\BackImages\\Sky\\a.jpg", "Sky\\a.jpg"},
       {&defaultProfile, "C:\\Quenvalis\\bg.jpg", "C:\\Quenvalis\\bg.jpg"},
       {&defaultProfile, "D:\\Pictures\\bg.jpg", "D:\\Pictures\\bg.jpg"},
+      {&userDefault, "C:\\Users\\Ann\\Quenvalis\\bg.jpg", "C:\\Users\\Ann\\Quenvalis\\bg.jpg"},
+      {&userDefault, "C:\\Quenvalis\\BackImages\\Sky.bmp", "Sky.bmp"},
+      {&userFolder, "C:\\Users\\Ann\\Quenvalis\\bg.jpg", "bg.jpg"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.title, GetImageTitle(c.path, *c.folders)) << c.path;
   EXPECT_EQ("Rain\\r.wav", GetSoundTitle("C:\\Quenvalis\\BackSounds\\Rain\\r.wav", defaultProfile));
@@ -46,7 +54,7 @@ TEST(MediaTitles, PathsFromTitles) {
   files.PutFile("C:\\Books\\shared.jpg", "");
   files.PutFile("C:\\Quenvalis\\BackImages\\DefaultScreen.bmp", "");
   files.PutFile("C:\\Quenvalis\\BackSounds\\Default.wav", "");
-  const TMediaFolders folders{kProgramDir, "C:\\Books\\Poe\\QuenvalisProfile.fsp"};
+  const TMediaFolders folders{kProgramDir, "C:\\Books\\Poe\\QuenvalisProfile.fsp", ""};
   EXPECT_EQ("", GetImagePath("", folders, files));
   EXPECT_EQ("D:\\Pictures\\missing.jpg", GetImagePath("D:\\Pictures\\missing.jpg", folders, files));
   EXPECT_EQ("C:\\Books\\Poe\\bg.jpg", GetImagePath("bg.jpg", folders, files));

@@ -114,7 +114,7 @@ class ProfileTest : public ::testing::Test {
   TStoredTextList store{"C:\\Books\\Poe\\QuenvalisProfile.fsp", &fs};
   TOptionValueMap controls;
   TBackSoundList sounds;
-  TMediaFolders media{kProgramDir, "C:\\Books\\Poe\\QuenvalisProfile.fsp"};
+  TMediaFolders media{kProgramDir, "C:\\Books\\Poe\\QuenvalisProfile.fsp", ""};
 
   void SetUp() override {
     controls.ResetToDefaults(ProfileMainTable());
@@ -169,12 +169,15 @@ TEST_F(ProfileTest, OutOfBoundsValuesAndDefaultTitles) {
   EXPECT_EQ(100, sounds.Probabilities[2]);
 }
 
-TEST_F(ProfileTest, AnUnreadableColourStopsTheLoadWhereItStands) {
+TEST_F(ProfileTest, AnUnreadableColourFallsBackToItsDefaultAndTheRestStillLoads) {
   controls.Text("LeftMargin") = "40";
-  EXPECT_FALSE(LoadFile("[Profile_Main]\nFadeScreenBackImage=50\nScreenForeColor=Ultraviolet\nLeftMargin=30\n"));
+  controls.Color("ScreenBackColor") = 0x123456;
+  EXPECT_FALSE(LoadFile("[Profile_Main]\nFadeScreenBackImage=50\nScreenBackColor=99999999999999999999\n"
+                        "ScreenForeColor=255\nLeftMargin=30\n"));
   EXPECT_EQ("50", controls.Text("FadeScreenBackImage"));
-  EXPECT_EQ(16777215u, controls.Color("ScreenBackColor"));
-  EXPECT_EQ("40", controls.Text("LeftMargin"));  // after the failure: not read
+  EXPECT_EQ(16777215u, controls.Color("ScreenBackColor"));  // the default, not the previous colour
+  EXPECT_EQ(255u, controls.Color("ScreenForeColor"));
+  EXPECT_EQ("30", controls.Text("LeftMargin"));
   EXPECT_EQ(1, env.view.shows);
 }
 

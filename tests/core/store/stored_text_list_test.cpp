@@ -130,23 +130,98 @@ TEST_F(StoredTextListTest, ReadColorFindsEveryStockNameInAnyCase) {
   }
 }
 
-TEST_F(StoredTextListTest, AnInvalidColourStopsTheLoadAfterTheValuesBeforeIt) {
-  fs.PutFile(kFile, "[P]\nBefore=3\nColor=not a colour\nAfter=4\n");
+TEST_F(StoredTextListTest, AnInvalidColourKeepsItsDefaultWhileTheOtherKeysStillLoad) {
+  fs.PutFile(kFile, "[P]\nBefore=3\nColor=99999999999999999999\nAfter=4\nOther=nothing\n");
   int32_t before = 0, after = 0;
-  uint32_t color = 9;
+  uint32_t color = 9, other = 8;
   store.OnLoad = [&](TStoredTextList& s) {
     s.ReadInteger("P", "Before", 0, 10, before);
     s.ReadColor("P", "Color", color);
     s.ReadInteger("P", "After", 0, 10, after);
+    s.ReadColor("P", "Other", other);
   };
   EXPECT_FALSE(store.Load());
   EXPECT_EQ(3, before);
   EXPECT_EQ(9u, color);
-  EXPECT_EQ(0, after);
+  EXPECT_EQ(4, after);
+  EXPECT_EQ(8u, other);
   EXPECT_FALSE(store.Loading());
+  EXPECT_EQ(1, env.view.shows);
   EXPECT_EQ("Failed to load file.", ShownUserText());
-  EXPECT_NE(std::string::npos, env.view.memo.find("Color=not a colour"));
+  EXPECT_NE(std::string::npos, env.view.memo.find("Color=99999999999999999999; [P] Other=nothing"));
   EXPECT_EQ(Perfect, FunStatContext.Status);
+}
+
+// A file that did not load whole is kept as NAME.bak before its first rewrite;
+// later rewrites and files that loaded whole make no copy.
+TEST_F(StoredTextListTest, WhatFailedToLoadIsKeptAsBakBeforeItsFirstRewrite) {
+  const std::string bad = "[P]\r\nColor=no colour\r\nKept=1\r\n";
+  store.OnLoad = [](TStoredTextList& s) {
+    uint32_t c = 0;
+    s.ReadColor("P", "Color", c);
+  };
+  store.OnSave = [](TStoredTextList& s) {
+    s.Clear();
+    s.WriteColor("P", "Color", 0);
+  };
+  fs.PutFile(kFile, bad);
+  EXPECT_FALSE(store.Load());
+  EXPECT_TRUE(store.Save(false));
+  EXPECT_EQ(bad, fs.Content(kFile + ".bak"));
+  EXPECT_EQ("[P]\r\nColor=0\r\n\r\n", fs.Content(kFile));
+  fs.PutFile(kFile + ".bak", "older");
+  EXPECT_TRUE(store.Save(false));
+  EXPECT_EQ("older", fs.Content(kFile + ".bak")) << "only the first rewrite keeps a copy";
+
+  // An unreadable file is moved aside whole; one that can be neither copied nor
+  // moved is not overwritten.
+  TMemoryFileSystem files;
+  TStoredTextList locked(kFile, &files);
+  locked.OnSave = store.OnSave;
+  files.PutFile(kFile, bad);
+  files.FailReads = true;
+  EXPECT_FALSE(locked.Load());
+  files.FailMoves = true;
+  EXPECT_FALSE(locked.Save(false));
+  EXPECT_EQ(bad, files.Content(kFile));
+  EXPECT_NE(std::string::npos, env.view.memo.find("it is not overwritten"));
+  files.FailMoves = false;
+  EXPECT_TRUE(locked.Save(false));
+  EXPECT_EQ(bad, files.Content(kFile + ".bak"));
+
+  // A file that loaded whole, or a missing one, is simply written.
+  TMemoryFileSystem clean;
+  TStoredTextList good(kFile, &clean);
+  good.OnSave = store.OnSave;
+  clean.PutFile(kFile, "[P]\r\nColor=5\r\n");
+  EXPECT_TRUE(good.Load());
+  EXPECT_TRUE(good.Save(false));
+  EXPECT_FALSE(clean.HasFile(kFile + ".bak"));
+}
+
+// The program's own saves: an unchanged file is not rewritten, and a file that
+// cannot be written is reported once per run, not at every save.
+TEST_F(StoredTextListTest, AutomaticSavesSkipUnchangedFilesAndReportAFailingFileOnce) {
+  int value = 1;
+  store.OnLoad = [](TStoredTextList&) {};
+  store.OnSave = [&](TStoredTextList& s) {
+    s.Clear();
+    s.WriteInteger("P", "V", value);
+  };
+  fs.PutFile(kFile, "[P]\r\nV=1\r\n\r\n", true);
+  ASSERT_TRUE(store.Load());
+  const int writes = fs.WriteCount();
+  EXPECT_TRUE(store.AutoSave());
+  EXPECT_EQ(writes, fs.WriteCount()) << "an unchanged file was rewritten";
+  EXPECT_EQ(0, env.view.shows);
+
+  value = 2;  // changed, on a medium that refuses writes
+  fs.DenyWritesIn("C:\\Quenvalis");
+  EXPECT_FALSE(store.AutoSave());
+  EXPECT_FALSE(store.AutoSave());
+  EXPECT_EQ(1, env.view.shows);
+  EXPECT_FALSE(store.Save(false));  // the reader's own save is always reported
+  EXPECT_EQ(2, env.view.shows);
 }
 
 TEST_F(StoredTextListTest, AnUnreadableFileFailsTheLoadWithAnEmptyImage) {
