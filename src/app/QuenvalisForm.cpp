@@ -159,6 +159,7 @@ void TQuenvalisForm::InitializeForm() {
   }
   RichEdit.AddExStyle(WS_EX_TRANSPARENT);
   Persistence.CreateStores();  // the options first, then the default profile
+  if (AboutForm) AboutForm->ShowDataFolder(Persistence.DataDirectory());
   Images.IniScreenBackImage();
   Images.IniRichBackImage();
   RichEdit.SetModified(false);

@@ -2,9 +2,12 @@
 // refuses, Browse's folder text, and the release exe's manifest and version.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "ProgramVersion.h"
 #include "WineTestSupport.h"
 #include "app/install/InstallForm.h"
+#include "install/UninstallPlan.h"
 #include "platform/DirectoryCopy.h"
 #include "platform/FolderBrowser.h"
 #include "platform/Win32Platform.h"
@@ -171,6 +174,30 @@ TEST(InstallForm, BrowseShowsTheChosenFolderWithATrailingBackslash) {
   }
   EXPECT_EQ(browser.Started, "D:\\") << "the browser starts at the folder shown";
   win::SetFolderBrowser(nullptr);
+}
+
+void ListTree(const std::string& folder, const std::string& prefix, std::set<std::string>& names) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string name = found.cFileName;
+    if (name == "." || name == "..") continue;
+    names.insert(prefix + name);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ListTree(folder + name + "\\", prefix + name + "\\", names);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+// The uninstaller removes the release's files by name: the release holds
+// exactly those, the program and its folders.
+TEST(ReleaseFolder, HoldsExactlyWhatTheUninstallerKnows) {
+  std::set<std::string> names;
+  ListTree(win::ProgramDirectory() + "..\\..\\dist\\Quenvalis\\", "", names);
+  std::set<std::string> expected(ReleaseFiles().begin(), ReleaseFiles().end());
+  expected.insert(ReleaseFolders().begin(), ReleaseFolders().end());
+  expected.insert("Install.exe");
+  EXPECT_EQ(names, expected);
 }
 
 // The release exe's resources, loaded as data.

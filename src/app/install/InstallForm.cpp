@@ -5,16 +5,14 @@
 #include <algorithm>
 
 #include "errors/Dialogs.h"
-#include "errors/Guard.h"
+#include "install/InstallEntry.h"
 #include "paths/AnsiText.h"
 #include "paths/PathStrings.h"
-#include "platform/DirectoryCopy.h"
+#include "platform/DataFolder.h"
 #include "platform/Elevation.h"
-#include "platform/FileServices.h"
 #include "platform/FolderBrowser.h"
 #include "platform/ProgramInstance.h"
-#include "platform/Shortcuts.h"
-#include "platform/UninstallRegistry.h"
+#include "platform/ShellFolders.h"
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32Platform.h"
 
@@ -24,13 +22,16 @@ using namespace qv::win;
 
 namespace {
 
-const char* const kFile = "Install";
-const char* const kInstallFailure =
-    "Failed to install program. Check to see if you have rights to write in the installation "
-    "directory.";
-const char* const kUninstallFailure = "Failed to uninstall program.";
 const char* const kRaisedSwitch = "/Elevated";
-const char* const kUninstallSwitch = "/Uninstall";
+const char* const kFinishSwitch = "/Finish";
+const char* const kInstallInstructions =
+    "The program can be reinstalled without the need to uninstall its previous version. The existing "
+    "options file will be preserved. If you want to repair the installed package, simply reinstall the "
+    "program. Before continuing, close any running instances of the program.";
+const char* const kUninstallInstructions =
+    "Uninstalling removes the program's files, its shortcuts and its entry in the system's list of "
+    "programs; files that you added to the program's directory stay. Your books and their profiles are "
+    "not touched. Before continuing, close any running instances of the program.";
 
 TFontStyle FormFont() {
   TFontStyle f;
@@ -43,11 +44,13 @@ bool IsArgument(const std::vector<std::string>& arguments, size_t index, const c
   return arguments.size() > index && AnsiSameText(arguments[index], text);
 }
 
-// The path of a shell folder, without creating it; "" when the system has none.
-std::string ShellFolder(int folderId) {
-  char buffer[MAX_PATH * 2] = "";
-  if (FAILED(SHGetFolderPathA(nullptr, folderId, nullptr, SHGFP_TYPE_CURRENT, buffer))) return "";
-  return IncludeTrailingBackslash(buffer);
+std::string Argument(const std::vector<std::string>& arguments, size_t index) {
+  return arguments.size() > index ? arguments[index] : "";
+}
+
+// The folder proposed for each scope.
+std::string ScopeFolder(TInstallScope scope) {
+  return scope == TInstallScope::AllUsers ? ShellFolderPath(CSIDL_PROGRAM_FILES) : UserProgramsFolder();
 }
 
 }  // namespace
@@ -68,44 +71,33 @@ std::vector<std::string> SystemFolders() {
                  CSIDL_PROFILE, CSIDL_DESKTOPDIRECTORY, CSIDL_PERSONAL, CSIDL_APPDATA,
                  CSIDL_LOCAL_APPDATA, CSIDL_COMMON_APPDATA, CSIDL_STARTMENU, CSIDL_PROGRAMS,
                  CSIDL_COMMON_PROGRAMS, CSIDL_COMMON_DESKTOPDIRECTORY})
-    folders.push_back(ShellFolder(id));
+    folders.push_back(ShellFolderPath(id));
+  folders.push_back(UserProgramsFolder());
   return folders;
 }
 
-namespace {
-// A drive, Windows, the user's profile ... are never the program's folder to delete.
-bool RefusesSystemFolder(TFunStatContext& local, const std::string& folder) {
-  if (!IsSystemFolderOrAbove(folder, SystemFolders())) return false;
-  local.Raise(kFile, "TInstallForm::Uninstall", 0,
-              "The directory is a system folder or holds one; it is not deleted.", folder, "",
-              Error, __LINE__);
-  return true;
-}
-}  // namespace
-
 TInstallForm::TInstallForm()
-    : TForm("InstallForm", "Install", 480, 446, TStyle{false, true, false}),
+    : TForm("InstallForm", "Install", 480, 456, TStyle{false, true, false}),
       MainPanel(this, "MainPanel", 0, 0, 480, 56),
       VersionLabel(this, "VersionLabel", "", 10, 64, 460, 18),
       DescriptionLabel(this, "DescriptionLabel", "", 10, 84, 460, 18),
-      InstructionsLabel(this, "InstructionsLabel",
-                        "The program can be reinstalled without the need to uninstall its previous "
-                        "version. The existing options file will be preserved. If you want to "
-                        "repair the installed package, simply reinstall the program. Before "
-                        "continuing, close any running instances of the program.",
-                        10, 108, 460, 60, true),
-      ReadmeMemo(this, "ReadmeMemo", 10, 172, 460, 164, true),
-      InstallToLabel(this, "InstallToLabel", "", 10, 346, 460, 18),
-      InstallToEdit(this, "InstallToEdit", 10, 366, 370, 22),
-      InstallButton(this, "InstallButton", "&Install", 110, 404, 120, 28),
-      CancelButton(this, "CancelButton", "&Cancel", 250, 404, 120, 28),
-      BrowseButton(this, "BrowseButton", "&Browse", 390, 365, 80, 24) {
+      InstructionsLabel(this, "InstructionsLabel", kInstallInstructions, 10, 108, 460, 60, true),
+      ReadmeMemo(this, "ReadmeMemo", 10, 172, 460, 150, true),
+      AllUsersRadioButton(this, "AllUsersRadioButton", "Install for &all users", 10, 330, 225, 20, true),
+      CurrentUserRadioButton(this, "CurrentUserRadioButton", "Install for &me only", 245, 330, 225, 20, false),
+      KeepDataCheckBox(this, "KeepDataCheckBox", "&Keep my options, bookshelf and profiles", 10, 330, 460, 20),
+      InstallToLabel(this, "InstallToLabel", "", 10, 356, 460, 18),
+      InstallToEdit(this, "InstallToEdit", 10, 376, 370, 22),
+      BrowseButton(this, "BrowseButton", "&Browse", 390, 375, 80, 24),
+      InstallButton(this, "InstallButton", "&Install", 110, 414, 120, 28),
+      CancelButton(this, "CancelButton", "&Cancel", 250, 414, 120, 28) {
   // A fixed border with the minimise and system-menu buttons.
   AddStyle(WS_MINIMIZEBOX);
   SetFont(FormFont());
   for (TControl* c : std::initializer_list<TControl*>{
-           &VersionLabel, &DescriptionLabel, &InstructionsLabel, &ReadmeMemo, &InstallToLabel,
-           &InstallToEdit, &InstallButton, &CancelButton, &BrowseButton})
+           &VersionLabel, &DescriptionLabel, &InstructionsLabel, &ReadmeMemo, &AllUsersRadioButton,
+           &CurrentUserRadioButton, &KeepDataCheckBox, &InstallToLabel, &InstallToEdit, &BrowseButton,
+           &InstallButton, &CancelButton})
     c->SetFont(FormFont());
   TFontStyle greeting = FormFont();
   greeting.Height = 26;
@@ -114,24 +106,26 @@ TInstallForm::TInstallForm()
   MainPanel.SetFont(greeting);
   VersionLabel.SetAlignment(DT_CENTER);
   DescriptionLabel.SetAlignment(DT_CENTER);
-
+  KeepDataCheckBox.SetVisible(false);
+  KeepDataCheckBox.SetChecked(true);
+  KeepDataCheckBox.StartGroup();
+  InstallToEdit.StartGroup();
   InstallToEdit.SetReadOnly(true);
-  InstallToEdit.SetText(GetSystemDirectoryPath(CSIDL_PROGRAM_FILES));
-  FunStatContext.Reset(Perfect);  // no program-files folder leaves the edit empty, nothing more
+  InstallButton.SetDefault(true);
+
   std::string readme;
   if (Win32FileSystem().ReadWhole(ProgramDirectory() + "Readme.txt", readme).IsOk())
     ReadmeMemo.SetText(readme);
 
+  AllUsersRadioButton.OnClick = [this] { ScopeClick(); };
+  CurrentUserRadioButton.OnClick = [this] { ScopeClick(); };
   InstallButton.OnClick = [this] { InstallButtonClick(); };
   CancelButton.OnClick = [this] { Close(); };
   BrowseButton.OnClick = [this] { BrowseButtonClick(); };
   SetCancelControl([this] { CancelButton.Click(); });
+  DialogNavigation = true;
   KeyPreview = true;
-  OnKeyDown = [this](WORD& key, unsigned) {
-    if (key != VK_ESCAPE) return;
-    key = 0;
-    CancelButton.Click();
-  };
+  OnKeyDown = [this](WORD& key, unsigned) { FormKeyDown(key); };
   SetActiveControl(&ReadmeMemo);
 }
 
@@ -146,24 +140,38 @@ void TInstallForm::SetupInstaller(const std::string& programName, const std::str
     MainPanel.SetCaption("Welcome to " + programName);
     InstallToLabel.SetCaption("The program's installation directory will be put in directory:");
     InstallButton.SetText("&Install");
-    raised_ = IsArgument(arguments_, 0, kRaisedSwitch) && arguments_.size() > 1;
-    if (raised_) InstallToEdit.SetText(arguments_[1]);
+    // Someone who cannot become an administrator installs for themselves.
+    const bool allUsers = UserCanBeAdministrator();
+    AllUsersRadioButton.SetChecked(allUsers);
+    CurrentUserRadioButton.SetChecked(!allUsers);
+    ScopeClick();
+    if (IsArgument(arguments_, 0, kRaisedSwitch)) {
+      mode_ = TMode::RaisedInstall;
+      orderPath_ = Argument(arguments_, 1);
+    }
   }
-  if (IsArgument(arguments_, 0, kUninstallSwitch)) {
-    uninstall_ = true;
+  if (IsArgument(arguments_, 0, UninstallSwitch)) {
+    mode_ = TMode::Uninstall;
     SetText("Uninstall " + programName);
     MainPanel.SetCaption("Bye from " + programName);
-    InstallToLabel.SetCaption("The following directory will be deleted:");
+    InstructionsLabel.SetCaption(kUninstallInstructions);
+    InstallToLabel.SetCaption("The program will be removed from directory:");
     InstallButton.SetText("Un&install");
     InstallToEdit.SetText(ProgramDirectory());
     BrowseButton.SetEnabled(false);
-    raised_ = IsArgument(arguments_, 1, kRaisedSwitch);
+    AllUsersRadioButton.SetVisible(false);
+    CurrentUserRadioButton.SetVisible(false);
+    KeepDataCheckBox.SetVisible(true);
+    if (IsArgument(arguments_, 1, kRaisedSwitch)) mode_ = TMode::RaisedUninstall;
+    if (IsArgument(arguments_, 1, kFinishSwitch)) mode_ = TMode::Finish;
+    orderPath_ = Argument(arguments_, 2);
   }
 }
 
 void TInstallForm::Start() {
-  if (raised_) {
-    DoRaisedRun();
+  if (mode_ != TMode::Install && mode_ != TMode::Uninstall) {
+    exitCode_ = RunWithoutWindow();
+    Close();
     return;
   }
   CenterOn(nullptr);
@@ -172,17 +180,44 @@ void TInstallForm::Start() {
   ReadmeMemo.SetFocus();
 }
 
+TInstallScope TInstallForm::Scope() const {
+  return AllUsersRadioButton.Checked() ? TInstallScope::AllUsers : TInstallScope::CurrentUser;
+}
+
+void TInstallForm::ScopeClick() {
+  InstallToEdit.SetText(ScopeFolder(Scope()));
+  InstallButton.SetShield(Scope() == TInstallScope::AllUsers &&
+                          LacksMachineInstallRights(InstallTarget(InstallToEdit.Text())));
+}
+
+void TInstallForm::FormKeyDown(WORD& key) {
+  if (key == VK_ESCAPE) {
+    key = 0;
+    CancelButton.Click();
+  } else if (key == VK_RETURN) {
+    // Enter presses the focused button, and the default one from anywhere else.
+    key = 0;
+    for (TButton* button : {&BrowseButton, &CancelButton})
+      if (button->Focused()) return button->Click();
+    InstallButton.Click();
+  }
+}
+
 void TInstallForm::BrowseButtonClick() {
   std::string folder = InstallToEdit.Text();
-  if (FolderBrowser().Browse(Handle(), "Choose the directory in which the program's directory will be put:",
-                             folder))
-    InstallToEdit.SetText(IncludeTrailingBackslash(folder));
+  if (!FolderBrowser().Browse(Handle(), "Choose the directory in which the program's directory will be put:",
+                              folder))
+    return;
+  InstallToEdit.SetText(IncludeTrailingBackslash(folder));
+  InstallButton.SetShield(Scope() == TInstallScope::AllUsers &&
+                          LacksMachineInstallRights(InstallTarget(InstallToEdit.Text())));
 }
 
 void TInstallForm::InstallButtonClick() {
+  if (!InstallButton.Enabled()) return;
   InstallButton.SetEnabled(false);
   if (InstallToEdit.Text().empty()) ShowWarningMessage("(Un)Installation directory is empty.");
-  else if (uninstall_) Uninstall();
+  else if (mode_ == TMode::Uninstall) Uninstall();
   else Install();
   Close();
 }
@@ -194,141 +229,15 @@ std::string TInstallForm::InstallTarget(const std::string& parent) const {
   return IncludeTrailingBackslash(parent) + name;
 }
 
-std::string TInstallForm::InstalledExe(const std::string& target) const {
-  return CombinePath(target, programName_ + ".exe");
-}
-
-std::string TInstallForm::StartMenuFolder(const std::string& folderName) const {
-  const std::string programs = ShellFolder(CSIDL_PROGRAMS);
-  return programs.empty() ? "" : programs + folderName;
-}
-
-bool TInstallForm::CopyProgram(TFunStatContext& local, const std::string& target) {
-  CopyDeleteDirectory(ProgramDirectory(), target, false);
-  if (!TakeFailure(local, Error))
-    MyRenameFile(CombinePath(target, "Install.exe"), InstalledExe(target));
-  return !TakeFailure(local, Error);
-}
-
-void TInstallForm::CreateShortcuts(TFunStatContext& local, const std::string& target) {
-  const std::string exe = InstalledExe(target);
-  const std::string desktop = GetSystemDirectoryPath(CSIDL_DESKTOPDIRECTORY);
-  if (TakeFailure(local, Error)) return;
-  if (CopyFileAsLink(exe, desktop + programName_).empty()) TakeFailure(local, Error);
-  const std::string menu = StartMenuFolder(GetNameOfPath(target));
-  if (menu.empty() || !MyCreateDirectory(menu)) {
-    TakeFailure(local, Error);
-    return;
-  }
-  const std::string base = IncludeTrailingBackslash(menu);
-  const bool made = !CopyFileAsLink(exe, base + programName_).empty() &&
-                    !CopyFileAsLinkWithParam(exe, base + "Uninstall", kUninstallSwitch).empty() &&
-                    !CopyFileAsLink(CombinePath(target, "Readme.txt"), base + "Readme").empty();
-  if (!made) TakeFailure(local, Error);
-}
-
-void TInstallForm::RegisterUninstall(const std::string& target) {
-  // The entry only adds the program to the system's list; the installation stands without it.
-  SetUninstallRegistry(programName_, programName_, InstalledExe(target) + " " + kUninstallSwitch);
-  FunStatContext.Reset(Perfect);
-}
-
-void TInstallForm::RemoveShortcuts(const std::string& folder) {
-  DeleteFileA((GetSystemDirectoryPath(CSIDL_DESKTOPDIRECTORY) + programName_ + ".lnk").c_str());
-  const std::string menu = StartMenuFolder(GetNameOfPath(ExcludeTrailingBackslash(folder)));
-  if (!menu.empty()) DeleteDirectoryNoErrors(menu);
-  FunStatContext.Reset(Perfect);  // what cannot be deleted is covered by the closing message
-}
-
-bool TInstallForm::RunRaised(TFunStatContext& local, const std::string& parameters,
-                             const std::string& refusal) {
-  // The raised run takes the instance lock itself.
-  ReleaseProgramInstance();
-  switch (RunElevatedAndWait(ProgramFileName(), parameters, RaisedRunDone)) {
-    case TElevatedRun::Done:
-      return true;
-    case TElevatedRun::Refused:
-      ShowWarningMessage(refusal);
-      return false;
-    case TElevatedRun::Failed:
-      // A raised run that failed showed its own report; one that never started is reported here.
-      if (FunStatContext.Description == "Failed to get administrator rights.") TakeFailure(local, Error);
-      return false;
-  }
-  return false;
-}
-
-void TInstallForm::Install() {
-  Guarded(QV_OP(kFile, "TInstallForm::Install", kInstallFailure), [&](TFunStatContext& local) {
-    const std::string parent = InstallToEdit.Text();
-    if (parent.empty()) {
-      local.Raise(kFile, "TInstallForm::Install", 0, "Installation directory is empty.", "", "",
-                  Error, __LINE__);
-      return;
-    }
-    const std::string target = InstallTarget(parent);
-    if (!AskQuery("Install the program in directory \"" + target + "\"?")) return;
-    const bool raised = LacksInstallRights(target);
-    if (raised) {
-      if (!RunRaised(local, std::string(kRaisedSwitch) + " \"" + ExcludeTrailingBackslash(parent) + "\"",
-                     "Installing needs administrator rights to write in \"" + target +
-                         "\" and in the system's list of programs. They were refused: nothing "
-                         "was installed."))
-        return;
-    } else if (!CopyProgram(local, target)) {
-      return;
-    }
-    CreateShortcuts(local, target);
-    if (!raised) RegisterUninstall(target);
-    // The started program takes the instance lock that this window still holds.
-    ReleaseProgramInstance();
-    if (!RunFileAsUser(InstalledExe(target))) TakeFailure(local, Error);
-  });
-}
-
-void TInstallForm::Uninstall() {
-  Guarded(QV_OP(kFile, "TInstallForm::Uninstall", kUninstallFailure), [&](TFunStatContext& local) {
-    const std::string folder = InstallToEdit.Text();
-    if (folder.empty()) {
-      local.Raise(kFile, "TInstallForm::Uninstall", 0, "Uninstallation directory is empty.", "", "",
-                  Error, __LINE__);
-      return;
-    }
-    if (RefusesSystemFolder(local, folder)) return;
-    if (!AskQuery("Delete directory \"" + folder + "\" (and all contained files)?")) return;
-    const bool raised = LacksInstallRights(folder);
-    if (raised) {
-      if (!RunRaised(local, std::string(kUninstallSwitch) + " " + kRaisedSwitch,
-                     "Uninstalling needs administrator rights to delete \"" + folder +
-                         "\" and its entry in the system's list of programs. They were refused: "
-                         "nothing was deleted."))
-        return;
-    } else {
-      DeleteDirectoryNoErrors(folder);
-    }
-    RemoveShortcuts(folder);
-    if (!raised && !DeleteUninstallerRegistry(programName_) && TakeFailure(local, Error)) return;
-    ShowInfoMessage("Uninstallation successful. Some files that were in use were not deleted.");
-  });
-}
-
-void TInstallForm::DoRaisedRun() {
-  bool done = false;
-  if (uninstall_) {
-    done = Guarded(QV_OP(kFile, "TInstallForm::Uninstall", kUninstallFailure), [&](TFunStatContext& local) {
-      const std::string folder = InstallToEdit.Text();
-      if (RefusesSystemFolder(local, folder)) return;
-      DeleteDirectoryNoErrors(folder);
-      if (!DeleteUninstallerRegistry(programName_)) TakeFailure(local, Error);
-    });
-  } else {
-    done = Guarded(QV_OP(kFile, "TInstallForm::Install", kInstallFailure), [&](TFunStatContext& local) {
-      const std::string target = InstallTarget(InstallToEdit.Text());
-      if (CopyProgram(local, target)) RegisterUninstall(target);
-    });
-  }
-  exitCode_ = done ? RaisedRunDone : 1;
-  Close();
+TInstallPlaces TInstallForm::PlacesFor(TInstallScope scope, const std::string& programFolder) const {
+  const bool all = scope == TInstallScope::AllUsers;
+  TInstallPlaces places;
+  places.ProgramName = programName_;
+  places.ProgramFolder = IncludeTrailingBackslash(programFolder);
+  places.DesktopFolder = ShellFolderPath(all ? CSIDL_COMMON_DESKTOPDIRECTORY : CSIDL_DESKTOPDIRECTORY);
+  places.ProgramsFolder = ShellFolderPath(all ? CSIDL_COMMON_PROGRAMS : CSIDL_PROGRAMS);
+  places.UserDataFolder = UserDataDirectory();
+  return places;
 }
 
 }  // namespace qv::app

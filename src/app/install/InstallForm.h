@@ -3,34 +3,36 @@
 // creates the shortcuts and the uninstall entry and starts the installed
 // program; started with "/Uninstall" it removes what the installation made.
 //
-// Where the user lacks the rights to write the program's folder or the
-// uninstall entry, the window restarts its own executable through the shell's
-// "runas" verb with the switch "/Elevated" (after "/Uninstall" when
-// uninstalling; followed by the chosen parent directory when installing).
-// That raised run does only the steps that need the rights, shows no window
-// unless a step fails, and ends with RaisedRunDone; the window's own process
-// then does the rest with the user's rights: the user's shortcuts, the start
-// of the installed program, the closing message.
+// An installation is for all users (the program-files folder, the local
+// machine's uninstall entry, the shortcuts of all users: it needs an
+// administrator) or for the user alone (their own programs folder, their own
+// uninstall entry and shortcuts: no administrator). Where an installation for
+// all users lacks the rights, the window restarts its own executable through
+// the shell's "runas" verb with the switch "/Elevated" and an order
+// (RunOrder.h); that raised run does the steps that need the rights, shows no
+// window unless a step fails, and ends with an exit code the window tells
+// apart. The window's own process does the rest with the user's rights.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "app/install/InstallControls.h"
+#include "app/install/RunOrder.h"
+#include "app/install/UninstallSteps.h"
 #include "errors/FunStatContext.h"
+#include "install/UninstallPlan.h"
 #include "widgets/Controls.h"
 
 namespace qv::app {
 
 class TInstallForm : public win::TForm {
  public:
-  // The exit code of a raised run that did its steps.
-  static constexpr int RaisedRunDone = 3;
-
   TInstallForm();
   // Names and texts of the program being installed, and the mode from the command line.
   void SetupInstaller(const std::string& programName, const std::string& displayTitle,
                       const std::string& versionText);
-  // Shows the window; a raised run instead does its steps and closes the window.
+  // Shows the window; a run without a window (raised, or finishing an
+  // uninstallation) instead does its work and closes the window.
   void Start();
   int ExitCode() const { return exitCode_; }
 
@@ -40,30 +42,43 @@ class TInstallForm : public win::TForm {
   TCaptionPanel MainPanel;
   win::TLabel VersionLabel, DescriptionLabel, InstructionsLabel;
   win::TMemo ReadmeMemo;
+  win::TRadioButton AllUsersRadioButton, CurrentUserRadioButton;  // installing: for whom
+  win::TCheckBox KeepDataCheckBox;                                 // uninstalling: keep the reader's files
   win::TLabel InstallToLabel;
   win::TEdit InstallToEdit;  // read-only: the user can select and copy the folder, not change it
-  win::TButton InstallButton, CancelButton, BrowseButton;
+  win::TButton BrowseButton, InstallButton, CancelButton;
 
  private:
+  enum class TMode { Install, Uninstall, RaisedInstall, RaisedUninstall, Finish };
+
   void InstallButtonClick();
   void BrowseButtonClick();
+  void ScopeClick();
+  void FormKeyDown(WORD& key);
+  TInstallScope Scope() const;
   // The folder the distribution goes to: the chosen parent + the distribution folder's name.
   std::string InstallTarget(const std::string& parent) const;
-  std::string InstalledExe(const std::string& target) const;
-  std::string StartMenuFolder(const std::string& folderName) const;
+  TInstallPlaces PlacesFor(TInstallScope scope, const std::string& programFolder) const;
+  // The scope of the installation in folder, from the uninstall entry that names it.
+  TInstallScope InstalledScope(const std::string& folder) const;
+
   // The installation's steps, each adding its failure to local.
   bool CopyProgram(TFunStatContext& local, const std::string& target);
-  void CreateShortcuts(TFunStatContext& local, const std::string& target);
-  void RegisterUninstall(const std::string& target);
-  void RemoveShortcuts(const std::string& folder);
-  // Runs this executable raised with the switch; true when it did its steps.
-  bool RunRaised(TFunStatContext& local, const std::string& parameters, const std::string& refusal);
-  void DoRaisedRun();
+  bool InstallInto(TFunStatContext& local, const std::string& target, TInstallScope scope);
+  void CreateShortcuts(TFunStatContext& local, const TInstallPlaces& places);
+  void RegisterUninstall(const TInstallPlaces& places, TInstallScope scope);
+  void ShowUninstallReport(const TUninstallReport& report, bool keepData, const std::string& folder);
+  // Runs this executable raised with the order; true when it did its steps.
+  bool RunRaised(TFunStatContext& local, TRunOrder order, const std::string& switches,
+                 const std::string& refusal, TUninstallReport* report);
+  int RunWithoutWindow();
+  int RaisedInstall(const TRunOrder& order);
+  int RaisedUninstall(const TRunOrder& order);
 
   std::string programName_;
   std::vector<std::string> arguments_;
-  bool uninstall_ = false;
-  bool raised_ = false;
+  TMode mode_ = TMode::Install;
+  std::string orderPath_;  // the order of a run without a window
   int exitCode_ = 0;
 };
 

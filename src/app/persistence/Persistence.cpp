@@ -8,6 +8,7 @@
 #include "paths/AnsiText.h"
 #include "errors/Guard.h"
 #include "options/OptionIO.h"
+#include "platform/DataFolder.h"
 #include "platform/FileServices.h"
 #include "platform/Win32Platform.h"
 #include "richbox/RichOps.h"
@@ -103,11 +104,24 @@ TPersistence::TPersistence(TSidebar& sidebar, const TControl& root, TRichEdit& r
 }
 
 void TPersistence::CreateStores() {
-  const std::string dir = ProgramDirectory();
-  OptionsStore = std::make_unique<TStoredTextList>(dir + "Quenvalis.ini", &files_);
+  const TDataFolder& data = ReaderDataFolder();
+  dataDir_ = data.Folder;
+  // What could not be prepared is told once, at the start: the reader would
+  // otherwise find an empty bookshelf without a word.
+  Guarded(QV_OP(kFile, "TQuenvalisForm::InitializeForm", "Failed to prepare the folder of your options."),
+          [&](TFunStatContext& local) {
+            if (!data.FolderFailure.IsOk())
+              local.Raise(kFile, "TQuenvalisForm::InitializeForm", data.FolderFailure.SystemErrorCode,
+                          "Failed to create directory.", data.Folder, data.FolderFailure.Message, Error, __LINE__);
+            for (const TDataFolder::TFailedCopy& copy : data.FailedCopies)
+              local.Raise(kFile, "TQuenvalisForm::InitializeForm", copy.Reason.SystemErrorCode,
+                          "Failed to copy file.", copy.Source, copy.Target + ": " + copy.Reason.Message, Error,
+                          __LINE__);
+          });
+  OptionsStore = std::make_unique<TStoredTextList>(dataDir_ + OptionsFileName, &files_);
   OptionsStore->OnLoad = [this](TStoredTextList& s) { LoadOptions(s); };
   OptionsStore->OnSave = [this](TStoredTextList& s) { SaveOptions(s); };
-  ProfileStore = std::make_unique<TStoredTextList>(GetDefaultProfilePath(dir), &files_);
+  ProfileStore = std::make_unique<TStoredTextList>(GetDefaultProfilePath(dataDir_), &files_);
   ProfileStore->OnLoad = [this](TStoredTextList& s) { LoadProfile(s); };
   ProfileStore->OnSave = [this](TStoredTextList& s) { SaveProfile(s); };
   OptionsStore->Load();
@@ -121,7 +135,7 @@ void TPersistence::LoadOptions(TStoredTextList& store) {
 void TPersistence::SaveOptions(TStoredTextList& store) {
   qv::SaveOptions(store, OptionValues, [&] {
     bookmarks_.Save(store);
-    if (Controls.AutoSaveProfileCheckBox.Checked()) ProfileStore->Save(false);
+    if (Controls.AutoSaveProfileCheckBox.Checked()) ProfileStore->AutoSave();
   });
 }
 
@@ -136,14 +150,14 @@ void TPersistence::SaveProfile(TStoredTextList& store) {
 }
 
 TMediaFolders TPersistence::MediaFolders() const {
-  return TMediaFolders{ProgramDirectory(), ProfileStore ? ProfileStore->FileName() : ""};
+  return TMediaFolders{ProgramDirectory(), ProfileStore ? ProfileStore->FileName() : "", dataDir_};
 }
 
 void TPersistence::LoadBookProfile(const std::string& bookFileName, bool keepProfile) {
   if (bookFileName.empty() || !ProfileStore) return;
-  const bool saved = Controls.AutoSaveProfileCheckBox.Checked() && !keepProfile && ProfileStore->Save(false);
+  const bool saved = Controls.AutoSaveProfileCheckBox.Checked() && !keepProfile && ProfileStore->AutoSave();
   const std::string profile =
-      SelectBookProfile(bookFileName, keepProfile, ProfileStore->FileName(), ProgramDirectory(), files_);
+      SelectBookProfile(bookFileName, keepProfile, ProfileStore->FileName(), dataDir_, files_);
   // The current profile, just saved from the controls, would only put the same
   // values back into them (books of one folder share their profile).
   if (saved && AnsiSameText(profile, ProfileStore->FileName())) return;
@@ -151,7 +165,7 @@ void TPersistence::LoadBookProfile(const std::string& bookFileName, bool keepPro
 }
 
 std::string TPersistence::ProfileStartFile(TProfileTarget target) const {
-  return ProfileTargetFile(target, ProfileStore->FileName(), ProgramDirectory(), book_.FileName());
+  return ProfileTargetFile(target, ProfileStore->FileName(), dataDir_, book_.FileName());
 }
 
 void TPersistence::LoadProfileButtonMouseDown(TMouseButton button, unsigned shift) {
@@ -162,13 +176,16 @@ void TPersistence::LoadProfileButtonMouseDown(TMouseButton button, unsigned shif
           [&](TFunStatContext&) {
             std::string chosen;
             if (!ChooseProfileFile(false, "Load profile", ProfileStartFile(target), chosen)) return;
-            if (Controls.AutoSaveProfileCheckBox.Checked()) ProfileStore->Save(false);
+            if (Controls.AutoSaveProfileCheckBox.Checked()) ProfileStore->AutoSave();
             if (!AcceptProfileFileName(chosen)) return;
             ProfileStore->SetFileName(chosen);
-            // Re-opening the book with the profile kept loads the chosen file;
-            // with no book open, the name alone changes.
+            // Re-opening the book with the profile kept loads the chosen file.
+            const int loads = ProfileStore->LoadCount();
             if (!book_.FileName().empty())
               book_.LoadFromFile(book_.FileName(), book_.CurrentPiece(), true, GetRichTopPos(richEdit_));
+            // No book, or one that could not be re-opened: the chosen file is read
+            // all the same, never overwritten at the next save with what it did not hold.
+            if (ProfileStore->LoadCount() == loads) ProfileStore->Load();
           });
 }
 

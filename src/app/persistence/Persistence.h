@@ -39,8 +39,11 @@ class TPersistence {
   std::unique_ptr<TStoredTextList> OptionsStore;  // "Quenvalis.ini"
   std::unique_ptr<TStoredTextList> ProfileStore;  // the current profile
 
-  // Creates both stores and loads them: the options first, then the default profile.
+  // Chooses the data folder, creates both stores there and loads them: the
+  // options first, then the default profile.
   void CreateStores();
+  // The folder of the options file, the default profile and the error log.
+  const std::string& DataDirectory() const { return dataDir_; }
   // True while a profile is being put into the controls.
   bool ProfileLoading() const { return ProfileStore && ProfileStore->Loading(); }
 
@@ -68,6 +71,7 @@ class TPersistence {
   TBookmarks& bookmarks_;
   TBackSound& sound_;
   IFileSystem& files_;
+  std::string dataDir_;
 };
 
 }  // namespace qv::app

@@ -1,4 +1,5 @@
-// The about box: program name, version, author, and three web pages.
+// The about box: program name, version, author, the folder of the reader's
+// own files, and three web pages.
 #pragma once
 #include "widgets/Controls.h"
 
@@ -9,8 +10,12 @@ class TAboutForm : public TForm {
   explicit TAboutForm(TForm* owner);
   // Shows the box modally (a guarded operation).
   void Dialog();
+  // Names the folder of the reader's options, bookshelf and profiles.
+  void ShowDataFolder(const std::string& folder);
 
-  TLabel ProgramNameLabel, ProgramVersionLabel, AuthorLabel, OtherProgramsLabel;
+  TLabel ProgramNameLabel, ProgramVersionLabel, AuthorLabel, OtherProgramsLabel, DataFolderLabel;
+  TEdit DataFolderEdit;  // read-only: the folder can be selected and copied
+  TButton OpenDataFolderButton;
   TButton VisitSiteButton, ContactButton, LicenseButton, OkayButton;
 };
 

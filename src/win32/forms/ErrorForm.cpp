@@ -3,9 +3,13 @@
 #include <csignal>
 #include <exception>
 
+#include "errors/Dialogs.h"
 #include "errors/FunStatContext.h"
+#include "platform/DataFolder.h"
 #include "platform/Help.h"
+#include "platform/ScopedHandle.h"
 #include "platform/Win32Platform.h"
+#include "richedit/RichEditCodec.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
@@ -45,7 +49,14 @@ TErrorForm::TErrorForm(TForm* owner)
   OkayNoErrorsButton.OnClick = [this] { SetModalResult(mrYes); };
   TerminateButton.OnClick = [] { TerminateProcess(GetCurrentProcess(), 1); };
   LogButton.OnClick = [this] {
-    if (SaveLog()) MessageBeep(MB_OK);
+    uint32_t error = 0;
+    if (SaveLog(&error)) {
+      MessageBeep(MB_OK);
+      return;
+    }
+    TWin32ErrorPlatform texts;
+    ShowWarningMessage("The report could not be written to \"" + LogFileName() + "\": " +
+                       texts.SystemErrorText(error));
   };
   HelpButton.OnClick = [] { OpenHelp(HelpErrorReports); };
   SetActiveControl(&OkayButton);
@@ -66,26 +77,25 @@ int TErrorForm::ShowModal() {
   return TForm::ShowModal();
 }
 
-std::string TErrorForm::LogFileName() { return ProgramDirectory() + "Errors.log"; }
+std::string TErrorForm::LogFileName() { return DataDirectory() + ErrorLogFileName; }
 
-bool TErrorForm::SaveLog() {
+bool TErrorForm::SaveLog(uint32_t* error) {
   SetLastError(0);
-  HANDLE h = CreateFileA(LogFileName().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                         nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
+  TScopedHandle log{CreateFileW(WidenText(LogFileName()).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
+  bool ok = log.H != INVALID_HANDLE_VALUE;
   LARGE_INTEGER size{};
-  bool ok = GetFileSizeEx(h, &size) != 0;
-  if (ok && ShouldEmptyErrorLog(static_cast<uint64_t>(size.QuadPart))) {
-    ok = SetFilePointer(h, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER && SetEndOfFile(h);
-  }
+  ok = ok && GetFileSizeEx(log.H, &size) != 0;
+  if (ok && ShouldEmptyErrorLog(static_cast<uint64_t>(size.QuadPart)))
+    ok = SetFilePointer(log.H, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER && SetEndOfFile(log.H);
   if (ok) {
     const std::string record = ErrorLogRecord(MainMemo.Text());
     DWORD written = 0;
-    ok = SetFilePointer(h, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
-         WriteFile(h, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&
+    ok = SetFilePointer(log.H, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+         WriteFile(log.H, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&
          written == record.size();
   }
-  CloseHandle(h);
+  if (!ok && error) *error = GetLastError();
   return ok;
 }
 

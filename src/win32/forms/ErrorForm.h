@@ -15,8 +15,9 @@ class TErrorForm : public TForm, public IErrorDialogView {
 
   IErrorDialog& Core() { return core_; }
   int32_t RecursionCount() const { return core_.RecursionCount(); }
-  // Appends the memo text to the log; false when the log could not be opened or written.
-  bool SaveLog();
+  // Appends the memo text to the log in the data folder; false (with the
+  // system's error code) when the log could not be opened or written.
+  bool SaveLog(uint32_t* error = nullptr);
   static std::string LogFileName();
 
   TMemo MainMemo;

@@ -7,6 +7,7 @@
 #include "errors/Guard.h"
 #include "paths/PathStrings.h"
 #include "platform/FileServices.h"
+#include "richedit/RichEditCodec.h"
 
 namespace qv::win {
 
@@ -150,6 +151,25 @@ bool DeleteDirectoryNoErrors(const std::string& folder) {
                 folder, "", Warning, __LINE__);
     return false;
   });
+}
+
+uint64_t FolderSize(const std::string& folder) {
+  uint64_t total = 0;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(WidenText(CombinePath(folder, "*")).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        total += FolderSize(CombinePath(folder, NarrowText(name)));
+    } else {
+      total += (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    }
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return total;
 }
 
 }  // namespace qv::win

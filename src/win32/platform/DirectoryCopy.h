@@ -3,6 +3,7 @@
 // left in the program-wide FunStatContext (status Error, the system error code
 // and the path in the parameters) for the caller to show; nothing is shown here.
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace qv::win {
@@ -29,5 +30,8 @@ bool MyRenameFile(const std::string& oldName, const std::string& newName);
 // other folders are removed, never followed. True when nothing is left; what
 // stays is recorded as "Some files could not be deleted." (Warning).
 bool DeleteDirectoryNoErrors(const std::string& folder);
+
+// The bytes of every file below folder (sub-folders included); 0 when there is none.
+uint64_t FolderSize(const std::string& folder);
 
 }  // namespace qv::win

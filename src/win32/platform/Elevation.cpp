@@ -1,6 +1,8 @@
 // Token elevation and starting a process with another token came with Windows Vista.
 #undef _WIN32_WINNT
 #define _WIN32_WINNT 0x0601
+#undef WINVER
+#define WINVER 0x0601
 #include "platform/Elevation.h"
 
 #include <windows.h>
@@ -10,7 +12,9 @@
 #include "paths/PathStrings.h"
 #include "platform/FileServices.h"
 #include "platform/ScopedHandle.h"
+#include "platform/ShellGateway.h"
 #include "platform/UninstallRegistry.h"
+#include "richedit/RichEditCodec.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
@@ -25,30 +29,31 @@ bool FolderRefusesWriting(const std::string& folder) {
   if (dir.empty()) return false;
   const std::string probe = CombinePath(dir, "~Quenvalis-rights.tmp");
   SetLastError(0);
-  TScopedHandle file{CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                           FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr)};
+  TScopedHandle file{CreateFileW(WidenText(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr)};
   return file.H == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 bool RegistryRefusesWriting() {
   HKEY key = nullptr;
-  const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE,
-                                    ExcludeTrailingBackslash(UninstallRegistryKey("")).c_str(), 0,
-                                    KEY_CREATE_SUB_KEY | KEY_SET_VALUE, &key);
+  const LONG result = RegOpenKeyExW(HKEY_LOCAL_MACHINE, WidenText(ExcludeTrailingBackslash(UninstallRegistryKey(""))).c_str(),
+                                    0, KEY_CREATE_SUB_KEY | KEY_SET_VALUE, &key);
   if (key) RegCloseKey(key);
   return result == ERROR_ACCESS_DENIED;
 }
 
-// True when this process runs with administrator rights that were raised
-// above the user's normal ones (a split token).
-bool IsRaisedAboveUser() {
+TOKEN_ELEVATION_TYPE ElevationType() {
   TScopedHandle token;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token.H)) return false;
   TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
   DWORD size = 0;
-  return GetTokenInformation(token.H, TokenElevationType, &type, sizeof type, &size) &&
-         type == TokenElevationTypeFull;
+  if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token.H))
+    GetTokenInformation(token.H, TokenElevationType, &type, sizeof type, &size);
+  return type;
 }
+
+// True when this process runs with administrator rights that were raised
+// above the user's normal ones (a split token).
+bool IsRaisedAboveUser() { return ElevationType() == TokenElevationTypeFull; }
 
 // Starts file with the token of the process that owns the shell's desktop
 // window. False when there is no such shell or its token cannot be used.
@@ -85,40 +90,55 @@ bool RunWithShellToken(const std::string& file, DWORD& code) {
 
 }  // namespace
 
-bool LacksInstallRights(const std::string& folder) {
+bool LacksMachineInstallRights(const std::string& folder) {
   return FolderRefusesWriting(folder) || RegistryRefusesWriting();
 }
 
-TElevatedRun RunElevatedAndWait(const std::string& exe, const std::string& parameters,
-                                unsigned long successCode) {
+bool UserCanBeAdministrator() {
+  if (ElevationType() != TokenElevationTypeDefault) return true;  // a split token: raised or raisable
+  SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+  PSID administrators = nullptr;
+  if (!AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
+                                &administrators))
+    return false;
+  BOOL member = FALSE;
+  if (!CheckTokenMembership(nullptr, administrators, &member)) member = FALSE;
+  FreeSid(administrators);
+  return member != FALSE;
+}
+
+TElevatedRun RunElevatedAndWait(const std::string& exe, const std::string& parameters) {
   return Silent(QV_OP(kFile, "RunElevatedAndWait", ""), [&](TFunStatContext& local) {
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC;
-    info.hwnd = Application().MainWindow();
-    info.lpVerb = "runas";
-    info.lpFile = exe.c_str();
-    info.lpParameters = parameters.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    SetLastError(0);
-    if (!ShellExecuteExA(&info)) {
-      const DWORD code = GetLastError();
-      if (code == ERROR_CANCELLED) return TElevatedRun::Refused;
-      local.Raise(kFile, "RunElevatedAndWait", code, "Failed to get administrator rights.", exe,
-                  parameters, Error, __LINE__);
-      return TElevatedRun::Failed;
+    TElevatedRun run;
+    TShellRequest request;
+    request.Verb = "runas";
+    request.File = exe;
+    request.Parameters = parameters;
+    request.Owner = Application().MainWindow();
+    TScopedHandle process;
+    uint32_t error = 0;
+    if (!ShellGateway().Start(request, process.H, error)) {
+      if (error == ERROR_CANCELLED) {
+        run.Kind = TElevatedRun::Refused;
+        return run;
+      }
+      local.Raise(kFile, "RunElevatedAndWait", error, "Failed to get administrator rights.", exe, parameters,
+                  Error, __LINE__);
+      return run;
     }
-    TScopedHandle process{info.hProcess};
     // The shell and the raised process may send this window messages while it waits.
     while (process.H &&
            MsgWaitForMultipleObjects(1, &process.H, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
       Application().ProcessMessages();
     DWORD exitCode = 0;
-    if (process.H && GetExitCodeProcess(process.H, &exitCode) && exitCode == successCode)
-      return TElevatedRun::Done;
-    local.Raise(kFile, "RunElevatedAndWait", 0, "The program run with administrator rights failed.",
-                exe, std::to_string(exitCode), Error, __LINE__);
-    return TElevatedRun::Failed;
+    if (!process.H || !GetExitCodeProcess(process.H, &exitCode)) {
+      local.Raise(kFile, "RunElevatedAndWait", GetLastError(), "Failed to get administrator rights.", exe,
+                  parameters, Error, __LINE__);
+      return run;
+    }
+    run.Kind = TElevatedRun::Ended;
+    run.ExitCode = exitCode;
+    return run;
   });
 }
 

@@ -9,20 +9,25 @@
 namespace qv::win {
 
 // True when creating a file in folder (or, when it does not exist yet, in its
-// nearest existing parent) or writing under the system's uninstall key is
-// refused for want of rights. Other failures (a missing drive, a file in the
-// way) are not a question of rights and answer false: the operation itself
-// then reports them.
-bool LacksInstallRights(const std::string& folder);
+// nearest existing parent) or writing under the local machine's uninstall key
+// is refused for want of rights: an installation for all users then needs an
+// administrator. Other failures (a missing drive, a file in the way) are not a
+// question of rights and answer false: the operation itself reports them.
+bool LacksMachineInstallRights(const std::string& folder);
 
-enum class TElevatedRun { Done, Failed, Refused };
-// Starts exe with parameters through the "runas" verb and waits for it,
-// keeping the window messages flowing. Done when it ended with successCode,
-// Failed when it ended otherwise or could not be started ("Failed to get
-// administrator rights.", Error, left in FunStatContext), Refused when the
-// user declined the rights.
-TElevatedRun RunElevatedAndWait(const std::string& exe, const std::string& parameters,
-                                unsigned long successCode);
+// True when the user is an administrator, or can become one when asked (a
+// split token under User Account Control).
+bool UserCanBeAdministrator();
+
+struct TElevatedRun {
+  enum TKind { Ended, Refused, NotStarted } Kind = NotStarted;
+  unsigned long ExitCode = 0;  // of a run that Ended
+};
+// Starts exe with parameters through the shell gateway's "runas" verb and
+// waits for it, keeping the window messages flowing. Refused when the user
+// declined the rights; NotStarted for any other failure to start ("Failed to
+// get administrator rights.", Error, left in FunStatContext).
+TElevatedRun RunElevatedAndWait(const std::string& exe, const std::string& parameters);
 
 // Starts a program with the rights of the user's own shell: when this process
 // was raised to administrator rights above the user's normal ones, the

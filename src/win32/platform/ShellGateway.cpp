@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "richedit/RichEditCodec.h"
+
 namespace qv::win {
 
 bool TShellGateway::Execute(const TShellRequest& request, uint32_t& error) {
@@ -17,6 +19,27 @@ bool TShellGateway::Execute(const TShellRequest& request, uint32_t& error) {
   if (ShellExecuteExA(&info)) return true;
   error = GetLastError();
   return false;
+}
+
+bool TShellGateway::Start(const TShellRequest& request, HANDLE& process, uint32_t& error) {
+  const std::wstring verb = WidenText(request.Verb), file = WidenText(request.File),
+                     parameters = WidenText(request.Parameters), folder = WidenText(request.Folder);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+  info.hwnd = request.Owner;
+  info.lpVerb = verb.empty() ? nullptr : verb.c_str();
+  info.lpFile = file.c_str();
+  info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+  info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+  info.nShow = request.Show;
+  process = nullptr;
+  if (!ShellExecuteExW(&info)) {
+    error = GetLastError();
+    return false;
+  }
+  process = info.hProcess;
+  return true;
 }
 
 namespace {

@@ -90,7 +90,8 @@ void TApplication::Run() {
   terminated_ = false;
   StartEvents();
   MSG msg;
-  while (!terminated_ && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchOne(msg, nullptr);
+  while (!terminated_ && GetMessageA(&msg, nullptr, 0, 0) > 0)
+    DispatchOne(msg, MainForm && MainForm->DialogNavigation ? MainForm->Handle() : nullptr);
   terminated_ = true;
 }
 

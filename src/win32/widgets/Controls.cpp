@@ -28,6 +28,34 @@ bool TButton::HandleCommand(WORD code) {
   return true;
 }
 
+void TButton::SetDefault(bool isDefault) {
+  SendMessageA(hwnd_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TButton::SetShield(bool shield) {
+  constexpr UINT kSetShield = BCM_FIRST + 0x000C;  // BCM_SETSHIELD, Windows Vista's common controls
+  SendMessageA(hwnd_, kSetShield, 0, shield ? TRUE : FALSE);
+}
+
+TRadioButton::TRadioButton(TControl* parent, const std::string& name, const std::string& caption, int x,
+                           int y, int w, int h, bool firstOfGroup)
+    : TControl(parent, name) {
+  CreateHandle("BUTTON", caption,
+               WS_VISIBLE | BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0, x, y, w, h);
+}
+
+bool TRadioButton::Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void TRadioButton::SetChecked(bool checked) {
+  SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool TRadioButton::HandleCommand(WORD code) {
+  if (code != BN_CLICKED) return false;
+  if (OnClick) OnClick();
+  return true;
+}
+
 TCheckBox::TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x,
                      int y, int w, int h)
     : TControl(parent, name) {
@@ -142,7 +170,7 @@ bool TEdit::HandleCommand(WORD code) {
 }
 
 TMemo::TMemo(TControl* parent, const std::string& name, int x, int y, int w, int h, bool readOnly)
-    : TControl(parent, name) {
+    : TControl(parent, name), readOnly_(readOnly) {
   CreateHandle("EDIT", "",
                WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                    (readOnly ? ES_READONLY : 0),
@@ -152,6 +180,12 @@ TMemo::TMemo(TControl* parent, const std::string& name, int x, int y, int w, int
 bool TMemo::HandleCommand(WORD code) {
   if (code != EN_CHANGE) return false;
   if (OnChange) OnChange();
+  return true;
+}
+
+bool TMemo::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg != WM_GETDLGCODE || !readOnly_) return TControl::WndProc(msg, wp, lp, result);
+  result = DefaultProc(msg, wp, lp) & ~DLGC_WANTALLKEYS;
   return true;
 }
 

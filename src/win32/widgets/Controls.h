@@ -19,6 +19,21 @@ class TButton : public TControl {
   std::function<void()> OnClick;
   void Click() { if (OnClick) OnClick(); }
   bool HandleCommand(WORD code) override;
+  // The button drawn as the window's default one (what Enter presses).
+  void SetDefault(bool isDefault);
+  // The shield that tells the button will ask for administrator rights.
+  void SetShield(bool shield);
+};
+
+// A radio button; the first of a group starts the group and takes its Tab stop.
+class TRadioButton : public TControl {
+ public:
+  TRadioButton(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
+               int w, int h, bool firstOfGroup);
+  bool Checked() const;
+  void SetChecked(bool checked);  // does not fire OnClick
+  std::function<void()> OnClick;
+  bool HandleCommand(WORD code) override;
 };
 
 class TCheckBox : public TControl {
@@ -85,6 +100,13 @@ class TMemo : public TControl {
       : TMemo(parent, at.Name, at.Left, at.Top, at.Width, at.Height, readOnly) {}
   std::function<void()> OnChange;
   bool HandleCommand(WORD code) override;
+
+ protected:
+  // A read-only memo leaves Tab and Enter to the window's keyboard navigation.
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  bool readOnly_;
 };
 
 // A label that paints its text on its parent's colour.

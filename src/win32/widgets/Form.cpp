@@ -182,6 +182,16 @@ bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       }
       result = 0;
       return true;
+    case WM_NEXTDLGCTL:
+      // The dialog manager's Tab and Shift+Tab (IsDialogMessage sends this to
+      // windows that are not dialog boxes too).
+      if (LOWORD(lp)) {
+        ::SetFocus(reinterpret_cast<HWND>(wp));
+      } else if (HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), wp != 0)) {
+        ::SetFocus(next);
+      }
+      result = 0;
+      return true;
     case WM_COMMAND:
       if (lp == 0 && LOWORD(wp) == IDCANCEL) {
         if (onCancel_) onCancel_();

@@ -19,6 +19,10 @@ class TForm : public TControl {
         TStyle style, TForm* owner = nullptr);
 
   bool KeyPreview = false;
+  // The window navigates as a dialog does: Tab and Shift+Tab between its
+  // controls, the arrow keys within a radio group, Alt and an underlined letter
+  // to a control. A modal form always does; this asks it of a main form too.
+  bool DialogNavigation = false;
   // Form-level events. OnCloseQuery may clear canClose.
   std::function<void(bool& canClose)> OnCloseQuery;
   std::function<void()> OnDestroy;

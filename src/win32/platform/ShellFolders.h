@@ -1,0 +1,13 @@
+// The shell's special folders, as UTF-8 paths with a trailing back-slash.
+#pragma once
+#include <string>
+
+namespace qv::win {
+
+// A folder by its CSIDL_ number, made when missing with create; "" when the
+// system has none.
+std::string ShellFolderPath(int folderId, bool create = false);
+// The user's own folder for installed programs (%LOCALAPPDATA%\Programs\), made when missing.
+std::string UserProgramsFolder();
+
+}  // namespace qv::win
