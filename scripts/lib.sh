@@ -176,18 +176,21 @@ qv_bench_start() {
 }
 
 QV_XVFB_PID=""
+# Starts a private X display of its own and exports DISPLAY.
+qv_start_display() {
+  local n=$((90 + RANDOM % 400))
+  while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+  Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  QV_XVFB_PID=$!
+  export DISPLAY=:$n
+  for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+}
+
 # Starts a private X display (unless keep_display is asked and one exists),
 # one wineserver and wine's system processes, detached from our output.
 qv_wine_session_start() {
   local keep_display=${1:-no}
-  if [ "$keep_display" != yes ] || [ -z "${DISPLAY:-}" ]; then
-    local n=$((90 + RANDOM % 400))
-    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-    Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-    QV_XVFB_PID=$!
-    export DISPLAY=:$n
-    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
-  fi
+  if [ "$keep_display" != yes ] || [ -z "${DISPLAY:-}" ]; then qv_start_display; fi
   wineserver -p 2>/dev/null || true  # already running for this prefix is fine
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
@@ -199,4 +202,66 @@ qv_wine_session_stop() {
     wait "$QV_XVFB_PID" 2>/dev/null || true
     QV_XVFB_PID=""
   fi
+}
+
+# ---- The program as a standard Windows user ---------------------------------
+# Root ignores file permissions, under wine too, so what a standard user meets
+# (a program folder they cannot write, as Program Files is) is tried as an
+# ordinary account: QV_USER, made once, with a wine prefix of its own for each
+# build folder (side-by-side builds never share its wineserver), kept between
+# runs. The release goes into that prefix's "Program Files" as an installation
+# by an administrator would leave it (owned by root, readable by all), the
+# distribution into a read-only "Release" folder, and the Win32 tests into a
+# folder of the user's, which then runs the StandardUser tests.
+QV_USER=qvreader
+
+qv_as_user() {
+  runuser -u "$QV_USER" -- env HOME="$QV_USER_HOME" WINEPREFIX="$QV_USER_PREFIX" WINEARCH=win32 \
+    WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" DISPLAY="${DISPLAY:-}" "$@"
+}
+
+qv_standard_user_prepare() {
+  id -u "$QV_USER" >/dev/null 2>&1 || useradd -m "$QV_USER"
+  QV_USER_HOME=$(getent passwd "$QV_USER" | cut -d: -f6)
+  QV_USER_PREFIX=$QV_USER_HOME/prefixes/$(printf %s "$BUILD" | md5sum | cut -c1-12)
+  if [ ! -f "$QV_USER_PREFIX/.qv-ready" ]; then
+    echo "Creating the standard user's wine prefix in $QV_USER_PREFIX"
+    runuser -u "$QV_USER" -- mkdir -p "$QV_USER_PREFIX"
+    qv_as_user wineboot -i >/dev/null 2>&1 </dev/null || true
+    qv_as_user wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+    qv_as_user wineserver -w
+    touch "$QV_USER_PREFIX/.qv-ready"
+  fi
+  local c=$QV_USER_PREFIX/drive_c
+  rm -rf "$c/Program Files/Quenvalis" "$c/Release" "$c/qvtests"
+  cp -r "$BUILD/dist/Quenvalis" "$c/Program Files/Quenvalis"
+  mv "$c/Program Files/Quenvalis/Install.exe" "$c/Program Files/Quenvalis/Quenvalis.exe"
+  # Options an earlier version left in the program folder: the first start takes them along.
+  printf '[Quenvalis_Main]\r\nRichBoxWidthPercent=60\r\n' >"$c/Program Files/Quenvalis/Quenvalis.ini"
+  mkdir -p "$c/Release"
+  cp -r "$BUILD/dist/Quenvalis" "$c/Release/Quenvalis"
+  chown -R root:root "$c/Program Files/Quenvalis" "$c/Release"
+  chmod -R a+rX,go-w "$c/Program Files/Quenvalis" "$c/Release"
+  mkdir -p "$c/qvtests"
+  cp "$BUILD/win32/bin/test_win32.exe" "$c/qvtests/"
+  chown -R "$QV_USER" "$c/qvtests"
+}
+
+# Runs the StandardUser tests as the ordinary user, on a display of their own;
+# the log goes to $BUILD/win32/standard_user.log.
+qv_standard_user_tests() {
+  qv_start_display
+  qv_standard_user_prepare
+  qv_as_user wineserver -p 2>/dev/null || true
+  qv_as_user wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  local result=0
+  (cd "$QV_USER_PREFIX/drive_c/qvtests" &&
+    qv_as_user timeout 600 env QV_PROGRAM_FOLDER='C:\Program Files\Quenvalis' QV_SETUP_FOLDER='C:\Release\Quenvalis' \
+      wine test_win32.exe --gtest_filter='StandardUser*' --gtest_color=no </dev/null 2>/dev/null) \
+    >"$BUILD/win32/standard_user.log" || result=1
+  qv_as_user wineserver -k >/dev/null 2>&1 || true
+  kill "$QV_XVFB_PID" 2>/dev/null || true
+  wait "$QV_XVFB_PID" 2>/dev/null || true
+  QV_XVFB_PID=""
+  return $result
 }

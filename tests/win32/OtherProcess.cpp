@@ -157,4 +157,26 @@ bool WaitUntilGone(const std::string& path, int ms) {
   return true;
 }
 
+namespace {
+void AddTree(const std::string& folder, const std::string& prefix, bool deep, std::set<std::string>& names) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string name = found.cFileName;
+    if (name == "." || name == "..") continue;
+    names.insert(prefix + name);
+    if (deep && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      AddTree(folder + name + "\\", prefix + name + "\\", deep, names);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+}  // namespace
+
+std::set<std::string> ListTree(const std::string& folder, bool deep) {
+  std::set<std::string> names;
+  AddTree(folder, "", deep, names);
+  return names;
+}
+
 }  // namespace qv::testing

@@ -50,5 +50,8 @@ std::string ShellFolder(int csidl);
 bool Exists(const std::string& path);
 // Waits until path is gone; true when it went in time.
 bool WaitUntilGone(const std::string& path, int ms);
+// The files and folders in folder (with a trailing back-slash), by their paths
+// relative to it; with deep also those below its sub-folders.
+std::set<std::string> ListTree(const std::string& folder, bool deep = true);
 
 }  // namespace qv::testing

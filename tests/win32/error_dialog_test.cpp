@@ -65,6 +65,24 @@ TEST(ErrorDialog, LogButtonAppendsTheRecordAndKeepsTheDialogOpen) {
   EXPECT_EQ(ReadWholeFile(log), record + record);
 }
 
+TEST(ErrorDialog, TheLogButtonSaysWhereItCouldNotWrite) {
+  ProgramForms forms;
+  win::TErrorForm& dlg = *forms.error;
+  const std::string log = win::TErrorForm::LogFileName();
+  DeleteFileA(log.c_str());
+  ASSERT_TRUE(CreateDirectoryA(log.c_str(), nullptr));  // a folder stands where the log would be written
+  AfterDelay(100, [&] {
+    SendMessageA(dlg.LogButton.Handle(), BM_CLICK, 0, 0);
+    SendMessageA(dlg.CancelButton.Handle(), BM_CLICK, 0, 0);
+  });
+  FailingOperation("unlogged failure");
+  RemoveDirectoryA(log.c_str());
+  ASSERT_EQ(forms.boxes.shown.size(), 1u);
+  EXPECT_EQ(forms.boxes.shown[0].caption, "Warning");
+  EXPECT_EQ(forms.boxes.shown[0].text.rfind("The report could not be written to \"" + log + "\": ", 0), 0u)
+      << forms.boxes.shown[0].text;
+}
+
 TEST(ErrorDialog, LogOverTheLimitIsEmptiedFirst) {
   ProgramForms forms;
   win::TErrorForm& dlg = *forms.error;

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "ProgramVersion.h"
+#include "OtherProcess.h"
 #include "WineTestSupport.h"
 #include "app/install/InstallForm.h"
 #include "install/UninstallPlan.h"
@@ -14,8 +15,6 @@
 
 namespace qv::testing {
 namespace {
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // A file of the test folder, with attributes.
 void Put(const std::string& path, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
@@ -176,24 +175,10 @@ TEST(InstallForm, BrowseShowsTheChosenFolderWithATrailingBackslash) {
   win::SetFolderBrowser(nullptr);
 }
 
-void ListTree(const std::string& folder, const std::string& prefix, std::set<std::string>& names) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
-    names.insert(prefix + name);
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ListTree(folder + name + "\\", prefix + name + "\\", names);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-}
-
 // The uninstaller removes the release's files by name: the release holds
 // exactly those, the program and its folders.
 TEST(ReleaseFolder, HoldsExactlyWhatTheUninstallerKnows) {
-  std::set<std::string> names;
-  ListTree(win::ProgramDirectory() + "..\\..\\dist\\Quenvalis\\", "", names);
+  const std::set<std::string> names = ListTree(win::ProgramDirectory() + "..\\..\\dist\\Quenvalis\\");
   std::set<std::string> expected(ReleaseFiles().begin(), ReleaseFiles().end());
   expected.insert(ReleaseFolders().begin(), ReleaseFolders().end());
   expected.insert("Install.exe");

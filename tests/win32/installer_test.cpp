@@ -98,19 +98,20 @@ class Installer : public ::testing::Test {
     return !reader || CloseProgram(reader);
   }
 
-  // The installer's window for all users, with its directory set to parent
-  // (read back before anything is pressed).
-  HWND OpenInstaller(const TChild& installer, const std::string& parent) {
+  // The installer's window (for all users unless another choice is clicked),
+  // with its directory set to parent (read back before anything is pressed).
+  HWND OpenInstaller(const TChild& installer, const std::string& parent, const char* scope = nullptr) {
     HWND window = WaitForWindow(installer.Id(), kInstallCaption);
     if (!window) return nullptr;
+    if (scope) Click(window, scope);
     SendMessageA(EditChild(window, false), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(parent.c_str()));
     return TextOf(EditChild(window, false)) == parent ? window : nullptr;
   }
 
   // Installs through the window, answering the question with Yes; gives the question.
-  std::string InstallThroughWindow(const std::string& setup) {
+  std::string InstallThroughWindow(const std::string& setup, const char* scope = nullptr) {
     TChild installer(setup + "Install.exe", "");
-    HWND window = OpenInstaller(installer, programFiles_);
+    HWND window = OpenInstaller(installer, programFiles_, scope);
     if (!window) return "(no installer window)";
     Press(window, "&Install");
     const std::string question = Answer(installer.Id(), "Query", IDYES);
@@ -340,11 +341,12 @@ TEST_F(Installer, UninstallingTellsWhatCouldNotBeDeletedAndRemovesTheRestWithThe
 TEST_F(Installer, TheStartMenuFolderLosesOnlyOurShortcuts) {
   const std::string setup = root_ + "Setup\\Startup\\";
   ASSERT_TRUE(win::CopyDeleteDirectory(dist_, setup, false));
-  const std::string startup = ShellFolder(CSIDL_COMMON_PROGRAMS) + "Startup\\";
+  const std::string startup = ShellFolder(CSIDL_STARTUP);
   ASSERT_TRUE(win::MyCreateDirectory(startup));
   WriteTestFile("mine.txt", "the user's");
   ASSERT_TRUE(win::MyRenameFile(TestDirectory() + "mine.txt", startup + "mine.txt"));
-  InstallThroughWindow(setup);
+  ASSERT_TRUE(AnsiSameText(startup, ShellFolder(CSIDL_PROGRAMS) + "Startup\\")) << startup;
+  InstallThroughWindow(setup, kMeOnly);
   ASSERT_NE(WaitForWindow(0, "Quenvalis", 30000), nullptr);
   ASSERT_TRUE(CloseReader());
   ASSERT_TRUE(Exists(startup + "Uninstall.lnk"));

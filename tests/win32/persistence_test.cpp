@@ -5,6 +5,7 @@
 
 #include <deque>
 
+#include "ScreenCapture.h"
 #include "WineTestSupport.h"
 #include "app/persistence/OptionBinding.h"
 #include "errors/ErrorPlatform.h"
@@ -333,13 +334,16 @@ TEST(Persistence, ProfileButtonsAskTheirDialogsWithTheModifiersFiles) {
   EXPECT_EQ(GetFileAttributesA((poe + "Saved.fsp").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST(Persistence, AProfileFillsEveryControlAndAnUnreadableColourStopsItsLoad) {
+TEST(Persistence, AProfileFillsEveryControlAndAnUnreadableColourKeepsItsDefaultAlone) {
   const std::string dir = MakeFolder("Profiles");
   WriteTestFile("Profiles\\Full.fsp",
                 "[Profile_Main]\r\nTitleScreenBackImage=defaultscreen.jpg\r\nTitleRichBackImage=Pics\\DefaultRich.jpg\r\n"
                 "EmphaColor=ochre\r\nDirTypeForeColor=$0000FF\r\nFontSize=7\r\n"
                 "[Profile_BackSounds]\r\nCount=3\r\nFile0=default.WAV\r\nVol0=1001\r\nDur0=30\r\nFile2=\r\n");
-  WriteTestFile("Profiles\\Bad.fsp", "[Profile_Main]\r\nEnhanceText=FALSE\r\nScreenBackColor=not a colour\r\nFontSize=30\r\n");
+  const std::string bad = "[Profile_Main]\r\nEnhanceText=FALSE\r\nScreenBackColor=99999999999999999999\r\nFontSize=30\r\n";
+  WriteTestFile("Profiles\\Bad.fsp", bad);
+  WriteTestFile("Profiles\\Other.txt", BookText(20));
+  RemoveFile(dir + "Bad.fsp.bak");
   Forms forms;
   TQuenvalisForm& f = forms.f();
   ASSERT_TRUE(f.Persistence.ProfileStore->LoadFromFile(dir + "Full.fsp"));
@@ -366,9 +370,75 @@ TEST(Persistence, AProfileFillsEveryControlAndAnUnreadableColourStopsItsLoad) {
   EXPECT_FALSE(f.Persistence.ProfileStore->LoadFromFile(dir + "Bad.fsp"));
   ASSERT_EQ(errors.userTexts.size(), 1u);
   EXPECT_EQ(errors.userTexts[0], "Failed to load file.");
-  EXPECT_FALSE(f.Text.Controls.EnhanceTextCheckBox.Checked());  // read before the colour
-  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "16");          // after it: never read
+  EXPECT_TRUE(Contains(errors.reports[0], "ScreenBackColor=99999999999999999999")) << errors.reports[0];
+  EXPECT_FALSE(f.Text.Controls.EnhanceTextCheckBox.Checked());
+  EXPECT_EQ(f.Colors.Controls.ScreenBack.Panel.CurrentColor(), 16777215u);  // the default
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "30");                      // read after the bad colour
   EXPECT_FALSE(f.Persistence.ProfileStore->Loading());
+  // The next book saves the profile it leaves: the file as it was is kept first,
+  // and the keys after the bad one are still there.
+  ASSERT_TRUE(f.Book.OpenBook(dir + "Other.txt", true));
+  EXPECT_EQ(ReadWholeFile(dir + "Bad.fsp.bak"), bad);
+  EXPECT_TRUE(Contains(ReadWholeFile(dir + "Bad.fsp"), "FontSize=30\r\n"));
+  EXPECT_EQ(errors.userTexts.size(), 1u);
+}
+
+TEST(Persistence, TheLoadButtonReadsTheChosenProfileEvenWhenTheBookCannotBeReopened) {
+  const std::string poe = MakeFolder("Books\\Gone");
+  WriteTestFile("Books\\Gone\\Raven.txt", BookText(20));
+  RemoveFile(poe + "Raven.fsp");
+  const std::string chosen = "[Profile_Main]\r\nFontSize=9\r\nShowRichBoxFrame=TRUE\r\n";
+  WriteTestFile("Books\\Gone\\Chosen.fsp", chosen);
+  Forms forms;
+  TQuenvalisForm& f = forms.f();
+  ASSERT_TRUE(f.Book.OpenBook(poe + "Raven.txt", true));
+  f.Text.Controls.FontSize.Box.SetText("20");
+  RemoveFile(poe + "Raven.txt");  // the book went away meanwhile
+  ScriptedFileDialogs dialogs;
+  dialogs.answers = {poe + "Chosen.fsp"};
+  f.Persistence.LoadProfileButtonMouseDown(win::TMouseButton::Left, 0);
+  EXPECT_EQ(f.Persistence.ProfileStore->FileName(), poe + "Chosen.fsp");
+  EXPECT_EQ(f.Text.Controls.FontSize.Box.Text(), "9");
+  EXPECT_TRUE(f.Screen.ShowFrameCheckBox.Checked());
+  ASSERT_TRUE(f.Persistence.ProfileStore->AutoSave());
+  EXPECT_TRUE(Contains(ReadWholeFile(poe + "Chosen.fsp"), "FontSize=9\r\n"));
+}
+
+// A profile on a medium that cannot be written (a CD, a read-only share) is
+// reported once, not at every book that leaves it.
+TEST(Persistence, AProfileThatCannotBeWrittenIsReportedOncePerRun) {
+  const std::string cd = MakeFolder("Books\\Disc");
+  WriteTestFile("Books\\Disc\\One.txt", BookText(20));
+  WriteTestFile("Books\\Disc\\Two.txt", BookText(20, "word"));
+  WriteTestFile("Books\\Disc\\QuenvalisProfile.fsp", "[Profile_Main]\r\nFontSize=22\r\n");
+  const std::string blocker = cd + "QuenvalisProfile.fsp.tmp";  // where the new file would be written
+  RemoveDirectoryA(blocker.c_str());
+  Forms forms;
+  TQuenvalisForm& f = forms.f();
+  ASSERT_TRUE(f.Book.OpenBook(cd + "One.txt", true));
+  ASSERT_EQ(f.Persistence.ProfileStore->FileName(), cd + "QuenvalisProfile.fsp");
+  ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), nullptr));
+  RecordedErrors errors;
+  for (const char* book : {"Two.txt", "One.txt", "Two.txt"}) {
+    f.Text.Controls.FontSize.Box.SetText("30");  // a change that cannot be kept
+    ASSERT_TRUE(f.Book.OpenBook(cd + book, true)) << book;
+  }
+  RemoveDirectoryA(blocker.c_str());
+  ASSERT_EQ(errors.userTexts.size(), 1u);
+  EXPECT_EQ(errors.userTexts[0], "Failed to save file.");
+  EXPECT_TRUE(Contains(errors.reports[0], cd + "QuenvalisProfile.fsp")) << errors.reports[0];
+}
+
+TEST(Persistence, TheAboutBoxNamesTheDataFolder) {
+  Forms forms;
+  // Tests run from a folder they can write: the program's folder is the data folder.
+  EXPECT_EQ(forms.about->DataFolderEdit.Text(), win::ProgramDirectory());
+  EXPECT_EQ(forms.f().Persistence.OptionsStore->FileName(), win::ProgramDirectory() + "Quenvalis.ini");
+  forms.about->CenterOn(nullptr);
+  ShowWindow(forms.about->Handle(), SW_SHOWNA);
+  PumpFor(300);
+  SaveScreenshot(forms.about->Handle(), "about");
+  ShowWindow(forms.about->Handle(), SW_HIDE);
 }
 
 TEST(Persistence, SavingAsTheFolderProfileNamesItsImagesRelativeToTheFolder) {

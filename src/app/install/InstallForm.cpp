@@ -29,9 +29,9 @@ const char* const kInstallInstructions =
     "options file will be preserved. If you want to repair the installed package, simply reinstall the "
     "program. Before continuing, close any running instances of the program.";
 const char* const kUninstallInstructions =
-    "Uninstalling removes the program's files, its shortcuts and its entry in the system's list of "
-    "programs; files that you added to the program's directory stay. Your books and their profiles are "
-    "not touched. Before continuing, close any running instances of the program.";
+    "Uninstalling removes the program's files, its shortcuts and its entry in the list of installed "
+    "programs. Files that you added to its directory stay, and your books are not touched. Before "
+    "continuing, close any running instances of the program.";
 
 TFontStyle FormFont() {
   TFontStyle f;
@@ -236,7 +236,9 @@ TInstallPlaces TInstallForm::PlacesFor(TInstallScope scope, const std::string& p
   places.ProgramFolder = IncludeTrailingBackslash(programFolder);
   places.DesktopFolder = ShellFolderPath(all ? CSIDL_COMMON_DESKTOPDIRECTORY : CSIDL_DESKTOPDIRECTORY);
   places.ProgramsFolder = ShellFolderPath(all ? CSIDL_COMMON_PROGRAMS : CSIDL_PROGRAMS);
-  places.UserDataFolder = UserDataDirectory();
+  // The reader keeps its files in the user's own folder only where it cannot
+  // write its program folder (store/DataFolder.h): that folder belongs to this installation.
+  places.UserDataFolder = CanWriteInFolder(Win32FileSystem(), places.ProgramFolder) ? "" : UserDataDirectory();
   return places;
 }
 

@@ -67,7 +67,9 @@ class TInstallForm : public win::TForm {
   bool InstallInto(TFunStatContext& local, const std::string& target, TInstallScope scope);
   void CreateShortcuts(TFunStatContext& local, const TInstallPlaces& places);
   void RegisterUninstall(const TInstallPlaces& places, TInstallScope scope);
-  void ShowUninstallReport(const TUninstallReport& report, bool keepData, const std::string& folder);
+  // The closing message: what could not be deleted, what was kept and where
+  // the reader's kept files are ("" when none were kept).
+  void ShowUninstallReport(const TUninstallReport& report, const std::string& keptData);
   // Runs this executable raised with the order; true when it did its steps.
   bool RunRaised(TFunStatContext& local, TRunOrder order, const std::string& switches,
                  const std::string& refusal, TUninstallReport* report);

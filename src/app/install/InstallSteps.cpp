@@ -48,8 +48,8 @@ bool RefusesSystemFolder(TFunStatContext& local, const std::string& folder) {
 }
 
 // The folder holding the reader's files that uninstalling keeps ("" when there are none).
-std::string KeptDataFolder(const std::string& programFolder) {
-  for (const std::string& folder : {IncludeTrailingBackslash(programFolder), UserDataDirectory()})
+std::string KeptDataFolder(const TInstallPlaces& places) {
+  for (const std::string& folder : {places.ProgramFolder, places.UserDataFolder})
     for (const char* name : {OptionsFileName, DefaultProfileFileName})
       if (!folder.empty() && FileExists(folder + name)) return folder;
   return "";
@@ -190,7 +190,8 @@ void TInstallForm::Uninstall() {
     const bool keepData = KeepDataCheckBox.Checked();
     if (!AskQuery(UninstallQuestion(programName_, folder, keepData))) return;
     const TInstallScope scope = InstalledScope(folder);
-    const std::vector<TUninstallStep> plan = MakeUninstallPlan(PlacesFor(scope, folder), keepData);
+    const TInstallPlaces places = PlacesFor(scope, folder);
+    const std::vector<TUninstallStep> plan = MakeUninstallPlan(places, keepData);
     TUninstallReport report;
     if (scope == TInstallScope::AllUsers && LacksMachineInstallRights(folder)) {
       TRunOrder order;
@@ -208,14 +209,13 @@ void TInstallForm::Uninstall() {
     } else {
       RunUninstallSteps(plan, scope, [](const TUninstallStep&) { return true; }, report);
     }
-    ShowUninstallReport(report, keepData, folder);
+    ShowUninstallReport(report, keepData ? KeptDataFolder(places) : "");
   });
 }
 
-void TInstallForm::ShowUninstallReport(const TUninstallReport& report, bool keepData, const std::string& folder) {
+void TInstallForm::ShowUninstallReport(const TUninstallReport& report, const std::string& keptData) {
   std::string notes;
-  const std::string data = keepData ? KeptDataFolder(folder) : "";
-  if (!data.empty()) notes += "\n\nYour options, bookshelf and profiles are kept in \"" + data + "\".";
+  if (!keptData.empty()) notes += "\n\nYour options, bookshelf and profiles are kept in \"" + keptData + "\".";
   for (const std::string& kept : report.Kept)
     notes += "\n\nThe directory \"" + kept + "\" was kept: it holds files that the installation did not make.";
   if (report.Left.empty()) {

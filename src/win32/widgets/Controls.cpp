@@ -37,29 +37,10 @@ void TButton::SetShield(bool shield) {
   SendMessageA(hwnd_, kSetShield, 0, shield ? TRUE : FALSE);
 }
 
-TRadioButton::TRadioButton(TControl* parent, const std::string& name, const std::string& caption, int x,
-                           int y, int w, int h, bool firstOfGroup)
-    : TControl(parent, name) {
-  CreateHandle("BUTTON", caption,
-               WS_VISIBLE | BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0, x, y, w, h);
-}
-
-bool TRadioButton::Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void TRadioButton::SetChecked(bool checked) {
-  SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-bool TRadioButton::HandleCommand(WORD code) {
-  if (code != BN_CLICKED) return false;
-  if (OnClick) OnClick();
-  return true;
-}
-
 TCheckBox::TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x,
-                     int y, int w, int h)
+                     int y, int w, int h, DWORD style)
     : TControl(parent, name) {
-  CreateHandle("BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, x, y, w, h);
+  CreateHandle("BUTTON", caption, WS_VISIBLE | style, 0, x, y, w, h);
 }
 
 bool TCheckBox::Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }

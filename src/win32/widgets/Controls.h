@@ -25,27 +25,31 @@ class TButton : public TControl {
   void SetShield(bool shield);
 };
 
-// A radio button; the first of a group starts the group and takes its Tab stop.
-class TRadioButton : public TControl {
- public:
-  TRadioButton(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
-               int w, int h, bool firstOfGroup);
-  bool Checked() const;
-  void SetChecked(bool checked);  // does not fire OnClick
-  std::function<void()> OnClick;
-  bool HandleCommand(WORD code) override;
-};
 
 class TCheckBox : public TControl {
  public:
   TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
-            int w, int h);
+            int w, int h)
+      : TCheckBox(parent, name, caption, x, y, w, h, BS_AUTOCHECKBOX | WS_TABSTOP) {}
   TCheckBox(TControl* parent, const TPlace& at, const std::string& caption)
       : TCheckBox(parent, at.Name, caption, at.Left, at.Top, at.Width, at.Height) {}
   bool Checked() const;
   void SetChecked(bool checked);  // does not fire OnClick
   std::function<void()> OnClick;
   bool HandleCommand(WORD code) override;
+
+ protected:
+  TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x, int y, int w,
+            int h, DWORD style);
+};
+
+// A radio button; the first of a group starts the group and takes its Tab stop.
+class TRadioButton : public TCheckBox {
+ public:
+  TRadioButton(TControl* parent, const std::string& name, const std::string& caption, int x, int y,
+               int w, int h, bool firstOfGroup)
+      : TCheckBox(parent, name, caption, x, y, w, h,
+                  BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0)) {}
 };
 
 class TComboBox : public TControl {
