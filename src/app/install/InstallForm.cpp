@@ -108,8 +108,9 @@ TInstallForm::TInstallForm()
   DescriptionLabel.SetAlignment(DT_CENTER);
   KeepDataCheckBox.SetVisible(false);
   KeepDataCheckBox.SetChecked(true);
-  KeepDataCheckBox.StartGroup();
-  InstallToEdit.StartGroup();
+  // The arrow keys of the radio group stop before the controls that follow it.
+  KeepDataCheckBox.AddStyle(WS_GROUP);
+  InstallToEdit.AddStyle(WS_GROUP);
   InstallToEdit.SetReadOnly(true);
   InstallButton.SetDefault(true);
 

@@ -305,7 +305,6 @@ void TControl::CenterCursor() const {
 
 void TControl::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 bool TControl::Visible() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
-void TControl::StartGroup() { SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) | WS_GROUP); }
 void TControl::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
 bool TControl::Enabled() const { return IsWindowEnabled(hwnd_) != 0; }
 void TControl::SetFocus() { ::SetFocus(hwnd_); }

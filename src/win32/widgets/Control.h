@@ -70,9 +70,6 @@ class TControl {
 
   void SetVisible(bool visible);
   bool Visible() const;
-  // The control starts a group of the window's keyboard navigation (the arrow
-  // keys of a radio group stop before it).
-  void StartGroup();
   void SetEnabled(bool enabled);
   bool Enabled() const;
   void SetFocus();
