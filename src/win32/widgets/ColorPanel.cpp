@@ -1,11 +1,20 @@
 #include "widgets/ColorPanel.h"
 
+#include <oleacc.h>
+
+#include "colors/ColorPanels.h"
+#include "widgets/Accessibility.h"
+
 namespace qv::win {
 
 TColorPanel::TColorPanel(TControl* parent, const std::string& name, int x, int y, int w, int h)
     : TPanel(parent, name, x, y, w, h) {
+  SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) | WS_TABSTOP);
   SetColor(current_);
 }
+
+long TColorPanel::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
+std::string TColorPanel::AccessibleValue() const { return ColorPanelValue(DisplayColor(current_)); }
 
 // A system colour identifier (0x80000000 + index) is shown as that system colour.
 COLORREF DisplayColor(uint32_t color) {
@@ -14,9 +23,11 @@ COLORREF DisplayColor(uint32_t color) {
 }
 
 void TColorPanel::SetCurrentColor(uint32_t color) {
+  const bool changed = color != current_;
   current_ = color;
   SetColor(DisplayColor(color));
   Invalidate(true);
+  if (changed) NotifyAccessibleValueChange(*this);
 }
 
 namespace {
@@ -46,12 +57,34 @@ void TColorPanel::PaintBevel(HDC dc) const {
   Line(dc, w - 2, 1, w - 2, h - 2, COLOR_BTNFACE);
 }
 
+// Inside the bevel, unless the system hides focus rectangles until the keyboard is used.
+void TColorPanel::PaintFocus(HDC dc) const {
+  if (GetFocus() != hwnd_ || (SendMessageA(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) return;
+  RECT r{3, 3, ClientWidth() - 3, ClientHeight() - 3};
+  if (r.right <= r.left || r.bottom <= r.top) return;
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, RGB(255, 255, 255));
+  DrawFocusRect(dc, &r);
+}
+
 bool TColorPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (msg == WM_ERASEBKGND) {
-    HDC dc = reinterpret_cast<HDC>(wp);
-    PaintBackground(dc);
-    PaintBevel(dc);
-    result = 1;
+  switch (msg) {
+    case WM_ERASEBKGND: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      PaintBackground(dc);
+      PaintBevel(dc);
+      PaintFocus(dc);
+      result = 1;
+      return true;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+      Invalidate(true);
+      return false;
+  }
+  if (KeyAsClick(msg, wp, lp)) {
+    result = 0;
     return true;
   }
   return TPanel::WndProc(msg, wp, lp, result);

@@ -1,5 +1,6 @@
 // A small lowered panel (a two-pixel sunken bevel) that shows one colour: its current colour (what it
-// shows and what the program uses) and a default colour it can go back to.
+// shows and what the program uses) and a default colour it can go back to. It is a tab stop, and
+// shows the keyboard focus as a dotted rectangle inside its bevel.
 #pragma once
 #include <cstdint>
 
@@ -19,11 +20,19 @@ class TColorPanel : public TPanel {
   uint32_t DefaultColor() const { return default_; }
   void SetDefaultColor(uint32_t color) { default_ = color; }
 
+  // The panel is pressed as a button is: by the mouse (OnMouseUp) and, when it
+  // has the keyboard focus, by Space and Enter (a left click) and the
+  // context-menu key or Shift+F10 (a right click). Screen readers hear its
+  // colour's name as its value.
+  long AccessibleRole() const override;
+  std::string AccessibleValue() const override;
+
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
   void PaintBevel(HDC dc) const;
+  void PaintFocus(HDC dc) const;
   uint32_t current_ = 0xFFFFFF;  // kept as given; system identifiers included
   uint32_t default_ = 0xFFFFFF;
 };

@@ -1,6 +1,7 @@
 #include "widgets/Controls.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 
@@ -28,6 +29,22 @@ bool TButton::HandleCommand(WORD code) {
   return true;
 }
 
+namespace {
+// The first press of a key, not the ones a held key repeats.
+bool FirstPress(LPARAM lp) { return (lp & (1 << 30)) == 0; }
+}  // namespace
+
+bool TButton::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  // Enter presses a button as Space does; a button whose actions are on the
+  // mouse buttons takes the keys as its clicks.
+  if ((OnMouseDown && KeyAsClick(msg, wp, lp)) || (msg == WM_KEYDOWN && wp == VK_RETURN)) {
+    if (msg == WM_KEYDOWN && wp == VK_RETURN && !OnMouseDown && FirstPress(lp)) Click();
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
 TCheckBox::TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x,
                      int y, int w, int h)
     : TControl(parent, name) {
@@ -42,6 +59,18 @@ void TCheckBox::SetChecked(bool checked) {
 bool TCheckBox::HandleCommand(WORD code) {
   if (code != BN_CLICKED) return false;
   if (OnClick) OnClick();
+  return true;
+}
+
+bool TCheckBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  // Enter ticks the box as Space does.
+  if (msg != WM_KEYDOWN || wp != VK_RETURN) return false;
+  if (FirstPress(lp)) {
+    SetChecked(!Checked());
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    if (OnClick) OnClick();
+  }
+  result = 0;
   return true;
 }
 
@@ -169,6 +198,8 @@ void TLabel::SetCaption(const std::string& caption) {
   Invalidate(true);
 }
 
+long TLabel::AccessibleRole() const { return ROLE_SYSTEM_STATICTEXT; }
+
 void TLabel::SetTransparent(bool transparent) {
   transparent_ = transparent;
   Invalidate(true);
@@ -223,6 +254,8 @@ TGroupBox::TGroupBox(TControl* parent, const std::string& name, const std::strin
                WS_EX_CONTROLPARENT, x, y, w, h);
 }
 
+long TGroupBox::AccessibleRole() const { return ROLE_SYSTEM_GROUPING; }
+
 bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (msg == WM_ERASEBKGND) {
     HDC dc = reinterpret_cast<HDC>(wp);
@@ -265,7 +298,7 @@ TTabSheet* TPageControl::AddPage(const std::string& name, const std::string& cap
   std::string text = caption;
   item.pszText = &text[0];
   TabCtrl_InsertItem(hwnd_, static_cast<int>(pages_.size()), &item);
-  owned_.push_back(std::make_unique<TTabSheet>(this, name));
+  owned_.push_back(std::make_unique<TTabSheet>(this, name, caption));
   pages_.push_back(owned_.back().get());
   PlacePages();
   SetActivePage(ActivePage());
@@ -278,10 +311,24 @@ TTabSheet* TPageControl::ActivePage() const {
 }
 
 void TPageControl::SetActivePage(TTabSheet* page) {
+  HWND focus = GetFocus();
+  bool focusHidden = false;
   for (size_t i = 0; i < pages_.size(); ++i) {
     if (pages_[i] == page) TabCtrl_SetCurSel(hwnd_, static_cast<int>(i));
-    pages_[i]->SetVisible(pages_[i] == page);
+    const bool shown = pages_[i] == page;
+    if (!shown && focus && IsChild(pages_[i]->Handle(), focus)) focusHidden = true;
+    pages_[i]->SetVisible(shown);
   }
+  if (focusHidden) SetFocus();
+}
+
+void TPageControl::SelectNextPage(bool forward) {
+  const int count = PageCount();
+  if (count == 0) return;
+  const int at = TabCtrl_GetCurSel(hwnd_);
+  const int next = at < 0 ? 0 : (at + (forward ? 1 : count - 1)) % count;
+  SetActivePage(Page(next));
+  if (OnChange) OnChange();
 }
 
 void TPageControl::DpiChanged() {
@@ -309,10 +356,14 @@ bool TPageControl::WndProc(UINT msg, WPARAM, LPARAM, LRESULT&) {
   return false;
 }
 
-TTabSheet::TTabSheet(TPageControl* owner, const std::string& name)
+// The page's window text is its tab's caption, which names the page to screen readers.
+TTabSheet::TTabSheet(TPageControl* owner, const std::string& name, const std::string& caption)
     : TPanel(owner, name, 0, 0, 10, 10), owner_(owner) {
   SetPlacedByOwner();
+  SetText(caption);
 }
+
+long TTabSheet::AccessibleRole() const { return ROLE_SYSTEM_PROPERTYPAGE; }
 
 // ---- list box ----
 
@@ -378,6 +429,12 @@ std::string TListBox::Item(int i) const {
   return s;
 }
 
+bool TListBox::AccessibleItemName(int item, std::string& name) const {
+  if (item < 0 || item >= ItemCount()) return false;
+  name = Item(item);
+  return true;
+}
+
 int TListBoxBase::ItemAt(int x, int y) const {
   if (x < 0 || y < 0 || x >= ClientWidth()) return -1;
   // The list answers the nearest item; only an item that holds the point counts.
@@ -416,6 +473,12 @@ TVirtualListBox::TVirtualListBox(TControl* parent, const std::string& name, int 
 void TVirtualListBox::SetCount(int count) {
   SendMessageA(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
   Invalidate();
+}
+
+bool TVirtualListBox::AccessibleItemName(int item, std::string& name) const {
+  if (!OnItemText || item < 0 || item >= ItemCount()) return false;
+  name = OnItemText(item);
+  return true;
 }
 
 int TVirtualListBox::VisibleCount() const { return ItemHeight() > 0 ? ClientHeight() / ItemHeight() : 0; }

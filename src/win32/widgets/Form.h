@@ -53,6 +53,8 @@ class TForm : public TControl {
   void ChangeDpi(int dpi, const RECT* suggested);
   void SetActiveControl(TControl* c) { activeControl_ = c; }
   void SetCancelControl(std::function<void()> onCancel) { onCancel_ = std::move(onCancel); }
+  // A window's standard answer (its caption) is whole.
+  bool ServesAccessibility() const override { return false; }
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
