@@ -106,11 +106,13 @@ TEST(AccessibleNames, EveryControlIsNamedByItsCaptionOrItsLabel) {
 
   // The owner-drawn lists read their rows: the browser's name and type, the converter's units.
   TempTree tree("qv-accessible-");
+  tree.Folder("Caf\xE9");  // "Café" in the code page
   tree.Folder("Poems");
   tree.File("Tale.txt");
   f.Browser.LoadBrowserContent(tree.Root());
-  EXPECT_EQ(Answer(s.BrowserListBox.Handle(), TAsk::Name, 1), "Poems, Dir");
-  EXPECT_EQ(Answer(s.BrowserListBox.Handle(), TAsk::Name, 2), "Tale.txt, Plain");
+  EXPECT_EQ(Answer(s.BrowserListBox.Handle(), TAsk::Name, 1), "Caf\xC3\xA9, Dir");
+  EXPECT_EQ(Answer(s.BrowserListBox.Handle(), TAsk::Name, 2), "Poems, Dir");
+  EXPECT_EQ(Answer(s.BrowserListBox.Handle(), TAsk::Name, 3), "Tale.txt, Plain");
   TListBox& lengths = f.Converter.Controls.List(TMeasureList(0));
   EXPECT_EQ(Answer(lengths.Handle(), TAsk::Name, 1), lengths.Item(0));
 }

@@ -245,6 +245,8 @@ TEST(KeyboardNavigation, EachKindOfControlWorksByItsKeys) {
   TCheckBox& clipboard = f.Dictionary.Controls.ClipboardForDicCheckBox;
   const bool ticked = clipboard.Checked();
   ASSERT_TRUE(TabTo(clipboard));
+  EXPECT_EQ(f.HintLabel.Caption(), clipboard.Hint());  // the hint line follows the keyboard too
+  SaveScreenshot(s.Container_MainPanel.Handle(), "keyboard-focus-check-box");
   Press({VK_SPACE});
   EXPECT_NE(clipboard.Checked(), ticked);
   Press({VK_RETURN});
@@ -290,6 +292,7 @@ TEST(KeyboardNavigation, EachKindOfControlWorksByItsKeys) {
   s.BrowserListBox.SetItemIndex(0);
   Press({VK_DOWN});
   EXPECT_EQ(s.BrowserListBox.ItemIndex(), 1);
+  SaveScreenshot(s.Container_MainPanel.Handle(), "keyboard-focus-list");
   EXPECT_EQ(Focused(), &s.BrowserListBox);
 
   // A colour panel: Space and Enter are its left click (the stock colours),
@@ -306,6 +309,7 @@ TEST(KeyboardNavigation, EachKindOfControlWorksByItsKeys) {
   ASSERT_TRUE(TabTo(panel));
   PumpFor(50);
   EXPECT_TRUE(ShowsFocusRectangle(panel));
+  SaveScreenshot(s.Container_MainPanel.Handle(), "keyboard-focus-color-panel");
   for (WORD key : {WORD(VK_SPACE), WORD(VK_RETURN)}) Press({key});
   Press({VK_SHIFT, VK_F10});
   Press({VK_APPS});

@@ -451,16 +451,18 @@ bool TListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
   const int index = static_cast<int>(dis->itemID);
   if (OnDrawItem) {
     OnDrawItem(dis->hDC, index, dis->rcItem, selected);
-    return true;
+  } else {
+    FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetBkMode(dis->hDC, TRANSPARENT);
+    SetTextColor(dis->hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    const std::string text = Item(index);
+    RECT r = dis->rcItem;
+    r.left += ScaleToDpi(2, dpi_);
+    DrawTextA(dis->hDC, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   }
-  FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  SetBkMode(dis->hDC, TRANSPARENT);
-  SetTextColor(dis->hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const std::string text = Item(index);
-  RECT r = dis->rcItem;
-  r.left += ScaleToDpi(2, dpi_);
-  DrawTextA(dis->hDC, text.c_str(), static_cast<int>(text.size()), &r,
-            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  // The row is drawn whole each time; the keyboard focus goes over it.
+  if ((dis->itemState & ODS_FOCUS) && !(dis->itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dis->hDC, &dis->rcItem);
   return true;
 }
 
