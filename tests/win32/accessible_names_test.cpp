@@ -99,6 +99,9 @@ TEST(AccessibleNames, EveryControlIsNamedByItsCaptionOrItsLabel) {
       {s.SizesGroupBox, "Sizes"},
   };
   for (const auto& n : named) EXPECT_EQ(Answer(n.control.Handle(), TAsk::Name), n.name) << n.control.Name();
+  // An editable box's edit, which holds the focus while one types, speaks for the box.
+  EXPECT_EQ(Answer(FindWindowExA(f.Book.Controls.PieceSize.Box.Handle(), nullptr, "Edit", nullptr), TAsk::Name),
+            "Piece size");
 
   // A colour panel's value is its colour's name.
   app::SetColorPanel(f.Colors.Controls.RichBoxBack.Panel, 0x196EB9);

@@ -56,11 +56,11 @@ HRESULT AnswerText(const std::string& text, BSTR* out) {
 }
 
 // The standard object of a window with the control's own answers in front.
-// It keeps the window's handle, not the control: a screen reader may hold the
-// object after the control is gone, and then gets the standard answers.
+// It keeps the control's window handle, not the control: a screen reader may
+// hold the object after the control is gone, and then gets the standard answers.
 class TAccessibleControl final : public IAccessible {
  public:
-  TAccessibleControl(HWND hwnd, IAccessible* standard) : hwnd_(hwnd), standard_(standard) {}
+  TAccessibleControl(HWND control, IAccessible* standard) : control_(control), standard_(standard) {}
   ~TAccessibleControl() { standard_->Release(); }
   TAccessibleControl(const TAccessibleControl&) = delete;
   TAccessibleControl& operator=(const TAccessibleControl&) = delete;
@@ -173,12 +173,12 @@ class TAccessibleControl final : public IAccessible {
  private:
   // The control while its window lives, on the window's own thread only.
   const TControl* Control() const {
-    if (!IsWindow(hwnd_) || GetWindowThreadProcessId(hwnd_, nullptr) != GetCurrentThreadId()) return nullptr;
-    return TControl::FromHandle(hwnd_);
+    if (!IsWindow(control_) || GetWindowThreadProcessId(control_, nullptr) != GetCurrentThreadId()) return nullptr;
+    return TControl::FromHandle(control_);
   }
 
   LONG refs_ = 1;
-  HWND hwnd_;
+  HWND control_;
   IAccessible* standard_;
 };
 
@@ -196,9 +196,9 @@ std::string TControl::AccessibleName() const {
   return std::string();
 }
 
-LRESULT AnswerAccessibleObject(TControl& control, WPARAM wp) {
+LRESULT AnswerAccessibleObject(TControl& control, WPARAM wp, HWND window) {
   IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(control.Handle(), OBJID_CLIENT, IID_IAccessible,
+  if (FAILED(CreateStdAccessibleObject(window ? window : control.Handle(), OBJID_CLIENT, IID_IAccessible,
                                        reinterpret_cast<void**>(&standard))) ||
       !standard)
     return 0;

@@ -10,9 +10,10 @@ namespace qv::win {
 
 class TControl;
 
-// The answer to WM_GETOBJECT (wp, OBJID_CLIENT) for the control; 0 leaves the
-// question to the system.
-LRESULT AnswerAccessibleObject(TControl& control, WPARAM wp);
+// The answer to WM_GETOBJECT (wp, OBJID_CLIENT) for the control, or for a
+// window of its own that speaks for it (an editable combo box's edit); 0
+// leaves the question to the system.
+LRESULT AnswerAccessibleObject(TControl& control, WPARAM wp, HWND window = nullptr);
 
 // Tells screen readers that the control's value (or its name) changed.
 void NotifyAccessibleValueChange(const TControl& control);

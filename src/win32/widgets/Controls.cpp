@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "richedit/RichEditCodec.h"
+#include "widgets/Accessibility.h"
 #include "widgets/WindowDpi.h"
 
 namespace qv::win {
@@ -35,14 +36,16 @@ bool FirstPress(LPARAM lp) { return (lp & (1 << 30)) == 0; }
 }  // namespace
 
 bool TButton::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  // Enter presses a button as Space does; a button whose actions are on the
-  // mouse buttons takes the keys as its clicks.
-  if ((OnMouseDown && KeyAsClick(msg, wp, lp)) || (msg == WM_KEYDOWN && wp == VK_RETURN)) {
-    if (msg == WM_KEYDOWN && wp == VK_RETURN && !OnMouseDown && FirstPress(lp)) Click();
-    result = 0;
-    return true;
+  // A button whose actions are on the mouse buttons takes the keys as its clicks.
+  if (OnMouseDown) {
+    if (!KeyAsClick(msg, wp, lp)) return false;
+  } else {
+    // Enter presses a button as Space does.
+    if (msg != WM_KEYDOWN || wp != VK_RETURN) return false;
+    if (FirstPress(lp)) Click();
   }
-  return false;
+  result = 0;
+  return true;
 }
 
 TCheckBox::TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x,
@@ -85,6 +88,15 @@ TComboBox::TComboBox(TControl* parent, const std::string& name, int x, int y, in
                WS_VISIBLE | WS_TABSTOP | WS_VSCROLL |
                    (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
                0, x, y, w, kClosedHeight);
+  if (HWND edit = editable ? FindWindowExA(hwnd_, nullptr, "Edit", nullptr) : nullptr)
+    SetWindowSubclass(edit, EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK TComboBox::EditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR box) {
+  if (msg == WM_GETOBJECT && static_cast<LONG>(lp) == OBJID_CLIENT)
+    if (const LRESULT answer = AnswerAccessibleObject(*reinterpret_cast<TComboBox*>(box), wp, edit)) return answer;
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, EditProc, 0);
+  return DefSubclassProc(edit, msg, wp, lp);
 }
 
 void TComboBox::SizeDropDownList() {

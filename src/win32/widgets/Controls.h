@@ -70,6 +70,8 @@ class TComboBox : public TControl {
   // The box's height as it is made, and the one whose rest the dropped list fills (96 DPI).
   static constexpr int kClosedHeight = 24, kDroppedHeight = 300;
   void SizeDropDownList();
+  // The edit of an editable box, which has the keyboard focus, answers screen readers for the box.
+  static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
   bool editable_;
   bool listSized_ = false;
