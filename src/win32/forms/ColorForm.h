@@ -2,6 +2,7 @@
 // grid of cells. A left click selects a colour and closes the dialog; a right
 // click, when the caller gave a callback, selects it, marks it and calls the
 // callback, keeping the dialog open; a middle click copies the cell's hint.
+// Tab reaches the grid at the selected colour's cell (or the first).
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -13,10 +14,17 @@
 
 namespace qv::win {
 
-// One cell of the grid: a panel with a single one-pixel border.
+// One cell of the grid: a panel with a single one-pixel border. From the
+// keyboard it is pressed as a button (Space or Enter: a left click, Shift+F10
+// or the context-menu key: a right one) and shows the focus as a dotted
+// rectangle; its arrows run OnKeyDown.
 class TColorCellPanel : public TPanel {
  public:
   TColorCellPanel(TControl* parent, const std::string& name);
+  long AccessibleRole() const override;
+
+ protected:
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
 class TColorForm : public TForm {
@@ -34,6 +42,8 @@ class TColorForm : public TForm {
   // Lays the cells out for the selected colour (its cells drawn smaller).
   void BuildColorGrid();
   void ColorCellMouseUp(int cell, TMouseButton button);
+  // The arrows move the keyboard focus from cell to cell in the grid.
+  void ColorCellKeyDown(int cell, WORD& key);
   int CellCount() const { return static_cast<int>(cells_.size()); }
   TColorCellPanel& Cell(int cell) const { return *cells_[static_cast<size_t>(cell)]; }
   HWND ToolTips() const { return toolTips_; }

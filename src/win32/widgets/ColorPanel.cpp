@@ -4,12 +4,15 @@
 
 #include "colors/ColorPanels.h"
 #include "widgets/Accessibility.h"
+#include "widgets/FocusOrder.h"
 
 namespace qv::win {
 
 TColorPanel::TColorPanel(TControl* parent, const std::string& name, int x, int y, int w, int h)
     : TPanel(parent, name, x, y, w, h) {
+  // A tab stop of its own, with no controls inside for a dialog's Tab to look for.
   SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) | WS_TABSTOP);
+  SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) & ~WS_EX_CONTROLPARENT);
   SetColor(current_);
 }
 
@@ -57,23 +60,13 @@ void TColorPanel::PaintBevel(HDC dc) const {
   Line(dc, w - 2, 1, w - 2, h - 2, COLOR_BTNFACE);
 }
 
-// Inside the bevel, unless the system hides focus rectangles until the keyboard is used.
-void TColorPanel::PaintFocus(HDC dc) const {
-  if (GetFocus() != hwnd_ || (SendMessageA(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) return;
-  RECT r{3, 3, ClientWidth() - 3, ClientHeight() - 3};
-  if (r.right <= r.left || r.bottom <= r.top) return;
-  SetTextColor(dc, RGB(0, 0, 0));
-  SetBkColor(dc, RGB(255, 255, 255));
-  DrawFocusRect(dc, &r);
-}
-
 bool TColorPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_ERASEBKGND: {
       HDC dc = reinterpret_cast<HDC>(wp);
       PaintBackground(dc);
       PaintBevel(dc);
-      PaintFocus(dc);
+      PaintKeyboardFocus(*this, dc, {3, 3, ClientWidth() - 3, ClientHeight() - 3});  // inside the bevel
       result = 1;
       return true;
     }

@@ -32,7 +32,6 @@ class TColorPanel : public TPanel {
 
  private:
   void PaintBevel(HDC dc) const;
-  void PaintFocus(HDC dc) const;
   uint32_t current_ = 0xFFFFFF;  // kept as given; system identifiers included
   uint32_t default_ = 0xFFFFFF;
 };

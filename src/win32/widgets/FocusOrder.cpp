@@ -105,6 +105,15 @@ bool FocusTakesText() {
          !(GetWindowLongA(focus, GWL_STYLE) & ES_READONLY) && IsWindowEnabled(focus);
 }
 
+void PaintKeyboardFocus(const TControl& control, HDC dc, RECT r) {
+  HWND h = control.Handle();
+  if (GetFocus() != h || (SendMessageA(h, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) return;
+  if (r.right <= r.left || r.bottom <= r.top) return;
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, RGB(255, 255, 255));
+  DrawFocusRect(dc, &r);
+}
+
 void ShowFocusCues(HWND window) {
   if (HWND top = GetAncestor(window, GA_ROOT))
     SendMessageA(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);

@@ -28,6 +28,9 @@ TPageControl* PageControlAt(HWND focus, const TControl& root);
 // True when the focused window takes typed text: an edit or a rich-box that
 // is not read-only (an editable combo box's edit included).
 bool FocusTakesText();
+// Draws the dotted focus rectangle r on a control of our own drawing while it
+// has the keyboard focus, unless the system hides focus rectangles for now.
+void PaintKeyboardFocus(const TControl& control, HDC dc, RECT r);
 // Shows focus rectangles in the window's top-level window: the system hides
 // them in a window used with the mouse until the keyboard moves the focus.
 void ShowFocusCues(HWND window);
