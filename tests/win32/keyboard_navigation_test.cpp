@@ -3,6 +3,7 @@
 // keys. Keys go through the system's input queue (SendInput), as a person's do.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <initializer_list>
 #include <set>
@@ -80,11 +81,12 @@ std::set<TControl*> UsableControls(HWND root) {
   return found;
 }
 
-// One round of Tab from the focused control back to it: the controls visited in order.
-std::vector<TControl*> TabRound() {
+// One round of Tab (or Shift+Tab) from the focused control back to it: the controls visited in order.
+std::vector<TControl*> TabRound(bool forward = true) {
   std::vector<TControl*> visited{Focused()};
   for (int i = 0; i < 100; ++i) {
-    Press({VK_TAB});
+    if (forward) Press({VK_TAB});
+    else Press({VK_SHIFT, VK_TAB});
     if (Focused() == visited.front()) return visited;
     visited.push_back(Focused());
   }
@@ -149,6 +151,12 @@ TEST(KeyboardNavigation, EveryPageIsWalkedByTabAndCtrlTabInReadingOrder) {
         EXPECT_TRUE(visited.count(c)) << title << ": Tab never reaches " << c->Name();
       EXPECT_EQ(visited.size(), usable.size()) << title;
       for (const std::string& fault : ReadingOrderFaults(round)) ADD_FAILURE() << title << ": " << fault;
+      if (page == 0 && outer.outer == s.ProgramOptionsTabSheet) {
+        // Shift+Tab goes the same round the other way.
+        std::vector<TControl*> back = TabRound(false);
+        std::reverse(back.begin() + 1, back.end());
+        EXPECT_EQ(back, round) << title;
+      }
       order << title << ":";
       for (TControl* c : round) order << " " << c->Name();
       order << "\n";
