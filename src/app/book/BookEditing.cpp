@@ -109,7 +109,7 @@ void TBookDocument::PrintBookButtonClick() {
     SetLastError(0);
     if (richEdit_.Print(BookFileName)) return;
     const DWORD code = GetLastError();
-    // Without a printer the system's last error is some earlier call's ("File not found."), no reason.
+    // Without a printer the last error is whatever an earlier call left ("File not found."): no reason to show.
     if (!TRichEdit::DefaultPrinterExists())
       local.Raise(kFile, "TQuenvalisForm::PrintBookButtonClick", 0, "No printer was found.", BookFileName, "",
                   Error, __LINE__);

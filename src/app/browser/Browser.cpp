@@ -54,7 +54,8 @@ TBrowser::TBrowser(TSidebar& sidebar, TForm& window, TColorControls& colors, IBo
   list.OnItemText = [this](int index) {
     const std::vector<TBrowserItem>& items = model_.Items();
     if (index < 0 || index >= static_cast<int>(items.size())) return std::string();
-    return items[static_cast<size_t>(index)].Caption() + ", " + TBrowserModel::TypeText(items[size_t(index)]);
+    const TBrowserItem& item = items[static_cast<size_t>(index)];
+    return item.Caption() + ", " + TBrowserModel::TypeText(item);
   };
   list.OnKeyPress = [this](char& key) { BrowserListBoxKeyPress(key); };
   // The press reaches the handler after the list selected the item under it.
