@@ -338,6 +338,18 @@ TEST(KeyboardNavigation, EachKindOfControlWorksByItsKeys) {
   Press({VK_RETURN});
   EXPECT_EQ(panel.CurrentColor(), CColorSchemes[0].Colors[cpScreenBack]);
   EXPECT_EQ(Focused(), &f.Colors.Controls.SetHighLightColorsButton);
+
+  // A dialog opened and closed from the keyboard gives the focus back where it was.
+  ASSERT_TRUE(TabTo(s.AboutButton));
+  bool aboutShown = false;
+  AfterDelay(150, [&] {
+    aboutShown = forms.about->Visible();
+    Press({VK_RETURN});  // on its Okay button
+  });
+  Press({VK_RETURN});
+  PumpUntil([&] { return aboutShown && !forms.about->Visible(); }, 3000);
+  EXPECT_TRUE(aboutShown);
+  EXPECT_EQ(Focused(), &s.AboutButton);
 }
 
 }  // namespace

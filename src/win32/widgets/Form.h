@@ -65,6 +65,8 @@ class TForm : public TControl {
   int modalResult_ = mrNone;
   bool modal_ = false;
   TControl* activeControl_ = nullptr;
+  // The control that had the keyboard focus when the window was last deactivated.
+  HWND lastFocus_ = nullptr;
   std::function<void()> onCancel_;
 };
 
