@@ -2,14 +2,12 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
-#include <oleacc.h>
 
 #include "colors/ColorPanels.h"
 #include "errors/Guard.h"
 #include "platform/Clipboard.h"
 #include "widgets/ColorPanel.h"
 #include "widgets/Application.h"
-#include "widgets/FocusOrder.h"
 
 namespace qv::win {
 
@@ -20,44 +18,11 @@ const char* const kFile = "ColorDialog";
 }  // namespace
 
 TColorCellPanel::TColorCellPanel(TControl* parent, const std::string& name)
-    : TPanel(parent, name, 0, 0, 1, 1) {
+    : TButtonPanel(parent, name, 0, 0, 1, 1) {
   SetPlacedByOwner();  // the grid places the cells
   AddStyle(WS_BORDER);
-  // A cell holds no controls: the dialog's Tab stops at it instead of looking inside.
-  SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) & ~WS_EX_CONTROLPARENT);
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
-}
-
-long TColorCellPanel::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
-
-bool TColorCellPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  switch (msg) {
-    case WM_GETDLGCODE: {
-      // The arrows, Space and Enter are the cell's own, not the dialog's.
-      const MSG* m = reinterpret_cast<const MSG*>(lp);
-      result = DLGC_WANTARROWS | DLGC_WANTCHARS |
-               (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
-      return true;
-    }
-    case WM_ERASEBKGND: {
-      HDC dc = reinterpret_cast<HDC>(wp);
-      PaintBackground(dc);
-      PaintKeyboardFocus(*this, dc, {1, 1, ClientWidth() - 1, ClientHeight() - 1});
-      result = 1;
-      return true;
-    }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_UPDATEUISTATE:
-      Invalidate(true);
-      return false;
-  }
-  if (KeyAsClick(msg, wp, lp)) {
-    result = 0;
-    return true;
-  }
-  return TPanel::WndProc(msg, wp, lp, result);
 }
 
 TColorForm::TColorForm(TForm* owner, uint32_t color, TColorCallback callback)

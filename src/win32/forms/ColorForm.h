@@ -10,21 +10,16 @@
 #include <vector>
 
 #include "colors/ColorPanels.h"
+#include "widgets/ColorPanel.h"
 #include "widgets/Controls.h"
 
 namespace qv::win {
 
-// One cell of the grid: a panel with a single one-pixel border. From the
-// keyboard it is pressed as a button (Space or Enter: a left click, Shift+F10
-// or the context-menu key: a right one) and shows the focus as a dotted
-// rectangle; its arrows run OnKeyDown.
-class TColorCellPanel : public TPanel {
+// One cell of the grid: a panel with a single one-pixel border, pressed as a
+// button (also from the keyboard).
+class TColorCellPanel : public TButtonPanel {
  public:
   TColorCellPanel(TControl* parent, const std::string& name);
-  long AccessibleRole() const override;
-
- protected:
-  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
 class TColorForm : public TForm {
