@@ -107,10 +107,8 @@ void TQuenvalisForm::FormKeyDown(WORD& key, unsigned shift) {
     key = 0;
     return;
   }
-  // Ctrl+Alt is AltGr on many keyboards: in a box that takes text it types a
-  // character ("@", "ą", "ś") and runs no shortcut.
-  if ((shift & ssCtrl) && (shift & ssAlt) && MapVirtualKeyA(key, MAPVK_VK_TO_CHAR) != 0 && FocusTakesText())
-    return;
+  // A key that types a character into the focused box (AltGr) runs no shortcut.
+  if (AltGrTypesText(key, shift)) return;
   if (Book.KeyDown(key, shift)) return;
   if (Bookmarks.KeyDown(key, shift) || Text.KeyDown(key, shift)) {
     key = 0;

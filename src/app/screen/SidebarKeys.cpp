@@ -9,8 +9,7 @@ TSidebarKeys::TSidebarKeys(TSidebar& sidebar, TScreen& screen, TRichEdit& richEd
     : sidebar_(sidebar), screen_(screen), richEdit_(richEdit) {}
 
 bool TSidebarKeys::HasFocus() const {
-  HWND panel = sidebar_.Container_MainPanel.Handle();
-  return IsWindowVisible(panel) && IsChild(panel, GetFocus());
+  return sidebar_.Container_MainPanel.Visible() && HoldsFocus(sidebar_.Container_MainPanel);
 }
 
 bool TSidebarKeys::KeyDown(WORD key, unsigned shift) {
@@ -56,7 +55,7 @@ void TSidebarKeys::ShowWithFocus(bool first) {
   screen_.KeyboardInSidebar();
   if (first) {
     sidebar_.Container_OptionsPageControl.SetFocus();
-    ShowFocusCues(sidebar_.Container_OptionsPageControl.Handle());
+    ShowFocusCues(sidebar_.Container_OptionsPageControl);
   } else {
     // Backwards from the first control is the last one.
     sidebar_.Container_OptionsPageControl.SetFocus();
@@ -66,9 +65,9 @@ void TSidebarKeys::ShowWithFocus(bool first) {
 }
 
 void TSidebarKeys::TurnPage(bool forward) {
-  if (TPageControl* pages = PageControlAt(GetFocus(), sidebar_.Container_MainPanel)) {
+  if (TPageControl* pages = PageControlAt(sidebar_.Container_MainPanel)) {
     pages->SelectNextPage(forward);
-    ShowFocusCues(pages->Handle());
+    ShowFocusCues(*pages);
     ShowFocusedHint();
   }
 }

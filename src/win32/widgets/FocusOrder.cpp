@@ -15,7 +15,7 @@ struct TPlaced {
 };
 
 // A closed combo box's window may be as tall as its dropped list: its row is
-// that of its box, at most this high.
+// that of its box, at most this high (at 96 DPI).
 constexpr int kRowHeight = 30;
 
 // The shown children of a window that are our controls, in reading order: by
@@ -32,7 +32,8 @@ std::vector<TControl*> ChildrenInReadingOrder(HWND parent) {
   std::vector<TControl*> ordered;
   for (size_t first = 0; first < placed.size();) {
     const RECT& head = placed[first].Bounds;
-    const int reach = head.top + std::min<int>(head.bottom - head.top, kRowHeight) / 2;
+    const int rowHeight = ScaleToDpi(kRowHeight, placed[first].Control->Dpi());
+    const int reach = head.top + std::min<int>(head.bottom - head.top, rowHeight) / 2;
     size_t end = first + 1;
     while (end < placed.size() && placed[end].Bounds.top < reach) ++end;
     std::stable_sort(placed.begin() + long(first), placed.begin() + long(end),
@@ -86,23 +87,29 @@ bool MoveFocus(const TControl& root, bool forward) {
   ::SetFocus(target);
   // As in a dialog, an edit reached by Tab has its text selected, ready to be typed over.
   if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(target, EM_SETSEL, 0, -1);
-  ShowFocusCues(target);
+  ShowFocusCues(*stops[next]);
   return true;
 }
 
-TPageControl* PageControlAt(HWND focus, const TControl& root) {
-  for (HWND h = focus; h && h != root.Handle(); h = GetParent(h))
+TPageControl* PageControlAt(const TControl& root) {
+  for (HWND h = GetFocus(); h && h != root.Handle(); h = GetParent(h))
     if (auto* pages = dynamic_cast<TPageControl*>(TControl::FromHandle(h))) return pages;
   return FirstPageControl(root.Handle());
 }
 
-bool FocusTakesText() {
+bool AltGrTypesText(WORD key, unsigned shift) {
+  if (!(shift & ssCtrl) || !(shift & ssAlt) || MapVirtualKeyA(key, MAPVK_VK_TO_CHAR) == 0) return false;
   HWND focus = GetFocus();
   char name[64] = "";
   if (!focus || !GetClassNameA(focus, name, sizeof name)) return false;
   CharLowerA(name);
   return std::string(name).find("edit") != std::string::npos &&
          !(GetWindowLongA(focus, GWL_STYLE) & ES_READONLY) && IsWindowEnabled(focus);
+}
+
+bool HoldsFocus(const TControl& control) {
+  HWND focus = GetFocus();
+  return focus && (focus == control.Handle() || IsChild(control.Handle(), focus));
 }
 
 void PaintKeyboardFocus(const TControl& control, HDC dc, RECT r) {
@@ -114,8 +121,8 @@ void PaintKeyboardFocus(const TControl& control, HDC dc, RECT r) {
   DrawFocusRect(dc, &r);
 }
 
-void ShowFocusCues(HWND window) {
-  if (HWND top = GetAncestor(window, GA_ROOT))
+void ShowFocusCues(const TControl& control) {
+  if (HWND top = GetAncestor(control.Handle(), GA_ROOT))
     SendMessageA(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 

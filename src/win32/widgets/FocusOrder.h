@@ -22,17 +22,21 @@ TControl* FocusedStop(const std::vector<TControl*>& stops);
 // round to the first; the text of an edit it lands on is selected. False when
 // root has no stop.
 bool MoveFocus(const TControl& root, bool forward);
-// The page control that Ctrl+Tab turns while the focus is at focus: the
-// innermost one that holds it, else the first one under root.
-TPageControl* PageControlAt(HWND focus, const TControl& root);
-// True when the focused window takes typed text: an edit or a rich-box that
-// is not read-only (an editable combo box's edit included).
-bool FocusTakesText();
+// The page control under root that Ctrl+Tab turns: the innermost one that
+// holds the keyboard focus, else the first one.
+TPageControl* PageControlAt(const TControl& root);
+// True when the focused window takes typed text (an edit or a rich-box that is
+// not read-only, an editable combo box's edit included) and the key, with Ctrl
+// and Alt held, is a character key: Ctrl+Alt is AltGr on many keyboards, and
+// types "@", "ą" or "ś" there.
+bool AltGrTypesText(WORD key, unsigned shift);
+// True while the keyboard focus is on the control or on a control inside it.
+bool HoldsFocus(const TControl& control);
 // Draws the dotted focus rectangle r on a control of our own drawing while it
 // has the keyboard focus, unless the system hides focus rectangles for now.
 void PaintKeyboardFocus(const TControl& control, HDC dc, RECT r);
 // Shows focus rectangles in the window's top-level window: the system hides
 // them in a window used with the mouse until the keyboard moves the focus.
-void ShowFocusCues(HWND window);
+void ShowFocusCues(const TControl& control);
 
 }  // namespace qv::win
