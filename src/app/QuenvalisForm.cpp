@@ -3,6 +3,7 @@
 
 #include "ProgramVersion.h"
 #include "app/SidebarPlaces.h"
+#include "app/controls/OptionFill.h"
 #include "errors/Guard.h"
 #include "forms/AboutForm.h"
 #include "platform/Help.h"
@@ -56,6 +57,7 @@ TQuenvalisForm::TQuenvalisForm()
       InfoTimer(1000),
       LoadSteps(Bookmarks, Persistence, Sound, Images, Browser),
       Screen(*this, CurrentFileInfoLabel, HintLabel, ClockLabel, RichEdit, Sidebar, InfoTimer),
+      SidebarKeys(Sidebar, Screen, RichEdit),
       TextQuotes(&Text),
       Colors(Sidebar, *this, ClockLabel, Sidebar.BrowserListBox, RichEdit, Screen, TextQuotes),
       Text(Sidebar, RichEdit, Screen, Colors),
@@ -113,14 +115,14 @@ TQuenvalisForm::TQuenvalisForm()
   RichEdit.MouseDownAfterControl = true;
   RichEdit.OnMouseDown = [this](TMouseButton b, unsigned s, int x, int y) { RichEditMouseDown(b, s, x, y); };
   Screen.SetConverterFocus(&Converter.Controls.ConvertMeasureEdit);
-  CurrentFileInfoLabel.OnMouseMove = [this](unsigned, int, int) { Screen.HideSidebar(true); };
-  HintLabel.OnMouseMove = [this](unsigned, int, int) { Screen.HideSidebar(true); };
+  CurrentFileInfoLabel.OnMouseMove = [this](unsigned, int, int) { Screen.BookMouseMove(); };
+  HintLabel.OnMouseMove = [this](unsigned, int, int) { Screen.BookMouseMove(); };
 
   Sidebar.CloseProgramButton.OnClick = [this] { CloseProgramButtonClick(); };
   Sidebar.HideProgramButton.OnClick = [this] { HideProgramButtonClick(); };
   Sidebar.AboutButton.OnClick = [this] {
     if (AboutForm) AboutForm->Dialog();
-    RichEdit.SetFocus();
+    FocusBookAfterOption(RichEdit);
   };
   Sidebar.HelpButton.OnClick = [] { OpenHelp(HelpMainWindow); };
   for (TComboBox* c : {&Sidebar.RichBoxWidthPercentComboBox, &Sidebar.RichBoxTopPercentComboBox,

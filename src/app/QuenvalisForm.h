@@ -22,6 +22,7 @@
 #include "app/images/BackImages.h"
 #include "app/persistence/Persistence.h"
 #include "app/screen/Screen.h"
+#include "app/screen/SidebarKeys.h"
 #include "app/sound/BackSound.h"
 #include "app/text/TextEngine.h"
 #include "platform/GdiPlusSession.h"
@@ -46,6 +47,7 @@ class TQuenvalisForm : public TForm {
   // The subsystems, in the order they are built.
   TBookLoadSteps LoadSteps;
   TScreen Screen;
+  TSidebarKeys SidebarKeys;
   TTextQuoteColoring TextQuotes;  // the colours' way to the text engine, built after them
   TColors Colors;
   TTextEngine Text;

@@ -3,6 +3,7 @@
 #include "app/QuenvalisForm.h"
 #include "layout/WindowLayout.h"
 #include "widgets/Application.h"
+#include "widgets/FocusOrder.h"
 
 namespace qv::app {
 
@@ -76,7 +77,7 @@ void TQuenvalisForm::FormMouseMove(unsigned, int x, int y) {
 }
 
 void TQuenvalisForm::RichEditMouseMove(unsigned, int x, int y) {
-  Screen.HideSidebar(true);
+  Screen.BookMouseMove();
   Converter.RichEditMouseMove(x, y);
   Sound.AddMouseSample(x, y);
 }
@@ -102,6 +103,12 @@ void TQuenvalisForm::FormKeyDown(WORD& key, unsigned shift) {
   }
   // Esc over an open drop-down list closes the list, as the list's own key.
   if (key == VK_ESCAPE && DroppedCombo()) return;
+  if (SidebarKeys.KeyDown(key, shift)) {
+    key = 0;
+    return;
+  }
+  // A key that types a character into the focused box (AltGr) runs no shortcut.
+  if (AltGrTypesText(key, shift)) return;
   if (Book.KeyDown(key, shift)) return;
   if (Bookmarks.KeyDown(key, shift) || Text.KeyDown(key, shift)) {
     key = 0;

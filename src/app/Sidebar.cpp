@@ -63,6 +63,7 @@ TSidebar::TSidebar(TControl* owner)
       FormatParaGroupBox(ProfileFormatTabSheet, PF::FormatParaGroupBox, "Format paragraph"),
       ProfileBackSoundGroupBox(ProfileMiscTabSheet, PM::ProfileBackSoundGroupBox, "Background sound"),
       ConvertMeasurePanel(ConvertMeasureTabSheet, W::ConvertMeasurePanel) {
+  Container_MainPanel.SetAccessibleName("Sidebar");
   Container_OptionsPageControl.SetHint(
       "Use these tabs to change various options, and access various functions");
   SizesGroupBox.SetHint("Set the sizes of the various visual elements");

@@ -62,11 +62,20 @@ class TRecordingShell : public win::TShellGateway {
  public:
   std::vector<win::TShellRequest> requests;
   bool succeed = true;
+  // Handed back, once, as the program the shell started, to a request that asks for it.
+  HANDLE handler = nullptr;
   TRecordingShell() { win::SetShellGateway(this); }
-  ~TRecordingShell() override { win::SetShellGateway(nullptr); }
+  ~TRecordingShell() override {
+    win::SetShellGateway(nullptr);
+    if (handler) CloseHandle(handler);
+  }
   bool Execute(const win::TShellRequest& request, uint32_t& error) override {
     requests.push_back(request);
     if (!succeed) error = ERROR_FILE_NOT_FOUND;
+    if (succeed && request.Process) {
+      *request.Process = handler;
+      handler = nullptr;
+    }
     return succeed;
   }
 };

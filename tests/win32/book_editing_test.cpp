@@ -161,5 +161,17 @@ TEST(BookSaving, OnlyAWholeBookWithTextIsSavedOrPrinted) {
   EXPECT_EQ(forms.Shown(0), "Print text?");
 }
 
+TEST(BookSaving, PrintingWithNoPrinterSaysNoPrinterWasFound) {
+  if (win::TRichEdit::DefaultPrinterExists()) GTEST_SKIP() << "this system has a printer";
+  TBookForms forms;
+  auto& f = forms.F();
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("print.txt", "Print me\r\n"), true));
+  forms.boxes.answers = {IDYES};
+  const std::string report = ErrorReportOf(forms, [&] { f.Book.PrintBookButtonClick(); });
+  EXPECT_EQ(report.rfind("DESCRIPTION\r\nFailed to print.\r\n", 0), 0u) << report;
+  EXPECT_NE(report.find("* Description: \"No printer was found.\""), std::string::npos) << report;
+  EXPECT_EQ(report.find("System error"), std::string::npos) << report;
+}
+
 }  // namespace
 }  // namespace qv::testing

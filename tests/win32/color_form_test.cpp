@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "WineTestSupport.h"
+#include "colors/Colors.h"
 #include "forms/ColorForm.h"
 #include "platform/Clipboard.h"
 #include "widgets/ColorPanel.h"
@@ -63,6 +64,33 @@ TEST(StockColorDialog, LeftClickSelectsAndCloses) {
   EXPECT_TRUE(ColorFormDialog(color));
   EXPECT_EQ(color, kOchre);
   EXPECT_EQ(ColorForm, nullptr);
+}
+
+TEST(StockColorDialog, TheGridIsUsedFromTheKeyboard) {
+  // Tab reaches the grid at the selected colour; the arrows move over the
+  // grid; Enter takes the colour and closes the dialog.
+  const auto key = [](WORD k) { PostMessageA(GetFocus(), WM_KEYDOWN, k, 0); };
+  HWND atTab = nullptr, atArrows = nullptr;
+  AfterDelay(100, [&] { key(VK_TAB); });
+  AfterDelay(200, [&] {
+    atTab = GetFocus();
+    key(VK_RIGHT);
+  });
+  AfterDelay(250, [&] { key(VK_DOWN); });
+  AfterDelay(300, [&] {
+    atArrows = GetFocus();
+    key(VK_RETURN);
+  });
+  uint32_t color = kOchre;
+  HWND ochre = nullptr, below = nullptr;
+  AfterDelay(50, [&] {
+    ochre = ColorForm->Cell(87).Handle();
+    below = ColorForm->Cell(100).Handle();
+  });
+  EXPECT_TRUE(ColorFormDialog(color));
+  EXPECT_EQ(atTab, ochre);
+  EXPECT_EQ(atArrows, below);
+  EXPECT_EQ(color, CStockColors[100].Color);
 }
 
 TEST(StockColorDialog, EscapeAndCancelChangeNothing) {

@@ -137,6 +137,60 @@ TEST(AboutBox, OpensWithProgramNameAndVersionAndCloses) {
   EXPECT_FALSE(about.Visible());
 }
 
+TEST(AboutBox, EachSiteButtonSaysWhenNothingOpenedItsPage) {
+  ProgramForms forms;
+  win::TAboutForm& about = *forms.about;
+  TRecordingShell shell;
+  shell.succeed = false;
+  std::vector<std::string> reports;
+  AfterDelay(100, [&] {
+    for (win::TButton* button : {&about.VisitSiteButton, &about.ContactButton, &about.LicenseButton})
+      reports.push_back(ErrorReportOf(forms, [&] { button->Click(); }));
+    about.OkayButton.Click();
+  });
+  forms.main->Sidebar.AboutButton.Click();
+  ASSERT_EQ(reports.size(), 3u);
+  ASSERT_EQ(shell.requests.size(), 3u);
+  for (size_t i = 0; i < reports.size(); ++i) {
+    EXPECT_EQ(reports[i].rfind("DESCRIPTION\r\nFailed to open site.\r\n", 0), 0u) << reports[i];
+    EXPECT_NE(reports[i].find(shell.requests[i].File), std::string::npos) << reports[i];
+  }
+}
+
+// A program that ends at once with the exit code, as the one the shell starts
+// for a page does when there is nothing to show the page in.
+HANDLE ProgramEndingWith(int exitCode) {
+  STARTUPINFOA start{};
+  start.cb = sizeof start;
+  PROCESS_INFORMATION started{};
+  std::string line = "cmd.exe /c exit " + std::to_string(exitCode);
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &start,
+                      &started))
+    return nullptr;
+  CloseHandle(started.hThread);
+  return started.hProcess;
+}
+
+TEST(AboutBox, APageTheStartedProgramDidNotOpenIsReportedAMomentLater) {
+  ProgramForms forms;
+  TRecordingShell shell;
+  for (int exitCode : {1, 0}) {
+    shell.handler = ProgramEndingWith(exitCode);
+    ASSERT_NE(shell.handler, nullptr);
+    const std::string report = ErrorReportOf(forms, [&] {
+      forms.about->VisitSiteButton.Click();
+      PumpFor(1500);
+    });
+    if (exitCode == 0) {
+      EXPECT_EQ(report, "") << "a program that ended well opened the page";
+      continue;
+    }
+    EXPECT_EQ(report.rfind("DESCRIPTION\r\nFailed to open site.\r\n", 0), 0u) << report;
+    EXPECT_NE(report.find("https://quenvalis.example.org/"), std::string::npos) << report;
+    EXPECT_NE(report.find("Exit code 1"), std::string::npos) << report;
+  }
+}
+
 TEST(HelpButton, MissingHelpFileGivesAMessage) {
   ProgramForms forms;
   const std::string help = win::ProgramDirectory() + "Help.htm";

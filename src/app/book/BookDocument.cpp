@@ -2,6 +2,7 @@
 #include "app/book/BookDocument.h"
 
 #include "app/SidebarPlaces.h"
+#include "app/controls/OptionFill.h"
 #include "book/BookReader.h"
 #include "util/Numbers.h"
 #include "widgets/Application.h"
@@ -66,6 +67,10 @@ TBookControls::TBookControls(TSidebar& s)
   PreviousPieceButton.SetHint("Open the previous piece of the book. [F7]");
   NextPieceButton.SetHint("Open the next piece of the book. [F6]");
   PiecesComboBox.SetHint("Choose the piece of the book to open");
+  // The three have no label of their own.
+  PiecesComboBox.SetAccessibleName("Piece");
+  GotoLineEdit.SetAccessibleName("Go to line");
+  FindTextEdit.SetAccessibleName("Find text");
   GotoLineEdit.SetHint("Type a line number and press [Enter] to go to it. [Alt + G]");
   FindTextEdit.SetHint("Type a text and press [Enter] to find it; [F3] finds the next one. [Alt + F]");
   AllowEditingCheckBox.SetHint("Allow editing of the text (only for a book opened in one piece)");
@@ -113,7 +118,7 @@ TBookDocument::TBookDocument(TSidebar& sidebar, TRichEdit& richEdit, IScreen& sc
   b.PrintBookButton.OnClick = [this] { PrintBookButtonClick(); };
   b.AllowEditingCheckBox.OnClick = [this] {
     SetEditing(Controls.AllowEditingCheckBox.Checked());
-    richEdit_.SetFocus();
+    FocusBookAfterOption(richEdit_);
   };
   b.PiecesComboBox.OnChange = [this] { LoadFromFile("", Controls.CurrentPiece(), false, 0); };
   b.NextPieceButton.OnClick = [this] { NextPieceButtonClick(); };
@@ -121,7 +126,7 @@ TBookDocument::TBookDocument(TSidebar& sidebar, TRichEdit& richEdit, IScreen& sc
   b.OpenInPiecesCheckBox.OnClick = [this] { UpdatePieceControls(); };
   for (TComboBox* box : {&b.PieceSize.Box, &b.WheelScrollLines.Box, &b.PrintLeftMargin.Box,
                          &b.PrintRightMargin.Box, &b.PrintTopMargin.Box, &b.PrintBottomMargin.Box})
-    box->OnChange = [this] { richEdit_.SetFocus(); };
+    box->OnChange = [this] { FocusBookAfterOption(richEdit_); };
   OnEnter(b.GotoLineEdit, [this] { GotoLine(); });
   OnEnter(b.FindTextEdit, [this] { FindNext(false); });
   richEdit_.OnKeyDown = [this](WORD& key, unsigned shift) { RichEditKeyDown(key, shift); };

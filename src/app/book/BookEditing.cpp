@@ -106,8 +106,15 @@ void TBookDocument::RunBookButtonClick() {
 void TBookDocument::PrintBookButtonClick() {
   Guarded(QV_OP(kFile, "TQuenvalisForm::PrintBookButtonClick", "Failed to print."), [&](TFunStatContext& local) {
     if (!CheckOnePiece() || !AskQuery("Print text?")) return;
-    if (!richEdit_.Print(BookFileName))
-      local.Raise(kFile, "TQuenvalisForm::PrintBookButtonClick", GetLastError(), "The default printer did not print.",
+    SetLastError(0);
+    if (richEdit_.Print(BookFileName)) return;
+    const DWORD code = GetLastError();
+    // Without a printer the last error is whatever an earlier call left ("File not found."): no reason to show.
+    if (!TRichEdit::DefaultPrinterExists())
+      local.Raise(kFile, "TQuenvalisForm::PrintBookButtonClick", 0, "No printer was found.", BookFileName, "",
+                  Error, __LINE__);
+    else
+      local.Raise(kFile, "TQuenvalisForm::PrintBookButtonClick", code, "The default printer did not print.",
                   BookFileName, "", Error, __LINE__);
   });
 }

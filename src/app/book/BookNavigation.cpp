@@ -130,7 +130,8 @@ bool TBookDocument::KeyDown(WORD& key, unsigned shift) {
   } else if (key == VK_F7 && !alt) {
     Controls.PreviousPieceButton.Click();
     richEdit_.SetFocus();
-  } else if (key == VK_F10) {
+  } else if (key == VK_F10 && !(shift & ssShift)) {
+    // Shift+F10, the context-menu key, goes on to the focused control.
   } else {
     return false;
   }

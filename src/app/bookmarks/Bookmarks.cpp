@@ -78,7 +78,7 @@ TBookmarks::TBookmarks(TSidebar& sidebar, TRichEdit& richEdit, IScreen& screen, 
       BookmarkButtonMouseDown(i, b, s);
     };
   for (TCheckBox* box : {&c.AutoBookmarkCheckBox, &c.AutoLoadLastCheckBox})
-    box->OnClick = [this] { richEdit_.SetFocus(); };
+    box->OnClick = [this] { FocusBookAfterOption(richEdit_); };
   Bookshelf.OnSelect = [this](const std::string& fileName, uint8_t mode) { BookshelfSelect(fileName, mode); };
   ShowMenu = [](TPopupMenu& menu, HWND owner, POINT corner) { menu.Popup(owner, corner.x, corner.y); };
   UpdateBookmarkButtons();

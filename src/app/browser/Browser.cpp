@@ -50,6 +50,13 @@ TBrowser::TBrowser(TSidebar& sidebar, TForm& window, TColorControls& colors, IBo
   list.OnDrawItem = [this](HDC dc, int index, const RECT& r, bool selected, bool focused) {
     BrowserListBoxDrawItem(dc, index, r, selected, focused);
   };
+  // A screen reader reads a row as it shows: the name, then its type.
+  list.OnItemText = [this](int index) {
+    const std::vector<TBrowserItem>& items = model_.Items();
+    if (index < 0 || index >= static_cast<int>(items.size())) return std::string();
+    const TBrowserItem& item = items[static_cast<size_t>(index)];
+    return item.Caption() + ", " + TBrowserModel::TypeText(item);
+  };
   list.OnKeyPress = [this](char& key) { BrowserListBoxKeyPress(key); };
   // The press reaches the handler after the list selected the item under it.
   list.MouseDownAfterControl = true;

@@ -1,6 +1,7 @@
 #include "app/colors/Colors.h"
 
 #include "app/SidebarPlaces.h"
+#include "app/controls/OptionFill.h"
 #include "errors/Guard.h"
 #include "richbox/RichOps.h"
 
@@ -157,7 +158,7 @@ void TColors::PanelMouseUp(TColorPanelId id, TMouseButton button) {
         break;
     }
   });
-  richEdit_.SetFocus();
+  FocusBookAfterOption(richEdit_);
 }
 
 void TColors::ApplyRichTextColors(TColorPanel& panel, TMouseButton button, bool recolorText) {
@@ -204,7 +205,7 @@ void TColors::ApplyColors() {
     RecolorText(true);
   }
   screen_.RefreshScreen();
-  richEdit_.SetFocus();
+  FocusBookAfterOption(richEdit_);
 }
 
 void TColors::SetColorScheme(const TColorScheme& scheme) {

@@ -1,6 +1,7 @@
 #include "app/controls/OptionFill.h"
 
 #include "options/OptionSchema.h"
+#include "widgets/Application.h"
 
 namespace qv::app {
 
@@ -23,6 +24,10 @@ int32_t ReadOption(const TComboBox& box) {
 void MakeReadOnlyEdit(TEdit& edit) {
   edit.SetReadOnly(true);
   edit.SetColor(GetSysColor(COLOR_BTNFACE));
+}
+
+void FocusBookAfterOption(TControl& book) {
+  if (!Application().KeyboardInput()) book.SetFocus();
 }
 
 }  // namespace qv::app

@@ -20,6 +20,11 @@ int32_t ReadOption(const TComboBox& box);
 // Makes an edit read-only and shows it in the button-face colour.
 void MakeReadOnlyEdit(TEdit& edit);
 
+// After an option changed, the keyboard focus goes back to the book, unless
+// the change was made from the keyboard: then it stays on the control, so that
+// the reader goes on from there (the next item of a list, the next control).
+void FocusBookAfterOption(TControl& book);
+
 // A combo box with the label that names it.
 struct TLabeledCombo {
   TLabeledCombo(TControl* parent, const TPlace& label, const TPlace& box, const std::string& caption,

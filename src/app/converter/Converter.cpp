@@ -149,7 +149,9 @@ void TConverter::SetListsColor(COLORREF color) {
 }
 
 void TConverter::ConvertMeasureTabSheetShow() {
-  if (sidebar_.Container_OptionsPageControl.ActivePage() == sidebar_.ConvertMeasureTabSheet)
+  // A page turned from the keyboard keeps the focus on the tabs, where the keys turn pages.
+  if (sidebar_.Container_OptionsPageControl.ActivePage() == sidebar_.ConvertMeasureTabSheet &&
+      !(Application().KeyboardInput() && sidebar_.Container_OptionsPageControl.Focused()))
     Controls.ConvertMeasureEdit.SetFocus();
 }
 

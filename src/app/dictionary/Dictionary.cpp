@@ -30,7 +30,7 @@ TDictionaryControls::TDictionaryControls(TSidebar& s)
 }
 
 TDictionary::TDictionary(TSidebar& sidebar, TRichEdit& richEdit) : Controls(sidebar), richEdit_(richEdit) {
-  Controls.ClipboardForDicCheckBox.OnClick = [this] { richEdit_.SetFocus(); };
+  Controls.ClipboardForDicCheckBox.OnClick = [this] { FocusBookAfterOption(richEdit_); };
   Controls.ChangeDictionaryButton.OnClick = [this] { ChangeDictionaryButtonClick(); };
 }
 
@@ -54,7 +54,7 @@ void TDictionary::ChangeDictionaryButtonClick() {
             dialog.Request.FileName = Controls.DictionaryTitleEdit.Text();
             if (dialog.Execute()) Controls.DictionaryTitleEdit.SetText(GetFullPath(dialog.FileName()));
           });
-  richEdit_.SetFocus();
+  FocusBookAfterOption(richEdit_);
 }
 
 }  // namespace qv::app

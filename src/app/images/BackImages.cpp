@@ -4,6 +4,7 @@
 
 #include "app/SidebarPlaces.h"
 #include "app/colors/Colors.h"
+#include "app/controls/OptionFill.h"
 #include "app/persistence/Persistence.h"
 #include "errors/Guard.h"
 #include "options/MediaTitles.h"
@@ -108,20 +109,20 @@ TBackImages::TBackImages(TSidebar& sidebar, TForm& window, TRichEdit& richEdit, 
   for (TCheckBox* box : {&c.ScreenImage.Use, &c.ScreenImage.Stretch})
     box->OnClick = [this] {
       ScreenChanged();
-      richEdit_.SetFocus();
+      FocusBookAfterOption(richEdit_);
     };
   for (TComboBox* box : {&c.ScreenImage.Fade.Box, &c.ScreenImage.Gamma.Box, &c.FadeCenterScreenBackImage.Box})
     box->OnChange = [this] { ScreenChanged(); };
   for (TCheckBox* box : {&c.RichImage.Use, &c.RichImage.Stretch})
     box->OnClick = [this] {
       RichChanged();
-      richEdit_.SetFocus();
+      FocusBookAfterOption(richEdit_);
     };
   for (TComboBox* box : {&c.RichImage.Fade.Box, &c.RichImage.Gamma.Box})
     box->OnChange = [this] { RichChanged(); };
   c.TransparentRichBackCheckBox.OnClick = [this] {
     screen_.RefreshRichBox();
-    richEdit_.SetFocus();
+    FocusBookAfterOption(richEdit_);
   };
   c.ScreenImage.Title.OnExit = [this] { SetScreenBackImageTitle(Controls.ScreenImage.Title.Text()); };
   c.RichImage.Title.OnExit = [this] { SetRichBackImageTitle(Controls.RichImage.Title.Text()); };
@@ -313,7 +314,7 @@ void TBackImages::ChangeBackImageButtonMouseDown(bool screen, TMouseButton butto
             if (screen) SetScreenBackImageTitle(dialog.FileName());
             else SetRichBackImageTitle(dialog.FileName());
           });
-  richEdit_.SetFocus();
+  FocusBookAfterOption(richEdit_);
 }
 
 void TBackImages::RunBackImageButtonClick(bool screen) {
@@ -324,7 +325,7 @@ void TBackImages::RunBackImageButtonClick(bool screen) {
           [&](TFunStatContext& local) {
             if (!RunFile(ImagePath(c), "", "", false)) TakeFailure(local);
           });
-  richEdit_.SetFocus();
+  FocusBookAfterOption(richEdit_);
 }
 
 }  // namespace qv::app

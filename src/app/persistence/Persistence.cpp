@@ -91,7 +91,7 @@ TPersistence::TPersistence(TSidebar& sidebar, const TControl& root, TRichEdit& r
                            TBookmarks& bookmarks, TBackSound& sound, IFileSystem& files)
     : Controls(sidebar), richEdit_(richEdit), book_(book), bookmarks_(bookmarks), sound_(sound), files_(files) {
   OptionValues.BindTree(root);
-  Controls.AutoSaveProfileCheckBox.OnClick = [this] { richEdit_.SetFocus(); };
+  Controls.AutoSaveProfileCheckBox.OnClick = [this] { FocusBookAfterOption(richEdit_); };
   Controls.LoadProfileButton.OnMouseDown = [this](TMouseButton b, unsigned s, int, int) {
     LoadProfileButtonMouseDown(b, s);
   };
@@ -207,7 +207,7 @@ void TPersistence::SaveProfileButtonMouseDown(TMouseButton button, unsigned shif
   };
   auto toTitles = [&] {
     for (TEdit* edit : titles) edit->SetText(GetImageTitle(edit->Text(), MediaFolders()));
-    richEdit_.SetFocus();
+    FocusBookAfterOption(richEdit_);
   };
   Guarded(QV_OP(kFile, "TQuenvalisForm::SaveProfileButtonMouseDown", "Failed to save profile."),
           [&](TFunStatContext&) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/SidebarPlaces.h"
+#include "app/controls/OptionFill.h"
 #include "layout/WindowLayout.h"
 #include "widgets/Application.h"
 
@@ -75,7 +76,25 @@ void TScreen::HideSidebar(bool hide) {
   SkipNextSidebarChange = false;
 }
 
-void TScreen::WindowMouseMove(int x) { HideSidebar(!(x < richEdit_.Left() - TLayoutSpacing(window_.Dpi()).Gap)); }
+void TScreen::WindowMouseMove(int x) {
+  if (PointerMoved()) HideSidebar(!(x < richEdit_.Left() - TLayoutSpacing(window_.Dpi()).Gap));
+}
+
+void TScreen::BookMouseMove() {
+  if (PointerMoved()) HideSidebar(true);
+}
+
+void TScreen::KeyboardInSidebar() {
+  keyboardInSidebar_ = GetCursorPos(&keyboardPointer_) != 0;
+}
+
+bool TScreen::PointerMoved() {
+  POINT p{0, 0};
+  GetCursorPos(&p);
+  if (keyboardInSidebar_ && p.x == keyboardPointer_.x && p.y == keyboardPointer_.y) return false;
+  keyboardInSidebar_ = false;
+  return true;
+}
 
 void TScreen::ShowOpenPage() {
   TTabSheet* page = sidebar_.ProgramOpenTabSheet;
@@ -126,7 +145,7 @@ void TScreen::ShowFrameCheckBoxClick() {
   } else {
     RefreshScreen();
   }
-  richEdit_.SetFocus();
+  FocusBookAfterOption(richEdit_);
 }
 
 namespace {

@@ -69,6 +69,12 @@ class TScreen : public IScreen {
   void HideSidebar(bool hide);
   // The mouse over the window itself: left of the rich-box shows the sidebar.
   void WindowMouseMove(int x);
+  // The mouse over the rich-box or the lines around it hides the sidebar.
+  void BookMouseMove();
+  // The keyboard works in the sidebar: until the pointer really moves, the
+  // moves the system makes up for a still pointer (when a control lets the
+  // mouse go, or windows change under it) leave the sidebar as it is.
+  void KeyboardInSidebar();
   bool SkipNextSidebarChange = false;
   // The control that takes the focus when the sidebar comes up at the converter page.
   void SetConverterFocus(TControl* control) { converterFocus_ = control; }
@@ -85,6 +91,8 @@ class TScreen : public IScreen {
 
  private:
   void FitClockLabel();
+  // False for a move of a pointer that stands where it stood when the keyboard took over.
+  bool PointerMoved();
   TForm& window_;
   TLabel& fileInfo_;
   TLabel& hint_;
@@ -93,6 +101,8 @@ class TScreen : public IScreen {
   TSidebar& sidebar_;
   TTimer& ticks_;
   TControl* converterFocus_ = nullptr;
+  bool keyboardInSidebar_ = false;
+  POINT keyboardPointer_{0, 0};
 };
 
 }  // namespace qv::app

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "app/SidebarPlaces.h"
+#include "app/controls/OptionFill.h"
 #include "app/persistence/OptionBinding.h"
 #include "app/persistence/Persistence.h"
 #include "errors/Guard.h"
@@ -184,7 +185,7 @@ void TBackSound::ChangeBackSoundButtonMouseDown(TMouseButton button, unsigned sh
               dialog.Request.FileName = SoundPath(Controls.TitleBackSoundEdit.Text());
             if (dialog.Execute()) SetBackSoundTitle(dialog.FileName());
           });
-  richEdit_.SetFocus();
+  FocusBookAfterOption(richEdit_);
 }
 
 void TBackSound::RunBackSoundButtonClick() {
@@ -192,7 +193,7 @@ void TBackSound::RunBackSoundButtonClick() {
           [&](TFunStatContext& local) {
             if (!RunFile(SoundPath(Controls.TitleBackSoundEdit.Text()), "", "", false)) TakeFailure(local);
           });
-  richEdit_.SetFocus();
+  FocusBookAfterOption(richEdit_);
 }
 
 void TBackSound::Minimize() { StopSound(platform_); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/SidebarPlaces.h"
+#include "app/controls/OptionFill.h"
 #include "errors/Guard.h"
 #include "paths/AnsiText.h"
 #include "richbox/RichOps.h"
@@ -125,8 +126,8 @@ TTextEngine::TTextEngine(TSidebar& sidebar, TRichEdit& richEdit, IScreen& screen
   c.ForceRichEdit3CheckBox.OnClick = [this] { ForceRichEdit3CheckBoxClick(); };
   // The enhancement switches and the prefix act at the next opening.
   for (TCheckBox* box : {&c.EnhanceTextCheckBox, &c.PoorlyWrittenCheckBox, &c.IgnoreEmptyLinesCheckBox})
-    box->OnClick = [this] { richEdit_.SetFocus(); };
-  c.ParagraphPrefix.Box.OnChange = [this] { richEdit_.SetFocus(); };
+    box->OnClick = [this] { FocusBookAfterOption(richEdit_); };
+  c.ParagraphPrefix.Box.OnChange = [this] { FocusBookAfterOption(richEdit_); };
   ShowMenu = [](TPopupMenu& menu, HWND owner, POINT corner) { menu.Popup(owner, corner.x, corner.y); };
   UpdateChaptersButton();
 }
@@ -183,7 +184,7 @@ void TTextEngine::FormatControlChange(TFormatControl control) {
       ApplyFormatControl(control, ReadFormatSettings(), richEdit_, Enhancer);
       break;
   }
-  richEdit_.SetFocus();
+  FocusBookAfterOption(richEdit_);
 }
 
 void TTextEngine::ForceRichEdit3CheckBoxClick() {

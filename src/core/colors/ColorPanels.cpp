@@ -12,6 +12,15 @@ std::string ColorPanelHint(uint32_t color) {
   return GetStockColorName(color) + GetColorDescription(color) + ". " + ColorPanelUsage;
 }
 
+std::string ColorPanelValue(uint32_t color) {
+  const std::string name = GetStockColorName(color);
+  if (!name.empty()) return name;
+  // " (RGB r-g-b; ...)" gives its first part.
+  const std::string description = GetColorDescription(color);
+  const size_t from = description.find("RGB");
+  return description.substr(from, description.find(';') - from);
+}
+
 bool ColorPanelMouseUp(TColorButton button, uint32_t& color, uint32_t defaultColor,
                        IColorChooser& chooser) {
   uint32_t chosen = color;

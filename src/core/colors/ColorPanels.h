@@ -2,6 +2,7 @@
 // schemes: the parts that need no window.
 //
 //   ColorPanelHint      a panel's hint: stock name, description, ". ", usage text.
+//   ColorPanelValue     a panel's colour in words, for screen readers.
 //   ColorPanelMouseUp   what a click on a panel does (stock dialog, system dialog, default).
 //   BuildColorGrid      the 12 x 12 cells of the stock-colour dialog.
 //   CColorSchemes       "High light", "Low strain" and "Low light".
@@ -21,6 +22,10 @@ extern const char* const ColorPanelUsage;
 // GetStockColorName + GetColorDescription + ". " + ColorPanelUsage; a colour
 // that is no stock colour gives a hint starting with the blank before "(RGB".
 std::string ColorPanelHint(uint32_t color);
+
+// The colour a panel shows, as a screen reader reads it: its stock name, or
+// "RGB r-g-b" for a colour that is no stock colour.
+std::string ColorPanelValue(uint32_t color);
 
 // The dialogs a panel click opens; each answers false when cancelled or failed.
 class IColorChooser {

@@ -94,6 +94,25 @@ std::string ShortestReal(double value) {
   return buf;
 }
 
+// The system's text for an error code leaves its inserts unfilled ("Bad EXE
+// format for %1."): the first is the file the failed call was about, which the
+// first parameter names. Without one the text stays as the system gives it.
+std::string FillFirstInsert(const std::string& text, const std::string& parameter1) {
+  if (parameter1.empty()) return text;
+  std::string filled;
+  for (size_t i = 0; i < text.size();) {
+    const bool insert = text.compare(i, 2, "%1") == 0 &&
+                        !(i + 2 < text.size() && text[i + 2] >= '0' && text[i + 2] <= '9');
+    if (insert) {
+      filled += parameter1;
+      i += 2;
+    } else {
+      filled += text[i++];
+    }
+  }
+  return filled;
+}
+
 }  // namespace
 
 std::string TFunStatContext::Report() const {
@@ -113,7 +132,7 @@ std::string TFunStatContext::Report() const {
   if (SystemErrorCode != 0) {
     r += crlf + "* System error code: " + std::to_string(SystemErrorCode);
     r += crlf + "* System error description: " +
-         Quoted(platform ? platform->SystemErrorText(SystemErrorCode) : std::string());
+         Quoted(platform ? FillFirstInsert(platform->SystemErrorText(SystemErrorCode), Parameter1) : std::string());
   }
   r += crlf;
   r += crlf + "SHOW CONTEXT";

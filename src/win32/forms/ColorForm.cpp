@@ -18,7 +18,7 @@ const char* const kFile = "ColorDialog";
 }  // namespace
 
 TColorCellPanel::TColorCellPanel(TControl* parent, const std::string& name)
-    : TPanel(parent, name, 0, 0, 1, 1) {
+    : TButtonPanel(parent, name, 0, 0, 1, 1) {
   SetPlacedByOwner();  // the grid places the cells
   AddStyle(WS_BORDER);
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
@@ -54,6 +54,7 @@ TColorForm::TColorForm(TForm* owner, uint32_t color, TColorCallback callback)
     cells_.push_back(std::make_unique<TColorCellPanel>(&ColorsPanel, "ColorCell" + std::to_string(k)));
     TColorCellPanel& cell = *cells_.back();
     cell.OnMouseUp = [this, k](TMouseButton button, unsigned, int, int) { ColorCellMouseUp(k, button); };
+    cell.OnKeyDown = [this, k](WORD& key, unsigned) { ColorCellKeyDown(k, key); };
     if (toolTips_) {
       TTTOOLINFOA tool{};
       tool.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -78,11 +79,18 @@ TColorForm::~TColorForm() {
 void TColorForm::BuildColorGrid() {
   const std::vector<TColorCell> layout =
       qv::BuildColorGrid(ColorsPanel.ClientWidth(), ColorsPanel.ClientHeight(), selected_, Dpi());
+  // Tab stops at one cell, the selected colour's (or the first): the arrows go on from there.
+  size_t stop = 0;
+  while (stop < layout.size() && !layout[stop].Selected) ++stop;
+  if (stop == layout.size()) stop = 0;
   for (size_t k = 0; k < layout.size(); ++k) {
     const TColorCell& c = layout[k];
     TColorCellPanel& cell = *cells_[k];
     cell.SetBounds(c.Left, c.Top, c.Width, c.Height);
     cell.SetColor(c.Color);
+    cell.SetAccessibleName(c.Name);
+    const LONG style = GetWindowLongA(cell.Handle(), GWL_STYLE);
+    SetWindowLongA(cell.Handle(), GWL_STYLE, k == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     const std::string hint = c.Hint();
     cell.SetHint(hint);
     if (toolTips_) {
@@ -122,6 +130,21 @@ void TColorForm::ColorCellMouseUp(int cell, TMouseButton button) {
       break;
     }
   }
+}
+
+void TColorForm::ColorCellKeyDown(int cell, WORD& key) {
+  int next = cell;
+  switch (key) {
+    case VK_LEFT: next = cell - 1; break;
+    case VK_RIGHT: next = cell + 1; break;
+    case VK_UP: next = cell - kColorGridSide; break;
+    case VK_DOWN: next = cell + kColorGridSide; break;
+    case VK_HOME: next = cell - cell % kColorGridSide; break;
+    case VK_END: next = cell - cell % kColorGridSide + kColorGridSide - 1; break;
+    default: return;
+  }
+  key = 0;
+  if (next >= 0 && next < CellCount()) Cell(next).SetFocus();
 }
 
 bool ColorFormDialog(uint32_t& color, TColorForm::TColorCallback callback) {

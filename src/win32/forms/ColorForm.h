@@ -2,6 +2,7 @@
 // grid of cells. A left click selects a colour and closes the dialog; a right
 // click, when the caller gave a callback, selects it, marks it and calls the
 // callback, keeping the dialog open; a middle click copies the cell's hint.
+// Tab reaches the grid at the selected colour's cell (or the first).
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -9,12 +10,14 @@
 #include <vector>
 
 #include "colors/ColorPanels.h"
+#include "widgets/ColorPanel.h"
 #include "widgets/Controls.h"
 
 namespace qv::win {
 
-// One cell of the grid: a panel with a single one-pixel border.
-class TColorCellPanel : public TPanel {
+// One cell of the grid: a panel with a single one-pixel border, pressed as a
+// button (also from the keyboard).
+class TColorCellPanel : public TButtonPanel {
  public:
   TColorCellPanel(TControl* parent, const std::string& name);
 };
@@ -34,6 +37,8 @@ class TColorForm : public TForm {
   // Lays the cells out for the selected colour (its cells drawn smaller).
   void BuildColorGrid();
   void ColorCellMouseUp(int cell, TMouseButton button);
+  // The arrows move the keyboard focus from cell to cell in the grid.
+  void ColorCellKeyDown(int cell, WORD& key);
   int CellCount() const { return static_cast<int>(cells_.size()); }
   TColorCellPanel& Cell(int cell) const { return *cells_[static_cast<size_t>(cell)]; }
   HWND ToolTips() const { return toolTips_; }

@@ -9,6 +9,7 @@
 #include "paths/AnsiText.h"
 #include "paths/PathStrings.h"
 #include "paths/WebAddress.h"
+#include "platform/OpeningWatch.h"
 #include "platform/ShellGateway.h"
 #include "platform/Shortcuts.h"
 #include "widgets/Application.h"
@@ -271,7 +272,7 @@ bool RunVerb(const std::string& file, const std::string& verb, const std::string
 }
 
 bool RunFile(const std::string& file, const std::string& parameters, const std::string& folder,
-             bool minimized, bool quote) {
+             bool minimized, bool quote, HANDLE* process) {
   if (file.empty()) {
     ShowErrorMessage("The name of the file is empty.");
     return false;
@@ -284,12 +285,22 @@ bool RunFile(const std::string& file, const std::string& parameters, const std::
     request.Folder = folder;
     request.Show = minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL;
     request.ConnectNetworkDrives = true;
+    request.Process = process;
     uint32_t error = 0;
     if (ShellGateway().Execute(request, error)) return true;
     RaiseLast(local, "RunFile", "Failed to run file.", file, Error, __LINE__, error);
     return false;
   });
 }
+
+namespace {
+void ReportUnopenedPage(const std::string& page, uint32_t exitCode) {
+  Guarded(QV_OP(kFile, "OpenWebAddress", "Failed to open site."), [&](TFunStatContext& local) {
+    local.Raise(kFile, "OpenWebAddress", 0, "The program the system started for the page did not open it.", page,
+                "Exit code " + std::to_string(exitCode), Error, __LINE__);
+  });
+}
+}  // namespace
 
 bool OpenWebAddress(const std::string& address) {
   return Silent(QV_OP(kFile, "OpenWebAddress", ""), [&](TFunStatContext& local) {
@@ -298,9 +309,14 @@ bool OpenWebAddress(const std::string& address) {
       local.Raise(kFile, "OpenWebAddress", 0, "Not a web address.", address, "", Error, __LINE__);
       return false;
     }
-    if (RunFile(WebAddressToOpen(address), "", "", false)) return true;
-    TakeFailure(local);
-    return false;
+    const std::string page = WebAddressToOpen(address);
+    HANDLE handler = nullptr;
+    if (!RunFile(page, "", "", false, false, &handler)) {
+      TakeFailure(local);
+      return false;
+    }
+    if (handler) WatchOpening(handler, [page](uint32_t exitCode) { ReportUnopenedPage(page, exitCode); });
+    return true;
   });
 }
 

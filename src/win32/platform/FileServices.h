@@ -83,10 +83,14 @@ bool RunVerb(const std::string& file, const std::string& verb, const std::string
 // follow a blank (in double quotes with quote); a minimised window is not
 // activated. An empty name shows the error box "The name of the file is
 // empty."; a failed start records "Failed to run file." (Error).
+// With process, the program the shell started is handed back (see TShellRequest::Process).
 bool RunFile(const std::string& file, const std::string& parameters, const std::string& folder,
-             bool minimized, bool quote = false);
+             bool minimized, bool quote = false, HANDLE* process = nullptr);
 // A web page in the system's browser; anything but a web address (see
 // paths/WebAddress.h) is refused and recorded as "Not a web address." (Error).
+// The shell answers before the page is open: when the program it started for
+// the page ends at once with a failure (none to show pages, or it cannot run),
+// "Failed to open site." is reported a moment later.
 bool OpenWebAddress(const std::string& address);
 // OpenWebAddress as a guarded operation that reports failureText.
 bool OpenSite(const std::string& address, const std::string& failureText);

@@ -9,14 +9,18 @@ namespace qv::win {
 bool TShellGateway::Execute(const TShellRequest& request, uint32_t& error) {
   SHELLEXECUTEINFOA info{};
   info.cbSize = sizeof info;
-  info.fMask = SEE_MASK_FLAG_NO_UI | (request.ConnectNetworkDrives ? SEE_MASK_CONNECTNETDRV : 0);
+  info.fMask = SEE_MASK_FLAG_NO_UI | (request.ConnectNetworkDrives ? SEE_MASK_CONNECTNETDRV : 0) |
+               (request.Process ? SEE_MASK_NOCLOSEPROCESS : 0);
   info.hwnd = request.Owner;
   info.lpVerb = request.Verb.empty() ? nullptr : request.Verb.c_str();
   info.lpFile = request.File.c_str();
   info.lpParameters = request.Parameters.empty() ? nullptr : request.Parameters.c_str();
   info.lpDirectory = request.Folder.empty() ? nullptr : request.Folder.c_str();
   info.nShow = request.Show;
-  if (ShellExecuteExA(&info)) return true;
+  if (ShellExecuteExA(&info)) {
+    if (request.Process) *request.Process = info.hProcess;
+    return true;
+  }
   error = GetLastError();
   return false;
 }

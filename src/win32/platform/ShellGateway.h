@@ -17,6 +17,10 @@ struct TShellRequest {
   int Show = SW_SHOWNORMAL;
   HWND Owner = nullptr;
   bool ConnectNetworkDrives = false;  // a file on a network drive connects the drive first
+  // When set, receives the program the shell started for the request (null
+  // when it started none, or handed the request to a program already running);
+  // the caller closes the handle.
+  HANDLE* Process = nullptr;
 };
 
 class TShellGateway {

@@ -1,6 +1,7 @@
 // Whole-content streams, bursts and printing of the rich-box over the control.
 #include "widgets/RichEdit.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <richedit.h>
 
@@ -176,6 +177,19 @@ void TRichEdit::EndUpdate() {
   SendRich(hwnd_, WM_SETREDRAW, TRUE);
   if (!wasVisible_) SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_VISIBLE);
   TControl::Invalidate();
+}
+
+bool TRichEdit::DefaultPrinterExists() {
+  PRINTDLGA pd{};
+  pd.lStructSize = sizeof pd;
+  pd.Flags = PD_RETURNDEFAULT;
+  if (PrintDlgA(&pd)) {
+    if (pd.hDevMode) GlobalFree(pd.hDevMode);
+    if (pd.hDevNames) GlobalFree(pd.hDevNames);
+    return true;
+  }
+  const DWORD why = CommDlgExtendedError();
+  return why != PDERR_NODEFAULTPRN && why != PDERR_NODEVICES;
 }
 
 bool TRichEdit::Print(const std::string& jobTitle) {

@@ -70,6 +70,10 @@ bool TApplication::PreviewKey(MSG& msg) {
 }
 
 bool TApplication::DispatchOne(MSG& msg, HWND dialog) {
+  const UINT m = msg.message;
+  if (m >= WM_KEYFIRST && m <= WM_KEYLAST) keyboardInput_ = true;
+  else if ((m >= WM_LBUTTONDOWN && m <= WM_MBUTTONDBLCLK) || (m >= WM_NCLBUTTONDOWN && m <= WM_NCMBUTTONDBLCLK))
+    keyboardInput_ = false;
   if (PreviewKey(msg)) return true;
   if (dialog && IsDialogMessageA(dialog, &msg)) return true;
   TranslateMessage(&msg);

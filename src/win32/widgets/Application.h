@@ -46,6 +46,10 @@ class TApplication {
   void NotifyActivate(bool active);
   void NotifyMinimized(bool minimized);
 
+  // True when the last thing the person did was a key rather than a mouse
+  // click: an option changed from the keyboard leaves the keyboard focus where it is.
+  bool KeyboardInput() const { return keyboardInput_; }
+
   // A modal form's loop: runs until done() answers true.
   void ModalLoop(const std::function<bool()>& done, HWND dialog);
 
@@ -65,6 +69,7 @@ class TApplication {
   bool active_ = true;  // the program starts as the active application
   bool minimized_ = false;
   bool eventsStarted_ = false;
+  bool keyboardInput_ = false;
 };
 
 TApplication& Application();

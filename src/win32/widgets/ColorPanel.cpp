@@ -1,11 +1,60 @@
 #include "widgets/ColorPanel.h"
 
+#include <oleacc.h>
+
+#include "colors/ColorPanels.h"
+#include "widgets/Accessibility.h"
+#include "widgets/FocusOrder.h"
+
 namespace qv::win {
 
-TColorPanel::TColorPanel(TControl* parent, const std::string& name, int x, int y, int w, int h)
+TButtonPanel::TButtonPanel(TControl* parent, const std::string& name, int x, int y, int w, int h)
     : TPanel(parent, name, x, y, w, h) {
+  // A tab stop of its own, with no controls inside for a dialog's Tab to look for.
+  SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) | WS_TABSTOP);
+  SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) & ~WS_EX_CONTROLPARENT);
+}
+
+long TButtonPanel::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
+
+bool TButtonPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_GETDLGCODE: {
+      // In a dialog the arrows, Space and Enter are the panel's own.
+      const MSG* m = reinterpret_cast<const MSG*>(lp);
+      result = DLGC_WANTARROWS | DLGC_WANTCHARS |
+               (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
+      return true;
+    }
+    case WM_ERASEBKGND: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      PaintBackground(dc);
+      PaintFace(dc);
+      const int in = focusInset_;
+      PaintKeyboardFocus(*this, dc, {in, in, ClientWidth() - in, ClientHeight() - in});
+      result = 1;
+      return true;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+      Invalidate(true);
+      return false;
+  }
+  if (KeyAsClick(msg, wp, lp)) {
+    result = 0;
+    return true;
+  }
+  return TPanel::WndProc(msg, wp, lp, result);
+}
+
+TColorPanel::TColorPanel(TControl* parent, const std::string& name, int x, int y, int w, int h)
+    : TButtonPanel(parent, name, x, y, w, h) {
+  focusInset_ = 3;  // inside the bevel
   SetColor(current_);
 }
+
+std::string TColorPanel::AccessibleValue() const { return ColorPanelValue(DisplayColor(current_)); }
 
 // A system colour identifier (0x80000000 + index) is shown as that system colour.
 COLORREF DisplayColor(uint32_t color) {
@@ -14,9 +63,11 @@ COLORREF DisplayColor(uint32_t color) {
 }
 
 void TColorPanel::SetCurrentColor(uint32_t color) {
+  const bool changed = color != current_;
   current_ = color;
   SetColor(DisplayColor(color));
   Invalidate(true);
+  if (changed) NotifyAccessibleValueChange(*this);
 }
 
 namespace {
@@ -33,7 +84,7 @@ void Line(HDC dc, int x0, int y0, int x1, int y1, int sysColor) {
 // The lowered bevel is two rings: shadow over dark shadow on the top and left
 // edges, highlight over button face on the bottom and right ones. Each side's
 // two rings differ, so every edge stays visible whatever the panel's colour.
-void TColorPanel::PaintBevel(HDC dc) const {
+void TColorPanel::PaintFace(HDC dc) const {
   const int w = ClientWidth(), h = ClientHeight();
   if (w < 4 || h < 4) return;
   Line(dc, 0, h - 1, 0, 0, COLOR_BTNSHADOW);
@@ -44,17 +95,6 @@ void TColorPanel::PaintBevel(HDC dc) const {
   Line(dc, w - 1, 0, w - 1, h - 1, COLOR_BTNHIGHLIGHT);
   Line(dc, 1, h - 2, w - 1, h - 2, COLOR_BTNFACE);
   Line(dc, w - 2, 1, w - 2, h - 2, COLOR_BTNFACE);
-}
-
-bool TColorPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (msg == WM_ERASEBKGND) {
-    HDC dc = reinterpret_cast<HDC>(wp);
-    PaintBackground(dc);
-    PaintBevel(dc);
-    result = 1;
-    return true;
-  }
-  return TPanel::WndProc(msg, wp, lp, result);
 }
 
 }  // namespace qv::win

@@ -10,6 +10,7 @@
 
 #include "encoding/Utf8.h"
 #include "richedit/RichEditCodec.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
@@ -208,6 +209,10 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
     case WM_SIZE:
       self->FillChildren();
       break;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lp) == OBJID_CLIENT && self->ServesAccessibility())
+        if (const LRESULT answer = AnswerAccessibleObject(*self, wp)) return answer;
+      break;
     case WM_NCDESTROY:
       self->DetachHandle();
       return DefSubclassProc(hwnd, msg, wp, lp);
@@ -258,6 +263,30 @@ void TControl::ForEachDescendant(const std::function<void(TControl&)>& action) c
     }
   };
   EnumChildWindows(hwnd_, Walk::Visit, reinterpret_cast<LPARAM>(&action));
+}
+
+bool TControl::KeyAsClick(UINT msg, WPARAM wp, LPARAM lp) {
+  // The key itself was the click: the menu the system would ask for is none of ours.
+  if (msg == WM_CONTEXTMENU) return true;
+  if (msg == WM_KEYUP && (wp == VK_SPACE || wp == VK_RETURN)) return true;
+  if (msg != WM_KEYDOWN && msg != WM_SYSKEYDOWN) return false;
+  unsigned shift = CurrentShiftState() & (ssShift | ssAlt | ssCtrl);
+  TMouseButton button = TMouseButton::Left;
+  if ((wp == VK_SPACE || wp == VK_RETURN) && msg == WM_KEYDOWN) {
+    button = TMouseButton::Left;
+  } else if (wp == VK_APPS) {
+    button = TMouseButton::Right;
+  } else if (wp == VK_F10 && (shift & ssShift)) {
+    button = TMouseButton::Right;
+    shift &= ~unsigned(ssShift);
+  } else {
+    return false;
+  }
+  if (lp & (1 << 30)) return true;  // a key held down clicks once
+  const int x = ClientWidth() / 2, y = ClientHeight() / 2;
+  if (OnMouseDown) OnMouseDown(button, shift, x, y);
+  if (OnMouseUp) OnMouseUp(button, shift, x, y);
+  return true;
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

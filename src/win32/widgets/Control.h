@@ -119,6 +119,22 @@ class TControl {
   // The hint shown for this control: its own, or its nearest parent's.
   std::string EffectiveHint() const;
 
+  // What a screen reader is told (widgets/Accessibility.h answers it; the
+  // system's standard answers stand for whatever a control leaves empty).
+  // The name: the one set here, else the control's caption where it has one
+  // (a button, a check box, a label, a group), else the label in front of it on
+  // its row, else the caption of the group or the page it sits in. UTF-8.
+  void SetAccessibleName(const std::string& name) { accessibleName_ = name; }
+  std::string AccessibleName() const;
+  virtual long AccessibleRole() const { return 0; }                      // 0: the standard role
+  virtual std::string AccessibleValue() const { return std::string(); }  // "": the standard value
+  // The name of item `item` (from 0) where the control keeps its items' texts
+  // out of the system's reach (owner-drawn lists); false: the standard answer.
+  virtual bool AccessibleItemName(int item, std::string& name) const { return false; }
+  // False for windows that answer screen readers themselves (the rich-box) or
+  // whose standard answers are whole (top-level forms).
+  virtual bool ServesAccessibility() const { return true; }
+
   std::function<void(unsigned shift, int x, int y)> OnMouseMove;
   std::function<void(TMouseButton, unsigned shift, int x, int y)> OnMouseDown;
   // OnMouseDown runs after the control has handled the press itself (a list
@@ -166,6 +182,13 @@ class TControl {
   // False for a control whose text carries fonts of its own (the rich-box):
   // the widget font is not given to it again when the DPI changes.
   virtual bool TakesWidgetFont() const { return true; }
+  // Controls whose caption is their name.
+  virtual bool NamedByCaption() const { return false; }
+  // For controls whose actions are on the mouse buttons: Space or Enter acts as
+  // a click of the left button, the context-menu key or Shift+F10 as one of the
+  // right button, with the Ctrl, Shift and Alt keys held beside them (OnMouseDown,
+  // then OnMouseUp, at the control's middle). True when the message was such a key.
+  bool KeyAsClick(UINT msg, WPARAM wp, LPARAM lp);
 
   HWND hwnd_ = nullptr;
   int dpi_ = kDesignDpi;
@@ -183,6 +206,7 @@ class TControl {
   TControl* parent_;
   std::string name_;
   std::string hint_;
+  std::string accessibleName_;
   TFontStyle font_;
   COLORREF color_ = kNoColor;
   COLORREF fontColor_ = kNoColor;

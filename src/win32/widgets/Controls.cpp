@@ -1,10 +1,12 @@
 #include "widgets/Controls.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 
 #include "richedit/RichEditCodec.h"
+#include "widgets/Accessibility.h"
 #include "widgets/WindowDpi.h"
 
 namespace qv::win {
@@ -37,6 +39,24 @@ void TButton::SetShield(bool shield) {
   SendMessageA(hwnd_, kSetShield, 0, shield ? TRUE : FALSE);
 }
 
+namespace {
+// The first press of a key, not the ones a held key repeats.
+bool FirstPress(LPARAM lp) { return (lp & (1 << 30)) == 0; }
+}  // namespace
+
+bool TButton::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  // A button whose actions are on the mouse buttons takes the keys as its clicks.
+  if (OnMouseDown) {
+    if (!KeyAsClick(msg, wp, lp)) return false;
+  } else {
+    // Enter presses a button as Space does.
+    if (msg != WM_KEYDOWN || wp != VK_RETURN) return false;
+    if (FirstPress(lp)) Click();
+  }
+  result = 0;
+  return true;
+}
+
 TCheckBox::TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x,
                      int y, int w, int h, DWORD style)
     : TControl(parent, name) {
@@ -54,6 +74,19 @@ bool TCheckBox::HandleCommand(WORD code) {
   return true;
 }
 
+bool TCheckBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  // Enter ticks the box as Space does; on a radio button it is the window's (its default button).
+  if (msg != WM_KEYDOWN || wp != VK_RETURN) return false;
+  if ((GetWindowLongW(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON) return false;
+  if (FirstPress(lp)) {
+    SetChecked(!Checked());
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    if (OnClick) OnClick();
+  }
+  result = 0;
+  return true;
+}
+
 // ---- combo box ----
 
 TComboBox::TComboBox(TControl* parent, const std::string& name, int x, int y, int w, bool editable)
@@ -65,6 +98,15 @@ TComboBox::TComboBox(TControl* parent, const std::string& name, int x, int y, in
                WS_VISIBLE | WS_TABSTOP | WS_VSCROLL |
                    (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
                0, x, y, w, kClosedHeight);
+  if (HWND edit = editable ? FindWindowExA(hwnd_, nullptr, "Edit", nullptr) : nullptr)
+    SetWindowSubclass(edit, EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK TComboBox::EditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR box) {
+  if (msg == WM_GETOBJECT && static_cast<LONG>(lp) == OBJID_CLIENT)
+    if (const LRESULT answer = AnswerAccessibleObject(*reinterpret_cast<TComboBox*>(box), wp, edit)) return answer;
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, EditProc, 0);
+  return DefSubclassProc(edit, msg, wp, lp);
 }
 
 void TComboBox::SizeDropDownList() {
@@ -184,6 +226,8 @@ void TLabel::SetCaption(const std::string& caption) {
   Invalidate(true);
 }
 
+long TLabel::AccessibleRole() const { return ROLE_SYSTEM_STATICTEXT; }
+
 void TLabel::SetTransparent(bool transparent) {
   transparent_ = transparent;
   Invalidate(true);
@@ -238,6 +282,8 @@ TGroupBox::TGroupBox(TControl* parent, const std::string& name, const std::strin
                WS_EX_CONTROLPARENT, x, y, w, h);
 }
 
+long TGroupBox::AccessibleRole() const { return ROLE_SYSTEM_GROUPING; }
+
 bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (msg == WM_ERASEBKGND) {
     HDC dc = reinterpret_cast<HDC>(wp);
@@ -280,7 +326,7 @@ TTabSheet* TPageControl::AddPage(const std::string& name, const std::string& cap
   std::string text = caption;
   item.pszText = &text[0];
   TabCtrl_InsertItem(hwnd_, static_cast<int>(pages_.size()), &item);
-  owned_.push_back(std::make_unique<TTabSheet>(this, name));
+  owned_.push_back(std::make_unique<TTabSheet>(this, name, caption));
   pages_.push_back(owned_.back().get());
   PlacePages();
   SetActivePage(ActivePage());
@@ -293,10 +339,24 @@ TTabSheet* TPageControl::ActivePage() const {
 }
 
 void TPageControl::SetActivePage(TTabSheet* page) {
+  HWND focus = GetFocus();
+  bool focusHidden = false;
   for (size_t i = 0; i < pages_.size(); ++i) {
     if (pages_[i] == page) TabCtrl_SetCurSel(hwnd_, static_cast<int>(i));
-    pages_[i]->SetVisible(pages_[i] == page);
+    const bool shown = pages_[i] == page;
+    if (!shown && focus && IsChild(pages_[i]->Handle(), focus)) focusHidden = true;
+    pages_[i]->SetVisible(shown);
   }
+  if (focusHidden) SetFocus();
+}
+
+void TPageControl::SelectNextPage(bool forward) {
+  const int count = PageCount();
+  if (count == 0) return;
+  const int at = TabCtrl_GetCurSel(hwnd_);
+  const int next = at < 0 ? 0 : (at + (forward ? 1 : count - 1)) % count;
+  SetActivePage(Page(next));
+  if (OnChange) OnChange();
 }
 
 void TPageControl::DpiChanged() {
@@ -324,10 +384,14 @@ bool TPageControl::WndProc(UINT msg, WPARAM, LPARAM, LRESULT&) {
   return false;
 }
 
-TTabSheet::TTabSheet(TPageControl* owner, const std::string& name)
+// The page's window text is its tab's caption, which names the page to screen readers.
+TTabSheet::TTabSheet(TPageControl* owner, const std::string& name, const std::string& caption)
     : TPanel(owner, name, 0, 0, 10, 10), owner_(owner) {
   SetPlacedByOwner();
+  SetText(caption);
 }
+
+long TTabSheet::AccessibleRole() const { return ROLE_SYSTEM_PROPERTYPAGE; }
 
 // ---- list box ----
 
@@ -393,6 +457,12 @@ std::string TListBox::Item(int i) const {
   return s;
 }
 
+bool TListBox::AccessibleItemName(int item, std::string& name) const {
+  if (item < 0 || item >= ItemCount()) return false;
+  name = Item(item);
+  return true;
+}
+
 int TListBoxBase::ItemAt(int x, int y) const {
   if (x < 0 || y < 0 || x >= ClientWidth()) return -1;
   // The list answers the nearest item; only an item that holds the point counts.
@@ -409,16 +479,18 @@ bool TListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
   const int index = static_cast<int>(dis->itemID);
   if (OnDrawItem) {
     OnDrawItem(dis->hDC, index, dis->rcItem, selected);
-    return true;
+  } else {
+    FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetBkMode(dis->hDC, TRANSPARENT);
+    SetTextColor(dis->hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    const std::string text = Item(index);
+    RECT r = dis->rcItem;
+    r.left += ScaleToDpi(2, dpi_);
+    DrawTextA(dis->hDC, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   }
-  FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  SetBkMode(dis->hDC, TRANSPARENT);
-  SetTextColor(dis->hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const std::string text = Item(index);
-  RECT r = dis->rcItem;
-  r.left += ScaleToDpi(2, dpi_);
-  DrawTextA(dis->hDC, text.c_str(), static_cast<int>(text.size()), &r,
-            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  // The row is drawn whole each time; the keyboard focus goes over it.
+  if ((dis->itemState & ODS_FOCUS) && !(dis->itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dis->hDC, &dis->rcItem);
   return true;
 }
 
@@ -431,6 +503,12 @@ TVirtualListBox::TVirtualListBox(TControl* parent, const std::string& name, int 
 void TVirtualListBox::SetCount(int count) {
   SendMessageA(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
   Invalidate();
+}
+
+bool TVirtualListBox::AccessibleItemName(int item, std::string& name) const {
+  if (!OnItemText || item < 0 || item >= ItemCount()) return false;
+  name = OnItemText(item);
+  return true;
 }
 
 int TVirtualListBox::VisibleCount() const { return ItemHeight() > 0 ? ClientHeight() / ItemHeight() : 0; }

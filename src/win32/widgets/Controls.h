@@ -23,8 +23,11 @@ class TButton : public TControl {
   void SetDefault(bool isDefault);
   // The shield that tells the button will ask for administrator rights.
   void SetShield(bool shield);
-};
 
+ protected:
+  bool NamedByCaption() const override { return true; }
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+};
 
 class TCheckBox : public TControl {
  public:
@@ -39,6 +42,8 @@ class TCheckBox : public TControl {
   bool HandleCommand(WORD code) override;
 
  protected:
+  bool NamedByCaption() const override { return true; }
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x, int y, int w,
             int h, DWORD style);
 };
@@ -81,6 +86,8 @@ class TComboBox : public TControl {
   // The box's height as it is made, and the one whose rest the dropped list fills (96 DPI).
   static constexpr int kClosedHeight = 24, kDroppedHeight = 300;
   void SizeDropDownList();
+  // The edit of an editable box, which has the keyboard focus, answers screen readers for the box.
+  static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
   bool editable_;
   bool listSized_ = false;
@@ -127,8 +134,10 @@ class TLabel : public TControl {
   // A transparent label shows its parent's background under its text (a
   // picture included) instead of filling itself with its colour.
   void SetTransparent(bool transparent);
+  long AccessibleRole() const override;
 
  protected:
+  bool NamedByCaption() const override { return true; }
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
@@ -143,8 +152,10 @@ class TGroupBox : public TControl {
             int w, int h);
   TGroupBox(TControl* parent, const TPlace& at, const std::string& caption)
       : TGroupBox(parent, at.Name, caption, at.Left, at.Top, at.Width, at.Height) {}
+  long AccessibleRole() const override;
 
  protected:
+  bool NamedByCaption() const override { return true; }
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
@@ -161,7 +172,12 @@ class TPageControl : public TControl {
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int i) const { return pages_[static_cast<size_t>(i)]; }
   TTabSheet* ActivePage() const;
+  // Shows the page; when the keyboard focus was on a page that is now hidden,
+  // it goes to the tabs.
   void SetActivePage(TTabSheet* page);
+  // The next (or previous) page, round from the last to the first, as if its
+  // tab had been clicked (OnChange runs).
+  void SelectNextPage(bool forward);
   std::function<void()> OnChange;
   bool HandleNotify(NMHDR* hdr, LRESULT& result) override;
 
@@ -176,8 +192,12 @@ class TPageControl : public TControl {
 
 class TTabSheet : public TPanel {
  public:
-  TTabSheet(TPageControl* owner, const std::string& name);
+  TTabSheet(TPageControl* owner, const std::string& name, const std::string& caption);
   TPageControl* PageControl() const { return owner_; }
+  long AccessibleRole() const override;
+
+ protected:
+  bool NamedByCaption() const override { return true; }
 
  private:
   TPageControl* owner_;
@@ -220,6 +240,7 @@ class TListBox : public TListBoxBase {
   void AddItem(const std::string& item);
   void Clear();
   std::string Item(int i) const;
+  bool AccessibleItemName(int item, std::string& name) const override;
   // Draws one row; when unset the row is drawn as plain text.
   std::function<void(HDC, int index, const RECT&, bool selected)> OnDrawItem;
   bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
@@ -236,6 +257,9 @@ class TVirtualListBox : public TListBoxBase {
   // Whole rows that fit in the list's height.
   int VisibleCount() const;
   std::function<void(HDC, int index, const RECT&, bool selected, bool focused)> OnDrawItem;
+  // The text of a row as a screen reader reads it.
+  std::function<std::string(int index)> OnItemText;
+  bool AccessibleItemName(int item, std::string& name) const override;
   // The rows moved under the scroll bar or the wheel (runs once they have).
   std::function<void()> OnScroll;
   bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;

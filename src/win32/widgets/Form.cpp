@@ -163,10 +163,22 @@ bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       if (isMain) Application().NotifyActivate(wp != 0);
       return false;
     case WM_ACTIVATE:
-      if (LOWORD(wp) != WA_INACTIVE) {
-        if (activeControl_ && activeControl_->Handle()) activeControl_->SetFocus();
-        if (OnActivateForm) OnActivateForm();
+      if (LOWORD(wp) == WA_INACTIVE) {
+        // As a dialog does, the window keeps where the keyboard was (a dialog or a
+        // message box it opens, another program) and gives it back when it is active again.
+        HWND focus = GetFocus();
+        lastFocus_ = focus && IsChild(hwnd_, focus) ? focus : nullptr;
+        return false;
       }
+      if (activeControl_ && activeControl_->Handle()) {
+        activeControl_->SetFocus();
+      } else if (lastFocus_ && IsChild(hwnd_, lastFocus_) && IsWindowVisible(lastFocus_) && !IsIconic(hwnd_)) {
+        ::SetFocus(lastFocus_);
+        if (OnActivateForm) OnActivateForm();
+        result = 0;
+        return true;
+      }
+      if (OnActivateForm) OnActivateForm();
       return false;
     case WM_ERASEBKGND:
       PaintBackground(reinterpret_cast<HDC>(wp));

@@ -57,6 +57,8 @@ class TForm : public TControl {
   void ChangeDpi(int dpi, const RECT* suggested);
   void SetActiveControl(TControl* c) { activeControl_ = c; }
   void SetCancelControl(std::function<void()> onCancel) { onCancel_ = std::move(onCancel); }
+  // A window's standard answer (its caption) is whole.
+  bool ServesAccessibility() const override { return false; }
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
@@ -67,6 +69,8 @@ class TForm : public TControl {
   int modalResult_ = mrNone;
   bool modal_ = false;
   TControl* activeControl_ = nullptr;
+  // The control that had the keyboard focus when the window was last deactivated.
+  HWND lastFocus_ = nullptr;
   std::function<void()> onCancel_;
 };
 

@@ -30,6 +30,8 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // True when the control is of version 3 or later (msftedit or riched20 v3).
   bool IsVersion3() const { return version3_; }
   const char* ClassName() const { return className_; }
+  // The control answers screen readers itself, with the book's text.
+  bool ServesAccessibility() const override { return false; }
 
   // Short forms the window uses.
   bool ReadOnly() { return GetReadOnly(); }
@@ -107,6 +109,8 @@ class TRichEdit : public TControl, public qv::IRichBox {
   bool LoadPlainText(std::istream& in) override;
   bool SavePlainText(std::ostream& out) override;
   bool Print(const std::string& jobTitle) override;
+  // True when the system has a default printer for Print to print on.
+  static bool DefaultPrinterExists();
 
   void BeginUpdate() override;
   void EndUpdate() override;

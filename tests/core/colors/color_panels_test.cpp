@@ -15,6 +15,11 @@ TEST(ColorPanelHint, NameDescriptionAndUsage) {
             " (RGB 3-2-1; Decimal = 197121; Hexadecimal = ");
 }
 
+TEST(ColorPanelValue, StockNameElseTheRgbTriple) {
+  EXPECT_EQ(ColorPanelValue(0x196EB9), "Ochre");
+  EXPECT_EQ(ColorPanelValue(0x010203), "RGB 3-2-1");
+}
+
 class ScriptedChooser : public IColorChooser {
  public:
   bool answer = true;

@@ -11,7 +11,10 @@ namespace qv::testing {
 
 class FakeErrorPlatform : public IErrorPlatform {
  public:
-  std::string SystemErrorText(uint32_t code) override { return "System text " + std::to_string(code); }
+  std::string SystemErrorText(uint32_t code) override {
+    if (code == 193) return "Bad EXE format for %1.";  // a text with an insert, as wine words it
+    return "System text " + std::to_string(code);
+  }
   std::string LocalTimeText() override { return "Tuesday, 8 December 2026 (342) | 20:35:00 (742)"; }
   std::string ProgramPath() override { return "C:\\Quenvalis\\Quenvalis.exe"; }
   uint32_t LastError() override { return lastError; }

@@ -65,6 +65,20 @@ TEST(Report, OptionalLinesAndUserFields) {
   EXPECT_NE(r.substr(r.size() - 2), "\r\n");
 }
 
+TEST(Report, SystemTextInsertTakesTheFileName) {
+  ScopedErrorEnvironment env;
+  struct Case { const char* parameter1; const char* line; } cases[] = {
+      {"C:\\Books\\tool.exe", "* System error description: \"Bad EXE format for C:\\Books\\tool.exe.\""},
+      {"", "* System error description: \"Bad EXE format for %1.\""},
+  };
+  for (const Case& k : cases) {
+    TFunStatContext c = SampleContext();
+    c.Parameter1 = k.parameter1;
+    c.SystemErrorCode = 193;
+    EXPECT_NE(c.Report().find(k.line), std::string::npos) << k.parameter1;
+  }
+}
+
 TEST(Report, StatusLines) {
   ScopedErrorEnvironment env;
   struct Case { int32_t status; const char* line; } cases[] = {
