@@ -1,6 +1,7 @@
 // Writes a TRichDocument as RTF.
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -9,15 +10,33 @@
 
 namespace qv {
 
-namespace {
-
 class TRtfWriter {
  public:
-  explicit TRtfWriter(const TRichDocument& doc) : doc_(doc) {}
-
-  std::string Write() {
+  explicit TRtfWriter(const TRichDocument& doc) : doc_(doc) {
     CollectTables();
-    out_.reserve(size_t(doc_.TextLength()) + 4096);
+    WriteHeader();
+  }
+
+  // Paragraphs [first, end) as one stream: each is followed by its break, the
+  // document's final paragraph by the format at the end of the text.
+  std::string Write(int32_t first, int32_t end) {
+    out_ = header_;
+    out_.reserve(header_.size() + size_t(doc_.ParagraphStart(end - 1) - doc_.ParagraphStart(first)) + 4096);
+    last_ = nullptr;
+    lastPara_ = nullptr;
+    for (int32_t p = first; p < end; ++p) {
+      // Paragraph and character properties carry over a \par: write them only when they change.
+      if (&doc_.ParaFormat(p) != lastPara_) WriteParagraphFormat(doc_.ParaFormat(p));
+      WriteRuns(p);
+      if (p + 1 < doc_.ParagraphCount()) out_ += "\\par\r\n";
+    }
+    if (end == doc_.ParagraphCount()) WriteCharFormat(doc_.EndFormat());
+    out_ += "}\r\n";
+    return std::move(out_);
+  }
+
+ private:
+  void WriteHeader() {
     out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl";
     for (size_t i = 0; i < fontList_.size(); ++i) {
       out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
@@ -30,25 +49,35 @@ class TRtfWriter {
               "\\blue" + std::to_string((color >> 16) & 0xFF) + ";";
     }
     out_ += "}\r\n\\viewkind4\\uc1";
-    for (int32_t p = 0; p < doc_.ParagraphCount(); ++p) {
-      // Paragraph and character properties carry over a \par: write them only when they change.
-      if (&doc_.ParaFormat(p) != lastPara_) WriteParagraphFormat(doc_.ParaFormat(p));
-      for (const TRichDocument::TRunView& run : doc_.Runs(p)) {
-        // A run boundary inside a pair of units moves to the pair's start.
-        const size_t begin = doc_.ByteOffsetIn(p, run.Start);
-        const size_t end = doc_.ByteOffsetIn(p, run.Start + run.Length);
-        if (begin == end && doc_.ParagraphLength(p) > 0) continue;
-        WriteCharFormat(*run.Format);
-        EscapeText(doc_.ParagraphText(p).substr(begin, end - begin));
-      }
-      if (p + 1 < doc_.ParagraphCount()) out_ += "\\par\r\n";
-    }
-    WriteCharFormat(doc_.EndFormat());  // the format at the end of the text
-    out_ += "}\r\n";
-    return std::move(out_);
+    header_.swap(out_);
   }
 
- private:
+  // The runs of one paragraph, each run's bytes found from the previous run's end.
+  void WriteRuns(int32_t p) {
+    const std::string_view text = doc_.ParagraphText(p);
+    const bool oneByteUnits = text.size() == size_t(doc_.ParagraphLength(p));
+    size_t begin = 0;
+    int32_t unit = 0;  // the unit at begin
+    for (const TRichDocument::TRunView& run : doc_.Runs(p)) {
+      const int32_t last = run.Start + run.Length;
+      size_t end = begin;
+      if (oneByteUnits) {
+        end = size_t(last);
+      } else {
+        // A run boundary inside a pair of units moves to the pair's start.
+        for (size_t next = end; end < text.size(); end = next) {
+          const int32_t units = UnitsOf(ReadChar(text, next));
+          if (unit + units > last) break;
+          unit += units;
+        }
+      }
+      if (begin == end && doc_.ParagraphLength(p) > 0) continue;
+      WriteCharFormat(*run.Format);
+      EscapeText(text.substr(begin, end - begin));
+      begin = end;
+    }
+  }
+
   void CollectTables() {
     auto addFont = [this](const std::string& face) {
       if (fonts_.emplace(face, int(fontList_.size())).second) fontList_.push_back(face);
@@ -97,19 +126,27 @@ class TRtfWriter {
     lastPara_ = &f;
   }
 
+  // Writes what differs from the format before (everything at the start of a
+  // stream). No \plain: a reset to the defaults costs Rich Edit under wine
+  // time in proportion to the text it already holds, each time.
   void WriteCharFormat(const TCharFormat& f) {
     if (last_ == &f) return;
+    const TCharFormat* before = last_;
     last_ = &f;
-    out_ += "\\plain";
-    Number("\\f", fonts_[f.Face()]);
-    Number("\\fs", f.Height / 10);
-    Number("\\cf", colors_[f.TextColor & 0xFFFFFF]);
-    if (f.Effects & CharEffect::Bold) out_ += "\\b";
-    if (f.Effects & CharEffect::Italic) out_ += "\\i";
-    if (f.Effects & CharEffect::Underline) out_ += "\\ul";
-    if (f.Spacing != 0) Number("\\expndtw", f.Spacing);
-    if (f.BackColor != NoBackColor) Number("\\highlight", colors_[f.BackColor & 0xFFFFFF]);
-    out_ += ' ';
+    const size_t mark = out_.size();
+    // A stream starts from the plain format: no effects, no spacing, no highlight.
+    const bool all = before == nullptr;
+    if (all || before->Face() != f.Face()) Number("\\f", fonts_[f.Face()]);
+    if (all || before->Height != f.Height) Number("\\fs", f.Height / 10);
+    if (all || (before->TextColor & 0xFFFFFF) != (f.TextColor & 0xFFFFFF)) Number("\\cf", colors_[f.TextColor & 0xFFFFFF]);
+    const uint32_t effects = all ? f.Effects : before->Effects ^ f.Effects;
+    if (effects & CharEffect::Bold) out_ += f.Effects & CharEffect::Bold ? "\\b" : "\\b0";
+    if (effects & CharEffect::Italic) out_ += f.Effects & CharEffect::Italic ? "\\i" : "\\i0";
+    if (effects & CharEffect::Underline) out_ += f.Effects & CharEffect::Underline ? "\\ul" : "\\ulnone";
+    if (all ? f.Spacing != 0 : before->Spacing != f.Spacing) Number("\\expndtw", f.Spacing);
+    if (all ? f.BackColor != NoBackColor : before->BackColor != f.BackColor)
+      Number("\\highlight", f.BackColor == NoBackColor ? 0 : colors_[f.BackColor & 0xFFFFFF]);
+    if (out_.size() > mark) out_ += ' ';
   }
 
   void Byte(unsigned char c) {
@@ -156,6 +193,7 @@ class TRtfWriter {
   }
 
   const TRichDocument& doc_;
+  std::string header_;  // up to the text: the font and colour tables
   std::string out_;
   std::map<std::string, int> fonts_;
   std::vector<std::string> fontList_;
@@ -165,9 +203,11 @@ class TRtfWriter {
   const TParaFormat* lastPara_ = nullptr;
 };
 
-}  // namespace
+TRtfParts::TRtfParts(const TRichDocument& doc) : writer_(std::make_unique<TRtfWriter>(doc)) {}
+TRtfParts::~TRtfParts() = default;
+std::string TRtfParts::Part(int32_t first, int32_t end) { return writer_->Write(first, end); }
 
-std::string DocumentToRtf(const TRichDocument& doc) { return TRtfWriter(doc).Write(); }
+std::string DocumentToRtf(const TRichDocument& doc) { return TRtfWriter(doc).Write(0, doc.ParagraphCount()); }
 
 void WriteRtf(const TRichDocument& doc, std::ostream& out) {
   const std::string rtf = DocumentToRtf(doc);

@@ -19,6 +19,37 @@ TCharFormat ColorFormat(uint32_t color) {
   return f;
 }
 
+void ExpectSameParagraphs(const TRichDocument& a, int32_t aFirst, const TRichDocument& b, int32_t bFirst,
+                          int32_t count) {
+  for (int32_t n = 0; n < count; ++n) {
+    const int32_t i = aFirst + n, j = bFirst + n;
+    EXPECT_EQ(b.ParagraphText(j), a.ParagraphText(i)) << i;
+    const TParaFormat& pa = a.ParaFormat(i);
+    const TParaFormat& pb = b.ParaFormat(j);
+    EXPECT_EQ(pb.Alignment, pa.Alignment);
+    EXPECT_EQ(pb.StartIndent, pa.StartIndent);
+    EXPECT_EQ(pb.Offset, pa.Offset);
+    EXPECT_EQ(pb.RightIndent, pa.RightIndent);
+    EXPECT_EQ(pb.SpaceAfter, pa.SpaceAfter);
+    EXPECT_EQ(pb.LineSpacing, pa.LineSpacing);
+    EXPECT_EQ(pb.LineSpacingRule, pa.LineSpacingRule);
+    EXPECT_EQ(pb.TabCount, pa.TabCount);
+    const auto ra = a.Runs(i);
+    const auto rb = b.Runs(j);
+    ASSERT_EQ(rb.size(), ra.size()) << i;
+    for (size_t r = 0; r < ra.size(); ++r) {
+      EXPECT_EQ(rb[r].Start, ra[r].Start);
+      EXPECT_EQ(rb[r].Length, ra[r].Length);
+      EXPECT_EQ(rb[r].Format->Effects, ra[r].Format->Effects);
+      EXPECT_EQ(rb[r].Format->Height, ra[r].Format->Height);
+      EXPECT_EQ(rb[r].Format->TextColor, ra[r].Format->TextColor);
+      EXPECT_EQ(rb[r].Format->BackColor, ra[r].Format->BackColor);
+      EXPECT_EQ(rb[r].Format->Spacing, ra[r].Format->Spacing);
+      EXPECT_EQ(rb[r].Format->Face(), ra[r].Format->Face());
+    }
+  }
+}
+
 TEST(MemoryRichBox, RunsSplitAndMerge) {
   TMemoryRichBox box;
   box.AppendLine("abcdefgh");
@@ -178,38 +209,57 @@ TEST(MemoryRichBox, RichTextRoundTrip) {
   ASSERT_TRUE(box.SaveRichText(rtf));
   // Code page 1252 where it has the character, \uN for the rest.
   EXPECT_NE(rtf.str().find("caf\\'e9\\tab tab \\u937? "), std::string::npos) << rtf.str();
-  EXPECT_NE(rtf.str().find("\\u-10179?\\u-8704?\\plain"), std::string::npos) << rtf.str();
+  EXPECT_NE(rtf.str().find("\\u-10179?\\u-8704?\\cf"), std::string::npos) << rtf.str();
   TMemoryRichBox copy;
   ASSERT_TRUE(copy.LoadRichText(rtf));
   const TRichDocument& a = box.Document();
   const TRichDocument& b = copy.Document();
   ASSERT_EQ(b.ParagraphCount(), a.ParagraphCount());
   EXPECT_EQ(copy.GetText(), box.GetText());
-  for (int32_t i = 0; i < a.ParagraphCount(); ++i) {
-    const TParaFormat& pa = a.ParaFormat(i);
-    const TParaFormat& pb = b.ParaFormat(i);
-    EXPECT_EQ(pb.Alignment, pa.Alignment);
-    EXPECT_EQ(pb.StartIndent, pa.StartIndent);
-    EXPECT_EQ(pb.Offset, pa.Offset);
-    EXPECT_EQ(pb.RightIndent, pa.RightIndent);
-    EXPECT_EQ(pb.SpaceAfter, pa.SpaceAfter);
-    EXPECT_EQ(pb.LineSpacing, pa.LineSpacing);
-    EXPECT_EQ(pb.LineSpacingRule, pa.LineSpacingRule);
-    EXPECT_EQ(pb.TabCount, pa.TabCount);
-    const auto ra = a.Runs(i);
-    const auto rb = b.Runs(i);
-    ASSERT_EQ(rb.size(), ra.size()) << i;
-    for (size_t r = 0; r < ra.size(); ++r) {
-      EXPECT_EQ(rb[r].Start, ra[r].Start);
-      EXPECT_EQ(rb[r].Length, ra[r].Length);
-      EXPECT_EQ(rb[r].Format->Effects, ra[r].Format->Effects);
-      EXPECT_EQ(rb[r].Format->Height, ra[r].Format->Height);
-      EXPECT_EQ(rb[r].Format->TextColor, ra[r].Format->TextColor);
-      EXPECT_EQ(rb[r].Format->BackColor, ra[r].Format->BackColor);
-      EXPECT_EQ(rb[r].Format->Spacing, ra[r].Format->Spacing);
-      EXPECT_EQ(rb[r].Format->Face(), ra[r].Format->Face());
-    }
+  ExpectSameParagraphs(a, 0, b, 0, a.ParagraphCount());
+}
+
+// Each part of a document, read back on its own, holds the paragraphs it was
+// written from with their formats; every format change is written as what
+// changed, so switching an effect off needs no reset to the defaults.
+TEST(MemoryRichBox, RichTextInPartsReadsBackAsTheParagraphsItHolds) {
+  TMemoryRichBox box;
+  SetRichFontName(box, "Courier New");
+  const char* const lines[] = {"bold then plain", "caf\xC3\xA9 \xCE\xA9 runs of two-byte letters",
+                               "highlighted", "spaced and underlined", "back to plain", "the final paragraph"};
+  for (const char* line : lines) box.AppendLine(line);
+  TCharFormat f;
+  InitCharFormat2(f);
+  f.Mask = CharMask::Bold;
+  f.Effects = CharEffect::Bold;
+  box.SetSelection(0, 4);
+  box.SetCharFormat(f, TFormatTarget::Selection);
+  box.SetSelection(22, 3);  // "\xCE\xA9 r": across a two-byte letter
+  box.SetCharFormat(ColorFormat(0x00FF00), TFormatTarget::Selection);
+  f.Mask = CharMask::BackColor;
+  f.BackColor = 0x00FFFF;
+  box.SetSelection(box.Document().ParagraphStart(2), 11);
+  box.SetCharFormat(f, TFormatTarget::Selection);
+  f.Mask = CharMask::Spacing | CharMask::Underline;
+  f.Spacing = 40;
+  f.Effects = CharEffect::Underline;
+  box.SetSelection(box.Document().ParagraphStart(3), 6);
+  box.SetCharFormat(f, TFormatTarget::Selection);
+  const TRichDocument& doc = box.Document();
+  ASSERT_EQ(doc.ParagraphCount(), 7);  // the lines and the empty final paragraph
+  TRtfParts parts(doc);
+  const int32_t cuts[] = {0, 1, 3, 4, 7};
+  for (size_t i = 0; i + 1 < std::size(cuts); ++i) {
+    const std::string rtf = parts.Part(cuts[i], cuts[i + 1]);
+    EXPECT_EQ(rtf.find("\\plain"), std::string::npos);
+    TRichDocument back;
+    ASSERT_TRUE(RtfToDocument(rtf, back));
+    const int32_t count = cuts[i + 1] - cuts[i];
+    // A part before the final paragraph ends in a break: an empty paragraph follows it.
+    ASSERT_EQ(back.ParagraphCount(), cuts[i + 1] == doc.ParagraphCount() ? count : count + 1);
+    ExpectSameParagraphs(doc, cuts[i], back, 0, count);
   }
+  EXPECT_EQ(DocumentToRtf(doc), parts.Part(0, doc.ParagraphCount()));
 }
 
 TEST(MemoryRichBox, ReplacedCharactersKeepTheirFormats) {
