@@ -2,6 +2,8 @@
 // between two characters per break and the control's one, bursts, view and search.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "WineTestSupport.h"
 #include "richbox/RichOps.h"
 
@@ -67,6 +69,79 @@ TEST(RichBoxAdapter, MapsPositionsOfManyParagraphsBuiltByAppendsAndByABurst) {
   const std::string expected = ExpectedText(120);
   EXPECT_EQ(box.SearchText("w100x", 0, -1, true, false), int32_t(expected.find("w100x")));
   EXPECT_EQ(box.SearchText("w10x", 0, int32_t(expected.size()), false, false), int32_t(expected.find("w10x")));
+}
+
+// Paragraphs whose every eleventh one starts with two red characters, in one burst.
+void AppendColouredParagraphs(win::TRichEdit& box, int count) {
+  TCharFormat red;
+  InitCharFormat2(red);
+  red.Mask = CharMask::Color;
+  red.TextColor = 0x0000FF;
+  for (int p = 0; p < count; ++p) {
+    const int32_t start = box.GetTextLength();
+    box.AppendLine(Paragraph(p));
+    if (p % 11 != 0) continue;
+    box.SetSelection(start, 2);
+    box.SetCharFormat(red, TFormatTarget::Selection);
+  }
+  box.SetSelection(0, 0);
+}
+
+std::string RichTextOf(win::TRichEdit& box) {
+  std::ostringstream rtf;
+  box.SaveRichText(rtf);
+  return rtf.str();
+}
+
+TEST(RichBoxAdapter, ALongContentInPartsShowsItsPlaceFirstAndEndsAsOneBurstWould) {
+  TBoxForms forms;
+  win::TRichEdit& box = forms.main->RichEdit;
+  const int count = 700;
+  const std::string expected = ExpectedText(count);
+  box.Clear();
+  {
+    TRichUpdate burst(box);
+    AppendColouredParagraphs(box, count);
+  }
+  const std::string whole = RichTextOf(box);
+
+  box.Clear();
+  const int32_t place = int32_t(expected.find("w502x"));
+  {
+    TRichUpdate burst(box);
+    AppendColouredParagraphs(box, count);
+    box.EndBurstInParts(place, 1500);
+  }
+  box.SetModified(false);  // as a load leaves it: the parts to come are no edit
+  ASSERT_TRUE(box.PartsPending());
+  // The place and what follows it are there, in the content's positions; the start is not yet.
+  EXPECT_TRUE(box.IsShown(place));
+  EXPECT_FALSE(box.IsShown(0));
+  EXPECT_FALSE(box.IsShown(int32_t(expected.size())));
+  EXPECT_EQ(box.GetTextRange(place, place + 40), expected.substr(size_t(place), 40));
+  EXPECT_EQ(box.SearchText("w522x", 0, -1, true, false), int32_t(expected.find("w522x")));
+  EXPECT_LT(box.ShownShare(), 0.5);
+  ShowRichPosAtTop(box, place);
+  box.SetSelection(place + 1, 2);
+  const std::string top = box.GetLineText(GetRichFirstVisibleLine(box));
+  EXPECT_EQ(top.substr(0, 5), "w502x");
+
+  for (int parts = 0; box.PartsPending(); ++parts) {
+    ASSERT_LT(parts, 200);
+    box.ShowNextPart(1000);
+    ASSERT_FALSE(box.GetModified()) << parts;
+    // The view and the selection stay on their text while the start goes in before them.
+    ASSERT_EQ(box.GetLineText(GetRichFirstVisibleLine(box)), top) << parts;
+    int32_t start = 0, length = 0;
+    box.GetSelection(start, length);
+    ASSERT_EQ(start, place + 1);
+    ASSERT_EQ(length, 2);
+  }
+  EXPECT_DOUBLE_EQ(box.ShownShare(), 1.0);
+  EXPECT_FALSE(box.GetModified());
+  EXPECT_EQ(box.GetText(), expected);
+  EXPECT_EQ(box.GetLineOfChar(place), GetRichFirstVisibleLine(box));
+  EXPECT_EQ(RichTextOf(box), whole);
 }
 
 TEST(RichBoxAdapter, MappingFollowsTheReadersEdits) {

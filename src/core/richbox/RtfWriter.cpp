@@ -126,25 +126,25 @@ class TRtfWriter {
     lastPara_ = &f;
   }
 
-  // Writes what differs from the format before (everything at the start of a
-  // stream). No \plain: a reset to the defaults costs Rich Edit under wine
-  // time in proportion to the text it already holds, each time.
+  // Writes what differs from the format before, and every attribute at the
+  // start of a stream: a stream put into a text takes the format of the place
+  // it goes to for what it leaves out. No \plain: a reset to the defaults
+  // costs Rich Edit under wine time in proportion to the text it already holds.
   void WriteCharFormat(const TCharFormat& f) {
     if (last_ == &f) return;
     const TCharFormat* before = last_;
     last_ = &f;
     const size_t mark = out_.size();
-    // A stream starts from the plain format: no effects, no spacing, no highlight.
     const bool all = before == nullptr;
     if (all || before->Face() != f.Face()) Number("\\f", fonts_[f.Face()]);
     if (all || before->Height != f.Height) Number("\\fs", f.Height / 10);
     if (all || (before->TextColor & 0xFFFFFF) != (f.TextColor & 0xFFFFFF)) Number("\\cf", colors_[f.TextColor & 0xFFFFFF]);
-    const uint32_t effects = all ? f.Effects : before->Effects ^ f.Effects;
+    const uint32_t effects = all ? ~0u : before->Effects ^ f.Effects;
     if (effects & CharEffect::Bold) out_ += f.Effects & CharEffect::Bold ? "\\b" : "\\b0";
     if (effects & CharEffect::Italic) out_ += f.Effects & CharEffect::Italic ? "\\i" : "\\i0";
     if (effects & CharEffect::Underline) out_ += f.Effects & CharEffect::Underline ? "\\ul" : "\\ulnone";
-    if (all ? f.Spacing != 0 : before->Spacing != f.Spacing) Number("\\expndtw", f.Spacing);
-    if (all ? f.BackColor != NoBackColor : before->BackColor != f.BackColor)
+    if (all || before->Spacing != f.Spacing) Number("\\expndtw", f.Spacing);
+    if (all || before->BackColor != f.BackColor)
       Number("\\highlight", f.BackColor == NoBackColor ? 0 : colors_[f.BackColor & 0xFFFFFF]);
     if (out_.size() > mark) out_ += ' ';
   }

@@ -6,6 +6,7 @@
 #include <richedit.h>
 
 #include <iterator>
+#include <utility>
 #include <sstream>
 
 #include "encoding/TextEncoding.h"
@@ -66,6 +67,7 @@ bool TRichEdit::LoadRichText(std::istream& in) {
     return pending_->LoadRichText(again);
   }
   if (!LooksLikeRtf(bytes)) return false;
+  DropParts();
   StreamIn(bytes, SF_RTF);
   return true;
 }
@@ -110,6 +112,7 @@ bool TRichEdit::LoadPlainText(std::istream& in) {
     std::istringstream again(bytes);
     return pending_->LoadPlainText(again);
   }
+  DropParts();
   // The control takes the decoded text as UTF-16, which it never misreads.
   const std::wstring wide = WidenText(DecodeText(bytes, DetectTextEncoding(bytes)));
   StreamIn(std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t)),
@@ -147,8 +150,18 @@ void TRichEdit::BeginUpdate() {
   pending_ = std::move(box);
 }
 
+void TRichEdit::EndBurstInParts(int32_t at, int32_t windowChars) {
+  partsAt_ = at;
+  partsWindow_ = windowChars;
+}
+
 void TRichEdit::EndUpdate() {
   if (updateDepth_ == 0 || --updateDepth_ > 0) return;
+  const int32_t window = std::exchange(partsWindow_, 0);
+  if (window > 0 && pending_->GetTextLength() > window) {
+    StartParts(partsAt_, window);
+    return;
+  }
   std::unique_ptr<TMemoryRichBox> box = std::move(pending_);
   int32_t start = 0, length = 0;
   box->GetSelection(start, length);

@@ -40,10 +40,14 @@ bool TRichEdit::HandleCommand(WORD code) {
   return false;
 }
 
-int32_t TRichEdit::GetTextLength() {
-  if (pending_) return pending_->GetTextLength();
+int32_t TRichEdit::ShownLength() {
   GETTEXTLENGTHEX gl{GTL_USECRLF | GTL_NUMCHARS | GTL_PRECISE, kCodePageUtf16};
   return int32_t(SendRich(hwnd_, EM_GETTEXTLENGTHEX, WPARAM(&gl), 0));
+}
+
+int32_t TRichEdit::GetTextLength() {
+  if (pending_) return pending_->GetTextLength();
+  return Content(ShownLength());
 }
 
 std::string TRichEdit::GetText() {
@@ -60,27 +64,30 @@ std::string TRichEdit::GetText() {
 
 std::string TRichEdit::GetTextRange(int32_t start, int32_t end) {
   if (pending_) return pending_->GetTextRange(start, end);
-  const int32_t wideLength = GetTextLength();
-  start = std::clamp(start, 0, wideLength);
-  end = std::clamp(end, start, wideLength);
+  // Over the control's text: a range reaching into the part not yet in it is cut there.
+  const int32_t wideLength = ShownLength();
+  start = std::clamp(Shown(start), 0, wideLength);
+  end = std::clamp(Shown(end), start, wideLength);
   if (end <= start) return std::string();
+  const TBreakIndex& index = Index();
   const int32_t length = ControlLength();
-  const int32_t from = std::clamp(Narrow(start), 0, length);
-  int32_t to = std::clamp(Narrow(end), from, length);
-  if (Wide(to) < end) to = std::min(to + 1, length);  // the end splits a break: take all of it
+  const int32_t from = std::clamp(index.ToNarrow(start), 0, length);
+  int32_t to = std::clamp(index.ToNarrow(end), from, length);
+  if (index.ToWide(to) < end) to = std::min(to + 1, length);  // the end splits a break: take all of it
   std::wstring buf(size_t(to - from) + 1, L'\0');
   TEXTRANGEW tr{{from, to}, &buf[0]};
   const LRESULT got = SendRich(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
   buf.resize(size_t(got > 0 ? got : 0));
   const std::u16string units = WidenBreaks(AsUnits(buf));
   // Cut to exactly [start, end) when either end falls between a CR and its LF.
-  const size_t skip = size_t(start - Wide(from));
+  const size_t skip = size_t(start - index.ToWide(from));
   if (skip >= units.size()) return std::string();
   return FromUtf16(std::u16string_view(units).substr(skip, size_t(end - start)));
 }
 
 void TRichEdit::Clear() {
   if (pending_) return pending_->Clear();
+  DropParts();
   // Deleting a long text costs the control far more than a new window does
   // (about ten times for half a megabyte): a long text goes with its window.
   if (ControlLength() > kLongText) {
@@ -150,6 +157,7 @@ void TRichEdit::ReplaceWithEmptyWindow() {
 
 int32_t TRichEdit::AppendLine(const std::string& text) {
   if (pending_) return pending_->AppendLine(text);
+  DropParts();
   CHARRANGE keep{};
   SendRich(hwnd_, EM_EXGETSEL, 0, LPARAM(&keep));
   Index();  // brought up to date before the append extends it

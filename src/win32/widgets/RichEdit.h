@@ -7,7 +7,10 @@
 // reader included), so a run of position calls scans the text at most once.
 //
 // A burst (BeginUpdate/EndUpdate) collects the content in a TMemoryRichBox
-// and hands it to the control as one rich-text stream with drawing off.
+// and hands it to the control as one rich-text stream with drawing off; a long
+// content may instead reach it in parts (EndBurstInParts), the place to be shown
+// first, while the reader reads. Until the last part is in, positions stay the
+// whole content's: a place not yet in the control is not shown (IsShown).
 #pragma once
 #include <functional>
 #include <memory>
@@ -15,7 +18,9 @@
 
 #include "richbox/BreakIndex.h"
 #include "richbox/MemoryRichBox.h"
+#include "richbox/PartedContent.h"
 #include "richbox/RichBox.h"
+#include "richbox/Rtf.h"
 #include "widgets/Control.h"
 #include <richedit.h>
 
@@ -115,6 +120,22 @@ class TRichEdit : public TControl, public qv::IRichBox {
   void BeginUpdate() override;
   void EndUpdate() override;
 
+  // --- a long content in parts ---
+  // The running burst ends with about windowChars characters of its content
+  // in the control, from a little before position at (negative: the end of
+  // the text); the rest waits for ShowNextPart. The content replaces the
+  // control's text. A content that fits the window ends as any burst does.
+  void EndBurstInParts(int32_t at, int32_t windowChars);
+  bool PartsPending() const { return parts_ != nullptr; }
+  // The next part of about chars characters goes in; the view stays on the
+  // text it shows and the selection on its characters.
+  void ShowNextPart(int32_t chars);
+  // What is not yet in the control will not come (the control keeps what it has).
+  void DropParts();
+  bool IsShown(int32_t position) const { return !parts_ || parts_->IsShown(position); }
+  // The share of the content in the control, 0 to 1.
+  double ShownShare() const { return parts_ ? parts_->ShownShare() : 1.0; }
+
   bool HandleCommand(WORD code) override;
   bool HandleNotify(NMHDR* hdr, LRESULT& result) override;
   void DpiChanged() override;
@@ -128,14 +149,23 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // The break index, rebuilt when the text changed since it was last built.
   const TBreakIndex& Index();
   int32_t ControlLength();  // characters in the control, breaks counting one
-  int32_t Narrow(int32_t wide) { return Index().ToNarrow(wide); }
-  int32_t Wide(int32_t narrow) { return Index().ToWide(narrow); }
+  // Positions of the content and of the control: while parts are pending the
+  // content's text has a gap in the control (Shown counts over the control's
+  // text as the interface does).
+  int32_t Shown(int32_t position) const { return parts_ ? parts_->ToShown(position) : position; }
+  int32_t Content(int32_t shown) const { return parts_ ? parts_->FromShown(shown) : shown; }
+  int32_t Narrow(int32_t position) { return Index().ToNarrow(Shown(position)); }
+  int32_t Wide(int32_t narrow) { return Content(Index().ToWide(narrow)); }
+  int32_t ShownLength();  // the control's text as the interface counts it
   void TextChanged() { index_.Invalidate(); }
   // The top of a line in client pixels.
   int32_t LineTop(int32_t line);
   // A view whose first line is partly scrolled out is moved to a whole line.
   void AlignTopLine();
   void StreamIn(const std::string& bytes, unsigned format);
+  // A part's rich text into the control at a control position.
+  void InsertPart(const std::string& rtf, int32_t at, bool beforeView);
+  void StartParts(int32_t at, int32_t windowChars);
   // A new, empty window of the same class and settings takes the old one's place.
   void ReplaceWithEmptyWindow();
   void HideHorizontalScrollBar();
@@ -157,6 +187,10 @@ class TRichEdit : public TControl, public qv::IRichBox {
   const char* className_ = "";
   TBreakIndex index_;
   std::unique_ptr<TMemoryRichBox> pending_;  // the content of a running burst
+  // How the running burst is to end in parts (windowChars 0: it is not).
+  int32_t partsAt_ = 0, partsWindow_ = 0;
+  std::unique_ptr<TPartedContent> parts_;  // the content, while parts of it are pending
+  std::unique_ptr<TRtfParts> partWriter_;  // over parts_'s document
   int updateDepth_ = 0;
   // The change being reported is our own append or format change, which the index already follows.
   bool ownAppend_ = false;
