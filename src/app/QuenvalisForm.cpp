@@ -206,7 +206,7 @@ void TQuenvalisForm::LoadOnStart() {
 }
 
 void TQuenvalisForm::FormCloseQuery(bool& canClose) {
-  Book.StopLoading = true;
+  Book.StopLoad();
   Book.QuerySaveModified();
   if (Persistence.OptionsStore) Persistence.OptionsStore->Save(false);  // a failed save does not stop the close
   canClose = true;

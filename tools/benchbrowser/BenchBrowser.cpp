@@ -68,6 +68,7 @@ class TNoBook : public qv::app::IBook {
   bool Loading() const override { return false; }
   bool OpenBook(const std::string&, bool) override { return false; }
   bool LoadFromFile(const std::string&, int32_t, bool, int32_t) override { return false; }
+  bool WaitForText(int32_t) override { return true; }
 
  private:
   std::string name_;

@@ -4,8 +4,10 @@
 //   plain floor: the same text streamed as plain UTF-16 into a fresh control of
 //     the same size whose default character and paragraph formats are the
 //     profile's (read back from the loaded book), so that as many lines wrap;
-//   rtf floor: the very stream the load handed to the control, streamed into a
-//     fresh control: what is left of the load above it is our own code.
+//   rtf floor: the rich text the load builds (a long book's reaches the control
+//     in parts), streamed in one piece into a fresh control: what is left of
+//     the load above it is our own code and the parts' cost.
+// A load is timed until its whole text is in the rich-box.
 // Like the rich-box during a load, a floor's control is hidden while its text
 // goes in and shown (and painted) when it is in.
 // Each book also gets the split of where the load's time goes: clearing the
@@ -16,32 +18,18 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
-#include <sstream>
 #include <string>
 
-#include "app/QuenvalisForm.h"
-#include "book/BookReader.h"
 #include "encoding/TextEncoding.h"
-#include "errors/ErrorPlatform.h"
-#include "formatting/FormatControls.h"
-#include "forms/ErrorForm.h"
-#include "platform/Win32Platform.h"
 #include "richbox/BreakIndex.h"
-#include "richbox/MemoryRichBox.h"
 #include "richedit/RichEditCodec.h"
+#include "BenchWindow.h"
 #include "widgets/Application.h"
 
 using namespace qv;
+using namespace qv::bench;
 
 namespace {
-
-// Every question is answered Yes (the one-piece question of the 500 KB book).
-class TYesBoxes : public IMessageBoxPlatform {
- public:
-  int ShowBox(const std::string&, const std::string&, uint32_t) override { return IDYES; }
-  void Beep(bool) override {}
-};
 
 // Prose-like lines of about 70 characters, broken as a typical book is.
 std::string MakeBook(size_t bytes) {
@@ -67,20 +55,6 @@ std::string MakeBook(size_t bytes) {
   return text;
 }
 
-class TStopwatch {
- public:
-  TStopwatch() { QueryPerformanceCounter(&start_); }
-  double Seconds() const {
-    LARGE_INTEGER now, f;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&f);
-    return double(now.QuadPart - start_.QuadPart) / double(f.QuadPart);
-  }
-
- private:
-  LARGE_INTEGER start_;
-};
-
 // The same prose in UTF-8 (no mark), mostly ASCII: every "a" in typographic
 // quotes and every "its" as "it’s", cut to size at the start of a character.
 std::string MakeUtf8Book(size_t bytes) {
@@ -104,19 +78,6 @@ std::string MakeUtf8Book(size_t bytes) {
 }
 
 
-void Drain() {
-  for (int i = 0; i < 5; ++i) win::Application().ProcessMessages();
-}
-
-DWORD CALLBACK ReadBytes(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb) {
-  auto* src = reinterpret_cast<std::pair<const std::string*, size_t>*>(cookie);
-  const size_t n = std::min(size_t(cb), src->first->size() - src->second);
-  memcpy(buf, src->first->data() + src->second, n);
-  src->second += n;
-  *pcb = LONG(n);
-  return 0;
-}
-
 // The formats the load gave the book's text, to give a fresh control the same.
 struct TBookFormats {
   CHARFORMAT2W Char{};
@@ -136,32 +97,6 @@ TBookFormats ReadFormats(HWND rich) {
   return f;
 }
 
-// A fresh control of the same class and size as the rich-box, hidden until its
-// text is in, as the load keeps the rich-box.
-HWND FreshControl(app::TQuenvalisForm& form) {
-  const RECT r = form.RichEdit.Bounds();
-  HWND h = CreateWindowExA(0, form.RichEdit.ClassName(), "",
-                           WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL,
-                           r.left, r.top, r.right - r.left, r.bottom - r.top, form.Handle(), nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(h, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
-  return h;
-}
-
-double StreamSeconds(HWND h, const std::string& bytes, WPARAM format) {
-  Drain();
-  const TStopwatch watch;
-  std::pair<const std::string*, size_t> src{&bytes, 0};
-  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&src), 0, ReadBytes};
-  SendMessageA(h, EM_STREAMIN, format, LPARAM(&es));
-  ShowWindow(h, SW_SHOWNA);
-  UpdateWindow(h);
-  const double seconds = watch.Seconds();
-  DestroyWindow(h);
-  Drain();
-  return seconds;
-}
-
 double PlainFloorSeconds(app::TQuenvalisForm& form, const std::string& bytes, TBookFormats formats) {
   HWND h = FreshControl(form);
   SendMessageW(h, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, formats.Margins);
@@ -178,11 +113,18 @@ double RtfFloorSeconds(app::TQuenvalisForm& form, const std::string& rtf) {
   return StreamSeconds(FreshControl(form), rtf, SF_RTF);
 }
 
+// Until the whole text is in the rich-box (a long book's later parts arrive
+// while the message loop runs).
 double LoadSeconds(app::TQuenvalisForm& form) {
   Drain();
   const TStopwatch watch;
   form.Book.LoadFromFile("", 1, false, 0);
   UpdateWindow(form.RichEdit.Handle());
+  MSG msg;
+  while (form.Book.Parts.Pending() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
   const double seconds = watch.Seconds();
   Drain();
   return seconds;
@@ -200,29 +142,8 @@ TSplit MeasureSplit(app::TQuenvalisForm& form, const std::string& bytes) {
     form.RichEdit.Clear();
     s.Clear = watch.Seconds();
   }
-  // The enhancement of the same lines into memory, with the profile's formats.
-  std::vector<std::string> lines = BookLines(bytes, DetectTextEncoding(bytes));
-  lines.push_back("");
-  lines.push_back("***** End of Book *****");
-  TMemoryRichBox box;
-  TEnhancedRichEdit enhancer(box, form.RichEdit.IsVersion3());
-  ReadFormatDefaults(enhancer, form.Text.ReadFormatSettings());
-  const app::TEnhanceOptions options = form.Text.ReadEnhanceOptions();
-  {
-    const TStopwatch watch;
-    box.SetSelection(0, RichAllLength);
-    enhancer.ApplyCharFormat(true, 0);
-    enhancer.ApplyParaFormat(true, 0);
-    box.SetSelection(0, 0);
-    enhancer.EnhanceText(lines, options.ParagraphPrefix, options.IgnoreEmptyLines, options.PoorlyWritten);
-    s.Enhance = watch.Seconds();
-  }
-  {
-    const TStopwatch watch;
-    std::ostringstream rtf;
-    box.SaveRichText(rtf);
-    s.Stream = watch.Seconds();
-  }
+  // The enhancement of the same lines into memory, with the profile's formats, and its rich text.
+  EnhancedRichText(form, bytes, &s.Enhance, &s.Stream);
   {
     // The break index over the control's own text, as the adapter rebuilds it.
     const TStopwatch watch;
@@ -242,19 +163,8 @@ TSplit MeasureSplit(app::TQuenvalisForm& form, const std::string& bytes) {
 }  // namespace
 
 int main() {
-  TYesBoxes boxes;
-  ErrorEnvironment.MessageBoxes = &boxes;
-  win::InstallWin32Platform();
-  app::TQuenvalisForm::IsFirstActivation = false;  // no start-up book
-  auto form = std::make_unique<app::TQuenvalisForm>();
-  auto error = std::make_unique<win::TErrorForm>(form.get());
-  form->InitializeForm();
-  form->ShowMaximizedOnMonitor();
-  form->Book.Controls.OpenInPiecesCheckBox.SetChecked(false);  // each book opens whole
-  std::string handed;  // the last stream the load gave the control
-  form->RichEdit.OnStreamIn = [&handed](const std::string& bytes, unsigned format) {
-    if (format & SF_RTF) handed = bytes;
-  };
+  TBenchWindow bench;  // each book opens whole
+  auto& form = bench.form;
   Drain();
   double maxOwn = 0, maxRatio = 0;
   std::printf("%-13s %9s %11s %9s %9s %9s   split (s): clear enhance stream index control\n", "book", "load (s)",
@@ -267,12 +177,10 @@ int main() {
   for (const auto& book : books) {
     const size_t kb = book.kb;
     const std::string bytes = book.make(kb * 1000);
-    const std::string path = win::ProgramDirectory() + "bench-" + std::to_string(kb) + "k" + book.name + ".txt";
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD n = 0;
-    WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
-    CloseHandle(h);
+    const std::string path = WriteBenchFile("bench-" + std::to_string(kb) + "k" + book.name + ".txt", bytes);
     form->Book.BookFileName = path;
+    // The rich text the load builds, in one stream (a long book's reaches the control in parts).
+    const std::string handed = EnhancedRichText(*form, bytes);
     LoadSeconds(*form);  // warms the code paths and fonts
     const TBookFormats formats = ReadFormats(form->RichEdit.Handle());
     // The best of three runs each: the machine is shared, the best is the least disturbed.
@@ -299,8 +207,5 @@ int main() {
   }
   std::printf("max own ratio %.2f\n", maxOwn);
   std::printf("max ratio %.2f\n", maxRatio);
-  form->RichEdit.OnStreamIn = nullptr;
-  error.reset();
-  form.reset();
   return 0;
 }

@@ -19,6 +19,10 @@ class IBook {
   virtual bool Loading() const = 0;
   // Opens a new book (recording the auto-bookmarks of the book left and of the new one).
   virtual bool OpenBook(const std::string& fileName, bool autoBookmarkFirst) = 0;
+  // A long book's text reaches the rich-box in parts after its first part is
+  // shown: this waits, showing the progress, until position (negative: the
+  // whole text) is in it. False when it is not (a close request ended the wait).
+  virtual bool WaitForText(int32_t position) = 0;
   // Loads the book (file name empty: the open one) at a piece and a position.
   virtual bool LoadFromFile(const std::string& fileName, int32_t piece, bool keepProfile,
                             int32_t caretPos) = 0;

@@ -95,6 +95,7 @@ int32_t TBookControls::CurrentPiece() const {
 TBookDocument::TBookDocument(TSidebar& sidebar, TRichEdit& richEdit, IScreen& screen, TTextEngine& text,
                              IBookLoadSteps& steps, IFileSystem& files)
     : Controls(sidebar),
+      Parts(richEdit),
       PieceSize(OptionOf("PieceSize").Default),
       richEdit_(richEdit),
       screen_(screen),
@@ -107,6 +108,12 @@ TBookDocument::TBookDocument(TSidebar& sidebar, TRichEdit& richEdit, IScreen& sc
   LoadCrono.Start();
   PeriodCrono.Start();
   text_.Enhancer.OnProgress = [this](int32_t position) { return ShowLoadProgress(position); };
+  text_.WaitForText = [this](int32_t position) { return WaitForText(position); };
+  // The chapters and the line information follow a long book's text as it arrives.
+  Parts.OnPartsShown = [this] {
+    text_.UpdateChaptersButton();
+    if (!Parts.Pending()) RefreshBookStatus();
+  };
 
   TBookControls& b = Controls;
   b.OpenBookButton.OnClick = [this] { OpenBookButtonClick(); };

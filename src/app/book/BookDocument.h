@@ -9,6 +9,7 @@
 #include "app/Sidebar.h"
 #include "app/persistence/OptionBinding.h"
 #include "app/book/Book.h"
+#include "app/book/BookParts.h"
 #include "app/screen/Screen.h"
 #include "app/text/TextEngine.h"
 #include "encoding/TextEncoding.h"
@@ -50,6 +51,7 @@ class TBookDocument : public IBook, public IOptionListener {
   TBookControls Controls;
   TOpenDialog OpenDialog;
   TSaveDialog SaveDialog;
+  TBookParts Parts;  // the rest of a long book, arriving after its first part
 
   // The reading state.
   std::string BookFileName;
@@ -68,6 +70,10 @@ class TBookDocument : public IBook, public IOptionListener {
   bool Loading() const override { return loading_; }
   bool OpenBook(const std::string& fileName, bool autoBookmarkFirst) override;
   bool LoadFromFile(const std::string& fileName, int32_t piece, bool keepProfile, int32_t caretPos) override;
+  bool WaitForText(int32_t position) override;
+  // A close request: a running load stops at its next progress report, and
+  // the text still to arrive will not.
+  void StopLoad();
 
   // Loading (BookLoading.cpp).
   bool LoadPieceFromFile(const std::string& fileName, std::vector<std::string>& lines, int32_t piece);
@@ -104,8 +110,11 @@ class TBookDocument : public IBook, public IOptionListener {
 
  private:
   struct TLoadUndo;
+  // How much of a long book is in the rich-box, while it is arriving; -1 once it is whole.
+  int LoadedPercent() const;
   bool ReadWholeBook(const std::string& fileName, std::string& bytes, TFunStatContext& local);
-  void LoadPlainBook(int32_t piece, std::vector<std::string>& lines, TFunStatContext& local);
+  // showAt: the position to be shown first (negative: the end).
+  void LoadPlainBook(int32_t piece, int32_t showAt, std::vector<std::string>& lines, TFunStatContext& local);
   void LoadRichBook(TFunStatContext& local);
   void FinishLoad(const TLoadUndo& undo, int32_t callerCaret, int32_t caretPos, std::vector<std::string>& lines);
 
@@ -117,7 +126,8 @@ class TBookDocument : public IBook, public IOptionListener {
   bool loading_ = false;
 };
 
-// A number with the system's digit grouping ("20,000,000").
+// A number with the system's digit grouping ("20,000,000"), and the separator itself.
 std::string GroupedNumber(int64_t value);
+std::string ThousandsSeparator();
 
 }  // namespace qv::app

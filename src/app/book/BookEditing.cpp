@@ -18,6 +18,8 @@ const char* const kFile = "QuenvalisDialog";
 }  // namespace
 
 void TBookDocument::SetEditing(bool editing) {
+  // Editing needs the whole text in the rich-box.
+  if (editing && !WaitForText(-1)) editing = false;
   richEdit_.SetReadOnly(!editing);
   Controls.AllowEditingCheckBox.SetChecked(editing);
 }
@@ -35,7 +37,8 @@ bool TBookDocument::CheckOnePiece() {
     ShowWarningMessage("The book must be loaded in one piece.");
     return false;
   }
-  return true;
+  // A long book still arriving in the rich-box is saved or printed whole.
+  return WaitForText(-1);
 }
 
 bool TBookDocument::SaveFile() {

@@ -1,5 +1,6 @@
 // Opening a book: LoadFromFile with its checks, limits and quiet update, the
 // reading of a piece, the end marker, the load progress and the book information.
+#include <algorithm>
 #include <sstream>
 
 #include "app/book/BookDocument.h"
@@ -19,8 +20,6 @@ namespace qv::app {
 namespace {
 const char* const kFile = "QuenvalisDialog";
 
-std::string ThousandsSeparator() { return UserLocaleText(LOCALE_STHOUSAND, ","); }
-
 // The full path of a book name: expanded against the current folder, "~" short
 // names in their long form, a bare drive as its root.
 std::string FullBookPath(const std::string& name) {
@@ -36,6 +35,7 @@ void RaiseRead(TFunStatContext& local, const char* function, const TFileResult& 
 
 }  // namespace
 
+std::string ThousandsSeparator() { return UserLocaleText(LOCALE_STHOUSAND, ","); }
 std::string GroupedNumber(int64_t value) { return FormatGrouped(value, ThousandsSeparator()); }
 
 bool TBookDocument::LoadPieceFromFile(const std::string& fileName, std::vector<std::string>& lines, int32_t piece) {
@@ -101,7 +101,8 @@ void TBookDocument::UpdateBookInfo(const std::string& text, bool restoreTitle, b
     screen_.ShowBookInfo(info);
   } else {
     info += "\n" + BookLineInfo(GetRichFirstVisibleLine(richEdit_), GetRichLineCount(richEdit_),
-                                Controls.CurrentPiece(), Controls.PiecesComboBox.ItemCount(), ThousandsSeparator());
+                                Controls.CurrentPiece(), Controls.PiecesComboBox.ItemCount(), ThousandsSeparator(),
+                                LoadedPercent());
     screen_.ShowBookInfo(info);
     Controls.BookLoadedInLabel.SetCaption(LoadedInText);
   }
@@ -219,7 +220,7 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
     LoadCrono.Start();
     PeriodCrono.Start();
     if (!rich)
-      LoadPlainBook(piece, lines, local);
+      LoadPlainBook(piece, callerCaret < 0 ? -1 : std::max(caretPos, 0), lines, local);
     else
       LoadRichBook(local);
     result = local.Status < Error;
@@ -236,7 +237,8 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
   return result;
 }
 
-void TBookDocument::LoadPlainBook(int32_t piece, std::vector<std::string>& lines, TFunStatContext& local) {
+void TBookDocument::LoadPlainBook(int32_t piece, int32_t showAt, std::vector<std::string>& lines,
+                                  TFunStatContext& local) {
   if (Controls.PiecesComboBox.ItemCount() >= 2) {
     LoadPieceFromFile(BookFileName, lines, piece);
   } else {
@@ -247,8 +249,10 @@ void TBookDocument::LoadPlainBook(int32_t piece, std::vector<std::string>& lines
   AppendEndMarker(lines, piece);
   const TEnhanceOptions options = text_.ReadEnhanceOptions();
   TEnhancedRichEdit& enhancer = text_.Enhancer;
-  // The whole text is built in one burst: the control receives it in one stream.
+  // The whole text is built in one burst; the control receives a long text in
+  // parts, the place to be shown first, the rest while the reader reads.
   TRichUpdate burst(richEdit_);
+  richEdit_.EndBurstInParts(showAt, FirstPartChars);
   text_.ResetFormatDefaults();
   richEdit_.SetSelection(0, RichAllLength);
   enhancer.ApplyCharFormat(true, 0);
@@ -311,6 +315,33 @@ void TBookDocument::FinishLoad(const TLoadUndo& undo, int32_t callerCaret, int32
   const std::string openedIn = "Book opened in " + GroupedNumber(int64_t(LoadCrono.ElapsedSeconds())) + " seconds";
   UpdateBookInfo(undo.failed ? "" : openedIn, true, true);
   RefreshBookStatus();
+  Parts.Start();
+}
+
+int TBookDocument::LoadedPercent() const {
+  return Parts.Pending() ? std::min(int(richEdit_.ShownShare() * 100), 99) : -1;
+}
+
+bool TBookDocument::WaitForText(int32_t position) {
+  if (!Parts.Pending()) return true;
+  // Nothing started from the messages seen meanwhile may load another book.
+  if (loading_) return false;
+  const TFlagScope waiting(loading_);
+  screen_.ShowHint("The rest of the book is being opened. You can close the program at any time.");
+  PeriodCrono.Start();
+  const bool arrived = Parts.WaitFor(position, [this] {
+    if (!PeriodCrono.IsPeriod(1.0)) return StopLoading;
+    RefreshLineInfo();
+    Application().ProcessMessages();
+    return StopLoading;
+  });
+  if (!StopLoading) screen_.ShowHint("");
+  return arrived;
+}
+
+void TBookDocument::StopLoad() {
+  StopLoading = true;
+  Parts.Stop();
 }
 
 }  // namespace qv::app

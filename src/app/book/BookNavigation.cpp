@@ -1,6 +1,7 @@
 // Pieces and in-book navigation: the piece controls, go to line, find, the
 // rich-box keys, the mouse wheel, the book's keys and the line information.
 #include "app/book/BookDocument.h"
+#include "book/BookRules.h"
 #include "errors/Guard.h"
 #include "paths/WebAddress.h"
 #include "platform/FileServices.h"
@@ -38,6 +39,9 @@ void TBookDocument::PreviousPieceButtonClick() {
 
 void TBookDocument::GotoLine() {
   richEdit_.SetFocus();
+  // A line beyond those of a long book's text still arriving waits for the rest.
+  const int32_t typed = GetIntFromText(Controls.GotoLineEdit.Text(), 1, 2147483647, 0);
+  if (typed > GetRichLineCount(richEdit_) && !WaitForText(-1)) return;
   const int32_t count = GetRichLineCount(richEdit_);
   const int32_t top = GetRichFirstVisibleLine(richEdit_) + 1;
   const int32_t line = count >= 1 ? GetIntFromText(Controls.GotoLineEdit.Text(), 1, count, top) : top;
@@ -55,12 +59,23 @@ void TBookDocument::FindNext(bool fromKey) {
     }
     return;
   }
-  if (FindRichText(richEdit_, text, true, false) >= 0) richEdit_.SetFocus();
+  int32_t start = 0, length = 0;
+  richEdit_.GetSelection(start, length);
+  int32_t found = FindRichText(richEdit_, text, true, false);
+  // While a long book's text arrives, the text searched runs on from the
+  // selection only as far as what is in the rich-box: a match beyond it, or
+  // none, may stand after a place still to come.
+  if (Parts.Pending() && (found < 0 || found > richEdit_.ShownRunEnd(start + length))) {
+    if (!WaitForText(-1)) return;
+    richEdit_.SetSelection(start, length);
+    found = FindRichText(richEdit_, text, true, false);
+  }
+  if (found >= 0) richEdit_.SetFocus();
 }
 
 void TBookDocument::RefreshLineInfo() {
-  Controls.LineNumberLabel.SetCaption("Top line " + GroupedNumber(int64_t(GetRichFirstVisibleLine(richEdit_)) + 1) +
-                                      " (" + GroupedNumber(GetRichLineCount(richEdit_)) + " total lines)");
+  Controls.LineNumberLabel.SetCaption(TopLineInfo(GetRichFirstVisibleLine(richEdit_), GetRichLineCount(richEdit_),
+                                                  LoadedPercent(), ThousandsSeparator(), "total lines"));
   UpdateBookInfo("", false, false);
 }
 
@@ -83,6 +98,8 @@ void TBookDocument::RichEditKeyDown(WORD& key, unsigned shift) {
     if (key == VK_UP) ScrollRichLines(richEdit_, -1);
     if (key == VK_DOWN) ScrollRichLines(richEdit_, 1);
   }
+  // Ctrl+Home and Ctrl+End go to places a long book's text may not have reached yet.
+  if ((shift & ssCtrl) && (key == VK_HOME || key == VK_END) && !WaitForText(key == VK_HOME ? 0 : -1)) key = 0;
   if (shift & ssCtrl) {
     switch (key) {
       case 'Z': case 'X': case 'C': case 'V':

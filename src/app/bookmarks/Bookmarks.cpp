@@ -157,10 +157,11 @@ void TBookmarks::GoToBookmark(int index) {
   int32_t piece = 1;
   const int32_t position = Bookshelf.GetBookmark(book_.FileName(), index, &piece);
   if (position < 0) return;
-  if (piece == book_.CurrentPiece())
-    ShowRichPosAtTop(richEdit_, position);
-  else
+  if (piece == book_.CurrentPiece()) {
+    if (book_.WaitForText(position)) ShowRichPosAtTop(richEdit_, position);
+  } else {
     book_.LoadFromFile("", piece, false, position);
+  }
 }
 
 void TBookmarks::BookmarkButtonMouseDown(int index, TMouseButton button, unsigned shift) {

@@ -79,6 +79,8 @@ void TTextQuoteColoring::EmphasizeText(uint32_t emphaColor, uint32_t secondEmpha
   text_->Enhancer.EmphasizeText(emphaColor, secondEmphaColor);
 }
 
+bool TTextQuoteColoring::WaitForWholeText() { return text_->WaitForWholeText(); }
+
 TColors::TColors(TSidebar& sidebar, TForm& window, TLabel& clock, TListBoxBase& browserList, TRichEdit& richEdit,
                  IScreen& screen, IQuoteColoring& quotes)
     : Controls(sidebar),
@@ -162,7 +164,7 @@ void TColors::PanelMouseUp(TColorPanelId id, TMouseButton button) {
 }
 
 void TColors::ApplyRichTextColors(TColorPanel& panel, TMouseButton button, bool recolorText) {
-  if (!ColorPanelMouseUp(panel, button)) return;
+  if (!ColorPanelMouseUp(panel, button) || !quotes_.WaitForWholeText()) return;
   TQuietRichBoxUpdate quiet(screen_);
   RecolorText(recolorText);
 }
@@ -197,6 +199,7 @@ void TColors::SetConverterListsColor() {
 }
 
 void TColors::ApplyColors() {
+  if (!quotes_.WaitForWholeText()) return;
   {
     TQuietRichBoxUpdate quiet(screen_);
     richEdit_.SetBackgroundColor(DisplayColor(Controls.RichBoxBack.Panel.CurrentColor()));

@@ -49,6 +49,9 @@ class IQuoteColoring {
  public:
   virtual ~IQuoteColoring() = default;
   virtual void EmphasizeText(uint32_t emphaColor, uint32_t secondEmphaColor) = 0;
+  // A long book's text is all in the rich-box before it is coloured again;
+  // false when a close request ended the wait.
+  virtual bool WaitForWholeText() = 0;
 };
 
 // The text engine is built after the colours: this forwards to it once it is.
@@ -56,6 +59,7 @@ class TTextQuoteColoring : public IQuoteColoring {
  public:
   explicit TTextQuoteColoring(TTextEngine* text);
   void EmphasizeText(uint32_t emphaColor, uint32_t secondEmphaColor) override;
+  bool WaitForWholeText() override;
 
  private:
   TTextEngine* text_;

@@ -166,6 +166,7 @@ void TTextEngine::ApplyZoom() { ApplyFormatZoom(ReadFormatSettings(), richEdit_)
 
 void TTextEngine::SetAllParaFormatRichEdit() {
   Guarded(QV_OP(kFile, "TQuenvalisForm::SetAllParaFormatRichEdit", ""), [&](TFunStatContext&) {
+    if (!WaitForWholeText()) return;
     // The whole text is reformatted in one pass, hidden and without repainting.
     const TQuietRichBoxUpdate quiet(screen_);
     SetAllParaFormat(Enhancer, ReadFormatSettings());
@@ -181,7 +182,8 @@ void TTextEngine::FormatControlChange(TFormatControl control) {
       SetAllParaFormatRichEdit();
       break;
     default:
-      ApplyFormatControl(control, ReadFormatSettings(), richEdit_, Enhancer);
+      // Whole-text formats reach a long book's text once it is all in the rich-box.
+      if (WaitForWholeText()) ApplyFormatControl(control, ReadFormatSettings(), richEdit_, Enhancer);
       break;
   }
   FocusBookAfterOption(richEdit_);
@@ -200,7 +202,7 @@ void TTextEngine::OptionLoaded(const TOptionEntry& opt) {
   for (const auto& [name, control] : applied)
     if (key == name) FormatControlChange(control);
   if (key == "ForceRichEdit3") ForceRichEdit3CheckBoxClick();
-  if (key == "BoldFont" && !IsRichTextEmpty(richEdit_)) {
+  if (key == "BoldFont" && !IsRichTextEmpty(richEdit_) && WaitForWholeText()) {
     // A display format, not an edit: the text stays as modified as it was.
     const bool modified = richEdit_.GetModified();
     SetRichBold(richEdit_, Controls.BoldFontCheckBox.Checked());
@@ -208,9 +210,15 @@ void TTextEngine::OptionLoaded(const TOptionEntry& opt) {
   }
 }
 
+std::vector<TChapterItem> TTextEngine::ShownChapters() const {
+  return qv::ShownChapters(Enhancer.ChaptersMenu, [this](int32_t tag) { return richEdit_.IsShown(tag); });
+}
+
 void TTextEngine::UpdateChaptersButton() {
-  Controls.ChaptersButton.SetText(ChaptersButtonCaption(Enhancer.ChaptersMenu));
-  Controls.ChaptersButton.SetEnabled(ChaptersButtonEnabled(Enhancer.ChaptersMenu));
+  const size_t shown = ShownChapters().size();
+  const std::string caption = ChaptersButtonCaption(shown);
+  if (Controls.ChaptersButton.Text() != caption) Controls.ChaptersButton.SetText(caption);
+  Controls.ChaptersButton.SetEnabled(shown > 0);
 }
 
 void TTextEngine::DiscardChapters() {
@@ -223,9 +231,10 @@ void TTextEngine::DiscardChapters() {
 void TTextEngine::ShowChaptersMenu() {
   Guarded(QV_OP(kFile, "TQuenvalisForm::ShowChaptersMenu", "Failed to show \"Chapters\" menu."),
           [&](TFunStatContext&) {
-            if (!Enhancer.ChaptersMenu) return;
+            const std::vector<TChapterItem> items = ShownChapters();
+            if (items.empty()) return;
             ChaptersPopup = std::make_unique<TPopupMenu>();
-            for (const TChapterItem& item : Enhancer.ChaptersMenu->Items) {
+            for (const TChapterItem& item : items) {
               const int32_t tag = item.Tag;
               ChaptersPopup->AddUtf8(MenuCaption(item.Caption), [this, tag] {
                 if (Enhancer.OnChapterClick) Enhancer.OnChapterClick(tag);
@@ -242,6 +251,7 @@ void TTextEngine::ChaptersButtonClick() {
 }
 
 void TTextEngine::ChapterMenuItemClick(int32_t tag) {
+  if (WaitForText && !WaitForText(tag)) return;
   TChapterItem item;
   item.Tag = tag;
   GoToChapter(richEdit_, item);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Sidebar.h"
 #include "app/persistence/OptionBinding.h"
@@ -81,6 +82,13 @@ class TTextEngine : public IOptionListener {
   bool KeyDown(WORD key, unsigned shift);
   // A profile option was put into its control: the ones that change the text apply now.
   void OptionLoaded(const TOptionEntry& opt) override;
+
+  // Set by the book: waits until position (negative: the whole text) is in
+  // the rich-box; false when a close request ended the wait.
+  std::function<bool(int32_t position)> WaitForText;
+  bool WaitForWholeText() { return !WaitForText || WaitForText(-1); }
+  // The chapters whose heading is in the rich-box.
+  std::vector<TChapterItem> ShownChapters() const;
 
   // The last chapters menu shown, and how it is shown (tests answer it themselves).
   std::unique_ptr<TPopupMenu> ChaptersPopup;

@@ -161,11 +161,17 @@ std::string BookInfoHead(const std::string& bookFileName, TTextEncoding encoding
   return encoding == TTextEncoding::Ansi ? head : head + ", " + EncodingCaption(encoding);
 }
 
+std::string TopLineInfo(int32_t firstVisibleLine, int32_t lineCount, int loadedPercent, const std::string& separator,
+                        const char* linesWord) {
+  const std::string count = loadedPercent >= 0 ? "loading: " + std::to_string(loadedPercent) + " %"
+                                               : FormatGrouped(lineCount, separator) + " " + linesWord;
+  return "Top line " + FormatGrouped(int64_t(firstVisibleLine) + 1, separator) + " (" + count + ")";
+}
+
 std::string BookLineInfo(int32_t firstVisibleLine, int32_t lineCount, int32_t piece, int32_t pieces,
-                         const std::string& separator) {
-  return "Top line " + FormatGrouped(int64_t(firstVisibleLine) + 1, separator) + " (" +
-         FormatGrouped(lineCount, separator) +
-         " lines); piece " + std::to_string(piece) + " (" + std::to_string(pieces) + " pieces)";
+                         const std::string& separator, int loadedPercent) {
+  return TopLineInfo(firstVisibleLine, lineCount, loadedPercent, separator, "lines") + "; piece " +
+         std::to_string(piece) + " (" + std::to_string(pieces) + " pieces)";
 }
 
 }  // namespace qv

@@ -65,9 +65,14 @@ std::string BookInfoHead(const std::string& bookFileName);
 // The same, followed for a Unicode book by ", " and its encoding's caption
 // ("\"Moby.txt\" in \"Books\", UTF-8"); a code page book's is BookInfoHead's.
 std::string BookInfoHead(const std::string& bookFileName, TTextEncoding encoding);
-// The line information: "Top line N (M lines); piece k (n pieces)", line numbers
-// grouped with the separator, piece numbers plain.
+// "Top line N (M lines)", or while a long book's text still arrives (a
+// loaded percentage of 0 or more) "Top line N (loading: P %)"; numbers grouped
+// with the separator. linesWord: "lines" or "total lines".
+std::string TopLineInfo(int32_t firstVisibleLine, int32_t lineCount, int loadedPercent, const std::string& separator,
+                        const char* linesWord);
+// The line information: the top line as above, then "; piece k (n pieces)"
+// (piece numbers plain).
 std::string BookLineInfo(int32_t firstVisibleLine, int32_t lineCount, int32_t piece, int32_t pieces,
-                         const std::string& separator);
+                         const std::string& separator, int loadedPercent = -1);
 
 }  // namespace qv

@@ -68,6 +68,10 @@ void TPartedContent::PartShown(const TPart& part) {
 
 int32_t TPartedContent::ShownEnd() const { return started_ ? Start(shownEnd_) : 0; }
 
+int32_t TPartedContent::ShownRunEnd(int32_t position) const {
+  return position < Start(gapFirst_) && gapFirst_ < gapEnd_ ? Start(gapFirst_) : ShownEnd();
+}
+
 bool TPartedContent::IsShown(int32_t position) const {
   if (!started_ || position < 0) return false;
   if (position < Start(gapFirst_)) return true;

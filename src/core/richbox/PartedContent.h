@@ -45,6 +45,8 @@ class TPartedContent {
   double ShownShare() const;
   // The document position of the end of the shown text.
   int32_t ShownEnd() const;
+  // Where the shown text that goes on from position ends (at the gap or at the shown end).
+  int32_t ShownRunEnd(int32_t position) const;
 
  private:
   int32_t Start(int32_t p) const;  // document position of paragraph p (the end for p == count)

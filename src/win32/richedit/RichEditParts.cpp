@@ -15,8 +15,7 @@ void TRichEdit::StartParts(int32_t at, int32_t windowChars) {
   const bool modified = box->GetModified();
   // The control starts empty with the formats of the content's final paragraph
   // and of its end, which the parts' text then goes before.
-  SendRich(hwnd_, WM_SETREDRAW, TRUE);
-  if (!wasVisible_) SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_VISIBLE);
+  DrawingOn(wasVisible_);
   Clear();
   const TRichDocument& doc = box->Document();
   TParaFormat final = doc.ParaFormat(doc.ParagraphCount() - 1);
@@ -30,57 +29,81 @@ void TRichEdit::StartParts(int32_t at, int32_t windowChars) {
   parts_ = std::make_unique<TPartedContent>(std::move(box->Document()), at, windowChars);
   partWriter_ = std::make_unique<TRtfParts>(parts_->Document());
   box.reset();
-  ShowNextPart(windowChars);
+  ShowParts(windowChars, [] { return false; });
   SetSelection(start, length);
   SetModified(modified);
   TControl::Invalidate();
 }
 
-void TRichEdit::ShowNextPart(int32_t chars) {
+void TRichEdit::ShowParts(int32_t chars, const std::function<bool()>& more) {
   if (!parts_) return;
-  const TPartedContent::TPart part = parts_->NextPart(chars);
-  InsertPart(partWriter_->Part(part.First, part.End), part.At, part.BeforeWindow);
-  parts_->PartShown(part);
-  if (parts_->Done()) DropParts();
-}
-
-void TRichEdit::InsertPart(const std::string& rtf, int32_t at, bool beforeView) {
   CHARRANGE keep{};
   SendRich(hwnd_, EM_EXGETSEL, 0, LPARAM(&keep));
-  POINT scroll{};
-  SendRich(hwnd_, EM_GETSCROLLPOS, 0, LPARAM(&scroll));
-  const LRESULT top = SendRich(hwnd_, EM_LINEINDEX, WPARAM(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE)));
-  POINTL topBefore{};
-  SendRich(hwnd_, EM_POSFROMCHAR, WPARAM(&topBefore), top);
+  int32_t top = TopCharacter();
+  const bool endInView = EndInView();
   const bool modified = GetModified();
-  // Text going in before the view would show there for a moment: nothing is
-  // drawn until the view is back on its text.
-  if (beforeView) SendRich(hwnd_, WM_SETREDRAW, FALSE);
-  const int32_t before = ControlLength();
-  CHARRANGE into{at, at};
-  SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&into));
-  StreamIn(rtf, SF_RTF | SFF_SELECTION);
-  const int32_t added = ControlLength() - before;
-  // The selection and the view stay on their characters.
-  if (keep.cpMin >= at) keep.cpMin += added;
-  if (keep.cpMax >= at) keep.cpMax += added;
+  // Nothing is drawn until the view is back on its text, and with drawing off
+  // the selection moves to the end of a long text and back at no cost.
+  const bool visible = DrawingOff();
+  bool beforeView = false;
+  do {
+    const TPartedContent::TPart part = parts_->NextPart(chars);
+    // After a part the selection stands at its end, where the next part at the end goes.
+    CHARRANGE now{};
+    SendRich(hwnd_, EM_EXGETSEL, 0, LPARAM(&now));
+    if (now.cpMin != part.At || now.cpMax != part.At) {
+      CHARRANGE into{part.At, part.At};
+      SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&into));
+    }
+    const int32_t before = ControlLength();
+    StreamIn(partWriter_->Part(part.First, part.End), SF_RTF | SFF_SELECTION);
+    const int32_t added = ControlLength() - before;
+    // The view and the selection stay on their characters.
+    if (part.BeforeWindow) {
+      beforeView = beforeView || top >= part.At;
+      if (top >= part.At) top += added;
+      if (keep.cpMin >= part.At) keep.cpMin += added;
+      if (keep.cpMax >= part.At) keep.cpMax += added;
+    }
+    parts_->PartShown(part);
+  } while (!parts_->Done() && more());
+  if (TopCharacter() != top) {
+    // Scrolled up to from below, the caret's line becomes the top line (the
+    // scroll positions the control answers are scaled in a long text, and its
+    // line scroll counts lines of its default font). A caret goes there too.
+    POINT bottom{0, 0x3FFFFFFF};
+    SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&bottom));
+    CHARRANGE caret{top, top};
+    SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&caret));
+    SendRich(hwnd_, EM_SCROLLCARET);
+    if (keep.cpMin == keep.cpMax) keep = caret;
+  }
   SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&keep));
-  POINT now{};
-  SendRich(hwnd_, EM_GETSCROLLPOS, 0, LPARAM(&now));
-  if (now.x != scroll.x || now.y != scroll.y) SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&scroll));
-  if (beforeView && top >= at) {
-    POINTL topAfter{};
-    SendRich(hwnd_, EM_POSFROMCHAR, WPARAM(&topAfter), LPARAM(top + added));
-    scroll.y += topAfter.y - topBefore.y;
-    SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&scroll));
-  }
-  if (beforeView) {
-    SendRich(hwnd_, WM_SETREDRAW, TRUE);
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
-  }
+  DrawingOn(visible);
+  // The text in view changed only where it reached the end of the text; the
+  // scroll bar beside it changed in any case.
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  RECT bar{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL) + 4, client.bottom};
+  const bool textChanged = beforeView || endInView;
+  RedrawWindow(hwnd_, textChanged ? nullptr : &bar, nullptr, RDW_INVALIDATE | RDW_FRAME);
   // What went in is no edit the reader could undo.
   SendRich(hwnd_, EM_EMPTYUNDOBUFFER);
   SetModified(modified);
+  // The selection's moves showed the caret, which a read-only text hides.
+  if (GetReadOnly()) HideCaret(hwnd_);
+  if (parts_->Done()) DropParts();
+}
+
+bool TRichEdit::EndInView() {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  POINTL corner{client.right - 1, client.bottom - 1};
+  return SendRich(hwnd_, EM_CHARFROMPOS, 0, LPARAM(&corner)) >= ControlLength() - 1;
+}
+
+int32_t TRichEdit::TopCharacter() {
+  return int32_t(SendRich(hwnd_, EM_LINEINDEX, WPARAM(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE))));
 }
 
 void TRichEdit::DropParts() {

@@ -51,6 +51,7 @@ void TRichEdit::StreamIn(const std::string& bytes, unsigned format) {
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&src), 0, ReadFromString};
   SendRich(hwnd_, EM_STREAMIN, format, LPARAM(&es));
   TextChanged();
+  if (OnStreamedIn) OnStreamedIn();
 }
 
 std::string TRichEdit::StreamOut(unsigned format) {
@@ -145,8 +146,7 @@ void TRichEdit::BeginUpdate() {
   box->SetTextLimit(GetTextLimit());
   // Drawing off; the redraw message also clears the visible style, which
   // EndUpdate puts back as it was (a hidden control stays hidden).
-  wasVisible_ = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
-  SendRich(hwnd_, WM_SETREDRAW, FALSE);
+  wasVisible_ = DrawingOff();
   pending_ = std::move(box);
 }
 
@@ -158,7 +158,9 @@ void TRichEdit::EndBurstInParts(int32_t at, int32_t windowChars) {
 void TRichEdit::EndUpdate() {
   if (updateDepth_ == 0 || --updateDepth_ > 0) return;
   const int32_t window = std::exchange(partsWindow_, 0);
-  if (window > 0 && pending_->GetTextLength() > window) {
+  // A content of less than two windows goes in as one: a part of its own
+  // would hold back little of it.
+  if (window > 0 && pending_->GetTextLength() > 2 * window) {
     StartParts(partsAt_, window);
     return;
   }
@@ -187,8 +189,7 @@ void TRichEdit::EndUpdate() {
   }
   SetSelection(start, length);
   SetModified(modified);
-  SendRich(hwnd_, WM_SETREDRAW, TRUE);
-  if (!wasVisible_) SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_VISIBLE);
+  DrawingOn(wasVisible_);
   TControl::Invalidate();
 }
 
@@ -203,6 +204,17 @@ bool TRichEdit::DefaultPrinterExists() {
   }
   const DWORD why = CommDlgExtendedError();
   return why != PDERR_NODEFAULTPRN && why != PDERR_NODEVICES;
+}
+
+bool TRichEdit::DrawingOff() {
+  const bool visible = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+  SendRich(hwnd_, WM_SETREDRAW, FALSE);
+  return visible;
+}
+
+void TRichEdit::DrawingOn(bool visible) {
+  SendRich(hwnd_, WM_SETREDRAW, TRUE);
+  if (!visible) SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_VISIBLE);
 }
 
 bool TRichEdit::Print(const std::string& jobTitle) {

@@ -55,8 +55,9 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // control has no border (its non-client area holds only the scroll bar), and
   // a read-only text shows no caret.
   std::function<void(HDC dc)> OnPaintBackground;
-  // Every stream the control is given, as given (for tools that measure loading).
+  // Every stream the control is given, as given, and its end (for tools that measure loading).
   std::function<void(const std::string& bytes, unsigned format)> OnStreamIn;
+  std::function<void()> OnStreamedIn;
   std::function<bool()> HasCustomBackground;
 
   // --- IRichBox ---
@@ -124,15 +125,19 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // The running burst ends with about windowChars characters of its content
   // in the control, from a little before position at (negative: the end of
   // the text); the rest waits for ShowNextPart. The content replaces the
-  // control's text. A content that fits the window ends as any burst does.
+  // control's text. A content of less than two windows ends as any burst does.
   void EndBurstInParts(int32_t at, int32_t windowChars);
   bool PartsPending() const { return parts_ != nullptr; }
-  // The next part of about chars characters goes in; the view stays on the
-  // text it shows and the selection on its characters.
-  void ShowNextPart(int32_t chars);
+  // Parts of about chars characters go in, one and then more while more()
+  // answers true; the view stays on the text it shows and a selection on its
+  // characters (a caret may go to the start of the view).
+  void ShowParts(int32_t chars, const std::function<bool()>& more);
+  void ShowNextPart(int32_t chars) { ShowParts(chars, [] { return false; }); }
   // What is not yet in the control will not come (the control keeps what it has).
   void DropParts();
   bool IsShown(int32_t position) const { return !parts_ || parts_->IsShown(position); }
+  // Where the text in the control that goes on from position ends.
+  int32_t ShownRunEnd(int32_t position) { return parts_ ? parts_->ShownRunEnd(position) : GetTextLength(); }
   // The share of the content in the control, 0 to 1.
   double ShownShare() const { return parts_ ? parts_->ShownShare() : 1.0; }
 
@@ -163,9 +168,9 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // A view whose first line is partly scrolled out is moved to a whole line.
   void AlignTopLine();
   void StreamIn(const std::string& bytes, unsigned format);
-  // A part's rich text into the control at a control position.
-  void InsertPart(const std::string& rtf, int32_t at, bool beforeView);
   void StartParts(int32_t at, int32_t windowChars);
+  int32_t TopCharacter();  // the control position that starts the first visible line
+  bool EndInView();        // the end of the text is in the client area
   // A new, empty window of the same class and settings takes the old one's place.
   void ReplaceWithEmptyWindow();
   void HideHorizontalScrollBar();
@@ -195,6 +200,10 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // The change being reported is our own append or format change, which the index already follows.
   bool ownAppend_ = false;
   bool wasVisible_ = true;  // the visible style before a burst
+  // Drawing off, answering the visible style, and on again with that style:
+  // the redraw message also sets and clears the visible style.
+  bool DrawingOff();
+  void DrawingOn(bool visible);
   // The colour the control fills its background with.
   COLORREF backColor_ = GetSysColor(COLOR_WINDOW);
   // The background drawn with the text laid over it, then shown in one copy.

@@ -135,6 +135,8 @@ TEST(BookInfo, NamesTheFileAndItsFolder) {
   EXPECT_EQ(BookInfoHead("C:\\Moby.txt", TTextEncoding::Ansi), "\"Moby.txt\" in \"C:\"");
   EXPECT_EQ(BookInfoHead("C:\\Books\\Moby.txt", TTextEncoding::Utf16Le), "\"Moby.txt\" in \"Books\", UTF-16 LE");
   EXPECT_EQ(BookLineInfo(0, 12345, 2, 3, ","), "Top line 1 (12,345 lines); piece 2 (3 pieces)");
+  EXPECT_EQ(BookLineInfo(11, 400, 1, 1, ",", 38), "Top line 12 (loading: 38 %); piece 1 (1 pieces)");
+  EXPECT_EQ(TopLineInfo(1233, 5000, -1, ".", "total lines"), "Top line 1.234 (5.000 total lines)");
 }
 
 }  // namespace

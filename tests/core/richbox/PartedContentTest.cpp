@@ -87,6 +87,7 @@ TEST(PartedContent, TheGapAndTheUnshownEndAreNotShown) {
   EXPECT_EQ(content.FromShown(0), windowStart);
   EXPECT_FALSE(content.IsShown(doc.TextLength()));
   EXPECT_EQ(content.ShownEnd(), doc.ParagraphStart(window.End));
+  EXPECT_EQ(content.ShownRunEnd(windowStart + 3), content.ShownEnd());
   EXPECT_GT(content.ShownShare(), 0.0);
   EXPECT_LT(content.ShownShare(), 0.5);
   // The next part goes just before the window, where the gap starts.
@@ -94,6 +95,9 @@ TEST(PartedContent, TheGapAndTheUnshownEndAreNotShown) {
   EXPECT_TRUE(next.BeforeWindow);
   EXPECT_EQ(next.First, 0);
   EXPECT_EQ(next.At, 0);
+  content.PartShown(next);
+  // The text put before the window runs as far as the gap that is left.
+  EXPECT_EQ(content.ShownRunEnd(0), doc.ParagraphStart(next.End));
 }
 
 }  // namespace

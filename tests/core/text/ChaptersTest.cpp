@@ -13,17 +13,23 @@ namespace {
 
 class Chapters : public TextFixture {};
 
-TEST_F(Chapters, ButtonCaptionAndState) {
-  EXPECT_EQ(ChaptersButtonCaption(enhancer.ChaptersMenu), "&Chapters (0)");
-  EXPECT_FALSE(ChaptersButtonEnabled(enhancer.ChaptersMenu));
+TEST_F(Chapters, TheShownChaptersAreThoseWhoseHeadingIsInTheText) {
+  const auto all = [](int32_t) { return true; };
+  EXPECT_TRUE(ShownChapters(enhancer.ChaptersMenu, all).empty());
+  EXPECT_EQ(ChaptersButtonCaption(0), "&Chapters (0)");
   std::vector<std::string> lines;
   for (int i = 1; i <= 45; ++i) {
     lines.push_back("Chapter " + std::to_string(i));
     lines.push_back("Some text.");
   }
   RunEnhance(lines);
-  EXPECT_EQ(ChaptersButtonCaption(enhancer.ChaptersMenu), "&Chapters (30)");
-  EXPECT_TRUE(ChaptersButtonEnabled(enhancer.ChaptersMenu));
+  EXPECT_EQ(ShownChapters(enhancer.ChaptersMenu, all).size(), 30u);
+  // A long book in parts: only the headings already in the text.
+  const int32_t fifth = enhancer.ChaptersMenu->Items[5].Tag;
+  const auto shown = ShownChapters(enhancer.ChaptersMenu, [fifth](int32_t tag) { return tag >= fifth; });
+  ASSERT_EQ(shown.size(), 25u);
+  EXPECT_EQ(shown.front().Caption, "Chapter 6");
+  EXPECT_EQ(ChaptersButtonCaption(shown.size()), "&Chapters (25)");
 }
 
 TEST_F(Chapters, GoToChapterPutsTheHeadingOnTopUnlessNearTheEnd) {
