@@ -91,7 +91,7 @@ void TRichEdit::ShowParts(int32_t chars, const std::function<bool()>& more) {
   SendRich(hwnd_, EM_EMPTYUNDOBUFFER);
   SetModified(modified);
   // The selection's moves showed the caret, which a read-only text hides.
-  if (GetReadOnly()) HideCaret(hwnd_);
+  if (GetReadOnly()) HideCaret();
   if (parts_->Done()) DropParts();
 }
 
