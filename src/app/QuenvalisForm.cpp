@@ -162,8 +162,12 @@ void TQuenvalisForm::InitializeForm() {
   RichEdit.AddExStyle(WS_EX_TRANSPARENT);
   Persistence.CreateStores();  // the options first, then the default profile
   if (AboutForm) AboutForm->ShowDataFolder(Persistence.DataDirectory());
-  Images.IniScreenBackImage();
-  Images.IniRichBackImage();
+  // A window not yet shown gets its pictures from the layout of its showing,
+  // at the size it shows at: built now, they would be built twice.
+  if (Visible()) {
+    Images.IniScreenBackImage();
+    Images.IniRichBackImage();
+  }
   RichEdit.SetModified(false);
   AcceptDroppedFiles(true);
 }

@@ -85,6 +85,9 @@ bool TBookDocument::ShowLoadProgress(int32_t count) {
                            GroupedNumber(int64_t(LoadCrono.ElapsedSeconds())) + " seconds";
   UpdateBookInfo(text, false, true);
   screen_.ShowTitle(text);
+  // The window's painting is locked while the text is built: the progress
+  // and the clock are painted through it.
+  screen_.PaintProgress();
   Application().ProcessMessages();
   return StopLoading;
 }
@@ -182,7 +185,8 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
     PeriodCrono.Start();
     screen_.BeginRichBoxUpdate();
     undo.quiet = true;
-    screen_.ShowHint(
+    // Painted with the first progress report: a load that ends sooner shows its text instead.
+    screen_.SetHint(
         "Large books require some time to be opened. If you think it takes too long then read the "
         "\"Dealing with slow opening\" topic from help. If the text is being enhanced you can close the "
         "program at any time (allow up to a second to perform).");
@@ -307,7 +311,7 @@ void TBookDocument::FinishLoad(const TLoadUndo& undo, int32_t callerCaret, int32
   if (undo.quiet) screen_.EndRichBoxUpdate(true);
   screen_.RefreshScreen();
   richEdit_.SetFocus();
-  screen_.ShowHint("");
+  screen_.SetHint("");
   screen_.SetBusy(false);
   steps_.BookShown();
   text_.UpdateChaptersButton();

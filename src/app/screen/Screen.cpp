@@ -28,12 +28,14 @@ bool TScreen::BeginRichBoxUpdate() {
   const bool visible = richEdit_.Visible();
   richEdit_.SetVisible(false);
   TControl::LockPainting(&window_);
+  locked_ = true;
   return visible;
 }
 
 void TScreen::EndRichBoxUpdate(bool visible) {
   richEdit_.SetVisible(visible);
   TControl::LockPainting(nullptr);
+  locked_ = false;
   // Unlocking repaints the window's client areas only: the rich-box's scroll
   // bar, in its non-client area, is painted again here.
   richEdit_.InvalidateFrame();
@@ -52,6 +54,15 @@ void TScreen::RefreshRichBox() {
 void TScreen::ShowHint(const std::string& text) {
   hint_.SetCaption(text);
   hint_.Update();
+}
+
+void TScreen::SetHint(const std::string& text) { hint_.SetCaption(text); }
+
+void TScreen::PaintProgress() {
+  UpdateClock();
+  if (locked_) TControl::LockPainting(nullptr);
+  for (TLabel* label : {&fileInfo_, &hint_, &clock_}) label->Update();
+  if (locked_) TControl::LockPainting(&window_);
 }
 
 void TScreen::ShowBookInfo(const std::string& text) { fileInfo_.SetCaption(text); }

@@ -22,6 +22,10 @@ class IScreen {
   virtual void RefreshScreen() = 0;   // the window, the rich-box and the frame
   virtual void RefreshRichBox() = 0;  // the rich-box and the frame
   virtual void ShowHint(const std::string& text) = 0;  // the hint line, painted at once
+  virtual void SetHint(const std::string& text) = 0;   // the hint line, painted with the window
+  // During a whole-text change (painting locked): the information and hint
+  // lines and the clock are brought up to date and painted now.
+  virtual void PaintProgress() = 0;
   virtual void ShowBookInfo(const std::string& text) = 0;
   virtual void ShowTitle(const std::string& title) = 0;  // the program's title and caption
   virtual void ShowOpenPage() = 0;
@@ -56,6 +60,8 @@ class TScreen : public IScreen {
   void RefreshScreen() override;
   void RefreshRichBox() override;
   void ShowHint(const std::string& text) override;
+  void SetHint(const std::string& text) override;
+  void PaintProgress() override;
   void ShowBookInfo(const std::string& text) override;
   void ShowTitle(const std::string& title) override;
   void ShowOpenPage() override;
@@ -103,6 +109,7 @@ class TScreen : public IScreen {
   TControl* converterFocus_ = nullptr;
   bool keyboardInSidebar_ = false;
   POINT keyboardPointer_{0, 0};
+  bool locked_ = false;  // painting of the window is locked for a whole-text change
 };
 
 }  // namespace qv::app
