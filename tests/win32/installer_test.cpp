@@ -17,6 +17,7 @@
 #include "platform/FileServices.h"
 #include "platform/Shortcuts.h"
 #include "platform/UninstallRegistry.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 
 namespace qv::testing {
@@ -95,7 +96,7 @@ std::string ExecutableOf(DWORD pid) {
   module.dwSize = sizeof module;
   const bool found = snapshot != INVALID_HANDLE_VALUE && Module32First(snapshot, &module);
   if (snapshot != INVALID_HANDLE_VALUE) CloseHandle(snapshot);
-  return found ? module.szExePath : "";
+  return found ? win::FromWide(module.szExePath) : "";
 }
 
 BOOL CALLBACK AddChild(HWND child, LPARAM data) {

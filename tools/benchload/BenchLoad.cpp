@@ -26,6 +26,7 @@
 #include "errors/ErrorPlatform.h"
 #include "formatting/FormatControls.h"
 #include "forms/ErrorForm.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 #include "richbox/BreakIndex.h"
 #include "richbox/MemoryRichBox.h"
@@ -140,11 +141,11 @@ TBookFormats ReadFormats(HWND rich) {
 // text is in, as the load keeps the rich-box.
 HWND FreshControl(app::TQuenvalisForm& form) {
   const RECT r = form.RichEdit.Bounds();
-  HWND h = CreateWindowExA(0, form.RichEdit.ClassName(), "",
+  HWND h = CreateWindowExW(0, form.RichEdit.ClassName(), L"",
                            WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL,
                            r.left, r.top, r.right - r.left, r.bottom - r.top, form.Handle(), nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(h, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+                           GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(h, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
   return h;
 }
 
@@ -169,7 +170,7 @@ double PlainFloorSeconds(app::TQuenvalisForm& form, const std::string& bytes, TB
   formats.Para.dwMask = PFM_ALL2;
   SendMessageW(h, EM_SETPARAFORMAT, 0, LPARAM(&formats.Para));
   // The book's characters as the control takes them whatever the book's encoding: UTF-16.
-  const std::wstring wide = win::WidenText(DecodeText(bytes, DetectTextEncoding(bytes)));
+  const std::wstring wide = win::ToWide(DecodeText(bytes, DetectTextEncoding(bytes)));
   const std::string units(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
   return StreamSeconds(h, units, SF_TEXT | SF_UNICODE);
 }

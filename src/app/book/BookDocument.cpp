@@ -53,7 +53,7 @@ TBookControls::TBookControls(TSidebar& s)
   CheckFromOption(OpenInPiecesCheckBox);
   FillFromOption(WheelScrollLines.Box);
   UINT systemLines = 3;
-  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &systemLines, 0);
+  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &systemLines, 0);
   // Until the options file says otherwise, the wheel scrolls as the system's setting does.
   WheelScrollLines.Box.SetText(std::to_string(ReadIntOption("WheelScrollLines", std::to_string(systemLines))));
 

@@ -15,6 +15,7 @@
 #include "platform/ProgramInstance.h"
 #include "platform/Shortcuts.h"
 #include "platform/UninstallRegistry.h"
+#include "platform/WideText.h"
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32Platform.h"
 
@@ -45,9 +46,9 @@ bool IsArgument(const std::vector<std::string>& arguments, size_t index, const c
 
 // The path of a shell folder, without creating it; "" when the system has none.
 std::string ShellFolder(int folderId) {
-  char buffer[MAX_PATH * 2] = "";
-  if (FAILED(SHGetFolderPathA(nullptr, folderId, nullptr, SHGFP_TYPE_CURRENT, buffer))) return "";
-  return IncludeTrailingBackslash(buffer);
+  wchar_t buffer[MAX_PATH * 2] = L"";
+  if (FAILED(SHGetFolderPathW(nullptr, folderId, nullptr, SHGFP_TYPE_CURRENT, buffer))) return "";
+  return IncludeTrailingBackslash(FromWide(buffer));
 }
 
 }  // namespace
@@ -234,7 +235,7 @@ void TInstallForm::RegisterUninstall(const std::string& target) {
 }
 
 void TInstallForm::RemoveShortcuts(const std::string& folder) {
-  DeleteFileA((GetSystemDirectoryPath(CSIDL_DESKTOPDIRECTORY) + programName_ + ".lnk").c_str());
+  DeleteFileW(ToWide(GetSystemDirectoryPath(CSIDL_DESKTOPDIRECTORY) + programName_ + ".lnk").c_str());
   const std::string menu = StartMenuFolder(GetNameOfPath(ExcludeTrailingBackslash(folder)));
   if (!menu.empty()) DeleteDirectoryNoErrors(menu);
   FunStatContext.Reset(Perfect);  // what cannot be deleted is covered by the closing message

@@ -23,7 +23,7 @@ namespace PG = ProfileGeneralPage;
 
 int32_t SystemWheelScrollLines() {
   UINT lines = 3;
-  if (!SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 3;
+  if (!SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 3;
   return static_cast<int32_t>(lines);
 }
 

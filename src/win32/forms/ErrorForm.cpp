@@ -5,6 +5,7 @@
 
 #include "errors/FunStatContext.h"
 #include "platform/Help.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 #include "widgets/Application.h"
 
@@ -38,7 +39,7 @@ TErrorForm::TErrorForm(TForm* owner)
                                                       &OkayNoErrorsButton, &TerminateButton,
                                                       &LogButton, &HelpButton, &RecursionLabel})
     c->SetFont(DialogFont());
-  SendMessageA(MainMemo.Handle(), EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(MainMemo.Handle(), EM_SETLIMITTEXT, 0, 0);
   OkayButton.OnClick = [this] { SetModalResult(mrOk); };
   CancelButton.OnClick = [this] { SetModalResult(mrCancel); };
   SetCancelControl([this] { SetModalResult(mrCancel); });
@@ -70,7 +71,7 @@ std::string TErrorForm::LogFileName() { return ProgramDirectory() + "Errors.log"
 
 bool TErrorForm::SaveLog() {
   SetLastError(0);
-  HANDLE h = CreateFileA(LogFileName().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  HANDLE h = CreateFileW(ToWide(LogFileName()).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                          nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER size{};
@@ -79,7 +80,9 @@ bool TErrorForm::SaveLog() {
     ok = SetFilePointer(h, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER && SetEndOfFile(h);
   }
   if (ok) {
-    const std::string record = ErrorLogRecord(MainMemo.Text());
+    // The log is UTF-8; a new one starts with its mark, so that editors read it so.
+    const bool empty = GetFileSizeEx(h, &size) && size.QuadPart == 0;
+    const std::string record = (empty ? "\xEF\xBB\xBF" : "") + ErrorLogRecord(MainMemo.Text());
     DWORD written = 0;
     ok = SetFilePointer(h, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
          WriteFile(h, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&

@@ -11,6 +11,7 @@
 #include "platform/FileServices.h"
 #include "platform/ScopedHandle.h"
 #include "platform/UninstallRegistry.h"
+#include "platform/WideText.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
@@ -25,15 +26,15 @@ bool FolderRefusesWriting(const std::string& folder) {
   if (dir.empty()) return false;
   const std::string probe = CombinePath(dir, "~Quenvalis-rights.tmp");
   SetLastError(0);
-  TScopedHandle file{CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  TScopedHandle file{CreateFileW(ToWide(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr)};
   return file.H == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 bool RegistryRefusesWriting() {
   HKEY key = nullptr;
-  const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE,
-                                    ExcludeTrailingBackslash(UninstallRegistryKey("")).c_str(), 0,
+  const LONG result = RegOpenKeyExW(HKEY_LOCAL_MACHINE,
+                                    ToWide(ExcludeTrailingBackslash(UninstallRegistryKey(""))).c_str(), 0,
                                     KEY_CREATE_SUB_KEY | KEY_SET_VALUE, &key);
   if (key) RegCloseKey(key);
   return result == ERROR_ACCESS_DENIED;
@@ -65,9 +66,7 @@ bool RunWithShellToken(const std::string& file, DWORD& code) {
     code = GetLastError();
     return false;
   }
-  std::wstring wide(file.size() + 1, L'\0');
-  const int n = MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
-  wide.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
+  const std::wstring wide = ToWide(file);
   std::wstring commandLine = L"\"" + wide + L"\"";
   const std::wstring folder = wide.substr(0, wide.find_last_of(L'\\') + 1);
   STARTUPINFOW startup{};
@@ -92,16 +91,17 @@ bool LacksInstallRights(const std::string& folder) {
 TElevatedRun RunElevatedAndWait(const std::string& exe, const std::string& parameters,
                                 unsigned long successCode) {
   return Silent(QV_OP(kFile, "RunElevatedAndWait", ""), [&](TFunStatContext& local) {
-    SHELLEXECUTEINFOA info{};
+    const std::wstring wideExe = ToWide(exe), wideParameters = ToWide(parameters);
+    SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC;
     info.hwnd = Application().MainWindow();
-    info.lpVerb = "runas";
-    info.lpFile = exe.c_str();
-    info.lpParameters = parameters.c_str();
+    info.lpVerb = L"runas";
+    info.lpFile = wideExe.c_str();
+    info.lpParameters = wideParameters.c_str();
     info.nShow = SW_SHOWNORMAL;
     SetLastError(0);
-    if (!ShellExecuteExA(&info)) {
+    if (!ShellExecuteExW(&info)) {
       const DWORD code = GetLastError();
       if (code == ERROR_CANCELLED) return TElevatedRun::Refused;
       local.Raise(kFile, "RunElevatedAndWait", code, "Failed to get administrator rights.", exe,

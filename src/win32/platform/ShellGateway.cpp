@@ -2,19 +2,23 @@
 
 #include <shellapi.h>
 
+#include "platform/WideText.h"
+
 namespace qv::win {
 
 bool TShellGateway::Execute(const TShellRequest& request, uint32_t& error) {
-  SHELLEXECUTEINFOA info{};
+  const std::wstring verb = ToWide(request.Verb), file = ToWide(request.File),
+                     parameters = ToWide(request.Parameters), folder = ToWide(request.Folder);
+  SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_FLAG_NO_UI | (request.ConnectNetworkDrives ? SEE_MASK_CONNECTNETDRV : 0);
   info.hwnd = request.Owner;
-  info.lpVerb = request.Verb.empty() ? nullptr : request.Verb.c_str();
-  info.lpFile = request.File.c_str();
-  info.lpParameters = request.Parameters.empty() ? nullptr : request.Parameters.c_str();
-  info.lpDirectory = request.Folder.empty() ? nullptr : request.Folder.c_str();
+  info.lpVerb = verb.empty() ? nullptr : verb.c_str();
+  info.lpFile = file.c_str();
+  info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+  info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
   info.nShow = request.Show;
-  if (ShellExecuteExA(&info)) return true;
+  if (ShellExecuteExW(&info)) return true;
   error = GetLastError();
   return false;
 }

@@ -7,18 +7,18 @@
 
 namespace qv::win {
 
-const char* ContainerClassName() {
-  static const char* const name = [] {
-    WNDCLASSEXA wc{};
+const wchar_t* ContainerClassName() {
+  static const wchar_t* const name = [] {
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
-    wc.lpszClassName = "QuenvalisWindow";
-    RegisterClassExA(&wc);
-    return "QuenvalisWindow";
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    wc.lpszClassName = L"QuenvalisWindow";
+    RegisterClassExW(&wc);
+    return L"QuenvalisWindow";
   }();
   return name;
 }
@@ -116,7 +116,7 @@ void TForm::CenterOn(TControl* other) {
   if (other && other->Handle() && IsWindowVisible(other->Handle())) {
     GetWindowRect(other->Handle(), &area);
   } else {
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
   }
   const int w = Width(), h = Height();
   SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - w) / 2,
@@ -128,7 +128,7 @@ void TForm::CenterOn(TControl* other) {
 void TForm::ShowMaximizedOnMonitor() {
   MONITORINFO mi{};
   mi.cbSize = sizeof mi;
-  if (GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi)) {
+  if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi)) {
     const RECT& m = mi.rcMonitor;
     SetWindowPos(hwnd_, nullptr, m.left, m.top, m.right - m.left, m.bottom - m.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
