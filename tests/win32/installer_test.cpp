@@ -11,7 +11,7 @@
 #include "ProgramVersion.h"
 #include "ScreenCapture.h"
 #include "WineTestSupport.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "platform/DirectoryCopy.h"
 #include "platform/FileServices.h"
@@ -249,7 +249,7 @@ TEST_F(Installer, InstallCopiesRenamesLinksRegistersAndStartsTheProgram) {
   };
   for (const Link& link : links) {
     const win::TShortcut read = win::ReadShortcut(link.path);
-    EXPECT_TRUE(AnsiSameText(read.Target, link.target)) << link.path << " -> " << read.Target;
+    EXPECT_TRUE(SameText(read.Target, link.target)) << link.path << " -> " << read.Target;
     EXPECT_EQ(read.Arguments, link.arguments) << link.path;
   }
   EXPECT_EQ(win::ReadUninstallRegistry("Quenvalis", "DisplayName"), "Quenvalis");
@@ -261,7 +261,7 @@ TEST_F(Installer, InstallCopiesRenamesLinksRegistersAndStartsTheProgram) {
   DWORD pid = 0;
   GetWindowThreadProcessId(reader, &pid);
   const std::string running = ExecutableOf(pid);
-  EXPECT_TRUE(AnsiSameText(win::GetFullPath(running), win::GetFullPath(exe))) << running;
+  EXPECT_TRUE(SameText(win::GetFullPath(running), win::GetFullPath(exe))) << running;
   EXPECT_TRUE(CloseReader());
 }
 
@@ -337,7 +337,7 @@ TEST_F(Installer, LowerCaseUninstallRemovesFolderLinksAndKey) {
   const std::set<std::string> texts = TextsOf(window);
   for (const char* text : {"Bye from Quenvalis", "Un&install", "The following directory will be deleted:"})
     EXPECT_EQ(texts.count(text), 1u) << text;
-  EXPECT_TRUE(AnsiSameText(TextOf(EditChild(window, false)), win::GetFullPath(target_)));
+  EXPECT_TRUE(SameText(TextOf(EditChild(window, false)), win::GetFullPath(target_)));
   EXPECT_FALSE(IsWindowEnabled(ChildWithText(window, "&Browse")));
 
   Press(window, "Un&install");

@@ -140,8 +140,8 @@ TEST(UnicodeBooks, AnEditedBookIsSavedInItsEncodingAndReopensAlike) {
       {TTextEncoding::Utf8Bom, u"\u03A9 ", "\xCE\xA9 ", TTextEncoding::Utf8Bom},
       {TTextEncoding::Utf8, u"\u03A9 ", "\xCE\xA9 ", TTextEncoding::Utf8},
       {TTextEncoding::Utf16Le, u"\U0001F600 ", "\xF0\x9F\x98\x80 ", TTextEncoding::Utf16Le},
-      {TTextEncoding::Ansi, u"\u00E9 ", "\xC3\xA9 ", TTextEncoding::Ansi},
-      {TTextEncoding::Ansi, u"\u03A9 ", "\xCE\xA9 ", TTextEncoding::Utf8Bom},
+      {TTextEncoding::Windows1252, u"\u00E9 ", "\xC3\xA9 ", TTextEncoding::Windows1252},
+      {TTextEncoding::Windows1252, u"\u03A9 ", "\xCE\xA9 ", TTextEncoding::Utf8Bom},
   };
   for (const auto& c : cases) {
     const std::string where = std::string(EncodingKey(c.book)) + " + " + c.typedUtf8;

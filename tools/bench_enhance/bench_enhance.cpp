@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   std::vector<std::string> lines;
   size_t size = 0;
-  TTextEncoding encoding = TTextEncoding::Ansi;
+  TTextEncoding encoding = TTextEncoding::Windows1252;
   {
     std::ifstream in(argv[1], std::ios::binary);
     if (!in) {

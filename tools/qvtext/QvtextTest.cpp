@@ -43,7 +43,7 @@ TEST(QvtextOptions, EveryOptionTakesItsValue) {
                                o, error))
       << error;
   EXPECT_EQ(o.OutputPath, "o.rtf");
-  EXPECT_EQ(o.Prefix, "\xB7 ");
+  EXPECT_EQ(o.Prefix, "\xC2\xB7 ");
   EXPECT_FALSE(o.PoorlyWritten);
   EXPECT_TRUE(o.IgnoreEmptyLines);
   EXPECT_EQ(o.Font, "Arial");
@@ -100,7 +100,7 @@ TEST(QvtextJson, DocumentShape) {
   enhancer.ApplyCharFormat(true, 0);
   enhancer.ApplyParaFormat(true, 0);
   enhancer.EnhanceText({"Chapter 1", "", "He said \"go\".", "^Q\xC3\xA9+"}, "None", false, true);
-  const std::string json = DocumentJson(enhancer, box.Document(), {"Unrecognized command: Q\xE9"}, TTextEncoding::Utf8);
+  const std::string json = DocumentJson(enhancer, box.Document(), {"Unrecognized command: Q\xC3\xA9"}, TTextEncoding::Utf8);
   EXPECT_EQ(json.compare(0, 36, "{\"encoding\":\"utf-8\",\n\"paragraphs\":[\n"), 0) << json;
   EXPECT_NE(json.find("{\"start\":0,\"text\":\"Chapter 1\",\"align\":3,\"start_indent\":0,\"offset\":0,"
                       "\"right_indent\":0,\"space_after\":288,\"line_spacing\":24,\"runs\":[{\"start\":0,"

@@ -1,6 +1,7 @@
 #include "ToolOptions.h"
 
 #include "colors/Colors.h"
+#include "options/OptionSchema.h"
 
 namespace qv {
 
@@ -28,11 +29,11 @@ bool ParseInt(const std::string& text, int32_t min, int32_t max, int32_t& value)
   return true;
 }
 
-// The prefix items; the middle dot is accepted in UTF-8 as a terminal passes it.
+// The prefix items, the profile's ("\xC2\xB7 " is the middle dot in UTF-8).
 bool ParsePrefix(const std::string& text, std::string& prefix) {
-  static const char* const items[] = {"None", "Tab", "Blanks", "- ", "* ", "\xB7 "};
-  const std::string value = text == "\xC2\xB7 " ? std::string("\xB7 ") : text;
-  for (const char* item : items) {
+  const std::vector<std::string>& items = OptionOf("ParagraphPrefix").Items;
+  const std::string& value = text;
+  for (const std::string& item : items) {
     if (value == item) {
       prefix = value;
       return true;

@@ -55,7 +55,7 @@ class TBookDocument : public IBook, public IOptionListener {
   std::string BookFileName;
   // The plain-text book's encoding, found by each load from the file's first
   // bytes; a rich-text book's is the code page. A plain save writes it again.
-  TTextEncoding Encoding = TTextEncoding::Ansi;
+  TTextEncoding Encoding = TTextEncoding::Windows1252;
   int32_t PieceSize;
   bool StopLoading = false;
   TCrono LoadCrono, PeriodCrono;

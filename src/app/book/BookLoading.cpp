@@ -130,7 +130,7 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
       QuerySaveModified();
       PieceSize = ReadOption(Controls.PieceSize.Box);
       BookFileName = FullBookPath(fileName);
-      Encoding = TTextEncoding::Ansi;  // until the book's bytes are read
+      Encoding = TTextEncoding::Windows1252;  // until the book's bytes are read
       UpdateBookInfo("", false, true);
       richEdit_.Clear();
       steps_.BookChosen(BookFileName);
@@ -280,7 +280,7 @@ void TBookDocument::LoadRichBook(TFunStatContext& local) {
   }
   std::istringstream book(bytes);
   if (richEdit_.LoadRichText(book)) {
-    Encoding = TTextEncoding::Ansi;
+    Encoding = TTextEncoding::Windows1252;
   } else {
     // A book named ".rtf" that holds no rich text is shown as the text it is, in its encoding.
     std::istringstream plain(bytes);

@@ -6,7 +6,7 @@
 
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "platform/DirectoryCopy.h"
 #include "platform/Elevation.h"
@@ -41,7 +41,7 @@ TFontStyle FormFont() {
 }
 
 bool IsArgument(const std::vector<std::string>& arguments, size_t index, const char* text) {
-  return arguments.size() > index && AnsiSameText(arguments[index], text);
+  return arguments.size() > index && SameText(arguments[index], text);
 }
 
 // The path of a shell folder, without creating it; "" when the system has none.
@@ -142,7 +142,7 @@ void TInstallForm::SetupInstaller(const std::string& programName, const std::str
   arguments_ = CommandLineArguments();
   DescriptionLabel.SetCaption(displayTitle);
   VersionLabel.SetCaption(versionText);
-  if (AnsiSameText(GetNameOfPath(ProgramFileName()), "Install.exe")) {
+  if (SameText(GetNameOfPath(ProgramFileName()), "Install.exe")) {
     SetText("Install " + programName);
     MainPanel.SetCaption("Welcome to " + programName);
     InstallToLabel.SetCaption("The program's installation directory will be put in directory:");

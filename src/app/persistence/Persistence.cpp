@@ -5,7 +5,7 @@
 #include "app/SidebarPlaces.h"
 #include "app/controls/OptionFill.h"
 #include "errors/Dialogs.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "errors/Guard.h"
 #include "options/OptionIO.h"
 #include "platform/FileServices.h"
@@ -146,7 +146,7 @@ void TPersistence::LoadBookProfile(const std::string& bookFileName, bool keepPro
       SelectBookProfile(bookFileName, keepProfile, ProfileStore->FileName(), ProgramDirectory(), files_);
   // The current profile, just saved from the controls, would only put the same
   // values back into them (books of one folder share their profile).
-  if (saved && AnsiSameText(profile, ProfileStore->FileName())) return;
+  if (saved && SameText(profile, ProfileStore->FileName())) return;
   ProfileStore->LoadFromFile(profile);
 }
 

@@ -4,7 +4,7 @@
 
 #include "app/SidebarPlaces.h"
 #include "errors/Guard.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "platform/WideText.h"
 #include "richbox/RichOps.h"
 #include "text/Chapters.h"
@@ -32,9 +32,9 @@ std::vector<std::string> InstalledFonts() {
   EnumFontFamiliesExW(dc, &filter, CollectFont, reinterpret_cast<LPARAM>(&names), 0);
   ReleaseDC(nullptr, dc);
   std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return AnsiUpperCase(a) < AnsiUpperCase(b); });
+            [](const std::string& a, const std::string& b) { return UpperCase(a) < UpperCase(b); });
   names.erase(std::unique(names.begin(), names.end(),
-                          [](const std::string& a, const std::string& b) { return AnsiSameText(a, b); }),
+                          [](const std::string& a, const std::string& b) { return SameText(a, b); }),
               names.end());
   return names;
 }

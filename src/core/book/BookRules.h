@@ -62,8 +62,8 @@ TSaveTarget SaveTargetFor(const std::string& chosenName);
 
 // "\"Moby.txt\" in \"Books\"": the file name and its folder (the drive for a root).
 std::string BookInfoHead(const std::string& bookFileName);
-// The same, followed for a Unicode book by ", " and its encoding's caption
-// ("\"Moby.txt\" in \"Books\", UTF-8"); a code page book's is BookInfoHead's.
+// The same, followed by ", " and its encoding's caption ("\"Moby.txt\" in
+// \"Books\", UTF-8", "... , Windows-1251 (Cyrillic)").
 std::string BookInfoHead(const std::string& bookFileName, TTextEncoding encoding);
 // The line information: "Top line N (M lines); piece k (n pieces)", line numbers
 // grouped with the separator, piece numbers plain.

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "store/StoredTextList.h"
 
 namespace qv {
@@ -26,7 +26,7 @@ std::string BookmarkKey(int32_t entry, int32_t bookmark) {
 
 int32_t TBookshelf::IndexOf(const std::string& fileName) const {
   for (int32_t i = 0; i < count_; ++i)
-    if (AnsiSameText(books_[i].FileName, fileName)) return i;
+    if (SameText(books_[i].FileName, fileName)) return i;
   return -1;
 }
 

@@ -128,9 +128,7 @@ class TRtfReader {
           if (state_.FontNumber >= 0) fonts_[state_.FontNumber] = fontName_;
           fontName_.clear();
         } else {
-          // Face names stay in code page 1252, as the program's font options are.
-          const int byte = ByteOf1252(c);
-          fontName_.push_back(byte < 0 ? '?' : char(byte));
+          AppendUtf8(fontName_, c);
         }
         break;
       case TDestination::ColorTable:

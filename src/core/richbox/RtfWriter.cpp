@@ -21,7 +21,7 @@ class TRtfWriter {
     out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl";
     for (size_t i = 0; i < fontList_.size(); ++i) {
       out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
-      EscapeName(fontList_[i]);
+      EscapeText(fontList_[i]);
       out_ += ";}";
     }
     out_ += "}\r\n{\\colortbl ;";
@@ -124,11 +124,6 @@ class TRtfWriter {
     } else {
       out_ += char(c);
     }
-  }
-
-  // A face name is code page 1252; only an escaped byte keeps a tab in it.
-  void EscapeName(std::string_view name) {
-    for (char c : name) Byte(static_cast<unsigned char>(c));
   }
 
   // Book text: code page 1252 where it has the character, else \uN (one per

@@ -143,7 +143,7 @@ std::string TEnhancedRichEdit::PrefixForOption(const std::string& option) {
   if (option == "None") return std::string();
   if (option == "Tab") return "\t";
   if (option == "Blanks") return "  ";
-  return AnsiToUtf8(option);
+  return option;
 }
 
 bool TEnhancedRichEdit::ContinuesParagraph(std::string_view current, std::string_view next,

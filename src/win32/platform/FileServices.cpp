@@ -6,7 +6,7 @@
 
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "paths/WebAddress.h"
 #include "platform/ShellGateway.h"
@@ -37,7 +37,7 @@ std::string DriveRoot(const std::string& path) {
   return "";
 }
 
-bool IsShortcut(const std::string& name) { return AnsiSameText(ExtractFileExt(name), ".lnk"); }
+bool IsShortcut(const std::string& name) { return SameText(ExtractFileExt(name), ".lnk"); }
 
 }  // namespace
 

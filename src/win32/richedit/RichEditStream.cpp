@@ -119,7 +119,7 @@ bool TRichEdit::LoadPlainText(std::istream& in) {
 
 bool TRichEdit::SavePlainText(std::ostream& out) {
   const std::string text = GetText();
-  out << EncodeText(text, SaveEncodingFor(TTextEncoding::Ansi, text));
+  out << EncodeText(text, SaveEncodingFor(SystemAnsiEncoding(), text));
   return bool(out);
 }
 

@@ -33,7 +33,7 @@ TEST(BookReader, ReadsTheWholeBookOrOnePieceAndReportsAFailedRead) {
   ASSERT_TRUE(ReadBookBytes(fs, "C:\\b.txt", 120000, 2, 50000, 3, bytes, encoding).IsOk());
   EXPECT_EQ(bytes.size(), 50020u);
   EXPECT_EQ(bytes[0], 'b');
-  EXPECT_EQ(encoding, TTextEncoding::Ansi);
+  EXPECT_EQ(encoding, TTextEncoding::Windows1252);
   ASSERT_TRUE(ReadBookBytes(fs, "C:\\b.txt", 120000, 1, 50000, 1, bytes, encoding).IsOk());
   EXPECT_EQ(bytes, book);
   // A read that fails is a failure, never an empty book.
@@ -59,13 +59,13 @@ TEST(BookReader, PiecesTakeTheBookEncodingAndWholeCharacters) {
   ansi.replace(60000, 2, "\xC3\xA9");
   fs.PutFile("C:\\a.txt", ansi);
   std::string bytes;
-  TTextEncoding encoding = TTextEncoding::Ansi;
+  TTextEncoding encoding = TTextEncoding::Windows1252;
   ASSERT_TRUE(ReadBookBytes(fs, "C:\\u.txt", int64_t(utf8.size()), 2, 50000, 3, bytes, encoding).IsOk());
   EXPECT_EQ(encoding, TTextEncoding::Utf8);
   EXPECT_EQ(bytes.substr(0, 4), "\xE2\x80\x99" "a");
   EXPECT_EQ(BookLines(bytes, encoding)[0].substr(0, 4), "\xE2\x80\x99" "a");
   ASSERT_TRUE(ReadBookBytes(fs, "C:\\a.txt", int64_t(ansi.size()), 2, 50000, 3, bytes, encoding).IsOk());
-  EXPECT_EQ(encoding, TTextEncoding::Ansi);
+  EXPECT_EQ(encoding, TTextEncoding::Windows1252);
   EXPECT_NE(BookLines(bytes, encoding)[0].find("\xC3\x83\xC2\xA9"), std::string::npos);  // "Ã©"
 }
 
@@ -82,7 +82,7 @@ TEST(BookReader, APieceIsTheSameWhetherTheSampleHoldsItOrNot) {
   ASSERT_GE(pieces, 3);
   for (int32_t piece = 1; piece <= pieces; ++piece) {
     std::string bytes;
-    TTextEncoding encoding = TTextEncoding::Ansi;
+    TTextEncoding encoding = TTextEncoding::Windows1252;
     ASSERT_TRUE(ReadBookBytes(fs, "C:\\big.txt", size, piece, pieceSize, pieces, bytes, encoding).IsOk());
     EXPECT_EQ(encoding, TTextEncoding::Utf8);
     EXPECT_EQ(bytes, PieceBytes(book, 0, piece, pieceSize, size, TTextEncoding::Utf8)) << "piece " << piece;
@@ -92,7 +92,7 @@ TEST(BookReader, APieceIsTheSameWhetherTheSampleHoldsItOrNot) {
 TEST(BookReader, LinesEndAtAnyBreakAndANulEndsTheTextInEveryEncoding) {
   const std::string text = "one\r\ntwo\nthree\rf\xC3\xBCr";
   const std::vector<std::string> lines{"one", "two", "three", "f\xC3\xBCr"};
-  for (TTextEncoding encoding : {TTextEncoding::Ansi, TTextEncoding::Utf8, TTextEncoding::Utf8Bom,
+  for (TTextEncoding encoding : {TTextEncoding::Windows1252, TTextEncoding::Utf8, TTextEncoding::Utf8Bom,
                                  TTextEncoding::Utf16Le, TTextEncoding::Utf16Be}) {
     const std::string bytes = EncodeText(text + std::string(1, '\0') + "five\r\n", encoding);
     EXPECT_EQ(BookLines(bytes, encoding), lines) << EncodingKey(encoding);

@@ -129,10 +129,10 @@ TEST_F(Enhance, IgnoreFirstEmptyLine) {
 }
 
 TEST_F(Enhance, PrefixesAndTextPos) {
-  // The option is code page 1252; the prefix in the text is UTF-8 and counts in characters.
+  // The prefix counts in characters (the middle dot is two bytes and one character).
   const struct { const char* option; const char* prefix; int32_t units; } cases[] = {
       {"None", "", 0},   {"Tab", "\t", 1}, {"Blanks", "  ", 2},
-      {"- ", "- ", 2}, {"* ", "* ", 2}, {"\xB7 ", "\xC2\xB7 ", 2}};
+      {"- ", "- ", 2}, {"* ", "* ", 2}, {"\xC2\xB7 ", "\xC2\xB7 ", 2}};
   for (const auto& c : cases) {
     box.Clear();
     RunEnhance({"One.", "", "Chapter 1", "  Two."}, c.option);
