@@ -285,18 +285,43 @@ TTextEncoding DetectCodePage(std::string_view sample) {
   return system;
 }
 
-TTextEncoding DetectTextEncoding(std::string_view head) {
-  if (StartsWith(head, kUtf8Mark)) return TTextEncoding::Utf8Bom;
-  if (StartsWith(head, kUtf16LeMark)) return TTextEncoding::Utf16Le;
-  if (StartsWith(head, kUtf16BeMark)) return TTextEncoding::Utf16Be;
+namespace {
+
+enum class TSampleKind { Unicode, Ascii, CodePage };
+
+// A mark or well-formed UTF-8 with a multi-byte character (found holds which),
+// ASCII only, or anything else.
+TSampleKind KindOfSample(std::string_view head, TTextEncoding& found) {
+  found = TTextEncoding::Utf8;
+  if (StartsWith(head, kUtf8Mark)) found = TTextEncoding::Utf8Bom;
+  else if (StartsWith(head, kUtf16LeMark)) found = TTextEncoding::Utf16Le;
+  else if (StartsWith(head, kUtf16BeMark)) found = TTextEncoding::Utf16Be;
+  if (found != TTextEncoding::Utf8) return TSampleKind::Unicode;
   const bool cut = head.size() >= EncodingSampleSize;
   const std::string_view sample = head.substr(0, EncodingSampleSize);
   bool multiByte = false;
   int subpart = 0;
   const size_t end = WellFormedRun(sample, 0, subpart, multiByte);
   // Only a sequence that the end of a full sample cuts off may be incomplete.
-  if (end < sample.size() && !(cut && end + size_t(subpart) == sample.size())) return DetectCodePage(sample);
-  return multiByte ? TTextEncoding::Utf8 : SystemAnsiEncoding();
+  if (end < sample.size() && !(cut && end + size_t(subpart) == sample.size())) return TSampleKind::CodePage;
+  return multiByte ? TSampleKind::Unicode : TSampleKind::Ascii;
+}
+
+}  // namespace
+
+TTextEncoding DetectTextEncoding(std::string_view head) {
+  TTextEncoding found;
+  switch (KindOfSample(head, found)) {
+    case TSampleKind::Unicode: return found;
+    case TSampleKind::Ascii: return SystemAnsiEncoding();
+    case TSampleKind::CodePage: break;
+  }
+  return DetectCodePage(head.substr(0, EncodingSampleSize));
+}
+
+TTextEncoding DetectStoredTextEncoding(std::string_view bytes) {
+  TTextEncoding found;
+  return KindOfSample(bytes, found) == TSampleKind::Unicode ? found : SystemAnsiEncoding();
 }
 
 std::string DecodeText(std::string_view bytes, TTextEncoding encoding) {

@@ -47,6 +47,11 @@ TTextEncoding DetectTextEncoding(std::string_view head);
 // The code page the detector finds in text that is not UTF-8, else the
 // system's ANSI code page.
 TTextEncoding DetectCodePage(std::string_view sample);
+// The encoding of a file the program stores (the options file, a profile):
+// a mark, or UTF-8 as DetectTextEncoding finds it (a file edited in a
+// program that saves UTF-8 without a mark), else the system's ANSI code page,
+// in which every stored file of earlier versions was written.
+TTextEncoding DetectStoredTextEncoding(std::string_view bytes);
 
 // The system's ANSI code page as an encoding (SystemCodePage.h); Windows-1252
 // when the system's is not one of the single-byte pages above.

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "encoding/TextEncoding.h"
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
 #include "store/IniValues.h"
@@ -36,7 +37,8 @@ bool TStoredTextList::Load() {
                   __LINE__);
       return;
     }
-    image_.Parse(data);  // a missing file reads as an empty one
+    // A missing file reads as an empty one.
+    image_.Parse(DecodeText(data, DetectStoredTextEncoding(data)));
     if (OnLoad) OnLoad(*this);
   });
   loading_ = false;
@@ -70,7 +72,8 @@ bool TStoredTextList::Save(bool askOverwrite) {
         return;
       }
     }
-    const TFileResult written = WriteFileReplacing(fs, fileName_, image_.Text());
+    const TFileResult written =
+        WriteFileReplacing(fs, fileName_, EncodeText(image_.Text(), TTextEncoding::Utf8Bom));
     if (!written.IsOk())
       local.Raise(kSource, kSave, written.SystemErrorCode, kSaveFailed, fileName_, written.Message,
                   Error, __LINE__);

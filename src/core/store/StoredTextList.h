@@ -10,6 +10,9 @@
 // Load and Save are guarded operations (source "Include/StoredTextList"); their
 // failures are shown as "Failed to load file." and "Failed to save file.".
 // A save never replaces the file by a partly written one (see FileSystem.h).
+// Files are written as UTF-8 with a byte-order mark; a file without one is
+// read as DetectStoredTextEncoding says (the system's ANSI code page unless
+// it is UTF-8).
 #pragma once
 #include <cstdint>
 #include <functional>

@@ -52,7 +52,9 @@ void InstallWin32Platform() {
   static TWin32ErrorPlatform platform;
   static TWin32MessageBoxes boxes;
   static TWin32Clock clock;
+  static TWin32CodePage codePage;
   ErrorEnvironment.Platform = &platform;
+  SetSystemCodePage(&codePage);
   if (!ErrorEnvironment.MessageBoxes) ErrorEnvironment.MessageBoxes = &boxes;
   SetSystemClock(&clock);
 }
