@@ -177,34 +177,30 @@ bool HasByteIn(std::string_view bytes, unsigned char from, unsigned char to) {
   });
 }
 
+// The Windows page of an ISO-8859 page's script; the page itself when it has none.
+TTextEncoding WindowsSibling(TTextEncoding page) {
+  switch (page) {
+    case TTextEncoding::Iso8859_2: return TTextEncoding::Windows1250;
+    case TTextEncoding::Iso8859_5: return TTextEncoding::Windows1251;
+    case TTextEncoding::Iso8859_7: return TTextEncoding::Windows1253;
+    case TTextEncoding::Iso8859_4:
+    case TTextEncoding::Iso8859_13: return TTextEncoding::Windows1257;
+    case TTextEncoding::Iso8859_15: return TTextEncoding::Windows1252;
+    default: return page;
+  }
+}
+
 // The detector tells apart the pages of a script by their letters' statistics;
 // what it cannot see, the bytes settle: C1 control bytes (0x80 to 0x9F) never
 // stand in text of an ISO-8859 page, but are the punctuation and letters of
 // the Windows page of the same script; and the Ukrainian letters of KOI8-U
 // stand where KOI8-R has box-drawing characters, which prose does not hold.
 TTextEncoding RefineDetected(TTextEncoding found, std::string_view sample) {
-  switch (found) {
-    case TTextEncoding::Koi8R: {
-      static const char kUkrainian[] = "\xA4\xA6\xA7\xAD\xB4\xB6\xB7\xBD";
-      return sample.find_first_of(kUkrainian) != std::string_view::npos ? TTextEncoding::Koi8U : found;
-    }
-    case TTextEncoding::Iso8859_2:
-    case TTextEncoding::Iso8859_5:
-    case TTextEncoding::Iso8859_7:
-    case TTextEncoding::Iso8859_4:
-    case TTextEncoding::Iso8859_13:
-    case TTextEncoding::Iso8859_15: {
-      if (!HasByteIn(sample, 0x80, 0x9F)) return found;
-      switch (found) {
-        case TTextEncoding::Iso8859_2: return TTextEncoding::Windows1250;
-        case TTextEncoding::Iso8859_5: return TTextEncoding::Windows1251;
-        case TTextEncoding::Iso8859_7: return TTextEncoding::Windows1253;
-        case TTextEncoding::Iso8859_15: return TTextEncoding::Windows1252;
-        default: return TTextEncoding::Windows1257;
-      }
-    }
-    default: return found;
+  if (found == TTextEncoding::Koi8R) {
+    static const char kUkrainian[] = "\xA4\xA6\xA7\xAD\xB4\xB6\xB7\xBD";
+    return sample.find_first_of(kUkrainian) != std::string_view::npos ? TTextEncoding::Koi8U : found;
   }
+  return HasByteIn(sample, 0x80, 0x9F) ? WindowsSibling(found) : found;
 }
 
 // The fewest bytes outside ASCII that the detector is asked to judge.
@@ -277,12 +273,18 @@ TTextEncoding DetectCodePage(std::string_view sample) {
   TTextEncoding found;
   if (!name || !EncodingOfDetectorName(name, found)) return system;
   found = RefineDetected(found, sample);
-  // The system's own page where it reads every byte of the sample alike.
-  const char16_t* foundChars = HighCharsOf(found);
-  const char16_t* systemChars = HighCharsOf(system);
-  for (int b = 0; b < 128; ++b)
-    if (used[size_t(b)] && foundChars[b] != systemChars[b]) return found;
-  return system;
+  // Where pages read every byte of the sample alike, the system's own page is
+  // taken, else the Windows page of the script: the text is the same, and
+  // the book keeps the page its reader knows.
+  const auto readsAlike = [&](TTextEncoding page) {
+    const char16_t* a = HighCharsOf(found);
+    const char16_t* b = HighCharsOf(page);
+    for (size_t k = 0; k < used.size(); ++k)
+      if (used[k] && a[k] != b[k]) return false;
+    return true;
+  };
+  if (readsAlike(system)) return system;
+  return readsAlike(WindowsSibling(found)) ? WindowsSibling(found) : found;
 }
 
 namespace {
