@@ -80,4 +80,28 @@ bool StartsText(std::string_view prefix, std::string_view text) {
   return MatchesUpper(prefix, text, used);
 }
 
+std::u32string FoldedForMatching(std::string_view text, size_t count) {
+  const auto options =
+      utf8proc_option_t(UTF8PROC_DECOMPOSE | UTF8PROC_CASEFOLD | UTF8PROC_STRIPMARK);
+  std::u32string out;
+  for (size_t i = 0, k = 0; i < text.size() && k < count; ++k) {
+    const unsigned char b = static_cast<unsigned char>(text[i]);
+    if (b < 0x80) {
+      out.push_back(b >= 'A' && b <= 'Z' ? char32_t(b - 'A' + 'a') : char32_t(b));
+      ++i;
+      continue;
+    }
+    const char32_t c = ReadChar(text, i);
+    utf8proc_int32_t parts[8];
+    int boundClass = 0;
+    const utf8proc_ssize_t n = utf8proc_decompose_char(utf8proc_int32_t(c), parts, 8, options, &boundClass);
+    if (n < 0 || n > 8) {
+      out.push_back(c);
+      continue;
+    }
+    for (utf8proc_ssize_t j = 0; j < n; ++j) out.push_back(char32_t(parts[j]));
+  }
+  return out;
+}
+
 }  // namespace qv

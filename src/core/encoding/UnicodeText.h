@@ -25,4 +25,10 @@ bool SameText(std::string_view a, std::string_view b);
 // True when text begins with prefix, without regard to case.
 bool StartsText(std::string_view prefix, std::string_view text);
 
+// The first characters of text (at most count of them) as they compare
+// without regard to case or accents: case-folded, decomposed, with the
+// combining marks left out ("Capítulo" and "CAPITULO" read alike, and so do
+// "Κεφάλαιο" and "ΚΕΦΑΛΑΙΟ").
+std::u32string FoldedForMatching(std::string_view text, size_t count);
+
 }  // namespace qv

@@ -39,6 +39,13 @@ TEST_F(Enhance, ContinuesParagraphDecisions) {
       {"text", "", false, false, false},
       {"He said \"go.\"", "\"Now\" she said", true, false, false},  // quote closes and opens
       {"(see there)", "'Tis", true, false, false},
+      // Capitals and small letters of every script.
+      {u8"Было поздно.", u8"Дверь открылась.", false, true, false},
+      {u8"Он сказал:", u8"Уходи.", false, false, false},
+      {u8"как следует:", u8"раз, два", false, false, true},
+      {u8"text", u8"ГЛАВА ВТОРАЯ", false, false, false},
+      {u8"Rozdział 2", u8"Tekst", false, false, false},
+      {u8"Ήταν αργά.", u8"Έφυγε.", false, true, false},
   };
   for (const Case& c : cases) {
     enhancer.PoorlyWritten = c.poorly;
