@@ -39,7 +39,8 @@ TEST(QvtextOptions, EveryOptionTakesItsValue) {
                                 "--ignore-empty-lines", "on", "--font", "Arial", "--size", "20", "--bold", "on",
                                 "--justified", "off", "--char-spacing", "-10", "--line-spacing", "150",
                                 "--space-after", "0", "--first-line-indent", "50", "--fore", "Navy",
-                                "--empha", "$FF", "--second-empha", "clRed", "--richedit3", "off"},
+                                "--empha", "$FF", "--second-empha", "clRed", "--richedit3", "off",
+                                "--encoding", "KOI8-R"},
                                o, error))
       << error;
   EXPECT_EQ(o.OutputPath, "o.rtf");
@@ -58,6 +59,8 @@ TEST(QvtextOptions, EveryOptionTakesItsValue) {
   EXPECT_EQ(o.Empha, 0xFFu);
   EXPECT_EQ(o.SecondEmpha, 0x0000FFu);
   EXPECT_FALSE(o.RichEdit3);
+  EXPECT_TRUE(o.EncodingForced);
+  EXPECT_EQ(o.Encoding, TTextEncoding::Koi8R);
 }
 
 TEST(QvtextOptions, BadOptionsAreRefused) {
@@ -75,6 +78,8 @@ TEST(QvtextOptions, BadOptionsAreRefused) {
       {"enhance", "a.txt", "--fore", "reddish"},
       {"enhance", "a.txt", "--font", ""},
       {"enhance", "a.txt", "--font", std::string(32, 'x')},
+      {"enhance", "a.txt", "--encoding", "ansi"},
+      {"enhance", "a.txt", "--encoding", "cp1251"},
       {"enhance", "a.txt", "--char-spacing", "-11"},
       {"enhance", "a.txt", "--colour", "1"},
   };
