@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "encoding/TextEncoding.h"
+#include "encoding/Utf8.h"
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
 #include "store/IniValues.h"
@@ -94,7 +95,8 @@ void TStoredTextList::ReadString(const std::string& section, const std::string& 
                                  std::string& value, bool acceptEmpty, int32_t maxLength) const {
   const std::string* stored = image_.Find(section, key);
   if (!stored || (!acceptEmpty && stored->empty())) return;
-  if (maxLength < 0 || stored->size() > static_cast<size_t>(maxLength)) return;
+  // Characters count as the system counts them (UTF-16 units), not bytes.
+  if (maxLength < 0 || Utf16Length(*stored) > maxLength) return;
   value = *stored;
 }
 

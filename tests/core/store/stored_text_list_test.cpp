@@ -307,6 +307,15 @@ TEST_F(StoredTextListTest, StoredFilesAreReadInTheirEncodingAndWrittenAsUtf8With
     ASSERT_TRUE(store.Save(false));
     EXPECT_EQ(fs.Content(kFile), kUtf8Mark + "[B]\r\n0=" + c.expected + "\r\n\r\n") << c.what;
   }
+  // A limit counts characters: 259 Cyrillic letters (518 bytes) are within a limit of 259.
+  std::string longName;
+  for (int i = 0; i < 259; ++i) longName += u8"Ж";
+  LoadText(kUtf8Mark + "[B]\r\n0=" + longName + "\r\n1=" + longName + u8"Ж\r\n");
+  std::string kept, tooLong = "default";
+  store.ReadString("B", "0", kept, false, 259);
+  store.ReadString("B", "1", tooLong, false, 259);
+  EXPECT_EQ(kept, longName);
+  EXPECT_EQ(tooLong, "default");
   // Section and key names compare without regard to case in every script.
   LoadText(kUtf8Mark + u8"[Книги]\r\nКлюч=1\r\n");
   EXPECT_NE(store.Image().Find(u8"КНИГИ", u8"ключ"), nullptr);
