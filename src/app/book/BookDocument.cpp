@@ -40,6 +40,8 @@ TBookControls::TBookControls(TSidebar& s)
       AllowEditingCheckBox(&s.BookGroupBox, O::AllowEditingCheckBox, "Allow editing"),
       LineNumberLabel(&s.BookGroupBox, O::LineNumberLabel, ""),
       ModifiedLabel(&s.BookGroupBox, O::ModifiedLabel, ""),
+      EncodingLabel(&s.BookGroupBox, O::EncodingLabel, "Encoding"),
+      EncodingComboBox(&s.BookGroupBox, O::EncodingComboBox, false),
       OpenInPiecesCheckBox(&s.OpenInPiecesGroupBox, G::OpenInPiecesCheckBox, "Open in pieces"),
       PieceSize(&s.OpenInPiecesGroupBox, G::PieceSizeLabel, G::PieceSizeComboBox, "Piece size", true),
       WheelScrollLines(&s.OpenInPiecesGroupBox, G::WheelScrollLinesLabel, G::WheelScrollLinesComboBox,
@@ -66,6 +68,11 @@ TBookControls::TBookControls(TSidebar& s)
   PreviousPieceButton.SetHint("Open the previous piece of the book. [F7]");
   NextPieceButton.SetHint("Open the next piece of the book. [F6]");
   PiecesComboBox.SetHint("Choose the piece of the book to open");
+  EncodingComboBox.SetItems(BookEncodingItems());
+  EncodingComboBox.SetItemIndex(0);
+  EncodingComboBox.SetHint(
+      "The encoding the book is read in: \"Auto\" finds it in the text; choose another when the "
+      "letters look wrong. The choice is kept for the book.");
   GotoLineEdit.SetHint("Type a line number and press [Enter] to go to it. [Alt + G]");
   FindTextEdit.SetHint("Type a text and press [Enter] to find it; [F3] finds the next one. [Alt + F]");
   AllowEditingCheckBox.SetHint("Allow editing of the text (only for a book opened in one piece)");
@@ -116,6 +123,7 @@ TBookDocument::TBookDocument(TSidebar& sidebar, TRichEdit& richEdit, IScreen& sc
     richEdit_.SetFocus();
   };
   b.PiecesComboBox.OnChange = [this] { LoadFromFile("", Controls.CurrentPiece(), false, 0); };
+  b.EncodingComboBox.OnChange = [this] { EncodingComboBoxChange(); };
   b.NextPieceButton.OnClick = [this] { NextPieceButtonClick(); };
   b.PreviousPieceButton.OnClick = [this] { PreviousPieceButtonClick(); };
   b.OpenInPiecesCheckBox.OnClick = [this] { UpdatePieceControls(); };

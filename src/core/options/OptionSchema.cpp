@@ -239,4 +239,23 @@ int32_t FindItemIndex(const std::vector<std::string>& items, const std::string& 
   return -1;
 }
 
+const std::vector<TTextEncoding>& ChoosableEncodings() {
+  static const std::vector<TTextEncoding> encodings = [] {
+    std::vector<TTextEncoding> all;
+    for (const TTextEncoding e : AllTextEncodings())
+      if (e != TTextEncoding::Utf8Bom) all.push_back(e);
+    return all;
+  }();
+  return encodings;
+}
+
+const std::vector<std::string>& BookEncodingItems() {
+  static const std::vector<std::string> items = [] {
+    std::vector<std::string> all{"Auto"};
+    for (const TTextEncoding e : ChoosableEncodings()) all.push_back(EncodingCaption(e));
+    return all;
+  }();
+  return items;
+}
+
 }  // namespace qv

@@ -2,6 +2,7 @@
 
 #include "book/BookReader.h"
 #include "book/BookRules.h"
+#include "encoding/SampleTexts.h"
 #include "store/MemoryFileSystem.h"
 
 namespace qv {
@@ -87,6 +88,33 @@ TEST(BookReader, APieceIsTheSameWhetherTheSampleHoldsItOrNot) {
     EXPECT_EQ(encoding, TTextEncoding::Utf8);
     EXPECT_EQ(bytes, PieceBytes(book, 0, piece, pieceSize, size, TTextEncoding::Utf8)) << "piece " << piece;
   }
+}
+
+// The reader's choice is read as it is, whole or in pieces; a code page piece
+// starts at its nominal byte, as every byte is a character.
+TEST(BookReader, TheReadersChoiceOverridesDetection) {
+  TMemoryFileSystem fs;
+  std::string russian;
+  while (russian.size() < 120000) russian += samples::kRussian + "\r\n";
+  const std::string koi8 = EncodeText(russian, TTextEncoding::Koi8R);
+  fs.PutFile("C:\\koi8.txt", koi8);
+  fs.PutFile("C:\\mark.txt", "\xEF\xBB\xBF" + std::string(u8"Глава"));
+  const int64_t size = int64_t(koi8.size());
+  const int32_t pieces = PieceCount(size, 50000);
+  std::string bytes;
+  TTextEncoding encoding = TTextEncoding::Utf8;
+  ASSERT_TRUE(ReadBookBytes(fs, "C:\\koi8.txt", size, 2, 50000, pieces, bytes, encoding).IsOk());
+  EXPECT_EQ(encoding, TTextEncoding::Koi8R);  // detected
+  EXPECT_EQ(bytes, koi8.substr(50000 - PieceOverlap, 50000 + PieceOverlap));
+  EXPECT_NE(DecodeText(bytes, encoding).find(u8"Глава первая"), std::string::npos);
+  encoding = TTextEncoding::Windows1251;
+  ASSERT_TRUE(ReadBookBytes(fs, "C:\\koi8.txt", size, 2, 50000, pieces, bytes, encoding, false).IsOk());
+  EXPECT_EQ(encoding, TTextEncoding::Windows1251);  // chosen
+  EXPECT_EQ(BookLines(bytes, encoding)[0], DecodeText(bytes.substr(0, bytes.find('\r')), TTextEncoding::Windows1251));
+  encoding = TTextEncoding::Utf8;
+  ASSERT_TRUE(ReadBookBytes(fs, "C:\\mark.txt", 13, 1, 50000, 1, bytes, encoding, false).IsOk());
+  EXPECT_EQ(encoding, TTextEncoding::Utf8Bom);
+  EXPECT_EQ(BookLines(bytes, encoding), std::vector<std::string>{u8"Глава"});
 }
 
 TEST(BookReader, LinesEndAtAnyBreakAndANulEndsTheTextInEveryEncoding) {
