@@ -170,13 +170,6 @@ std::string EncodeCodePage(std::string_view text, TTextEncoding page) {
   return out;
 }
 
-bool HasByteIn(std::string_view bytes, unsigned char from, unsigned char to) {
-  return std::any_of(bytes.begin(), bytes.end(), [&](char c) {
-    const unsigned char b = static_cast<unsigned char>(c);
-    return b >= from && b <= to;
-  });
-}
-
 // The Windows page of an ISO-8859 page's script; the page itself when it has none.
 TTextEncoding WindowsSibling(TTextEncoding page) {
   switch (page) {
@@ -195,16 +188,47 @@ TTextEncoding WindowsSibling(TTextEncoding page) {
 // stand in text of an ISO-8859 page, but are the punctuation and letters of
 // the Windows page of the same script; and the Ukrainian letters of KOI8-U
 // stand where KOI8-R has box-drawing characters, which prose does not hold.
-TTextEncoding RefineDetected(TTextEncoding found, std::string_view sample) {
-  if (found == TTextEncoding::Koi8R) {
-    static const char kUkrainian[] = "\xA4\xA6\xA7\xAD\xB4\xB6\xB7\xBD";
-    return sample.find_first_of(kUkrainian) != std::string_view::npos ? TTextEncoding::Koi8U : found;
-  }
-  return HasByteIn(sample, 0x80, 0x9F) ? WindowsSibling(found) : found;
+// seen marks the bytes the book's first pages hold.
+TTextEncoding RefineDetected(TTextEncoding found, const std::array<uint8_t, 256>& seen) {
+  const auto any = [&](std::initializer_list<unsigned char> bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), [&](unsigned char b) { return seen[b] != 0; });
+  };
+  if (found == TTextEncoding::Koi8R)
+    return any({0xA4, 0xA6, 0xA7, 0xAD, 0xB4, 0xB6, 0xB7, 0xBD}) ? TTextEncoding::Koi8U : found;
+  for (unsigned b = 0x80; b <= 0x9F; ++b)
+    if (seen[b]) return WindowsSibling(found);
+  return found;
 }
 
 // The fewest bytes outside ASCII that the detector is asked to judge.
 constexpr size_t kEnoughEvidence = 16;
+// The most bytes the detector reads: it weighs every byte with each of its
+// hundred models of languages and pages (about a microsecond a byte), and a
+// few hundred letters outside ASCII tell a page as well as a whole book does.
+constexpr size_t kDetectorBudget = 480;
+// Two pages that read every byte of this much of a book alike name it alike.
+constexpr size_t kAgreementSpan = 1 << 16;
+
+// The words of the sample that hold bytes outside ASCII, each with the blank
+// or break after it, up to the detector's budget: what tells one page from
+// another, without the ASCII words between (a Western book has few letters
+// outside ASCII, a Russian one little else).
+std::string EvidenceOf(std::string_view sample) {
+  const auto isBlank = [](char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; };
+  std::string evidence;
+  size_t i = 0;
+  while (i < sample.size() && evidence.size() < kDetectorBudget) {
+    i += AsciiRun(sample, i);
+    if (i >= sample.size()) break;
+    size_t begin = i, end = i;
+    while (begin > 0 && !isBlank(sample[begin - 1])) --begin;
+    while (end < sample.size() && !isBlank(sample[end])) ++end;
+    if (end < sample.size()) ++end;  // the blank after the word
+    evidence.append(sample.data() + begin, end - begin);
+    i = end;
+  }
+  return evidence;
+}
 
 struct TDetectorDeleter {
   void operator()(uchardet* d) const { uchardet_delete(d); }
@@ -254,33 +278,29 @@ bool EncodingOfCodePage(uint32_t number, TTextEncoding& encoding) {
 
 TTextEncoding DetectCodePage(std::string_view sample) {
   const TTextEncoding system = SystemAnsiEncoding();
-  // Which bytes outside ASCII the sample holds, and how many there are: a few
-  // letters are too little to tell one code page from another.
-  std::array<bool, 128> used{};
-  size_t outside = 0;
-  for (char c : sample) {
-    const unsigned char b = static_cast<unsigned char>(c);
-    if (b >= 0x80) {
-      used[b - 0x80] = true;
-      ++outside;
-    }
-  }
+  // A few letters outside ASCII are too little to tell one code page from another.
+  const std::string evidence = EvidenceOf(sample);
+  const size_t outside = size_t(std::count_if(evidence.begin(), evidence.end(), [](char c) { return c & 0x80; }));
   if (outside < kEnoughEvidence) return system;
   std::unique_ptr<uchardet, TDetectorDeleter> detector(uchardet_new());
-  if (!detector || uchardet_handle_data(detector.get(), sample.data(), sample.size()) != 0) return system;
+  if (!detector || uchardet_handle_data(detector.get(), evidence.data(), evidence.size()) != 0) return system;
   uchardet_data_end(detector.get());
   const char* name = uchardet_get_charset(detector.get());
   TTextEncoding found;
   if (!name || !EncodingOfDetectorName(name, found)) return system;
-  found = RefineDetected(found, sample);
+  // Which bytes the book's first pages hold.
+  std::array<uint8_t, 256> seen{};
+  for (const char c : sample.substr(0, kAgreementSpan)) seen[static_cast<unsigned char>(c)] = 1;
+  found = RefineDetected(found, seen);
+  const auto used = [&](size_t high) { return seen[0x80 + high] != 0; };
   // Where pages read every byte of the sample alike, the system's own page is
   // taken, else the Windows page of the script: the text is the same, and
   // the book keeps the page its reader knows.
   const auto readsAlike = [&](TTextEncoding page) {
     const char16_t* a = HighCharsOf(found);
     const char16_t* b = HighCharsOf(page);
-    for (size_t k = 0; k < used.size(); ++k)
-      if (used[k] && a[k] != b[k]) return false;
+    for (size_t k = 0; k < 128; ++k)
+      if (used(k) && a[k] != b[k]) return false;
     return true;
   };
   if (readsAlike(system)) return system;
