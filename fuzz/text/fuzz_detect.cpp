@@ -20,18 +20,6 @@ namespace {
 
 const uint32_t kCodePages[] = {1252, 1250, 1251, 1253, 1254, 1257, 866, 20866, 932, 65001};
 
-bool WellFormed(const std::string& text) {
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
-  for (size_t i = 0; i < text.size();) {
-    char32_t c = 0;
-    int subpart = 0;
-    const int length = DecodeUtf8Sequence(p + i, text.size() - i, c, subpart);
-    if (length == 0) return false;
-    i += size_t(length);
-  }
-  return true;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -42,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The detector's path, for a book and for a stored file.
   for (const TTextEncoding found : {DetectTextEncoding(bytes), DetectCodePage(bytes), DetectStoredTextEncoding(bytes)}) {
     const std::string text = DecodeText(bytes, found);
-    fuzz::Check(WellFormed(text));
+    fuzz::Check(fuzz::WellFormed(text));
     if (IsCodePage(found)) {
       fuzz::Check(EncodeText(text, found) == bytes);  // every byte is a character of a code page
       fuzz::Check(CanEncode(text, found));
@@ -53,9 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The bytes as a name.
   const std::u16string wide = ToUtf16(bytes);
   const std::string name = FromUtf16(wide);
-  fuzz::Check(WellFormed(name) && ToUtf16(name) == wide);
+  fuzz::Check(fuzz::WellFormed(name) && ToUtf16(name) == wide);
   const std::string upper = UpperCase(name);
-  fuzz::Check(WellFormed(upper));
+  fuzz::Check(fuzz::WellFormed(upper));
   fuzz::Check(UpperCase(upper) == UpperCase(UpperCase(upper)));
   fuzz::Check(SameText(name, name) && SameText(bytes, name));
   fuzz::Check(StartsText(name.substr(0, BytesOfChars(name, 3)), name));
