@@ -224,5 +224,33 @@ TEST(UnicodeNames, TheEncodingDropDownReadsTheBookAgainInTheChosenEncodingAndKee
   again.CloseMain();
 }
 
+// A code page book is saved in its code page while it holds only characters
+// the page has; one that gained others is saved as UTF-8 with a mark.
+TEST(UnicodeNames, ARussianBookIsSavedInItsCodePageUnlessItGainedCharactersItLacks) {
+  TRussianBookTree tree;
+  NameForms forms(tree);
+  app::TQuenvalisForm& f = forms.F();
+  TAnsweringFileDialogs dialogs;
+  const struct {
+    std::u16string typed;
+    TTextEncoding saved;
+  } cases[] = {{u"Ж ", TTextEncoding::Windows1251}, {u"\u03A9 ", TTextEncoding::Utf8Bom}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(f.Book.OpenBook(forms.book, true));
+    f.Book.Controls.AllowEditingCheckBox.SetChecked(true);
+    f.Book.Controls.AllowEditingCheckBox.OnClick();
+    f.RichEdit.SetFocus();
+    f.RichEdit.SetSelection(0, 0);
+    for (char16_t unit : c.typed) SendMessageW(f.RichEdit.Handle(), WM_CHAR, WPARAM(unit), 0);
+    const std::string shown = f.RichEdit.GetText();
+    dialogs.answer = TestDirectory() + u8"сохранённая.txt";
+    forms.boxes.answers = {IDYES};
+    ASSERT_TRUE(f.Book.SaveFile()) << EncodingKey(c.saved);
+    EXPECT_EQ(ReadWholeFile(dialogs.answer), EncodeText(shown, c.saved)) << EncodingKey(c.saved);
+    f.Book.Controls.AllowEditingCheckBox.SetChecked(false);
+    f.Book.Controls.AllowEditingCheckBox.OnClick();
+  }
+}
+
 }  // namespace
 }  // namespace qv::testing

@@ -265,6 +265,7 @@ TEST(MemoryRichBox, FaceNamesOfAnyScriptKeepWholeCharacters) {
       {escaped(u8"Шрифт Ωμέγα"), u8"Шрифт Ωμέγα"},
       {escaped(thirtyOne + cut), thirtyOne},
       {"Ari\x92\x92\x92\x92\x92\x92\x92\x92\x92\x92\x92" "al", u8"Ari’’’’’’’’’’’al"},  // code page bytes
+      {"A\\'09B", "A\tB"},  // a tab, written as an escaped byte
   };
   for (const auto& c : cases) {
     TRichDocument doc;
