@@ -235,7 +235,7 @@ void TControl::FillChildren() {
 void TControl::ApplyDpi(int dpi) {
   dpi_ = dpi;
   if (!hwnd_) return;
-  if (TakesWidgetFont()) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+  if (TakesWidgetFont()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
   if (placement_ != TPlacement::Design || !parent_) return;
   const TRect r = PlacedBounds();
   SetWindowPos(hwnd_, nullptr, r.Left, r.Top, r.Width, r.Height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -313,9 +313,9 @@ void TControl::Update() { UpdateWindow(hwnd_); }
 void TControl::LockPainting(const TControl* control) { LockWindowUpdate(control ? control->hwnd_ : nullptr); }
 bool TControl::HideCaret() { return ::HideCaret(hwnd_) != 0; }
 void TControl::ShowCaret() { ::ShowCaret(hwnd_); }
-void TControl::AddStyle(DWORD style) { SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) | style); }
+void TControl::AddStyle(DWORD style) { SetWindowLongW(hwnd_, GWL_STYLE, GetWindowLongW(hwnd_, GWL_STYLE) | style); }
 void TControl::AddExStyle(DWORD exStyle) {
-  SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) | exStyle);
+  SetWindowLongW(hwnd_, GWL_EXSTYLE, GetWindowLongW(hwnd_, GWL_EXSTYLE) | exStyle);
 }
 
 POINT TControl::ClientOriginIn(const TControl& other) const {
@@ -397,7 +397,8 @@ TControlDC::~TControlDC() {
 
 SIZE TControlDC::TextExtent(const std::string& text) const {
   SIZE size{};
-  GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+  const std::wstring wide = ToWide(text);
+  GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
   return size;
 }
 

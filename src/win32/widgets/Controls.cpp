@@ -69,7 +69,7 @@ void TComboBox::SizeDropDownList() {
   int widest = 0;
   for (const std::string& item : items_) widest = std::max<int>(widest, dc.TextExtent(item).cx);
   const int needed = widest + ScaleToDpi(8, dpi_) + SystemMetricForDpi(SM_CXVSCROLL, dpi_);
-  SendMessageA(hwnd_, CB_SETDROPPEDWIDTH, std::max(needed, Width()), 0);
+  SendMessageW(hwnd_, CB_SETDROPPEDWIDTH, std::max(needed, Width()), 0);
 }
 
 void TComboBox::DpiChanged() {

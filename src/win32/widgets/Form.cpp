@@ -49,18 +49,18 @@ void TForm::ChangeDpi(int dpi, const RECT* suggested) {
   if (dpi <= 0) dpi = dpi_;  // a message without a DPI moves the form only
   if (dpi != dpi_) {
     dpi_ = dpi;
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     ForEachDescendant([dpi](TControl& c) { c.ApplyDpi(dpi); });
     ForEachDescendant([](TControl& c) { c.DpiChanged(); });
   }
   RECT r{};
   GetWindowRect(hwnd_, &r);
   if (suggested) r = *suggested;
-  const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
+  const LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
   if (!IsZoomed(hwnd_) && (style & WS_CAPTION)) {
     // A dialog keeps its own client size; the system's suggestion gives its place.
     const SIZE size = WindowSizeForClient(ScaleToDpi(designClientWidth_, dpi_), ScaleToDpi(designClientHeight_, dpi_),
-                                          static_cast<DWORD>(style), GetWindowLongA(hwnd_, GWL_EXSTYLE), dpi_);
+                                          static_cast<DWORD>(style), GetWindowLongW(hwnd_, GWL_EXSTYLE), dpi_);
     r.right = r.left + size.cx;
     r.bottom = r.top + size.cy;
   }
@@ -74,7 +74,7 @@ void TForm::ChangeDpi(int dpi, const RECT* suggested) {
 
 void TForm::BringToFront() { SetForegroundWindow(hwnd_); }
 void TForm::AcceptDroppedFiles(bool accept) { DragAcceptFiles(hwnd_, accept); }
-void TForm::PostClose() { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
+void TForm::PostClose() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
 void TForm::Close() {
   bool canClose = true;
