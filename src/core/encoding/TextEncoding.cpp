@@ -45,7 +45,7 @@ const TEncodingInfo kEncodings[] = {
     {TTextEncoding::Iso8859_10, "iso-8859-10", "ISO-8859-10 (Nordic)", 0, "ISO-8859-10"},
     {TTextEncoding::Iso8859_13, "iso-8859-13", "ISO-8859-13 (Baltic)", 28603, "ISO-8859-13"},
     {TTextEncoding::Iso8859_15, "iso-8859-15", "ISO-8859-15 (Western)", 28605, "ISO-8859-15"},
-    {TTextEncoding::Iso8859_16, "iso-8859-16", "ISO-8859-16 (South-Eastern European)", 0, "ISO-8859-16"},
+    {TTextEncoding::Iso8859_16, "iso-8859-16", "ISO-8859-16 (South-East European)", 0, "ISO-8859-16"},
 };
 constexpr int kFirstCodePage = int(TTextEncoding::Windows1252);
 static_assert(sizeof kEncodings / sizeof kEncodings[0] == size_t(kFirstCodePage + CodePageCount),
