@@ -15,12 +15,13 @@
 #include "WineTestSupport.h"
 #include "app/install/RunOrder.h"
 #include "install/UninstallPlan.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "platform/DirectoryCopy.h"
 #include "platform/FileServices.h"
 #include "platform/Shortcuts.h"
 #include "platform/UninstallRegistry.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 
 namespace qv::testing {
@@ -39,7 +40,7 @@ std::string ExecutableOf(DWORD pid) {
   module.dwSize = sizeof module;
   const bool found = snapshot != INVALID_HANDLE_VALUE && Module32First(snapshot, &module);
   if (snapshot != INVALID_HANDLE_VALUE) CloseHandle(snapshot);
-  return found ? module.szExePath : "";
+  return found ? win::FromWide(module.szExePath) : "";
 }
 
 // Keys typed into the foreground window, as a person types them.
@@ -177,7 +178,7 @@ TEST_F(Installer, InstallForAllUsersCopiesRenamesLinksRegistersAndStartsTheProgr
   };
   for (const Link& link : links) {
     const win::TShortcut read = win::ReadShortcut(link.path);
-    EXPECT_TRUE(AnsiSameText(read.Target, link.target)) << link.path << " -> " << read.Target;
+    EXPECT_TRUE(SameText(read.Target, link.target)) << link.path << " -> " << read.Target;
     EXPECT_EQ(read.Arguments, link.arguments) << link.path;
   }
   EXPECT_FALSE(Exists(ShellFolder(CSIDL_DESKTOPDIRECTORY) + "Quenvalis.lnk")) << "a shortcut of one user only";
@@ -203,7 +204,7 @@ TEST_F(Installer, InstallForAllUsersCopiesRenamesLinksRegistersAndStartsTheProgr
   DWORD pid = 0;
   GetWindowThreadProcessId(reader, &pid);
   const std::string running = ExecutableOf(pid);
-  EXPECT_TRUE(AnsiSameText(win::GetFullPath(running), win::GetFullPath(exe))) << running;
+  EXPECT_TRUE(SameText(win::GetFullPath(running), win::GetFullPath(exe))) << running;
   EXPECT_TRUE(CloseReader());
 }
 
@@ -288,7 +289,7 @@ TEST_F(Installer, LowerCaseUninstallRemovesWhatTheInstallationMadeAndKeepsTheRea
   for (const std::string& shown : texts)
     EXPECT_EQ(shown.find("The existing options file will be preserved."), std::string::npos) << shown;
   EXPECT_TRUE(IsChecked(window, kKeepData)) << "the reader's data is kept unless they say otherwise";
-  EXPECT_TRUE(AnsiSameText(TextOf(EditChild(window, false)), win::GetFullPath(target_)));
+  EXPECT_TRUE(SameText(TextOf(EditChild(window, false)), win::GetFullPath(target_)));
   EXPECT_FALSE(IsWindowEnabled(ChildWithText(window, "&Browse")));
   Sleep(300);
   SaveScreenshot(window, "uninstaller");
@@ -345,7 +346,7 @@ TEST_F(Installer, TheStartMenuFolderLosesOnlyOurShortcuts) {
   ASSERT_TRUE(win::MyCreateDirectory(startup));
   WriteTestFile("mine.txt", "the user's");
   ASSERT_TRUE(win::MyRenameFile(TestDirectory() + "mine.txt", startup + "mine.txt"));
-  ASSERT_TRUE(AnsiSameText(startup, ShellFolder(CSIDL_PROGRAMS) + "Startup\\")) << startup;
+  ASSERT_TRUE(SameText(startup, ShellFolder(CSIDL_PROGRAMS) + "Startup\\")) << startup;
   InstallThroughWindow(setup, kMeOnly);
   ASSERT_NE(WaitForWindow(0, "Quenvalis", 30000), nullptr);
   ASSERT_TRUE(CloseReader());
