@@ -359,6 +359,35 @@ TEST_F(Installer, TheStartMenuFolderLosesOnlyOurShortcuts) {
 
 // Only a run that the installer window ordered acts without a window: the
 // switches alone, typed by anyone, do nothing.
+// The run that deletes an uninstalled program file waits for it to be free;
+// a reader started meanwhile (another copy) must still open.
+TEST_F(Installer, TheRunThatFinishesAnUninstallationLeavesReadersFree) {
+  const std::string folder = root_ + "Removed\\";
+  ASSERT_TRUE(win::MyCreateDirectory(folder));
+  ASSERT_TRUE(CopyFileA((setup_ + "Install.exe").c_str(), (folder + "Quenvalis.exe").c_str(), FALSE));
+  // Held open without the right to delete it, the file keeps the finishing run waiting.
+  HANDLE held = CreateFileA((folder + "Quenvalis.exe").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  app::TRunOrder order;
+  order.Set("Mode", "Finish");
+  order.Set("Program", folder + "Quenvalis.exe");
+  order.Set("Folder", folder);
+  const std::string orderPath = order.Write();
+  ASSERT_FALSE(orderPath.empty());
+  TChild finishing(setup_ + "Install.exe", "/Uninstall /Finish \"" + orderPath + "\"");
+  EXPECT_FALSE(finishing.Ended(1000)) << "the file is still held";
+  const std::string readerFolder = root_ + "Reader\\";
+  ASSERT_TRUE(win::CopyDeleteDirectory(dist_, readerFolder, false));
+  ASSERT_TRUE(CopyFileA((dist_ + "Install.exe").c_str(), (readerFolder + "Quenvalis.exe").c_str(), FALSE));
+  TChild reader(readerFolder + "Quenvalis.exe", "");
+  EXPECT_NE(WaitForWindow(reader.Id(), "Quenvalis", 30000), nullptr) << "a reader started while an uninstallation finished";
+  EXPECT_TRUE(CloseReader());
+  CloseHandle(held);
+  EXPECT_TRUE(finishing.Ended(20000));
+  EXPECT_FALSE(Exists(folder + "Quenvalis.exe"));
+}
+
 TEST_F(Installer, ARaisedRunActsOnlyOnAnOrderOfItsWindowAndOnlyOnce) {
   const std::string parent = ExcludeTrailingBackslash(programFiles_);
   {
