@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "BenchWindow.h"
+#include "platform/WideText.h"
 #include "widgets/Application.h"
 
 using namespace qv;
@@ -59,7 +60,7 @@ class TStallWatch {
       }
       const TStopwatch watch;
       DWORD_PTR result = 0;
-      SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+      SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
       const double seconds = watch.Seconds();
       if (running_) longest_ = std::max(longest_.load(), seconds);
       Sleep(2);
@@ -91,11 +92,7 @@ TRun LoadOnce(app::TQuenvalisForm& form, TStallWatch& stalls, const std::string&
   form.Book.LoadFromFile("", 1, false, 0);
   UpdateWindow(form.RichEdit.Handle());
   run.First = watch.Seconds();
-  MSG msg;
-  while (form.Book.Parts.Pending() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  RunUntilWhole(form);
   run.Whole = watch.Seconds();
   run.Stall = stalls.End();
   form.RichEdit.OnStreamIn = nullptr;
@@ -105,7 +102,7 @@ TRun LoadOnce(app::TQuenvalisForm& form, TStallWatch& stalls, const std::string&
 
 struct TFind {
   DWORD process;
-  const char* title;
+  const wchar_t* title;
   HWND found;
 };
 
@@ -113,15 +110,15 @@ BOOL CALLBACK FindTitled(HWND w, LPARAM data) {
   auto* f = reinterpret_cast<TFind*>(data);
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
-  char text[64] = "";
-  GetWindowTextA(w, text, sizeof text);
-  if (pid != f->process || !IsWindowVisible(w) || strcmp(text, f->title) != 0) return TRUE;
+  wchar_t text[64] = L"";
+  GetWindowTextW(w, text, 64);
+  if (pid != f->process || !IsWindowVisible(w) || wcscmp(text, f->title) != 0) return TRUE;
   f->found = w;
   return FALSE;
 }
 
 // The visible top window of the process with this title, or null.
-HWND FindWindowOf(DWORD process, const char* title) {
+HWND FindWindowOf(DWORD process, const wchar_t* title) {
   TFind find{process, title, nullptr};
   EnumWindows(FindTitled, LPARAM(&find));
   return find.found;
@@ -133,37 +130,27 @@ double CloseSeconds(const std::string& exe, const std::string& book) {
   const std::string folder = exe.substr(0, exe.find_last_of('\\') + 1);
   const std::string ini = folder + "Quenvalis.ini";
   const std::string kept = ReadBenchFile(ini);
-  {
-    FILE* f = std::fopen(ini.c_str(), "wb");
-    if (f) {
-      std::fputs("[Quenvalis_Main]\r\nOpenInPieces=0\r\nAutoLoadLast=0\r\n", f);
-      std::fclose(f);
-    }
-  }
-  std::string command = "\"" + exe + "\" \"" + book + "\"";
-  STARTUPINFOA si{};
+  WriteWholeFile(ini, "[Quenvalis_Main]\r\nOpenInPieces=0\r\nAutoLoadLast=0\r\n");
+  std::wstring command = win::ToWide("\"" + exe + "\" \"" + book + "\"");
+  STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   double seconds = -1;
-  if (CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+  if (CreateProcessW(win::ToWide(exe).c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
     // The question about opening the book in one piece: Yes starts the load.
     HWND query = nullptr;
-    for (int i = 0; i < 3000 && !query; ++i, Sleep(10)) query = FindWindowOf(pi.dwProcessId, "Query");
-    if (query) PostMessageA(query, WM_COMMAND, IDYES, 0);
+    for (int i = 0; i < 3000 && !query; ++i, Sleep(10)) query = FindWindowOf(pi.dwProcessId, L"Query");
+    if (query) PostMessageW(query, WM_COMMAND, IDYES, 0);
     Sleep(2000);
-    HWND main = FindWindowOf(pi.dwProcessId, "Quenvalis");
+    HWND main = FindWindowOf(pi.dwProcessId, L"Quenvalis");
     const TStopwatch watch;
-    if (main) PostMessageA(main, WM_CLOSE, 0, 0);
+    if (main) PostMessageW(main, WM_CLOSE, 0, 0);
     if (main && WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0) seconds = watch.Seconds();
     else TerminateProcess(pi.hProcess, 1);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
   }
-  FILE* f = std::fopen(ini.c_str(), "wb");
-  if (f) {
-    std::fwrite(kept.data(), 1, kept.size(), f);
-    std::fclose(f);
-  }
+  WriteWholeFile(ini, kept);
   return seconds;
 }
 
@@ -207,8 +194,8 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   bench.form.reset();
   bench.error.reset();
-  DeleteFileA(small.c_str());
-  DeleteFileA(big.c_str());
+  DeleteFileW(win::ToWide(small).c_str());
+  DeleteFileW(win::ToWide(big).c_str());
 
   const double close = CloseSeconds(exe, bookPath);
   std::printf("first %.2f s whole %.2f s stall %.2f s close %.2f s floor %.2f s\n", best.First, best.Whole,

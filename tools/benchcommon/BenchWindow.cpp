@@ -2,14 +2,13 @@
 
 #include <richedit.h>
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "book/BookReader.h"
 #include "encoding/TextEncoding.h"
 #include "errors/ErrorPlatform.h"
 #include "formatting/FormatControls.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 #include "richbox/MemoryRichBox.h"
 #include "widgets/Application.h"
@@ -58,28 +57,50 @@ TBenchWindow::~TBenchWindow() {
   form.reset();
 }
 
+void RunUntilWhole(app::TQuenvalisForm& form) {
+  MSG msg;
+  while (form.Book.Parts.Pending() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
 void Drain() {
   for (int i = 0; i < 5; ++i) win::Application().ProcessMessages();
 }
 
+void WriteWholeFile(const std::string& path, const std::string& bytes) {
+  HANDLE h = CreateFileW(win::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD n = 0;
+  WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
+  CloseHandle(h);
+}
+
 std::string WriteBenchFile(const std::string& name, const std::string& bytes) {
   const std::string path = win::ProgramDirectory() + name;
-  std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+  WriteWholeFile(path, bytes);
   return path;
 }
 
 std::string ReadBenchFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string bytes;
+  HANDLE h = CreateFileW(win::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return bytes;
+  bytes.resize(GetFileSize(h, nullptr));
+  DWORD n = 0;
+  ReadFile(h, &bytes[0], DWORD(bytes.size()), &n, nullptr);
+  bytes.resize(n);
+  CloseHandle(h);
+  return bytes;
 }
 
 HWND FreshControl(app::TQuenvalisForm& form) {
   const RECT r = form.RichEdit.Bounds();
-  HWND h = CreateWindowExA(0, form.RichEdit.ClassName(), "",
+  HWND h = CreateWindowExW(0, form.RichEdit.ClassName(), L"",
                            WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL,
                            r.left, r.top, r.right - r.left, r.bottom - r.top, form.Handle(), nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(h, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+                           GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(h, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
   return h;
 }
 
@@ -88,7 +109,7 @@ double StreamSeconds(HWND h, const std::string& bytes, WPARAM format) {
   const TStopwatch watch;
   std::pair<const std::string*, size_t> src{&bytes, 0};
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&src), 0, ReadBytes};
-  SendMessageA(h, EM_STREAMIN, format, LPARAM(&es));
+  SendMessageW(h, EM_STREAMIN, format, LPARAM(&es));
   ShowWindow(h, SW_SHOWNA);
   UpdateWindow(h);
   const double seconds = watch.Seconds();

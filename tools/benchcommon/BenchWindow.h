@@ -32,9 +32,13 @@ struct TBenchWindow {
 
 // Runs the pending messages a few times.
 void Drain();
+// Runs the message loop until the later parts of a long book are all in the rich-box.
+void RunUntilWhole(app::TQuenvalisForm& form);
+// Writes bytes to a file (a UTF-8 path), replacing it.
+void WriteWholeFile(const std::string& path, const std::string& bytes);
 // Writes bytes to a file beside the benchmark; answers its path.
 std::string WriteBenchFile(const std::string& name, const std::string& bytes);
-std::string ReadBenchFile(const std::string& path);
+std::string ReadBenchFile(const std::string& path);  // empty when it cannot be read
 
 // A bare control of the rich-box's class, size and place, hidden until its
 // text is in, as the load keeps the rich-box.

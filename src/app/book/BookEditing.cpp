@@ -6,7 +6,7 @@
 #include "encoding/TextEncoding.h"
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "platform/FileServices.h"
 #include "richbox/RichOps.h"
@@ -68,7 +68,7 @@ bool TBookDocument::SaveFile() {
                   "Do you want to save it without manual formatting commands?"))
       return;
     if (files_.FileExists(target.FileName) && !AskQuery("Book already exists. Overwrite it?")) return;
-    if (AnsiSameText(target.FileName, BookFileName) &&
+    if (SameText(target.FileName, BookFileName) &&
         !AskQuery("You are trying to overwrite the opened book. Continue?"))
       return;
     std::string content;
@@ -92,7 +92,7 @@ bool TBookDocument::SaveFile() {
       return;
     }
     richEdit_.SetModified(false);
-    if (!target.RichText && AnsiSameText(target.FileName, BookFileName)) Encoding = saveAs;
+    if (!target.RichText && SameText(target.FileName, BookFileName)) Encoding = saveAs;
     saved = true;
     ShowInfoMessage("The book was saved.");
   });

@@ -1,6 +1,6 @@
 #include "widgets/BrowserRowPainter.h"
 
-#include <cstring>
+#include "platform/WideText.h"
 
 #include "layout/Geometry.h"
 
@@ -14,18 +14,18 @@ constexpr int kInsetY = 2;
 // Fills a rectangle in one colour without creating a brush.
 void FillSolid(HDC dc, const RECT& r, COLORREF color) {
   SetBkColor(dc, color);
-  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, "", 0, nullptr);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, L"", 0, nullptr);
 }
 
 // Fills the cell and writes text in it, clipped to the inset rectangle.
-void PaintCell(HDC dc, const RECT& cell, const char* text, size_t length, COLORREF back,
-               COLORREF fore, int dpi) {
+void PaintCell(HDC dc, const RECT& cell, const std::string& text, COLORREF back, COLORREF fore, int dpi) {
   FillSolid(dc, cell, back);
   const int x = ScaleToDpi(kInsetX, dpi), y = ScaleToDpi(kInsetY, dpi);
   RECT inner{cell.left + x, cell.top + y, cell.right - x, cell.bottom - y};
   if (inner.right <= inner.left || inner.bottom <= inner.top) return;
   SetTextColor(dc, fore);
-  ExtTextOutA(dc, inner.left, inner.top, ETO_CLIPPED, &inner, text, static_cast<UINT>(length),
+  const std::wstring wide = ToWide(text);
+  ExtTextOutW(dc, inner.left, inner.top, ETO_CLIPPED, &inner, wide.c_str(), static_cast<UINT>(wide.size()),
               nullptr);
 }
 
@@ -40,12 +40,10 @@ void PaintBrowserRow(HDC dc, const RECT& row, const TBrowserItem& item, bool sel
   const int bottomLine = row.bottom - 1;
   const RECT name{split + 1, row.top, row.right, bottomLine};
 
-  const char* type = TBrowserModel::TypeText(item);
-  PaintCell(dc, {row.left, row.top, split, bottomLine}, type, std::strlen(type),
+  PaintCell(dc, {row.left, row.top, split, bottomLine}, TBrowserModel::TypeText(item),
             item.Folder ? colors.DirTypeBack : colors.Window,
             item.Folder ? colors.DirTypeFore : colors.Font, dpi);
-  const std::string caption = item.Caption();
-  PaintCell(dc, name, caption.c_str(), caption.size(), selected ? colors.FocusBack : colors.Window,
+  PaintCell(dc, name, item.Caption(), selected ? colors.FocusBack : colors.Window,
             selected ? colors.FocusFore : colors.Font, dpi);
   FillSolid(dc, {split, row.top, split + 1, bottomLine}, colors.Font);
   FillSolid(dc, {row.left, bottomLine, row.right, row.bottom}, colors.Font);

@@ -86,6 +86,6 @@ class TPanel : public TControl {
 };
 
 // The window class our forms and panels use.
-const char* ContainerClassName();
+const wchar_t* ContainerClassName();
 
 }  // namespace qv::win
