@@ -132,9 +132,9 @@ TQuenvalisForm::TQuenvalisForm()
     c->OnChange = [this] { SizesComboBoxChange(); };
   InfoTimer.OnTimer = [this] { InfoTimerTimer(); };
 
-  // The program starts with the sidebar hidden; the first mouse move changes nothing.
-  Screen.SkipNextSidebarChange = false;
-  Screen.HideSidebar(true);
+  // The program starts with the sidebar hidden, also when another program is
+  // active meanwhile; the first mouse move changes nothing.
+  Sidebar.Container_MainPanel.SetVisible(false);
   Screen.SkipNextSidebarChange = true;
 
   RichEdit.SetHint(RichEditHint());

@@ -123,6 +123,7 @@ TEST(SidebarPages, OnAScreenOfAnotherDpiTheReaderStaysAtItsPlaceWithScaledMargin
   app::TQuenvalisForm& f = forms.F();
   // Long lines that wrap: a wider rich-box wraps them into fewer lines.
   ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("dpi-place.txt", NumberedLines(300, 240)), true));
+  ASSERT_TRUE(f.Book.WaitForText(-1));  // a long book arrives in parts
   const int32_t line150 = static_cast<int32_t>(f.RichEdit.GetText().find("L00150 "));
   ScrollRichLineToTop(f.RichEdit, GetRichLineOfChar(f.RichEdit, line150));
   ASSERT_EQ(GetRichTopPos(f.RichEdit), line150);
