@@ -135,6 +135,7 @@ TQuenvalisForm::TQuenvalisForm()
   // The program starts with the sidebar hidden, also when another program is
   // active meanwhile; the first mouse move changes nothing.
   Sidebar.Container_MainPanel.SetVisible(false);
+  Sidebar.Container_MainPanel.OnWindowsMade = [this] { PlaceSidebarPages(); };
   Screen.SkipNextSidebarChange = true;
 
   RichEdit.SetHint(RichEditHint());
@@ -267,6 +268,11 @@ bool TQuenvalisForm::OnWindowMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& re
 void TQuenvalisForm::InfoTimerTimer() {
   try {
     Book.RefreshBookStatus();
+    // The sidebar's windows wait at start; they are made in the first quiet
+    // tick after the first book is in, unless the reader showed it sooner.
+    if (!IsFirstActivation && Sidebar.Container_MainPanel.WindowWaits() && !Book.Loading() &&
+        !Book.Parts.Pending())
+      Sidebar.Container_MainPanel.MakeWindows();
   } catch (...) {
   }
   Screen.UpdateClock();

@@ -76,6 +76,7 @@ class TQuenvalisForm : public TForm {
 
   // Layout, mouse, keys and the one-second tick.
   void FormResize();
+  void PlaceSidebarPages();
   void FormDpiChanged();
   void SizesComboBoxChange() { FormResize(); }
   void FormMouseMove(unsigned shift, int x, int y);

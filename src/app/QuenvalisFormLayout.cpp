@@ -35,7 +35,6 @@ void TQuenvalisForm::FormResize() {
   in.ClockHeight = ClockLabel.Height();
   in.Dpi = Dpi();
   const TLayout l = ComputeLayout(in);
-  const TLayoutSpacing spacing(in.Dpi);
 
   RichEdit.SetBounds(l.RichBox.Left, l.RichBox.Top, l.RichBox.Width, l.RichBox.Height);
   s.Container_MainPanel.SetBounds(l.Sidebar.Left, l.Sidebar.Top, l.Sidebar.Width, l.Sidebar.Height);
@@ -43,6 +42,22 @@ void TQuenvalisForm::FormResize() {
   const int buttonsHeight = s.MainButtonsPanel.Height();
   s.MainButtonsPanel.SetBounds(0, l.Sidebar.Height - buttonsHeight, l.Sidebar.Width, buttonsHeight);
   s.Container_OptionsPageControl.SetBounds(0, 0, l.Sidebar.Width, l.Sidebar.Height - buttonsHeight);
+  PlaceSidebarPages();
+
+  HintLabel.SetBounds(l.HintLabel.Left, l.HintLabel.Top, l.HintLabel.Width, l.HintLabel.Height);
+  CurrentFileInfoLabel.SetBounds(l.FileInfoLabel.Left, l.FileInfoLabel.Top, l.FileInfoLabel.Width,
+                                 l.FileInfoLabel.Height);
+  ClockLabel.SetBounds(l.ClockLeft, l.ClockTop, in.ClockWidth, in.ClockHeight);
+  Images.IniScreenBackImage();
+  Images.IniRichBackImage();
+  Screen.RefreshScreen();
+}
+
+// What fills the sidebar's pages, which their tabs place (so, while the
+// sidebar's windows wait, again once they are made).
+void TQuenvalisForm::PlaceSidebarPages() {
+  TSidebar& s = Sidebar;
+  const TLayoutSpacing spacing(Dpi());
   s.ProgramPageControl.SetBounds(0, 0, s.ProgramPageControl.Width(), s.ProgramOptionsTabSheet->Height() - spacing.Gap);
   s.ProfilePageControl.SetBounds(0, 0, s.ProfilePageControl.Width(), s.ProfileOptionsTabSheet->Height() - spacing.Gap);
   s.ConvertMeasurePanel.SetBounds(0, 0, s.ConvertMeasureTabSheet->ClientWidth(),
@@ -53,14 +68,6 @@ void TQuenvalisForm::FormResize() {
   const RECT lb = s.BrowserListBox.Bounds();
   s.BrowserListBox.SetBounds(lb.left, lb.top, s.BrowserGroupBox.ClientWidth() - 2 * spacing.Gap,
                              s.BrowserGroupBox.ClientHeight() - lb.top - spacing.Gap);
-
-  HintLabel.SetBounds(l.HintLabel.Left, l.HintLabel.Top, l.HintLabel.Width, l.HintLabel.Height);
-  CurrentFileInfoLabel.SetBounds(l.FileInfoLabel.Left, l.FileInfoLabel.Top, l.FileInfoLabel.Width,
-                                 l.FileInfoLabel.Height);
-  ClockLabel.SetBounds(l.ClockLeft, l.ClockTop, in.ClockWidth, in.ClockHeight);
-  Images.IniScreenBackImage();
-  Images.IniRichBackImage();
-  Screen.RefreshScreen();
 }
 
 // The window moved to a screen of another DPI, or the scale changed: the

@@ -15,7 +15,7 @@ namespace PF = ProfileFormatPage;
 namespace PM = ProfileMiscPage;
 
 TSidebar::TSidebar(TControl* owner)
-    : Container_MainPanel(owner, W::Container_MainPanel),
+    : Container_MainPanel(owner, W::Container_MainPanel, TWindowTime::WhenShown),
       MainButtonsPanel(&Container_MainPanel, W::MainButtonsPanel),
       HelpButton(&MainButtonsPanel, W::HelpButton, "Help"),
       AboutButton(&MainButtonsPanel, W::AboutButton, "About"),

@@ -72,7 +72,7 @@ LRESULT CALLBACK TSentMessages::Hook(int code, WPARAM wp, LPARAM lp) {
   return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-ProgramForms::ProgramForms(bool keepSettings, bool start) {
+ProgramForms::ProgramForms(bool keepSettings, bool start, bool makeSidebar) {
   if (!keepSettings) {
     for (const char* name : {"Quenvalis.ini", "QuenvalisProfile.fsp", "testdata\\QuenvalisProfile.fsp"}) {
       const std::string path = win::ProgramDirectory() + name;
@@ -93,6 +93,8 @@ ProgramForms::ProgramForms(bool keepSettings, bool start) {
   SetForegroundWindow(main->Handle());
   if (start) win::Application().StartEvents();
   PumpFor(50);
+  // The sidebar's windows, as the program makes them in its first quiet moment after the first book.
+  if (makeSidebar) main->Sidebar.Container_MainPanel.MakeWindows();
 }
 
 std::string ErrorReportOf(ProgramForms& forms, const std::function<void()>& action) {

@@ -47,7 +47,8 @@ struct ProgramForms {
   // Each run starts without the options file and the default profile, as a
   // first run does, unless keepSettings asks for the files of the last run.
   // With start false, the application's events are held back: no activation, no start-up book.
-  explicit ProgramForms(bool keepSettings = false, bool start = true);
+  // The sidebar's windows are made at once unless makeSidebar is false.
+  explicit ProgramForms(bool keepSettings = false, bool start = true, bool makeSidebar = true);
   ~ProgramForms();
   // Closes the main window through its own close path and runs the loop until it is gone.
   void CloseMain();

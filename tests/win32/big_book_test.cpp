@@ -60,7 +60,7 @@ TEST(BigBook, TheFirstScreenIsReadableWhileTheRestArrives) {
 
   ASSERT_TRUE(forms.WaitWhole());
   // The scroll bar covers the whole text: at its end the view shows the end.
-  SCROLLINFO bar{sizeof bar, SIF_ALL};
+  SCROLLINFO bar{sizeof bar, SIF_ALL, 0, 0, 0, 0, 0};
   GetScrollInfo(f.RichEdit.Handle(), SB_VERT, &bar);
   SendMessageA(f.RichEdit.Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, bar.nMax), 0);
   EXPECT_GE(std::atoi(TopLine(f).substr(1, 5).c_str()), kLines - 50) << TopLine(f);

@@ -71,6 +71,48 @@ TEST(MainWindow, MouseAtTheLeftShowsTheSidebarAndOverTheTextHidesIt) {
   EXPECT_FALSE(f.Screen.SkipNextSidebarChange);
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+int WindowsInside(HWND parent) {
+  int count = 0;
+  EnumChildWindows(parent, CountWindow, LPARAM(&count));
+  return count;
+}
+
+// The sidebar's windows (about 230 of them) are not made before the first book:
+// a quiet moment after it makes them, or the reader's first showing of the
+// sidebar, with the options it holds.
+TEST(MainWindow, TheSidebarIsMadeAfterTheFirstBookOrWhenFirstShownWithItsOptions) {
+  for (const bool shownFirst : {false, true}) {
+    ProgramForms forms(false, false, false);
+    app::TQuenvalisForm& f = *forms.main;
+    const std::string width = f.Sidebar.RichBoxWidthPercentComboBox.Text();
+    const bool autoSave = f.Persistence.Controls.AutoSaveProfileCheckBox.Checked();
+    EXPECT_FALSE(width.empty());
+    PumpFor(1200);  // a tick of the clock with no book yet
+    const int before = WindowsInside(f.Handle());
+    EXPECT_LT(before, 20) << shownFirst;
+    if (shownFirst) {
+      f.Screen.SkipNextSidebarChange = false;
+      f.FormMouseMove(0, 0, 100);
+      EXPECT_TRUE(IsWindowVisible(f.Sidebar.Container_MainPanel.Handle()));
+    } else {
+      win::Application().StartEvents();
+      PumpUntil([&] { return !f.Book.BookFileName.empty() && WindowsInside(f.Handle()) > 200; }, 5000);
+      EXPECT_FALSE(f.Sidebar.Container_MainPanel.Visible());
+    }
+    EXPECT_GT(WindowsInside(f.Handle()), 200) << shownFirst;
+    char shown[32] = "";
+    GetWindowTextA(f.Sidebar.RichBoxWidthPercentComboBox.Handle(), shown, sizeof shown);
+    EXPECT_EQ(shown, width);
+    EXPECT_EQ(SendMessageA(f.Persistence.Controls.AutoSaveProfileCheckBox.Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED,
+              autoSave);
+  }
+}
+
 TEST(MainWindow, HintOfTheControlUnderTheMouseReachesTheHintLabel) {
   ProgramForms forms;
   app::TQuenvalisForm& f = *forms.main;

@@ -49,11 +49,17 @@ TControl::TControl(TControl* parent, const std::string& name) : parent_(parent),
   if (!parent) return;
   font_ = parent->font_;
   dpi_ = parent->dpi_;
+  parent->children_.push_back(this);
 }
 
 TControl::~TControl() {
   if (HWND h = DetachHandle()) DestroyWindow(h);
   if (brush_) DeleteObject(brush_);
+  for (TControl* child : children_) child->parent_ = nullptr;
+  if (parent_) {
+    auto& siblings = parent_->children_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+  }
 }
 
 HWND TControl::ParentHandle() const { return parent_ ? parent_->hwnd_ : nullptr; }
@@ -61,18 +67,48 @@ HWND TControl::ParentHandle() const { return parent_ ? parent_->hwnd_ : nullptr;
 void TControl::CreateHandle(const wchar_t* className, const std::string& text, DWORD style,
                             DWORD exStyle, int x, int y, int w, int h, HWND parentOverride) {
   HWND parent = parentOverride ? parentOverride : ParentHandle();
-  if (parent) style |= WS_CHILD;
+  const bool waits = waitRequested_ || (parent_ && parent_->waiting_);
+  if (parent || waits) style |= WS_CHILD;
   if (parent_) {
     design_ = TRect{x, y, w, h};
     const TRect r = PlacedBounds();
     x = r.Left, y = r.Top, w = r.Width, h = r.Height;
   }
-  hwnd_ = CreateWindowExW(exStyle, className, ToWide(text).c_str(), style, x, y, w, h, parent, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
+  if (waits) {
+    waiting_.reset(new TWaitingWindow{className, text, style, exStyle, RECT{x, y, x + w, y + h}});
+    return;
+  }
+  AttachWindow(CreateWindowExW(exStyle, className, ToWide(text).c_str(), style, x, y, w, h, parent,
+                               nullptr, GetModuleHandleW(nullptr), nullptr));
+}
+
+void TControl::AttachWindow(HWND hwnd) {
+  hwnd_ = hwnd;
   if (!hwnd_) return;
   SetPropW(hwnd_, kControlProp, this);
   SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+  WindowMade();
+}
+
+void TControl::MakeWindows() {
+  const bool waited = waiting_ != nullptr;
+  if (waiting_) {
+    const std::unique_ptr<TWaitingWindow> w = std::move(waiting_);
+    const RECT& b = w->Bounds;
+    AttachWindow(CreateWindowExW(w->ExStyle, w->ClassName, ToWide(w->Text).c_str(), w->Style, b.left, b.top,
+                                 b.right - b.left, b.bottom - b.top, ParentHandle(), nullptr,
+                                 GetModuleHandleW(nullptr), nullptr));
+  }
+  for (TControl* child : children_) child->MakeWindows();
+  if (waited && OnWindowsMade) OnWindowsMade();
+}
+
+void TControl::MakeWindowNow() const {
+  if (!waiting_) return;
+  TControl* outermost = const_cast<TControl*>(this);
+  while (outermost->parent_ && outermost->parent_->waiting_) outermost = outermost->parent_;
+  outermost->MakeWindows();
 }
 
 HWND TControl::DetachHandle() {
@@ -226,20 +262,23 @@ void TControl::FillParent(int margin) {
 }
 
 void TControl::Fill() {
-  RECT r{};
-  GetClientRect(ParentHandle(), &r);
+  if (!parent_) return;
   const int m = ScaleToDpi(fillMargin_, dpi_);
-  SetBounds(m, m, std::max<int>(r.right - 2 * m, 0), std::max<int>(r.bottom - 2 * m, 0));
+  SetBounds(m, m, std::max<int>(parent_->ClientWidth() - 2 * m, 0),
+            std::max<int>(parent_->ClientHeight() - 2 * m, 0));
 }
 
 void TControl::FillChildren() {
-  for (HWND h = GetWindow(hwnd_, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
-    if (TControl* child = FromHandle(h))
-      if (child->placement_ == TPlacement::Fill) child->Fill();
+  for (TControl* child : children_)
+    if (child->placement_ == TPlacement::Fill) child->Fill();
 }
 
 void TControl::ApplyDpi(int dpi) {
   dpi_ = dpi;
+  if (waiting_ && placement_ == TPlacement::Design && parent_) {
+    const TRect r = PlacedBounds();
+    waiting_->Bounds = RECT{r.Left, r.Top, r.Left + r.Width, r.Top + r.Height};
+  }
   if (!hwnd_) return;
   if (TakesWidgetFont()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
   if (placement_ != TPlacement::Design || !parent_) return;
@@ -252,13 +291,10 @@ void TControl::DpiChanged() {
 }
 
 void TControl::ForEachDescendant(const std::function<void(TControl&)>& action) const {
-  struct Walk {
-    static BOOL CALLBACK Visit(HWND h, LPARAM p) {
-      if (TControl* c = FromHandle(h)) (*reinterpret_cast<const std::function<void(TControl&)>*>(p))(*c);
-      return TRUE;
-    }
-  };
-  EnumChildWindows(hwnd_, Walk::Visit, reinterpret_cast<LPARAM>(&action));
+  for (TControl* child : children_) {
+    action(*child);
+    child->ForEachDescendant(action);
+  }
 }
 
 bool TControl::KeyAsClick(UINT msg, WPARAM wp, LPARAM lp) {
@@ -286,10 +322,16 @@ bool TControl::KeyAsClick(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  MoveWindow(hwnd_, left, top, width, height, TRUE);
+  if (!waiting_) {
+    MoveWindow(hwnd_, left, top, width, height, TRUE);
+    return;
+  }
+  waiting_->Bounds = RECT{left, top, left + width, top + height};
+  FillChildren();  // as a window's WM_SIZE does
 }
 
 RECT TControl::Bounds() const {
+  if (waiting_) return waiting_->Bounds;
   RECT r{};
   GetWindowRect(hwnd_, &r);
   if (HWND parent = GetParent(hwnd_)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
@@ -306,19 +348,32 @@ int TControl::Height() const {
   return r.bottom - r.top;
 }
 
+namespace {
+// The client area of a window not yet made: its bounds less its frame.
+RECT WaitingClientRect(const RECT& bounds, DWORD style, DWORD exStyle) {
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  return RECT{0, 0, std::max<LONG>(bounds.right - bounds.left - (frame.right - frame.left), 0),
+              std::max<LONG>(bounds.bottom - bounds.top - (frame.bottom - frame.top), 0)};
+}
+}  // namespace
+
 int TControl::ClientWidth() const {
   RECT r{};
-  GetClientRect(hwnd_, &r);
+  if (waiting_) r = WaitingClientRect(waiting_->Bounds, waiting_->Style, waiting_->ExStyle);
+  else GetClientRect(hwnd_, &r);
   return r.right;
 }
 
 int TControl::ClientHeight() const {
   RECT r{};
-  GetClientRect(hwnd_, &r);
+  if (waiting_) r = WaitingClientRect(waiting_->Bounds, waiting_->Style, waiting_->ExStyle);
+  else GetClientRect(hwnd_, &r);
   return r.bottom;
 }
 
 POINT TControl::ClientToScreen(POINT p) const {
+  MakeWindowNow();
   ::ClientToScreen(hwnd_, &p);
   return p;
 }
@@ -328,35 +383,78 @@ void TControl::CenterCursor() const {
   SetCursorPos(p.x, p.y);
 }
 
-void TControl::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
-bool TControl::Visible() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
-void TControl::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
-bool TControl::Enabled() const { return IsWindowEnabled(hwnd_) != 0; }
-void TControl::SetFocus() { ::SetFocus(hwnd_); }
-bool TControl::Focused() const { return GetFocus() == hwnd_; }
-void TControl::Invalidate(bool erase) { InvalidateRect(hwnd_, nullptr, erase); }
-void TControl::InvalidateWithChildren() {
-  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+DWORD TControl::Style() const {
+  return waiting_ ? waiting_->Style : static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE));
 }
-void TControl::InvalidateFrame() { RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE); }
-void TControl::Update() { UpdateWindow(hwnd_); }
+
+void TControl::SetStyle(DWORD style) {
+  if (waiting_) waiting_->Style = style;
+  else SetWindowLongW(hwnd_, GWL_STYLE, static_cast<LONG>(style));
+}
+
+void TControl::SetVisible(bool visible) {
+  // The first showing of a control whose window waits makes its windows; one
+  // inside another that waits is shown when that is.
+  if (waiting_ && visible && !(parent_ && parent_->waiting_)) MakeWindows();
+  if (waiting_) {
+    waiting_->Style = visible ? waiting_->Style | WS_VISIBLE : waiting_->Style & ~WS_VISIBLE;
+    return;
+  }
+  ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+bool TControl::Visible() const { return (Style() & WS_VISIBLE) != 0; }
+void TControl::SetEnabled(bool enabled) {
+  if (waiting_) SetStyle(enabled ? Style() & ~WS_DISABLED : Style() | WS_DISABLED);
+  else EnableWindow(hwnd_, enabled);
+}
+bool TControl::Enabled() const { return waiting_ ? (waiting_->Style & WS_DISABLED) == 0 : IsWindowEnabled(hwnd_) != 0; }
+void TControl::SetFocus() {
+  MakeWindowNow();
+  ::SetFocus(hwnd_);
+}
+bool TControl::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
+void TControl::Invalidate(bool erase) {
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, erase);
+}
+void TControl::InvalidateWithChildren() {
+  if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+void TControl::InvalidateFrame() {
+  if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+void TControl::Update() {
+  if (hwnd_) UpdateWindow(hwnd_);
+}
 void TControl::LockPainting(const TControl* control) { LockWindowUpdate(control ? control->hwnd_ : nullptr); }
-bool TControl::HideCaret() { return ::HideCaret(hwnd_) != 0; }
-void TControl::ShowCaret() { ::ShowCaret(hwnd_); }
-void TControl::AddStyle(DWORD style) { SetWindowLongW(hwnd_, GWL_STYLE, GetWindowLongW(hwnd_, GWL_STYLE) | style); }
+bool TControl::HideCaret() { return hwnd_ && ::HideCaret(hwnd_) != 0; }
+void TControl::ShowCaret() {
+  if (hwnd_) ::ShowCaret(hwnd_);
+}
+void TControl::AddStyle(DWORD style) { SetStyle(Style() | style); }
 void TControl::AddExStyle(DWORD exStyle) {
-  SetWindowLongW(hwnd_, GWL_EXSTYLE, GetWindowLongW(hwnd_, GWL_EXSTYLE) | exStyle);
+  if (waiting_) waiting_->ExStyle |= exStyle;
+  else SetWindowLongW(hwnd_, GWL_EXSTYLE, GetWindowLongW(hwnd_, GWL_EXSTYLE) | exStyle);
+}
+void TControl::RemoveExStyle(DWORD exStyle) {
+  if (waiting_) waiting_->ExStyle &= ~exStyle;
+  else SetWindowLongW(hwnd_, GWL_EXSTYLE, GetWindowLongW(hwnd_, GWL_EXSTYLE) & ~exStyle);
 }
 
 POINT TControl::ClientOriginIn(const TControl& other) const {
+  MakeWindowNow();
+  other.MakeWindowNow();
   POINT origin{0, 0};
   MapWindowPoints(hwnd_, other.hwnd_, &origin, 1);
   return origin;
 }
 
-void TControl::SetText(const std::string& text) { SetWindowTextW(hwnd_, ToWide(text).c_str()); }
+void TControl::SetText(const std::string& text) {
+  if (waiting_) waiting_->Text = text;
+  else SetWindowTextW(hwnd_, ToWide(text).c_str());
+}
 
 std::string TControl::Text() const {
+  if (waiting_) return waiting_->Text;
   std::wstring s(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
   const int got = GetWindowTextW(hwnd_, &s[0], static_cast<int>(s.size()));
   return FromWide(s.data(), static_cast<size_t>(got > 0 ? got : 0));
@@ -364,7 +462,7 @@ std::string TControl::Text() const {
 
 void TControl::SetFont(const TFontStyle& font) {
   font_ = font;
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
+  if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
 }
 
 COLORREF TControl::Color() const {

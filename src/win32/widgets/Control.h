@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,13 +32,27 @@ HFONT GetCachedFont(const TFontStyle& opt, int dpi = kDesignDpi);
 
 constexpr COLORREF kNoColor = 0xFFFFFFFF;
 
+// When a control's window is made: at once, or, for a container of many
+// controls hidden at first (the sidebar), when the container is first shown or
+// MakeWindows is called. The controls made inside a container whose window
+// waits wait with it. Meanwhile each keeps what is set on it (its text, place,
+// shown and enabled state, items and choice) and its window starts with that.
+enum class TWindowTime { AtOnce, WhenShown };
+
 class TControl {
  public:
   virtual ~TControl();
   TControl(const TControl&) = delete;
   TControl& operator=(const TControl&) = delete;
 
+  // The window; null while it waits to be made (see TWindowTime).
   HWND Handle() const { return hwnd_; }
+  bool WindowWaits() const { return waiting_ != nullptr; }
+  // Makes the waiting windows of this control and of every control inside it.
+  void MakeWindows();
+  // Runs once MakeWindows (or the first showing) made the windows: what is
+  // placed from sizes only windows know (a page control's pages) is placed again.
+  std::function<void()> OnWindowsMade;
   TControl* Parent() const { return parent_; }
   const std::string& Name() const { return name_; }
 
@@ -88,9 +103,11 @@ class TControl {
   void ShowCaret();
   void AddStyle(DWORD style);
   void AddExStyle(DWORD exStyle);
+  void RemoveExStyle(DWORD exStyle);
   // The origin of the client area in another control's client coordinates.
   POINT ClientOriginIn(const TControl& other) const;
-  // Every control inside this one, the controls inside those included, parents first.
+  // Every control inside this one, the controls inside those included, parents
+  // first, in the order they were made (their windows made or waiting).
   void ForEachDescendant(const std::function<void(TControl&)>& action) const;
 
   // The window's text, UTF-8 as every string of the program.
@@ -165,8 +182,9 @@ class TControl {
 
  protected:
   TControl(TControl* parent, const std::string& name);
-  // Creates the window and attaches this object to it. A child control's
-  // bounds are in 96-DPI pixels and are scaled to its DPI; a form's are real.
+  // Creates the window and attaches this object to it, or keeps what it needs
+  // when the window waits (see TWindowTime). A child control's bounds are in
+  // 96-DPI pixels and are scaled to its DPI; a form's are real.
   void CreateHandle(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
                     int x, int y, int w, int h, HWND parentOverride = nullptr);
   // Every message of the window passes here first (through a subclass).
@@ -175,6 +193,14 @@ class TControl {
   // Lets go of the window without destroying it (the caller destroys it after
   // making a new one with CreateHandle); answers it.
   HWND DetachHandle();
+  // The control's window was made (at once or after waiting): it takes the
+  // state kept meanwhile. Runs with no waiting state left.
+  virtual void WindowMade() {}
+  // Asks for the window of the control made next to wait (before CreateHandle).
+  void WaitForWindow() { waitRequested_ = true; }
+  // The style the window has, or will be made with.
+  DWORD Style() const;
+  void SetStyle(DWORD style);
   HWND ParentHandle() const;
   // The bounds the control was made with, in 96-DPI pixels.
   const TRect& DesignBounds() const { return design_; }
@@ -198,6 +224,19 @@ class TControl {
   void Fill();
   // Its children that fill it take its new size.
   void FillChildren();
+  void AttachWindow(HWND hwnd);
+  // Makes the waiting windows this control's own needs, for what only a window can do.
+  void MakeWindowNow() const;
+  // What a control whose window waits keeps until it is made.
+  struct TWaitingWindow {
+    const wchar_t* ClassName;
+    std::string Text;
+    DWORD Style, ExStyle;
+    RECT Bounds;  // real pixels, in the parent's client area
+  };
+  std::unique_ptr<TWaitingWindow> waiting_;
+  bool waitRequested_ = false;
+  std::vector<TControl*> children_;  // in the order they were made
   enum class TPlacement { Design, Fill, ByOwner };
   TPlacement placement_ = TPlacement::Design;
   TRect design_;          // the bounds the control was made with, in 96-DPI pixels

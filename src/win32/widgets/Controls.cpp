@@ -31,12 +31,19 @@ bool TButton::HandleCommand(WORD code) {
 }
 
 void TButton::SetDefault(bool isDefault) {
-  SendMessageW(hwnd_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  const DWORD type = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  if (WindowWaits()) SetStyle((Style() & ~BS_TYPEMASK) | type);
+  else SendMessageW(hwnd_, BM_SETSTYLE, type, TRUE);
 }
 
 void TButton::SetShield(bool shield) {
   constexpr UINT kSetShield = BCM_FIRST + 0x000C;  // BCM_SETSHIELD, Windows Vista's common controls
-  SendMessageW(hwnd_, kSetShield, 0, shield ? TRUE : FALSE);
+  shield_ = shield;
+  if (hwnd_) SendMessageW(hwnd_, kSetShield, 0, shield ? TRUE : FALSE);
+}
+
+void TButton::WindowMade() {
+  if (shield_) SetShield(true);
 }
 
 namespace {
@@ -63,9 +70,17 @@ TCheckBox::TCheckBox(TControl* parent, const std::string& name, const std::strin
   CreateHandle(L"BUTTON", caption, WS_VISIBLE | style, 0, x, y, w, h);
 }
 
-bool TCheckBox::Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool TCheckBox::Checked() const {
+  return WindowWaits() ? waitingChecked_ : SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 void TCheckBox::SetChecked(bool checked) {
-  SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (WindowWaits()) waitingChecked_ = checked;
+  else SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TCheckBox::WindowMade() {
+  if (waitingChecked_) SetChecked(true);
 }
 
 bool TCheckBox::HandleCommand(WORD code) {
@@ -98,8 +113,16 @@ TComboBox::TComboBox(TControl* parent, const std::string& name, int x, int y, in
                WS_VISIBLE | WS_TABSTOP | WS_VSCROLL |
                    (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
                0, x, y, w, kClosedHeight);
-  if (HWND edit = editable ? FindWindowExW(hwnd_, nullptr, L"Edit", nullptr) : nullptr)
+}
+
+void TComboBox::WindowMade() {
+  if (HWND edit = editable_ ? FindWindowExW(hwnd_, nullptr, L"Edit", nullptr) : nullptr)
     SetWindowSubclass(edit, EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  // The items and the choice kept while the window waited.
+  for (const std::string& item : items_)
+    SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(item).c_str()));
+  if (waitingIndex_ >= 0) SetItemIndex(waitingIndex_);
+  else if (!waitingText_.empty()) TControl::SetText(waitingText_);
 }
 
 LRESULT CALLBACK TComboBox::EditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR box) {
@@ -128,28 +151,42 @@ void TComboBox::DpiChanged() {
   listSized_ = false;  // the new place gave the box its closed height again
 }
 
-bool TComboBox::DroppedDown() const { return SendMessageW(hwnd_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
+bool TComboBox::DroppedDown() const { return hwnd_ && SendMessageW(hwnd_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
 
 void TComboBox::SetItems(const std::vector<std::string>& items) {
-  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  if (hwnd_) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   Clear();
   for (const auto& s : items) AddItem(s);
-  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  if (hwnd_) SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
 }
 
 void TComboBox::AddItem(const std::string& item) {
-  SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(item).c_str()));
+  if (hwnd_) SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(item).c_str()));
   items_.push_back(item);
 }
 
 void TComboBox::Clear() {
-  SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
+  if (hwnd_) SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
   items_.clear();
+  waitingIndex_ = -1;
+  waitingText_.clear();
 }
 
 int TComboBox::ItemCount() const { return static_cast<int>(items_.size()); }
-int TComboBox::ItemIndex() const { return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)); }
-void TComboBox::SetItemIndex(int index) { SendMessageW(hwnd_, CB_SETCURSEL, index, 0); }
+
+int TComboBox::ItemIndex() const {
+  return WindowWaits() ? waitingIndex_ : static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
+}
+
+void TComboBox::SetItemIndex(int index) {
+  if (!WindowWaits()) {
+    SendMessageW(hwnd_, CB_SETCURSEL, index, 0);
+    return;
+  }
+  // As the control does: an index out of range chooses none, and choosing none clears the text.
+  waitingIndex_ = index >= 0 && index < ItemCount() ? index : -1;
+  waitingText_.clear();
+}
 
 int TComboBox::IndexOf(const std::string& item) const {
   for (size_t i = 0; i < items_.size(); ++i)
@@ -157,12 +194,17 @@ int TComboBox::IndexOf(const std::string& item) const {
   return -1;
 }
 
-std::string TComboBox::Text() const { return TControl::Text(); }
+std::string TComboBox::Text() const {
+  if (!WindowWaits()) return TControl::Text();
+  return waitingIndex_ >= 0 ? items_[static_cast<size_t>(waitingIndex_)] : waitingText_;
+}
 
 void TComboBox::SetText(const std::string& text) {
   const int i = IndexOf(text);
   SetItemIndex(i);
-  if (i < 0 && editable_) TControl::SetText(text);
+  if (i >= 0 || !editable_) return;
+  if (WindowWaits()) waitingText_ = text;
+  else TControl::SetText(text);
 }
 
 bool TComboBox::HandleCommand(WORD code) {
@@ -184,7 +226,10 @@ TEdit::TEdit(TControl* parent, const std::string& name, int x, int y, int w, int
   CreateHandle(L"EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, x, y, w, h);
 }
 
-void TEdit::SetReadOnly(bool readOnly) { SendMessageW(hwnd_, EM_SETREADONLY, readOnly, 0); }
+void TEdit::SetReadOnly(bool readOnly) {
+  if (WindowWaits()) SetStyle(readOnly ? Style() | ES_READONLY : Style() & ~ES_READONLY);
+  else SendMessageW(hwnd_, EM_SETREADONLY, readOnly, 0);
+}
 
 bool TEdit::HandleCommand(WORD code) {
   if (code != EN_CHANGE) return false;
@@ -321,12 +366,20 @@ TPageControl::TPageControl(TControl* parent, const std::string& name, int x, int
                WS_EX_CONTROLPARENT, x, y, w, h);
 }
 
-TTabSheet* TPageControl::AddPage(const std::string& name, const std::string& caption) {
+namespace {
+void InsertTab(HWND tabs, int at, const std::string& caption) {
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   std::wstring text = ToWide(caption);
   item.pszText = &text[0];
-  TabCtrl_InsertItem(hwnd_, static_cast<int>(pages_.size()), &item);
+  TabCtrl_InsertItem(tabs, at, &item);
+}
+}  // namespace
+
+TTabSheet* TPageControl::AddPage(const std::string& name, const std::string& caption) {
+  // The first tab is the chosen one, as the control makes it.
+  if (hwnd_) InsertTab(hwnd_, PageCount(), caption);
+  else if (waitingActive_ < 0) waitingActive_ = 0;
   owned_.push_back(std::make_unique<TTabSheet>(this, name, caption));
   pages_.push_back(owned_.back().get());
   PlacePages();
@@ -334,8 +387,16 @@ TTabSheet* TPageControl::AddPage(const std::string& name, const std::string& cap
   return pages_.back();
 }
 
+void TPageControl::WindowMade() {
+  for (int i = 0; i < PageCount(); ++i) InsertTab(hwnd_, i, Page(i)->Text());
+  if (waitingActive_ >= 0) TabCtrl_SetCurSel(hwnd_, waitingActive_);
+  PlacePages();
+}
+
+int TPageControl::ActiveIndex() const { return hwnd_ ? TabCtrl_GetCurSel(hwnd_) : waitingActive_; }
+
 TTabSheet* TPageControl::ActivePage() const {
-  const int i = TabCtrl_GetCurSel(hwnd_);
+  const int i = ActiveIndex();
   return i >= 0 && i < PageCount() ? pages_[static_cast<size_t>(i)] : nullptr;
 }
 
@@ -343,9 +404,12 @@ void TPageControl::SetActivePage(TTabSheet* page) {
   HWND focus = GetFocus();
   bool focusHidden = false;
   for (size_t i = 0; i < pages_.size(); ++i) {
-    if (pages_[i] == page) TabCtrl_SetCurSel(hwnd_, static_cast<int>(i));
+    if (pages_[i] == page) {
+      if (hwnd_) TabCtrl_SetCurSel(hwnd_, static_cast<int>(i));
+      else waitingActive_ = static_cast<int>(i);
+    }
     const bool shown = pages_[i] == page;
-    if (!shown && focus && IsChild(pages_[i]->Handle(), focus)) focusHidden = true;
+    if (!shown && focus && pages_[i]->Handle() && IsChild(pages_[i]->Handle(), focus)) focusHidden = true;
     pages_[i]->SetVisible(shown);
   }
   if (focusHidden) SetFocus();
@@ -354,7 +418,7 @@ void TPageControl::SetActivePage(TTabSheet* page) {
 void TPageControl::SelectNextPage(bool forward) {
   const int count = PageCount();
   if (count == 0) return;
-  const int at = TabCtrl_GetCurSel(hwnd_);
+  const int at = ActiveIndex();
   const int next = at < 0 ? 0 : (at + (forward ? 1 : count - 1)) % count;
   SetActivePage(Page(next));
   if (OnChange) OnChange();
@@ -366,6 +430,7 @@ void TPageControl::DpiChanged() {
 }
 
 void TPageControl::PlacePages() {
+  if (!hwnd_) return;  // placed when the window is made
   RECT r;
   GetClientRect(hwnd_, &r);
   TabCtrl_AdjustRect(hwnd_, FALSE, &r);
@@ -401,18 +466,39 @@ TListBoxBase::TListBoxBase(TControl* parent, const std::string& name, DWORD styl
     : TControl(parent, name) {
   CreateHandle(L"LISTBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | style,
                WS_EX_CLIENTEDGE, x, y, w, h);
-  SetWindowLongPtrW(hwnd_, GWLP_ID, reinterpret_cast<LONG_PTR>(NextId()));
 }
 
-int TListBoxBase::ItemCount() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
-int TListBoxBase::ItemIndex() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
-void TListBoxBase::SetItemIndex(int i) { SendMessageW(hwnd_, LB_SETCURSEL, i, 0); }
-int TListBoxBase::TopIndex() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0)); }
-void TListBoxBase::SetTopIndex(int i) { SendMessageW(hwnd_, LB_SETTOPINDEX, i, 0); }
+void TListBoxBase::WindowMade() {
+  SetWindowLongPtrW(hwnd_, GWLP_ID, reinterpret_cast<LONG_PTR>(NextId()));
+  // What was kept while the window waited.
+  if (itemHeightSet_) SetItemHeight(itemHeight_);
+  FillMadeWindow();
+  if (waitingIndex_ >= 0) SetItemIndex(waitingIndex_);
+  if (waitingTop_ > 0) SetTopIndex(waitingTop_);
+}
+
+int TListBoxBase::ItemCount() const {
+  return hwnd_ ? static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)) : waitingCount_;
+}
+int TListBoxBase::ItemIndex() const {
+  return hwnd_ ? static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)) : waitingIndex_;
+}
+void TListBoxBase::SetItemIndex(int i) {
+  if (hwnd_) SendMessageW(hwnd_, LB_SETCURSEL, i, 0);
+  else waitingIndex_ = i >= 0 && i < waitingCount_ ? i : -1;
+}
+int TListBoxBase::TopIndex() const {
+  return hwnd_ ? static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0)) : waitingTop_;
+}
+void TListBoxBase::SetTopIndex(int i) {
+  if (hwnd_) SendMessageW(hwnd_, LB_SETTOPINDEX, i, 0);
+  else waitingTop_ = std::max(0, std::min(i, waitingCount_ - 1));
+}
 
 void TListBoxBase::SetItemHeight(int h) {
   itemHeight_ = h;
-  SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, ItemHeight());
+  itemHeightSet_ = true;
+  if (hwnd_) SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, ItemHeight());
 }
 
 void TListBoxBase::DpiChanged() {
@@ -436,20 +522,35 @@ TListBox::TListBox(TControl* parent, const std::string& name, int x, int y, int 
     : TListBoxBase(parent, name, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, x, y, w, h) {}
 
 void TListBox::SetItems(const std::vector<std::string>& items) {
-  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  if (hwnd_) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   Clear();
   for (const auto& s : items) AddItem(s);
-  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  if (hwnd_) SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
   Invalidate();
 }
 
 void TListBox::AddItem(const std::string& item) {
-  SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(item).c_str()));
+  if (hwnd_) {
+    SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(item).c_str()));
+    return;
+  }
+  waitingItems_.push_back(item);
+  waitingCount_ = static_cast<int>(waitingItems_.size());
 }
 
-void TListBox::Clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
+void TListBox::Clear() {
+  if (hwnd_) SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+  waitingItems_.clear();
+  waitingCount_ = 0, waitingIndex_ = -1, waitingTop_ = 0;
+}
+
+void TListBox::FillMadeWindow() {
+  for (const std::string& item : waitingItems_) AddItem(item);
+  waitingItems_.clear();
+}
 
 std::string TListBox::Item(int i) const {
+  if (!hwnd_) return i >= 0 && i < waitingCount_ ? waitingItems_[static_cast<size_t>(i)] : std::string();
   const int len = static_cast<int>(SendMessageW(hwnd_, LB_GETTEXTLEN, i, 0));
   if (len < 0) return std::string();
   std::wstring s(static_cast<size_t>(len) + 1, L'\0');
@@ -464,7 +565,7 @@ bool TListBox::AccessibleItemName(int item, std::string& name) const {
 }
 
 int TListBoxBase::ItemAt(int x, int y) const {
-  if (x < 0 || y < 0 || x >= ClientWidth()) return -1;
+  if (!hwnd_ || x < 0 || y < 0 || x >= ClientWidth()) return -1;
   // The list answers the nearest item; only an item that holds the point counts.
   const int i = LOWORD(SendMessageW(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y)));
   RECT r{};
@@ -501,9 +602,12 @@ TVirtualListBox::TVirtualListBox(TControl* parent, const std::string& name, int 
     : TListBoxBase(parent, name, LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT, x, y, w, h) {}
 
 void TVirtualListBox::SetCount(int count) {
-  SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+  if (hwnd_) SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+  else waitingCount_ = count, waitingIndex_ = -1, waitingTop_ = 0;
   Invalidate();
 }
+
+void TVirtualListBox::FillMadeWindow() { SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(waitingCount_), 0); }
 
 bool TVirtualListBox::AccessibleItemName(int item, std::string& name) const {
   if (!OnItemText || item < 0 || item >= ItemCount()) return false;

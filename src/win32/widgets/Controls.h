@@ -27,6 +27,10 @@ class TButton : public TControl {
  protected:
   bool NamedByCaption() const override { return true; }
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  void WindowMade() override;
+
+ private:
+  bool shield_ = false;
 };
 
 class TCheckBox : public TControl {
@@ -44,8 +48,12 @@ class TCheckBox : public TControl {
  protected:
   bool NamedByCaption() const override { return true; }
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  void WindowMade() override;
   TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x, int y, int w,
             int h, DWORD style);
+
+ private:
+  bool waitingChecked_ = false;  // while the window waits
 };
 
 // A radio button; the first of a group starts the group and takes its Tab stop.
@@ -82,6 +90,9 @@ class TComboBox : public TControl {
   bool HandleCommand(WORD code) override;
   void DpiChanged() override;
 
+ protected:
+  void WindowMade() override;
+
  private:
   // The box's height as it is made, and the one whose rest the dropped list fills (96 DPI).
   static constexpr int kClosedHeight = 24, kDroppedHeight = 300;
@@ -92,6 +103,9 @@ class TComboBox : public TControl {
   bool editable_;
   bool listSized_ = false;
   std::vector<std::string> items_;  // the control's items, in its order (the box is not sorted)
+  // While the window waits: the chosen item, and the typed text of an editable box.
+  int waitingIndex_ = -1;
+  std::string waitingText_;
 };
 
 class TEdit : public TControl {
@@ -183,9 +197,12 @@ class TPageControl : public TControl {
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  void WindowMade() override;
 
  private:
+  int ActiveIndex() const;
   void PlacePages();
+  int waitingActive_ = -1;  // the shown page while the window waits
   std::vector<TTabSheet*> pages_;  // owned by their creator through unique_ptr below
   std::vector<std::unique_ptr<TTabSheet>> owned_;
 };
@@ -225,9 +242,15 @@ class TListBoxBase : public TControl {
 
  protected:
   TListBoxBase(TControl* parent, const std::string& name, DWORD style, int x, int y, int w, int h);
+  void WindowMade() override;
+  // The items kept while the window waited go into it.
+  virtual void FillMadeWindow() {}
+  // While the window waits: the number of items, the chosen one and the first shown.
+  int waitingCount_ = 0, waitingIndex_ = -1, waitingTop_ = 0;
 
  private:
   int itemHeight_ = 16;
+  bool itemHeightSet_ = false;
 };
 
 // A list box whose rows the owner may draw.
@@ -244,6 +267,12 @@ class TListBox : public TListBoxBase {
   // Draws one row; when unset the row is drawn as plain text.
   std::function<void(HDC, int index, const RECT&, bool selected)> OnDrawItem;
   bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
+
+ protected:
+  void FillMadeWindow() override;
+
+ private:
+  std::vector<std::string> waitingItems_;
 };
 
 // An owner-drawn list that stores no items, only their number: the owner
@@ -266,6 +295,7 @@ class TVirtualListBox : public TListBoxBase {
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  void FillMadeWindow() override;
 };
 
 // A menu caption that shows every character as it is: "&" is no accelerator

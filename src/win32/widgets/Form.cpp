@@ -215,8 +215,9 @@ bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   return false;
 }
 
-TPanel::TPanel(TControl* parent, const std::string& name, int x, int y, int w, int h)
+TPanel::TPanel(TControl* parent, const std::string& name, int x, int y, int w, int h, TWindowTime windowTime)
     : TControl(parent, name) {
+  if (windowTime == TWindowTime::WhenShown) WaitForWindow();
   CreateHandle(ContainerClassName(), "", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                WS_EX_CONTROLPARENT, x, y, w, h);
 }

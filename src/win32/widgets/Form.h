@@ -77,9 +77,10 @@ class TForm : public TControl {
 // A plain child container (panel, tab sheet) painted in its colour.
 class TPanel : public TControl {
  public:
-  TPanel(TControl* parent, const std::string& name, int x, int y, int w, int h);
-  TPanel(TControl* parent, const TPlace& at)
-      : TPanel(parent, at.Name, at.Left, at.Top, at.Width, at.Height) {}
+  TPanel(TControl* parent, const std::string& name, int x, int y, int w, int h,
+         TWindowTime windowTime = TWindowTime::AtOnce);
+  TPanel(TControl* parent, const TPlace& at, TWindowTime windowTime = TWindowTime::AtOnce)
+      : TPanel(parent, at.Name, at.Left, at.Top, at.Width, at.Height, windowTime) {}
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
