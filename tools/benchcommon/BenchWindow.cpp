@@ -47,6 +47,7 @@ TBenchWindow::TBenchWindow() {
   form = std::make_unique<app::TQuenvalisForm>();
   error = std::make_unique<win::TErrorForm>(form.get());
   form->InitializeForm();
+  form->Sidebar.Container_MainPanel.MakeWindows();  // as the program does once its first book is in
   form->ShowMaximizedOnMonitor();
   form->Book.Controls.OpenInPiecesCheckBox.SetChecked(false);
   Drain();

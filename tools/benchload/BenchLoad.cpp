@@ -13,6 +13,8 @@
 // Each book also gets the split of where the load's time goes: clearing the
 // old text, the enhancement and the building of the stream (both into memory),
 // the break index over the control's text, and the rest, the control's own.
+// Last, a 3 MB book of one line with no breaks opens in pieces of 50,000
+// characters (each piece one paragraph): its first two pieces, timed the same way.
 #include <windows.h>
 #include <richedit.h>
 
@@ -170,6 +172,41 @@ TSplit MeasureSplit(app::TQuenvalisForm& form, const std::string& bytes) {
   return s;
 }
 
+// A book of one line with no breaks, opened in pieces of 50,000 characters:
+// the time of each of its first pieces from LoadFromFile to its shown text,
+// against the floors of the same piece, with the split.
+void MeasureOneLinePieces(app::TQuenvalisForm& form) {
+  constexpr size_t kPiece = 50000;
+  std::string bytes = MakeUtf8Book(3000000);  // quoted words: runs of another colour
+  for (char& c : bytes)
+    if (c == '\r' || c == '\n') c = ' ';
+  const std::string path = WriteBenchFile("bench-one-line-3mb.txt", bytes);
+  form.Book.Controls.OpenInPiecesCheckBox.SetChecked(true);
+  form.Book.Controls.PieceSize.Box.SetText(std::to_string(kPiece));
+  double worst = 0;
+  for (int32_t piece = 1; piece <= 2; ++piece) {
+    Drain();
+    const TStopwatch watch;
+    form.Book.LoadFromFile(path, piece, false, 0);
+    UpdateWindow(form.RichEdit.Handle());
+    RunUntilWhole(form);
+    const double load = watch.Seconds();
+    Drain();
+    const std::string pieceBytes = bytes.substr((piece - 1) * kPiece, kPiece);
+    const double plain = PlainFloorSeconds(form, pieceBytes, ReadFormats(form.RichEdit.Handle()));
+    const double rtf = RtfFloorSeconds(form, EnhancedRichText(form, pieceBytes));
+    const TSplit split = MeasureSplit(form, pieceBytes);
+    worst = std::max(worst, load);
+    std::printf("one-line piece %d %9.3f %11.3f %9.3f   %.3f %.3f %.3f %.3f %.3f\n", piece, load, plain, rtf,
+                split.Clear, split.Enhance, split.Stream, split.Index,
+                load - split.Clear - split.Enhance - split.Stream - split.Index);
+    std::fflush(stdout);
+  }
+  form.Book.Controls.OpenInPiecesCheckBox.SetChecked(false);
+  DeleteFileW(win::ToWide(path).c_str());
+  std::printf("one-line piece %.2f s\n", worst);
+}
+
 }  // namespace
 
 int main() {
@@ -221,6 +258,7 @@ int main() {
       std::printf("%4zu KB%-6s read as %s\n", kb, book.name, EncodingKey(form->Book.Encoding));
     DeleteFileW(win::ToWide(path).c_str());
   }
+  MeasureOneLinePieces(*form);
   std::printf("max own ratio %.2f\n", maxOwn);
   std::printf("max ratio %.2f\n", maxRatio);
   return 0;
