@@ -193,6 +193,20 @@ TEST(TextEngineWindow, CharacterControlsChangeAllTextKeepingColoursAndPlace) {
     EXPECT_EQ(c.Face(), "Times New Roman");
   }
   EXPECT_EQ(forms.CharAt(red).TextColor, 0x0000FFu);  // colours are left alone
+  {
+    // What the reader types into the box once all its text is deleted has the size too.
+    HWND rich = f.RichEdit.Handle();
+    SendMessageW(rich, EM_SETREADONLY, FALSE, 0);
+    SendMessageW(rich, EM_SETSEL, 0, -1);
+    SendMessageW(rich, EM_REPLACESEL, TRUE, LPARAM(L""));
+    SendMessageW(rich, WM_CHAR, 'x', 0);
+    SendMessageW(rich, EM_SETSEL, 0, 1);
+    CHARFORMAT2W typed{};
+    typed.cbSize = sizeof typed;
+    SendMessageW(rich, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&typed));
+    EXPECT_EQ(typed.yHeight, 480);
+    ASSERT_TRUE(forms.Open("chars.txt", "^FC=clRed+\r\nRed words.\r\n\r\n" + ShortParagraphs(150)));
+  }
 
   ShowRichPosAtTop(f.RichEdit, place);
   f.Text.Controls.FontZoom.Box.SetText("150");

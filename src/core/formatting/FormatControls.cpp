@@ -70,14 +70,10 @@ void ApplyFormatControl(TFormatControl control, const TFormatSettings& s, IRichB
     case TFormatControl::FontSize:
       WithoutEdit(box, [&] {
         KeepRichPlace(box, [&] {
-          const int32_t points = Setting("FontSize", s.FontSize);
-          SetRichFontSize(box, points);
-          // The control's own font: text typed into an empty box takes this size too.
-          TCharFormat format;
-          InitCharFormat(format);
-          format.Mask = CharMask::Size;
-          format.Height = points * 20;
-          box.SetCharFormat(format, TFormatTarget::Default);
+          // All the text, its end included: what is typed into an emptied box takes the size too.
+          // (Setting the control's default font as well would cost the control a second
+          // layout of the whole text under wine.)
+          SetRichFontSize(box, Setting("FontSize", s.FontSize));
         });
       });
       break;

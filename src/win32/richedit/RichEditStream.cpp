@@ -159,9 +159,9 @@ void TRichEdit::EndBurstInParts(int32_t at, int32_t windowChars) {
 void TRichEdit::EndUpdate() {
   if (updateDepth_ == 0 || --updateDepth_ > 0) return;
   const int32_t window = std::exchange(partsWindow_, 0);
-  // A content of less than two windows goes in as one: a part of its own
-  // would hold back little of it.
-  if (window > 0 && pending_->GetTextLength() > 2 * window) {
+  // A content of up to four windows goes in as one: it streams in about a
+  // tenth of a second, and parts would add their own cost to it.
+  if (window > 0 && pending_->GetTextLength() > 4 * window) {
     StartParts(partsAt_, window);
     return;
   }
