@@ -77,7 +77,7 @@ class TQuenvalisForm : public TForm {
   // Layout, mouse, keys and the one-second tick.
   void FormResize();
   void FormDpiChanged();
-  void SizesComboBoxChange() { FormResize(); }
+  void SizesComboBoxChange();
   void FormMouseMove(unsigned shift, int x, int y);
   void RichEditMouseMove(unsigned shift, int x, int y);
   void RichEditMouseDown(TMouseButton button, unsigned shift, int x, int y);

@@ -2,6 +2,7 @@
 // keys the window sees before its controls.
 #include "app/QuenvalisForm.h"
 #include "layout/WindowLayout.h"
+#include "richbox/RichOps.h"
 #include "widgets/Application.h"
 #include "widgets/FocusOrder.h"
 
@@ -37,7 +38,11 @@ void TQuenvalisForm::FormResize() {
   const TLayout l = ComputeLayout(in);
   const TLayoutSpacing spacing(in.Dpi);
 
+  // The text wraps anew in the new width: the line at the top of the view stays there.
+  const bool keepPlace = RichEdit.Visible() && !Book.Loading() && !IsRichTextEmpty(RichEdit);
+  const int32_t top = keepPlace ? GetRichTopPos(RichEdit) : -1;
   RichEdit.SetBounds(l.RichBox.Left, l.RichBox.Top, l.RichBox.Width, l.RichBox.Height);
+  if (keepPlace) ShowRichPosAtTop(RichEdit, top);
   s.Container_MainPanel.SetBounds(l.Sidebar.Left, l.Sidebar.Top, l.Sidebar.Width, l.Sidebar.Height);
   // The button panel stays aligned to the sidebar's bottom; the pages fill the rest.
   const int buttonsHeight = s.MainButtonsPanel.Height();
@@ -69,6 +74,11 @@ void TQuenvalisForm::FormResize() {
 void TQuenvalisForm::FormDpiChanged() {
   FormResize();
   Screen.UpdateClock();
+}
+
+void TQuenvalisForm::SizesComboBoxChange() {
+  FormResize();
+  RichEdit.SetFocus();
 }
 
 void TQuenvalisForm::FormMouseMove(unsigned, int x, int y) {

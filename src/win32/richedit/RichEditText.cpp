@@ -96,7 +96,7 @@ void TRichEdit::Clear() {
 
 void TRichEdit::ReplaceWithEmptyWindow() {
   // Everything the program set on the control goes over to the new one: styles,
-  // place, events, limit, margins, zoom, links, typography, background, and the
+  // place, events, limit, margins (its formatting rectangle), zoom, links, typography, background, and the
   // formats at the end of the text, as an emptied control keeps them.
   const DWORD style = DWORD(GetWindowLongA(hwnd_, GWL_STYLE));
   const DWORD exStyle = DWORD(GetWindowLongA(hwnd_, GWL_EXSTYLE));
@@ -129,7 +129,7 @@ void TRichEdit::ReplaceWithEmptyWindow() {
   SendRich(hwnd_, EM_EXLIMITTEXT, 0, limit);
   SendRich(hwnd_, EM_SETEVENTMASK, 0, events);
   HideHorizontalScrollBar();
-  SendMargins();
+  FitFormatRect();
   SendRich(hwnd_, EM_AUTOURLDETECT, links);
   if (version3_) SendRich(hwnd_, EM_SETTYPOGRAPHYOPTIONS, typography, typography);
   SendZoom();

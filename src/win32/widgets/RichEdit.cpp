@@ -69,6 +69,7 @@ TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, in
   SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
   HideHorizontalScrollBar();
   if (dpi_ != SystemDpi()) SendZoom();  // made on a screen of another scale than the system's
+  FitFormatRect();
   index_.Rebuild(std::string_view());
 }
 
@@ -199,6 +200,10 @@ void TRichEdit::PaintOverBackground() {
 
 bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
+    case WM_SIZE:
+      result = DefaultProc(msg, wp, lp);
+      FitFormatRect();
+      return true;
     case WM_MOUSEWHEEL:
       if (!OnMouseWheel) return false;
       OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp), CurrentShiftState());

@@ -133,6 +133,12 @@ class TRichEdit : public TControl, public qv::IRichBox {
   void TextChanged() { index_.Invalidate(); }
   // The top of a line in client pixels.
   int32_t LineTop(int32_t line);
+  // How far the view is scrolled down, in pixels, and scrolling to such a place.
+  int32_t ScrollY();
+  void ScrollTo(int32_t y);
+  // The formatting rectangle: the client area less the margins.
+  void FitFormatRect();
+  int32_t leftMargin_ = 0, rightMargin_ = 0;  // pixels of a 96-DPI screen
   // A view whose first line is partly scrolled out is moved to a whole line.
   void AlignTopLine();
   void StreamIn(const std::string& bytes, unsigned format);
@@ -148,8 +154,6 @@ class TRichEdit : public TControl, public qv::IRichBox {
 
   // The margins as set, in 96-DPI pixels (-1: the control's own), given to the
   // control at its DPI; kept here, as Rich Edit cannot answer them (it has no EM_GETMARGINS).
-  int32_t leftMargin_ = -1, rightMargin_ = -1;
-  void SendMargins();
   // The zoom as set (0 and 0: none), given to the control with the DPI's own.
   int32_t zoomNumerator_ = 0, zoomDenominator_ = 0;
   void SendZoom();
