@@ -104,6 +104,8 @@ class TBookDocument : public IBook, public IOptionListener {
 
  private:
   struct TLoadUndo;
+  // A book the load checked and refused: the book on display stays.
+  void RefusedBook();
   bool ReadWholeBook(const std::string& fileName, std::string& bytes, TFunStatContext& local);
   void LoadPlainBook(int32_t piece, std::vector<std::string>& lines, TFunStatContext& local);
   void LoadRichBook(TFunStatContext& local);
@@ -115,6 +117,7 @@ class TBookDocument : public IBook, public IOptionListener {
   IBookLoadSteps& steps_;
   IFileSystem& files_;
   bool loading_ = false;
+  int32_t shownPiece_ = 1;  // the piece on display
 };
 
 // A number with the system's digit grouping ("20,000,000").

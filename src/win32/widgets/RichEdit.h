@@ -106,6 +106,8 @@ class TRichEdit : public TControl, public qv::IRichBox {
 
   bool LoadRichText(std::istream& in) override;
   bool SaveRichText(std::ostream& out) override;
+  // The rich text of the part before end (a position); a negative end: all of it.
+  bool SaveRichText(std::ostream& out, int32_t end);
   bool LoadPlainText(std::istream& in) override;
   bool SavePlainText(std::ostream& out) override;
   bool Print(const std::string& jobTitle) override;
@@ -147,13 +149,13 @@ class TRichEdit : public TControl, public qv::IRichBox {
   void HideHorizontalScrollBar();
   std::string StreamOut(unsigned format);
   // The control's content read back from its rich text into box, with the
-  // control's own characters where the rich text wrote look-alikes for those
-  // the code page lacks (wine writes Ω as O); exact tells whether it wrote
-  // none. False when the reader cannot take the content exactly.
-  bool ReadBackContent(std::string rtf, TMemoryRichBox& box, bool& exact);
+  // control's own characters (text) where the rich text wrote look-alikes for
+  // those the code page lacks (wine writes Ω as O); exact tells whether it
+  // wrote none. finalMark: the rich text is the whole content, ending in the
+  // control's final paragraph mark. False when the reader cannot take the
+  // content exactly.
+  bool ReadBackContent(std::string rtf, TMemoryRichBox& box, bool& exact, const std::string& text, bool finalMark);
 
-  // The margins as set, in 96-DPI pixels (-1: the control's own), given to the
-  // control at its DPI; kept here, as Rich Edit cannot answer them (it has no EM_GETMARGINS).
   // The zoom as set (0 and 0: none), given to the control with the DPI's own.
   int32_t zoomNumerator_ = 0, zoomDenominator_ = 0;
   void SendZoom();
