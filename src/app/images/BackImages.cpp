@@ -171,10 +171,10 @@ bool TBackImages::MakeRequest(const TBackImageControls& c, int width, int height
   return true;
 }
 
-// The picture's failure, left by the platform, becomes the operation's, and the
-// file is not tried again until it changes.
+// The picture's failure, left by the platform, becomes the operation's; a file
+// whose own bytes failed is not tried again until it changes.
 void TBackImages::BuildFailed(TFunStatContext& local, const char* function, const TPictureRequest& r) {
-  failedFiles_.insert(r.FileKey());
+  if (IsPictureFileFault(FunStatContext.Description)) failedFiles_.insert(r.FileKey());
   if (!TakeFailure(local))
     local.Raise(kFile, function, 0, "Failed to build image.", r.Path, "", Error, __LINE__);
 }
@@ -201,7 +201,14 @@ void TBackImages::IniScreenBackImage() {
     screenBuilt_ = r;
   });
   // The window's background follows: the picture, or its colour.
+  ScreenTextBackChanged();
   RepaintScreenBackground(window_);
+}
+
+// Texts that stand on the screen read against the picture's average colour
+// while it shows, else against the screen's colour.
+void TBackImages::ScreenTextBackChanged() {
+  window_.SetTextBackColor(pictureOff_ || ScreenBack.Screen.Empty() ? kNoColor : ScreenBack.Screen.MeanColor());
 }
 
 void TBackImages::IniRichBackImage() {
@@ -267,6 +274,7 @@ bool TBackImages::PaintScreenBackground(HDC dc) {
 void TBackImages::ScreenPictureOff(bool off) {
   if (pictureOff_ == off) return;
   pictureOff_ = off;
+  ScreenTextBackChanged();
   if (!ScreenBack.Screen.Empty()) RepaintScreenBackground(window_);
 }
 
@@ -323,7 +331,13 @@ void TBackImages::RunBackImageButtonClick(bool screen) {
                 screen ? "TQuenvalisForm::RunScreenBackImageButtonClick" : "TQuenvalisForm::RunRichBackImageButtonClick",
                 "Failed to run image."),
           [&](TFunStatContext& local) {
-            if (!RunFile(ImagePath(c), "", "", false)) TakeFailure(local);
+            // Only a picture reaches the shell: a profile could name a program.
+            const std::string path = ImagePath(c);
+            if (!MayRunPicture(path, PictureExtensions))
+              local.Raise(kFile, "TQuenvalisForm::RunBackImageButtonClick", 0, "Not a picture file.", path, "",
+                          Error, __LINE__);
+            else if (!RunFile(path, "", "", false))
+              TakeFailure(local);
           });
   FocusBookAfterOption(richEdit_);
 }

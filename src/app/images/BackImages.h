@@ -103,6 +103,7 @@ class TBackImages {
   void BuildFailed(TFunStatContext& local, const char* function, const TPictureRequest& r);
   void ScreenChanged();
   void RichChanged();
+  void ScreenTextBackChanged();
   TForm& window_;
   TRichEdit& richEdit_;
   IScreen& screen_;

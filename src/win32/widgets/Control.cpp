@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "colors/Contrast.h"
 #include "encoding/Utf8.h"
 #include "richedit/RichEditCodec.h"
 #include "widgets/Accessibility.h"
@@ -52,6 +53,7 @@ TControl::TControl(TControl* parent, const std::string& name) : parent_(parent),
 }
 
 TControl::~TControl() {
+  Application().ControlGone(this);
   if (HWND h = DetachHandle()) DestroyWindow(h);
   if (brush_) DeleteObject(brush_);
 }
@@ -163,6 +165,8 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
         break;
       }
       if (!self->WndProc(msg, wp, lp, result)) result = DefSubclassProc(hwnd, msg, wp, lp);
+      if (!self->Handle()) return result;
+      self->PressHandled();
       // The control's own handling may run a loop of its own (a drag) in which the handler changes.
       if (self->OnMouseDown) self->OnMouseDown(button, shift, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
       return result;
@@ -404,11 +408,23 @@ void TControl::SetFontColor(COLORREF color) {
   Invalidate();
 }
 
+COLORREF TControl::TextColor() const {
+  if (fontColor_ != kNoColor) return fontColor_;
+  return parent_ ? parent_->TextColor() : GetSysColor(COLOR_BTNTEXT);
+}
+
+void TControl::SetTextBackColor(COLORREF color) {
+  textBackColor_ = color;
+  Invalidate();
+}
+
+COLORREF TControl::TextBackColor() const { return textBackColor_ != kNoColor ? textBackColor_ : Color(); }
+
+COLORREF TControl::DrawnTextColor() const { return qv::ReadableTextColor(TextColor(), TextBackColor()); }
+
 HBRUSH TControl::HandleCtlColor(HDC dc) {
-  if (color_ == kNoColor && fontColor_ == kNoColor) {
-    // Follow the parent's colour where it has one of its own.
-    if (!parent_ || parent_->Color() == GetSysColor(COLOR_BTNFACE)) return nullptr;
-  }
+  // The system's own colours while neither this control nor a parent chose any.
+  if (Color() == GetSysColor(COLOR_BTNFACE) && TextColor() == GetSysColor(COLOR_BTNTEXT)) return nullptr;
   const COLORREF back = Color();
   if (brush_ && brushColor_ != back) {
     DeleteObject(brush_);
@@ -419,7 +435,7 @@ HBRUSH TControl::HandleCtlColor(HDC dc) {
     brushColor_ = back;
   }
   SetBkColor(dc, back);
-  if (fontColor_ != kNoColor) SetTextColor(dc, fontColor_);
+  SetTextColor(dc, DrawnTextColor());
   return brush_;
 }
 

@@ -22,6 +22,19 @@ TButton::TButton(TControl* parent, const std::string& name, const std::string& c
                  int y, int w, int h)
     : TControl(parent, name) {
   CreateHandle("BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, x, y, w, h);
+  MouseDownAfterControl = true;  // only a button with OnMouseDown is handled so
+}
+
+void TButton::Click() {
+  if (OnClick) OnClick();
+  else if (OnMouseDown) OnMouseDown(TMouseButton::Left, CurrentShiftState() & (ssShift | ssAlt | ssCtrl), 0, 0);
+}
+
+void TButton::PressHandled() {
+  // The press has taken the focus and drawn the button pressed; the button lets
+  // go of the mouse, which also draws it raised again.
+  if (GetCapture() == hwnd_) ReleaseCapture();
+  SendMessageA(hwnd_, BM_SETSTATE, FALSE, 0);
 }
 
 bool TButton::HandleCommand(WORD code) {
@@ -233,6 +246,10 @@ void TLabel::SetTransparent(bool transparent) {
   Invalidate(true);
 }
 
+COLORREF TLabel::TextBackColor() const {
+  return transparent_ && Parent() ? Parent()->TextBackColor() : TControl::TextBackColor();
+}
+
 bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_ERASEBKGND:
@@ -256,7 +273,7 @@ bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       RECT r;
       GetClientRect(hwnd_, &r);
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, TextColor());
+      SetTextColor(dc, DrawnTextColor());
       HGDIOBJ old = SelectObject(dc, FontHandle());
       const std::string text = Text();
       DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
@@ -299,7 +316,7 @@ bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     const std::string caption = Text();
     if (!caption.empty()) {
       SetBkColor(dc, Color());
-      SetTextColor(dc, TextColor());
+      SetTextColor(dc, DrawnTextColor());
       TextOutA(dc, ScaleToDpi(8, dpi_), 0, (" " + caption + " ").c_str(), static_cast<int>(caption.size() + 2));
     }
     SelectObject(dc, old);

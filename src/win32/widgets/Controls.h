@@ -16,8 +16,12 @@ class TButton : public TControl {
           int w, int h);
   TButton(TControl* parent, const TPlace& at, const std::string& caption)
       : TButton(parent, at.Name, caption, at.Left, at.Top, at.Width, at.Height) {}
+  // A button acts on OnClick, or, when it has none, on OnMouseDown: then the
+  // press acts at once (with the keys held) and the button lets go of the
+  // mouse first, so that a dialog the press opens, which takes the release,
+  // leaves no button pressed behind; Space and Enter act as a left press.
   std::function<void()> OnClick;
-  void Click() { if (OnClick) OnClick(); }
+  void Click();
   bool HandleCommand(WORD code) override;
   // The button drawn as the window's default one (what Enter presses).
   void SetDefault(bool isDefault);
@@ -27,6 +31,7 @@ class TButton : public TControl {
  protected:
   bool NamedByCaption() const override { return true; }
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  void PressHandled() override;
 };
 
 class TCheckBox : public TControl {
@@ -135,6 +140,7 @@ class TLabel : public TControl {
   // picture included) instead of filling itself with its colour.
   void SetTransparent(bool transparent);
   long AccessibleRole() const override;
+  COLORREF TextBackColor() const override;
 
  protected:
   bool NamedByCaption() const override { return true; }
