@@ -14,6 +14,7 @@
 #include "richbox/RichOps.h"
 #include "widgets/Application.h"
 #include "widgets/WindowDpi.h"
+#include "widgets/BrowserRowPainter.h"
 
 namespace qv::app {
 
@@ -66,7 +67,7 @@ TQuenvalisForm::TQuenvalisForm()
       Images(Sidebar, *this, RichEdit, Screen, Book, Persistence, Win32FileSystem()),
       Sound(Sidebar, SoundPlatform(), RichEdit, Book, Persistence, Win32FileSystem()),
       Dictionary(Sidebar, RichEdit),
-      Converter(Sidebar, *this, RichEdit, Screen, Colors.Controls.BrowserFocusBack.Panel,
+      Converter(Sidebar, RichEdit, Screen, Colors.Controls.BrowserFocusBack.Panel,
                 Colors.Controls.BrowserFocusFore.Panel),
       Browser(Sidebar, *this, Colors.Controls, Book),
       Persistence(Sidebar, *this, RichEdit, Book, Bookmarks, Sound, Win32FileSystem()) {
@@ -142,7 +143,7 @@ TQuenvalisForm::TQuenvalisForm()
 
   GdiPlus = std::make_unique<TGdiPlusSession>();
   Images.GdiPlusStarted();
-  Sidebar.BrowserListBox.SetItemHeight(Sidebar.BrowserListBox.Font().Height + 5);
+  Sidebar.BrowserListBox.SetItemHeight(win::BrowserRowHeight(Sidebar.BrowserListBox.Font()));
   InfoTimer.SetEnabled(true);
 }
 

@@ -98,6 +98,23 @@ class TSentMessages {
   HHOOK hook_;
 };
 
+// Failure reports recorded instead of shown: the user texts and the reports.
+class TRecordingErrorDialog : public IErrorDialog {
+ public:
+  std::vector<std::string> shown, reports;
+  TRecordingErrorDialog() : saved_(ErrorEnvironment.ErrorForm) { ErrorEnvironment.ErrorForm = this; }
+  ~TRecordingErrorDialog() override { ErrorEnvironment.ErrorForm = saved_; }
+  int32_t RecursionCount() const override { return 0; }
+  bool Dialog(const std::string&, const std::string& userText, bool*, const std::string& report) override {
+    shown.push_back(userText);
+    reports.push_back(report);
+    return true;
+  }
+
+ private:
+  IErrorDialog* saved_;
+};
+
 // A drop of several files, built as the shell builds it.
 HDROP MakeDrop(const std::vector<std::string>& files);
 

@@ -26,22 +26,6 @@ using win::TButton;
 using win::TColorPanel;
 using win::TRichEdit;
 
-// Failure reports counted instead of shown.
-class TRecordingErrorDialog : public IErrorDialog {
- public:
-  std::vector<std::string> shown;
-  TRecordingErrorDialog() : saved_(ErrorEnvironment.ErrorForm) { ErrorEnvironment.ErrorForm = this; }
-  ~TRecordingErrorDialog() override { ErrorEnvironment.ErrorForm = saved_; }
-  int32_t RecursionCount() const override { return 0; }
-  bool Dialog(const std::string&, const std::string& userText, bool*, const std::string&) override {
-    shown.push_back(userText);
-    return true;
-  }
-
- private:
-  IErrorDialog* saved_;
-};
-
 // Repaints the whole window at once and reads it back.
 TScreenPixels Repainted(TQuenvalisForm& f) {
   RedrawWindow(f.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);

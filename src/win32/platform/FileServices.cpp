@@ -142,7 +142,8 @@ void LoadFilesFromDir(const std::string& folder, const std::string& mask, TItemL
       }
       if (isFolder) folders.push_back({std::move(text), ItemFolder});
       else if (mask.empty() || PathMatchSpecA(matched.c_str(), mask.c_str()))
-        files.push_back({std::move(text), ItemFile});
+        files.push_back({std::move(text), ItemFile,
+                         int64_t(uint64_t(found.nFileSizeHigh) << 32 | found.nFileSizeLow)});
       ++count;
     }
     const DWORD code = GetLastError();
