@@ -91,6 +91,9 @@ TQuenvalisForm::TQuenvalisForm()
   RichEdit.SetPlacedByOwner();
 
   Colors.SetConverterLists(&Converter);  // built after the colours: its lists follow the screen colour
+  // The text's colours stay readable on the rich-box's picture, built after them.
+  Colors.SetRichTextBack(&Images);
+  Images.OnRichTextBackChanged = [this] { Colors.RichTextBackChanged(); };
   // What a profile's options do once they are in their controls.
   for (IOptionListener* listener : std::initializer_list<IOptionListener*>{&Colors, &Text, &Book, &Browser})
     Persistence.OptionValues.AddListener(*listener);

@@ -107,5 +107,28 @@ TEST(ReadableColors, TheLinesAndTheClockOverTheScreenReadInEachScheme) {
   }
 }
 
+TEST(ReadableColors, TheBooksTextAndItsQuotesReadOnWhatTheyStandOnInEachScheme) {
+  TBookForms forms;
+  TQuenvalisForm& f = forms.F();
+  for (const char* pictures : {"", "UseScreenBackImage=FALSE\r\nUseRichBackImage=FALSE\r\n"}) {
+    forms.UseFolderProfile(pictures);
+    ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("quotes.txt", "Plain words, then \"quoted words\" here.\r\n"), true));
+    const std::string text = f.RichEdit.GetText();
+    for (const TScheme& scheme : kSchemes) {
+      scheme.button(f).Click();
+      // What the text stands on: the picture's own colour, or the rich-box's.
+      const COLORREF picture = f.Images.RichPictureColor();
+      const COLORREF back = picture != CLR_INVALID ? picture : f.Colors.Controls.RichBoxBack.Panel.CurrentColor();
+      for (const char* word : {"Plain", "quoted"}) {
+        f.RichEdit.SetSelection(int32_t(text.find(word)), 1);
+        TCharFormat format;
+        f.RichEdit.GetCharFormat(format);
+        EXPECT_GE(ContrastRatio(format.TextColor, back), ReadableContrast)
+            << scheme.name << (*pictures ? ", no picture: " : ", picture: ") << word;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace qv::testing

@@ -121,6 +121,7 @@ TBackImages::TBackImages(TSidebar& sidebar, TForm& window, TRichEdit& richEdit, 
   for (TComboBox* box : {&c.RichImage.Fade.Box, &c.RichImage.Gamma.Box})
     box->OnChange = [this] { RichChanged(); };
   c.TransparentRichBackCheckBox.OnClick = [this] {
+    if (OnRichTextBackChanged) OnRichTextBackChanged();
     screen_.RefreshRichBox();
     FocusBookAfterOption(richEdit_);
   };
@@ -234,13 +235,29 @@ void TBackImages::IniRichBackImage() {
   });
 }
 
-TRichBackground TBackImages::RichBackground() const {
+namespace {
+TRichBackground RichBackgroundOf(const TBackImagesControls& c, bool screenPicture, bool richPicture) {
   TRichBackgroundState s;
-  s.Transparent = Controls.TransparentRichBackCheckBox.Checked();
-  s.HasScreenPicture = !pictureOff_ && !ScreenBack.Screen.Empty() && !ScreenBack.UnderRich.Empty();
-  s.HasRichPicture = !RichBackBitmap.Empty();
-  s.UseRichPicture = Controls.RichImage.Use.Checked();
+  s.Transparent = c.TransparentRichBackCheckBox.Checked();
+  s.HasScreenPicture = screenPicture;
+  s.HasRichPicture = richPicture;
+  s.UseRichPicture = c.RichImage.Use.Checked();
   return ChooseRichBackground(s);
+}
+}  // namespace
+
+TRichBackground TBackImages::RichBackground() const {
+  const bool screenPicture = !ScreenBack.Screen.Empty() && !ScreenBack.UnderRich.Empty();
+  return RichBackgroundOf(Controls, !pictureOff_ && screenPicture, !RichBackBitmap.Empty());
+}
+
+COLORREF TBackImages::RichPictureColor() const {
+  const bool screenPicture = !ScreenBack.Screen.Empty() && !ScreenBack.UnderRich.Empty();
+  switch (RichBackgroundOf(Controls, screenPicture, !RichBackBitmap.Empty())) {
+    case TRichBackground::Picture: return RichBackBitmap.MeanColor();
+    case TRichBackground::ScreenThrough: return ScreenBack.UnderRich.MeanColor();
+    default: return CLR_INVALID;
+  }
 }
 
 bool TBackImages::IsRichBackgroundCustom() const { return RichBackground() != TRichBackground::Color; }
@@ -280,11 +297,13 @@ void TBackImages::ScreenPictureOff(bool off) {
 
 void TBackImages::ScreenChanged() {
   IniScreenBackImage();
+  if (OnRichTextBackChanged) OnRichTextBackChanged();
   screen_.RefreshScreen();
 }
 
 void TBackImages::RichChanged() {
   IniRichBackImage();
+  if (OnRichTextBackChanged) OnRichTextBackChanged();
   screen_.RefreshRichBox();
 }
 
