@@ -79,6 +79,20 @@ std::vector<std::string> TextOutsideBox(app::TQuenvalisForm& f) {
   return faults;
 }
 
+int StalePixels(win::TRichEdit& rich) {
+  PumpFor(50);
+  // The client area: the text and its background (the scroll bar is the system's).
+  RECT client{};
+  GetClientRect(rich.Handle(), &client);
+  MapWindowPoints(rich.Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const TScreenPixels shown = CaptureScreen(client);
+  PaintNow(rich.Handle());
+  const TScreenPixels whole = CaptureScreen(client);
+  int differing = 0;
+  for (size_t i = 0; i < shown.Pixels.size() && i < whole.Pixels.size(); ++i) differing += shown.Pixels[i] != whole.Pixels[i];
+  return differing;
+}
+
 int32_t TopLineStart(win::TRichEdit& rich) {
   return rich.GetLineStart(int32_t(SendMessageW(rich.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0)));
 }

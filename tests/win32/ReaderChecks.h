@@ -19,6 +19,9 @@ std::vector<std::string> LinesOutsideBox(win::TRichEdit& rich);
 // Pixels around the rich-box that differ from what the window shows there with
 // the rich-box hidden: text drawn outside the box.
 std::vector<std::string> TextOutsideBox(app::TQuenvalisForm& f);
+// The pixels of the rich-box's client area that differ from what it shows
+// once painted whole again: what a scroll left behind (0 when nothing).
+int StalePixels(win::TRichEdit& rich);
 // The rich-box position of the first character of the line at the top of the
 // view (its break, for an empty line).
 int32_t TopLineStart(win::TRichEdit& rich);

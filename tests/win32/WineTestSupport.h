@@ -80,24 +80,6 @@ class TRecordingShell : public win::TShellGateway {
   }
 };
 
-// Every message of one kind sent to the test thread's windows while the
-// object lives: what a control was told where it cannot answer it (Rich Edit
-// its margins) and wine does not show it.
-class TSentMessages {
- public:
-  struct TSent { HWND window; WPARAM wp; LPARAM lp; };
-  explicit TSentMessages(UINT message);
-  ~TSentMessages();
-  TSentMessages(const TSentMessages&) = delete;
-  TSentMessages& operator=(const TSentMessages&) = delete;
-  std::vector<TSent> sent;
-
- private:
-  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp);
-  UINT message_;
-  HHOOK hook_;
-};
-
 // Failure reports recorded instead of shown: the user texts and the reports.
 class TRecordingErrorDialog : public IErrorDialog {
  public:

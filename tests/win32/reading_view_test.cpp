@@ -101,6 +101,25 @@ TEST(ReadingView, TheSidebarLiesWhollyOverAWideRichBox) {
   EXPECT_EQ(afterText.Pixels, alone.Pixels) << "the rich-box paints over the sidebar as it repaints";
 }
 
+TEST(ReadingView, ScrollingOverAPictureLeavesNothingBehind) {
+  TBookForms forms;
+  TQuenvalisForm& f = forms.F();
+  forms.UseFolderProfile("");  // the rich-box's picture under the text
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("scroll.txt", ProseBook(20000)), true));
+  const HWND h = f.RichEdit.Handle();
+  const std::pair<const char*, std::function<void()>> moves[] = {
+      {"the scroll bar's arrow", [&] { SendMessageW(h, WM_VSCROLL, SB_LINEDOWN, 0); }},
+      {"the wheel", [&] { f.Book.RichEditMouseWheel(-120); }},
+      {"Page Down", [&] { PressKey(h, VK_NEXT); }},
+      {"the arrow key", [&] { PressKey(h, VK_DOWN); }},
+      {"a find", [&] { f.Book.Controls.FindTextEdit.SetText("Alice"); f.Book.FindNext(false); }},
+  };
+  for (const auto& [name, move] : moves) {
+    move();
+    EXPECT_EQ(StalePixels(f.RichEdit), 0) << name;
+  }
+}
+
 // Each option that lays the text out anew, set as the reader sets it.
 struct TReflow {
   const char* name;

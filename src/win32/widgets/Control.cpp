@@ -453,6 +453,12 @@ TControlDC::~TControlDC() {
   ReleaseDC(window_, dc_);
 }
 
+int TControlDC::LineHeight() const {
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc_, &tm);
+  return tm.tmHeight;
+}
+
 SIZE TControlDC::TextExtent(const std::string& text) const {
   SIZE size{};
   GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);

@@ -236,6 +236,8 @@ class TControlDC {
   operator HDC() const { return dc_; }
   // The width and height of a text in the control's font.
   SIZE TextExtent(const std::string& text) const;
+  // The height of a line of the control's font.
+  int LineHeight() const;
 
  private:
   HWND window_;

@@ -198,7 +198,32 @@ void TRichEdit::PaintOverBackground() {
   EndPaint(hwnd_, &ps);
 }
 
+namespace {
+// The messages after which the control may have scrolled its text.
+bool MayScroll(UINT msg) {
+  switch (msg) {
+    case WM_VSCROLL: case WM_KEYDOWN: case WM_CHAR: case WM_LBUTTONDOWN: case WM_LBUTTONUP:
+    case EM_SETSCROLLPOS: case EM_LINESCROLL: case EM_SCROLL: case EM_SCROLLCARET: case EM_EXSETSEL:
+    case EM_SETSEL: case EM_REPLACESEL:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
 bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  // The control scrolls by moving the pixels it shows, and a background of our
+  // own would move with the text: after a scroll, all of it is painted again.
+  if (!scrolling_ && (MayScroll(msg) || (msg == WM_MOUSEMOVE && GetCapture() == hwnd_)) && HasCustomBackground &&
+      HasCustomBackground()) {
+    const int32_t before = LineTop(0);
+    scrolling_ = true;
+    if (!WndProc(msg, wp, lp, result)) result = DefaultProc(msg, wp, lp);
+    scrolling_ = false;
+    if (hwnd_ && LineTop(0) != before) InvalidateRect(hwnd_, nullptr, FALSE);
+    return true;
+  }
   switch (msg) {
     case WM_SIZE:
       result = DefaultProc(msg, wp, lp);

@@ -167,6 +167,7 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // The change being reported is our own append or format change, which the index already follows.
   bool ownAppend_ = false;
   bool wasVisible_ = true;  // the visible style before a burst
+  bool scrolling_ = false;  // a message that may scroll is being handled
   // The colour the control fills its background with.
   COLORREF backColor_ = GetSysColor(COLOR_WINDOW);
   // The background drawn with the text laid over it, then shown in one copy.
