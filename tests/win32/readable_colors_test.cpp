@@ -81,7 +81,7 @@ TEST(ReadableColors, EveryTextOfEveryPageReadsInEachScheme) {
       s.Container_OptionsPageControl.SetActivePage(p.outer);
       if (p.inner) p.inner->SetActivePage(p.page);
       PumpFor(50);
-      EXPECT_TRUE(SaveScreenshot(s.Container_MainPanel.Handle(), std::string(p.name) + "-" + scheme.name));
+      EXPECT_TRUE(SaveScreenshot(s.Container_MainPanel.Handle(), std::string("schemes\\") + p.name + "-" + scheme.name));
       std::vector<TControl*> texts;
       TextControls(p.page->Handle(), texts);
       for (TControl* c : texts) ExpectReadable(*c, std::string(scheme.name) + ", " + p.name);

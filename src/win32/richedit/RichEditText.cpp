@@ -7,6 +7,7 @@
 
 #include "encoding/Utf8.h"
 #include "richedit/RichEditCodec.h"
+#include "widgets/ControlFaces.h"
 
 namespace qv::win {
 
@@ -134,6 +135,7 @@ void TRichEdit::ReplaceWithEmptyWindow() {
   if (version3_) SendRich(hwnd_, EM_SETTYPOGRAPHYOPTIONS, typography, typography);
   SendZoom();
   SendRich(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(backColor_));
+  UseDarkTheme(hwnd_, IsDarkColor(backColor_));
   SendRich(hwnd_, EM_SETCHARFORMAT, SCF_ALL, LPARAM(&endChar));
   SendRich(hwnd_, EM_SETPARAFORMAT, 0, LPARAM(&endPara));
   if (style & WS_VISIBLE) {

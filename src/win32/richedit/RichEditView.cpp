@@ -9,6 +9,7 @@
 #include <numeric>
 
 #include "richedit/RichEditCodec.h"
+#include "widgets/ControlFaces.h"
 #include "widgets/WindowDpi.h"
 
 namespace qv::win {
@@ -103,6 +104,7 @@ void TRichEdit::SetBackgroundColor(uint32_t color) {
   if (pending_) pending_->SetBackgroundColor(color);
   SendRich(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(color));
   backColor_ = color;
+  UseDarkTheme(hwnd_, IsDarkColor(color));  // its scroll bar, where the system has a dark one
 }
 
 int32_t TRichEdit::GetFirstVisibleLine() {

@@ -13,6 +13,7 @@
 #include "richedit/RichEditCodec.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Application.h"
+#include "widgets/ControlFaces.h"
 
 namespace qv::win {
 namespace {
@@ -392,6 +393,8 @@ void TControl::SetColor(COLORREF color) {
   color_ = color;
   if (brush_) DeleteObject(brush_);
   brush_ = nullptr;
+  // A control with a scroll bar of its own asks for the system's dark one on a dark colour.
+  if (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VSCROLL) UseDarkTheme(hwnd_, IsDarkColor(Color()));
   Invalidate();
 }
 

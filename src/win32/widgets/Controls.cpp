@@ -7,6 +7,7 @@
 
 #include "richedit/RichEditCodec.h"
 #include "widgets/Accessibility.h"
+#include "widgets/ControlFaces.h"
 #include "widgets/WindowDpi.h"
 
 namespace qv::win {
@@ -57,7 +58,58 @@ namespace {
 bool FirstPress(LPARAM lp) { return (lp & (1 << 30)) == 0; }
 }  // namespace
 
+namespace {
+// The messages after which the system may have drawn a button in its own colours.
+bool RedrawsButton(UINT msg) {
+  switch (msg) {
+    case BM_SETSTATE: case BM_SETSTYLE: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_ENABLE:
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: case WM_MOUSEMOVE: case WM_KEYDOWN:
+    case WM_KEYUP: case WM_CAPTURECHANGED: case WM_SETTEXT: case WM_UPDATEUISTATE:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
+void TButton::PaintDark() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  DRAWITEMSTRUCT item{};
+  item.hDC = dc;
+  GetClientRect(hwnd_, &item.rcItem);
+  const LRESULT state = SendMessageA(hwnd_, BM_GETSTATE, 0, 0);
+  item.itemState = (state & BST_PUSHED ? ODS_SELECTED : 0) | (Focused() ? ODS_FOCUS : 0) |
+                   (Enabled() ? 0 : ODS_DISABLED) |
+                   ((GetWindowLongA(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? ODS_DEFAULT : 0);
+  PaintButtonFace(item, *this, Text());
+  EndPaint(hwnd_, &ps);
+}
+
 bool TButton::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (IsDarkColor(Color())) {
+    if (msg == WM_PAINT) {
+      PaintDark();
+      result = 0;
+      return true;
+    }
+    if (msg == WM_ERASEBKGND) {
+      result = 1;
+      return true;
+    }
+    // The system draws a button at once where its state changes: drawn again
+    // over that in the colours around it.
+    if (RedrawsButton(msg) && !painting_) {
+      painting_ = true;
+      if (!WndProc(msg, wp, lp, result)) result = DefaultProc(msg, wp, lp);
+      painting_ = false;
+      if (hwnd_) {
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        UpdateWindow(hwnd_);
+      }
+      return true;
+    }
+  }
   // A button whose actions are on the mouse buttons takes the keys as its clicks.
   if (OnMouseDown) {
     if (!KeyAsClick(msg, wp, lp)) return false;
@@ -332,7 +384,7 @@ TPageControl::TPageControl(TControl* parent, const std::string& name, int x, int
                            bool multiLine)
     : TControl(parent, name) {
   CreateHandle(WC_TABCONTROLA, "",
-               WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
+               WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_OWNERDRAWFIXED |
                    (multiLine ? TCS_MULTILINE : 0),
                WS_EX_CONTROLPARENT, x, y, w, h);
 }
@@ -386,6 +438,11 @@ void TPageControl::PlacePages() {
   GetClientRect(hwnd_, &r);
   TabCtrl_AdjustRect(hwnd_, FALSE, &r);
   for (TTabSheet* p : pages_) p->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+bool TPageControl::HandleDrawItem(DRAWITEMSTRUCT* dis) {
+  if (dis->itemID < pages_.size()) PaintTabFace(*dis, *this, pages_[dis->itemID]->Text());
+  return true;
 }
 
 bool TPageControl::HandleNotify(NMHDR* hdr, LRESULT& result) {

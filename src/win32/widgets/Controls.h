@@ -27,11 +27,17 @@ class TButton : public TControl {
   void SetDefault(bool isDefault);
   // The shield that tells the button will ask for administrator rights.
   void SetShield(bool shield);
+  // On a dark colour the button is drawn in the colours around it
+  // (widgets/ControlFaces.h); on a light one the system draws it.
 
  protected:
   bool NamedByCaption() const override { return true; }
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   void PressHandled() override;
+
+ private:
+  void PaintDark();
+  bool painting_ = false;  // a message the system may draw after is being handled
 };
 
 class TCheckBox : public TControl {
@@ -186,6 +192,8 @@ class TPageControl : public TControl {
   void SelectNextPage(bool forward);
   std::function<void()> OnChange;
   bool HandleNotify(NMHDR* hdr, LRESULT& result) override;
+  // The tabs are drawn in the colours around them (widgets/ControlFaces.h).
+  bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
