@@ -11,7 +11,12 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 APT_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
-  g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth imagemagick fonts-liberation"
+  g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth imagemagick fonts-liberation dpkg-dev"
+
+# Libraries built with the project for both trees from their Debian source
+# packages, fetched into $QV_DEPS/<package> (cmake/Dependencies.cmake builds them).
+QV_SOURCE_PACKAGES="uchardet utf8proc"
+QV_DEPS=$BUILD/deps
 
 # Installs the packages this project needs when any is missing.
 qv_setup_machine() {
@@ -27,6 +32,49 @@ qv_setup_machine() {
     qv_apt_install "${missing[@]}"
   fi
   QV_SETUP_SECONDS=$((QV_SETUP_SECONDS + SECONDS - started))
+  qv_fetch_sources
+}
+
+# Fetches and unpacks the source packages that are not yet in $QV_DEPS. The
+# package sources get a deb-src entry for the system's own release first when
+# they have none (as the set-up adds the i386 architecture).
+qv_fetch_sources() {
+  local started=$SECONDS missing=() p
+  for p in $QV_SOURCE_PACKAGES; do
+    [ -f "$QV_DEPS/$p/.fetched" ] || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    if ! grep -Eqs '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/*; then
+      qv_add_deb_src
+      qv_apt_update
+    fi
+    mkdir -p "$QV_DEPS"
+    for p in "${missing[@]}"; do
+      local work
+      work=$(mktemp -d "$QV_DEPS/.fetch-$p.XXXXXX")
+      if ! (cd "$work" && apt-get source -qq "$p" >"$work.log" 2>&1); then
+        cat "$work.log" >&2
+        rm -rf "$work" "$work.log"
+        echo "The set-up could not fetch the source package $p (apt-get's messages are above)." >&2
+        exit 1
+      fi
+      rm -rf "$QV_DEPS/$p" "$work.log"
+      mv "$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -1)" "$QV_DEPS/$p"
+      rm -rf "$work"
+      touch "$QV_DEPS/$p/.fetched"
+    done
+  fi
+  QV_SETUP_SECONDS=$((QV_SETUP_SECONDS + SECONDS - started))
+}
+
+# A deb-src entry beside the first deb one: the same mirror, the system's release.
+qv_add_deb_src() {
+  local uri codename
+  uri=$(sed -n 's/^URIs: *\([^ ]*\).*/\1/p; s/^deb \(\[[^]]*\] \)\{0,1\}\([^ ]*\).*/\2/p' \
+    /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null | grep -v security | head -1 || true)
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+    "${uri:-http://deb.debian.org/debian}" "$codename" | qv_sudo tee /etc/apt/sources.list.d/quenvalis-src.sources >/dev/null
 }
 
 qv_sudo() {
@@ -129,12 +177,12 @@ qv_report_times() {
 }
 
 qv_build_native() {
-  cmake -S "$ROOT" -B "$BUILD/native" -G Ninja >/dev/null
+  cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DQV_DEPS_DIR="$QV_DEPS" >/dev/null
   cmake --build "$BUILD/native" -j2
 }
 
 qv_build_win32() {
-  cmake -S "$ROOT" -B "$BUILD/win32" -G Ninja \
+  cmake -S "$ROOT" -B "$BUILD/win32" -G Ninja -DQV_DEPS_DIR="$QV_DEPS" \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" >/dev/null
   cmake --build "$BUILD/win32" -j2
 }
@@ -167,7 +215,7 @@ qv_wine_prefix() {
 qv_bench_start() {
   qv_setup_machine
   OUT=$BUILD/win32-release
-  cmake -S "$ROOT" -B "$OUT" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  cmake -S "$ROOT" -B "$OUT" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_DEPS_DIR="$QV_DEPS" \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" >/dev/null
   cmake --build "$OUT" --target "$@" -j2 >/dev/null
   qv_wine_prefix

@@ -2,12 +2,25 @@
 
 #include <cstdlib>
 
+#include "encoding/Utf8.h"
 #include "errors/ErrorPlatform.h"
 
 namespace qv::fuzz {
 
 void Check(bool condition) {
   if (!condition) std::abort();
+}
+
+bool WellFormed(const std::string& text) {
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
+  for (size_t i = 0; i < text.size();) {
+    char32_t c = 0;
+    int subpart = 0;
+    const int length = DecodeUtf8Sequence(p + i, text.size() - i, c, subpart);
+    if (length == 0) return false;
+    i += size_t(length);
+  }
+  return true;
 }
 
 std::vector<std::string> InputLines(const uint8_t* data, size_t size, size_t maxLines) {

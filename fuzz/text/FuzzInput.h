@@ -13,6 +13,9 @@ void Check(bool condition);
 // The input as lines, split at LF; at most maxLines lines.
 std::vector<std::string> InputLines(const uint8_t* data, size_t size, size_t maxLines);
 
+// True when text is well-formed UTF-8.
+bool WellFormed(const std::string& text);
+
 // Installs message boxes and an error dialog that answer at once.
 void InstallQuietEnvironment();
 

@@ -12,41 +12,25 @@
 
 using namespace qv;
 
-namespace {
-
-bool WellFormed(const std::string& text) {
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
-  for (size_t i = 0; i < text.size();) {
-    char32_t c = 0;
-    int subpart = 0;
-    const int length = DecodeUtf8Sequence(p + i, text.size() - i, c, subpart);
-    if (length == 0) return false;
-    i += size_t(length);
-  }
-  return true;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  const TTextEncoding encoding = TTextEncoding(data[0] % 5);
+  const TTextEncoding encoding = AllTextEncodings()[data[0] % AllTextEncodings().size()];
   const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
   DetectTextEncoding(bytes);
 
   const std::string text = DecodeText(bytes, encoding);
-  fuzz::Check(WellFormed(text));
+  fuzz::Check(fuzz::WellFormed(text));
   const bool utf16 = encoding == TTextEncoding::Utf16Le || encoding == TTextEncoding::Utf16Be;
   fuzz::Check(size_t(Utf16Length(text)) <= (utf16 ? bytes.size() / 2 : bytes.size()));
   const std::string again = EncodeText(text, encoding);
   fuzz::Check(DecodeText(again, encoding) == text);
-  if (encoding == TTextEncoding::Ansi) fuzz::Check(again == bytes);
+  if (IsCodePage(encoding)) fuzz::Check(again == bytes);
 
   // The raw bytes as the core reads any text.
   const std::u16string units = ToUtf16(bytes);
   fuzz::Check(size_t(Utf16Length(bytes)) == units.size());
   const std::string normal = FromUtf16(units);
-  fuzz::Check(WellFormed(normal) && ToUtf16(normal) == units);
+  fuzz::Check(fuzz::WellFormed(normal) && ToUtf16(normal) == units);
   fuzz::Check(EncodeText(bytes, TTextEncoding::Utf8) == normal);
   char32_t last = 0;
   int32_t unit = 0;  // before the character at i

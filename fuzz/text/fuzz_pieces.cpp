@@ -15,7 +15,7 @@ using namespace qv;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
-  const TTextEncoding encoding = TTextEncoding(data[0] % 5);
+  const TTextEncoding encoding = AllTextEncodings()[data[0] % AllTextEncodings().size()];
   const int32_t pieceSize = int32_t(data[1]) + 1;
   const std::string file(reinterpret_cast<const char*>(data + 2), size - 2);
   const int64_t fileSize = int64_t(file.size());
@@ -38,6 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       const std::string text = DecodeText(PieceBytes(bytes, read.Start, piece, pieceSize, fileSize, encoding), encoding);
       fuzz::Check(text.find("\xEF\xBF\xBD") == std::string::npos);
       fuzz::Check(whole.find(text) != std::string::npos);
+      // A code page piece is exactly its nominal bytes: every byte is a character.
+      if (IsCodePage(encoding)) fuzz::Check(r.Start == nominal.Start && r.Length == nominal.Length);
     }
     previousEnd = end;
   }

@@ -19,6 +19,14 @@ bool TBookLoadSteps::FindAutoBookmark(const std::string& fileName, int32_t& piec
   return bookmarks_.FindAutoBookmark(fileName, piece, position);
 }
 
+std::string TBookLoadSteps::EncodingChoice(const std::string& fileName) {
+  return bookmarks_.Bookshelf.EncodingChoice(fileName);
+}
+
+void TBookLoadSteps::RememberEncodingChoice(const std::string& fileName, const std::string& encoding) {
+  bookmarks_.Bookshelf.SetEncodingChoice(fileName, encoding);
+}
+
 void TBookLoadSteps::LoadBookProfile(const std::string& fileName, bool keepProfile) {
   persistence_.LoadBookProfile(fileName, keepProfile);
   images_.IniScreenBackImage();

@@ -24,6 +24,8 @@ class TBookLoadSteps : public IBookLoadSteps {
   void RecordAutoBookmark(bool record) override;
   void BookChosen(const std::string& fileName) override;
   bool FindAutoBookmark(const std::string& fileName, int32_t& piece, int32_t& position) override;
+  std::string EncodingChoice(const std::string& fileName) override;
+  void RememberEncodingChoice(const std::string& fileName, const std::string& encoding) override;
   void LoadBookProfile(const std::string& fileName, bool keepProfile) override;
   void ScreenPictureOff(bool off) override;
   void BookShown() override;

@@ -35,7 +35,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TProgramUnit unit;
   FunStatContext.BeginFunction("Quenvalis", "WinMain", __LINE__);
   TFunStatContext local;
-  if (IsProgramAlreadyRunning("Quenvalis")) {
+  if (!app::TInstallForm::IsFinishRun(CommandLineArguments()) && IsProgramAlreadyRunning("Quenvalis")) {
     // A second instance ends at once and silently.
     local.Reset(Perfect);
     FunStatContext.Assign(local);

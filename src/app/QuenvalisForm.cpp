@@ -8,6 +8,7 @@
 #include "forms/AboutForm.h"
 #include "platform/Help.h"
 #include "platform/ProgramInstance.h"
+#include "platform/WideText.h"
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32Platform.h"
 #include "platform/Win32Sound.h"
@@ -73,6 +74,7 @@ TQuenvalisForm::TQuenvalisForm()
       Persistence(Sidebar, *this, RichEdit, Book, Bookmarks, Sound, Win32FileSystem()) {
   QuenvalisForm = this;
   Application().MainForm = this;
+  Application().ResetKeyboardInput();
   StartArguments = CommandLineArguments();
   KeyPreview = true;
   SetFont(ArialPx(12));
@@ -233,12 +235,12 @@ void TQuenvalisForm::ProcessDroppedFiles(HDROP drop, bool firstOnly) {
       ~Finish() { DragFinish(d); }
     } finish{drop};
     if (Book.Loading()) return;  // a drop during a load is ignored
-    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     if (firstOnly && count > 1) count = 1;
     for (UINT i = 0; i < count; ++i) {
-      char name[MAX_PATH + 1] = "";
-      DragQueryFileA(drop, i, name, MAX_PATH);
-      Book.OpenBook(name, true);
+      std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+      name.resize(DragQueryFileW(drop, i, &name[0], UINT(name.size())));
+      Book.OpenBook(win::FromWide(name), true);
     }
   });
 }

@@ -35,7 +35,7 @@ inline const TPlace ConvertMeasurePanel{"ConvertMeasurePanel", 0, 0, 262, 550};
 
 // Program / Open.
 namespace OpenPage {
-inline const TPlace BookGroupBox{"BookGroupBox", 3, 3, 250, 136};
+inline const TPlace BookGroupBox{"BookGroupBox", 3, 3, 250, 180};
 inline const TPlace OpenBookButton{"OpenBookButton", 5, 16, 44, 21};
 inline const TPlace SaveBookButton{"SaveBookButton", 51, 16, 44, 21};
 inline const TPlace RunBookButton{"RunBookButton", 97, 16, 40, 21};
@@ -50,19 +50,22 @@ inline const TPlace AllowEditingCheckBox{"AllowEditingCheckBox", 156, 64, 92, 20
 inline const TPlace LineNumberLabel{"LineNumberLabel", 5, 88, 241, 16};
 inline const TPlace ChaptersButton{"ChaptersButton", 5, 108, 90, 23};
 inline const TPlace ModifiedLabel{"ModifiedLabel", 100, 112, 146, 16};
+inline const TPlace EncodingLabel{"EncodingLabel", 5, 134, 240, 16};
+// The group's width: the closed box shows the longest caption whole.
+inline const TPlace EncodingComboBox{"EncodingComboBox", 5, 152, 240, 0};
 
-inline const TPlace BookshelfGroupBox{"BookshelfGroupBox", 3, 142, 250, 110};
-inline const TPlace PutBookshelfButton{"PutBookshelfButton", 8, 22, 70, 25};
-inline const TPlace OpenBookshelfButton{"OpenBookshelfButton", 88, 22, 75, 25};
-inline const TPlace RemoveBookshelfButton{"RemoveBookshelfButton", 172, 22, 70, 25};
-inline const TPlace BookmarkAutoButton{"BookmarkAutoButton", 8, 58, 52, 25};
-inline const TPlace Bookmark1Button{"Bookmark1Button", 62, 58, 34, 25};
-inline const TPlace Bookmark2Button{"Bookmark2Button", 98, 58, 34, 25};
-inline const TPlace Bookmark3Button{"Bookmark3Button", 134, 58, 34, 25};
-inline const TPlace Bookmark4Button{"Bookmark4Button", 170, 58, 34, 25};
-inline const TPlace Bookmark5Button{"Bookmark5Button", 206, 58, 34, 25};
+inline const TPlace BookshelfGroupBox{"BookshelfGroupBox", 3, 186, 250, 82};
+inline const TPlace PutBookshelfButton{"PutBookshelfButton", 8, 18, 70, 25};
+inline const TPlace OpenBookshelfButton{"OpenBookshelfButton", 88, 18, 75, 25};
+inline const TPlace RemoveBookshelfButton{"RemoveBookshelfButton", 172, 18, 70, 25};
+inline const TPlace BookmarkAutoButton{"BookmarkAutoButton", 8, 50, 52, 25};
+inline const TPlace Bookmark1Button{"Bookmark1Button", 62, 50, 34, 25};
+inline const TPlace Bookmark2Button{"Bookmark2Button", 98, 50, 34, 25};
+inline const TPlace Bookmark3Button{"Bookmark3Button", 134, 50, 34, 25};
+inline const TPlace Bookmark4Button{"Bookmark4Button", 170, 50, 34, 25};
+inline const TPlace Bookmark5Button{"Bookmark5Button", 206, 50, 34, 25};
 
-inline const TPlace BrowserGroupBox{"BrowserGroupBox", 3, 255, 250, 250};
+inline const TPlace BrowserGroupBox{"BrowserGroupBox", 3, 271, 250, 234};
 inline const TPlace UpBrowserButton{"UpBrowserButton", 5, 16, 44, 21};
 inline const TPlace ReloadBrowserButton{"ReloadBrowserButton", 51, 16, 58, 21};
 inline const TPlace FromBookBrowserButton{"FromBookBrowserButton", 111, 16, 72, 21};
@@ -70,7 +73,7 @@ inline const TPlace BrowserHistoryButton{"BrowserHistoryButton", 185, 16, 58, 21
 inline const TPlace DownloadBooksButton{"DownloadBooksButton", 5, 39, 118, 21};
 inline const TPlace GutenbergBooksButton{"GutenbergBooksButton", 125, 39, 118, 21};
 // The layout stretches the list to the group's width and height.
-inline const TPlace BrowserListBox{"BrowserListBox", 5, 63, 240, 182};
+inline const TPlace BrowserListBox{"BrowserListBox", 5, 63, 240, 166};
 }  // namespace OpenPage
 
 // Program / General.

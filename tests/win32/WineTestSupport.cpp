@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 #include "widgets/Application.h"
 
@@ -114,40 +115,47 @@ void ProgramForms::CloseMain() {
 
 // A drop of several files, built as the shell builds it.
 HDROP MakeDrop(const std::vector<std::string>& files) {
-  size_t chars = 1;
-  for (const auto& f : files) chars += f.size() + 1;
-  HGLOBAL mem = GlobalAlloc(GHND, sizeof(DROPFILES) + chars);
+  std::wstring names;  // each name with its NUL, and one more NUL at the end
+  for (const auto& f : files) names += win::ToWide(f) + L'\0';
+  names += L'\0';
+  HGLOBAL mem = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
   auto* df = static_cast<DROPFILES*>(GlobalLock(mem));
   df->pFiles = sizeof(DROPFILES);
-  df->fWide = FALSE;
-  char* p = reinterpret_cast<char*>(df) + sizeof(DROPFILES);
-  for (const auto& f : files) {
-    memcpy(p, f.c_str(), f.size() + 1);
-    p += f.size() + 1;
-  }
-  *p = '\0';
+  df->fWide = TRUE;
+  memcpy(reinterpret_cast<char*>(df) + sizeof(DROPFILES), names.data(), names.size() * sizeof(wchar_t));
   GlobalUnlock(mem);
   return static_cast<HDROP>(mem);
 }
 
 std::string TestDirectory() {
   const std::string dir = win::ProgramDirectory() + "testdata\\";
-  CreateDirectoryA(dir.c_str(), nullptr);
+  CreateDirectoryW(win::ToWide(dir).c_str(), nullptr);
   return dir;
 }
 
+// Names are UTF-8, as every name of the program.
 std::string WriteTestFile(const std::string& name, const std::string& bytes) {
-  const std::string path = TestDirectory() + name;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
+  const std::string path = name.find(':') != std::string::npos ? name : TestDirectory() + name;
+  HANDLE file = CreateFileW(win::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  if (file != INVALID_HANDLE_VALUE) {
+    WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+  }
   return path;
 }
 
 std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
+  HANDLE file = CreateFileW(win::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  std::string data;
+  if (file == INVALID_HANDLE_VALUE) return data;
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) data.append(buffer, got);
+  CloseHandle(file);
+  return data;
 }
 
 }  // namespace qv::testing

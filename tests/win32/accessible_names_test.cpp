@@ -8,7 +8,7 @@
 
 #include "TempFolderTree.h"
 #include "WineTestSupport.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 #include "widgets/FocusOrder.h"
 
 namespace qv::testing {
@@ -43,7 +43,7 @@ std::string Answer(HWND window, TAsk ask, long child = CHILDID_SELF) {
   const HRESULT hr = ask == TAsk::Name ? object->get_accName(which, &text) : object->get_accValue(which, &text);
   object->Release();
   if (FAILED(hr) || !text) return "<none>";
-  const std::string answer = NarrowText(text, SysStringLen(text));
+  const std::string answer = FromWide(text, SysStringLen(text));
   SysFreeString(text);
   return answer;
 }

@@ -23,7 +23,7 @@ TEST(BookLoading, PlainBookOpensWholeWithItsEndMarkerAndInformation) {
   EXPECT_TRUE(f.RichEdit.Visible());
   EXPECT_TRUE(f.Sidebar.AboutButton.Enabled());
   EXPECT_EQ(f.Book.LoadedInText, "Book opened in 0 seconds");
-  EXPECT_EQ(f.CurrentFileInfoLabel.Caption().rfind("\"whole.txt\" in \"testdata\"\n", 0), 0u);
+  EXPECT_EQ(f.CurrentFileInfoLabel.Caption().rfind("\"whole.txt\" in \"testdata\", Windows-1252 (Western)\n", 0), 0u);
   f.Book.RefreshBookStatus();
   EXPECT_EQ(f.Book.Controls.ModifiedLabel.Caption(), "Text is NOT modified");
   EXPECT_EQ(f.Book.Controls.LineNumberLabel.Caption(), "Top line 1 (6 total lines)");

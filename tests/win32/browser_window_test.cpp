@@ -12,7 +12,7 @@
 #include "ScreenCapture.h"
 #include "TempFolderTree.h"
 #include "browser/BookSites.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 
 namespace qv::testing {
@@ -88,7 +88,7 @@ TEST(BrowserWindow, StartShowsThePartitionsAndAChosenBookShowsItsFolder) {
   app::TBrowser& b = forms.B();
   // After the welcome book: the partitions list, the book's drive selected.
   EXPECT_FALSE(b.Model().ShowsFolder());
-  EXPECT_TRUE(AnsiSameText(forms.Selected(), DriveOfPath(forms.F().Book.BookFileName))) << forms.Selected();
+  EXPECT_TRUE(SameText(forms.Selected(), DriveOfPath(forms.F().Book.BookFileName))) << forms.Selected();
 
   const std::string tale = forms.tree.File("Tale.txt", 0, "A tale.\r\n");
   forms.tree.File("Another.txt", 0, "Another.\r\n");
@@ -146,7 +146,7 @@ TEST(BrowserWindow, TheKeysWalkTheTreeShownFoldersFirst) {
   for (const auto& step : steps) {
     step.press();
     EXPECT_EQ(forms.B().BrowserDir(), step.dir) << step.what;
-    EXPECT_TRUE(AnsiSameText(forms.Selected(), step.selected)) << step.what << ": " << forms.Selected();
+    EXPECT_TRUE(SameText(forms.Selected(), step.selected)) << step.what << ": " << forms.Selected();
   }
 }
 

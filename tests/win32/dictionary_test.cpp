@@ -56,7 +56,8 @@ struct DictionaryForms : TBookForms {
       CloseClipboard();
     }
     const std::string book = WriteTestFile(
-        "words.txt", "Look up serendipity now\r\nabcdefghijklmnopqrstu long\r\n      gap here\r\n");
+        "words.txt", "Look up serendipity now\r\nabcdefghijklmnopqrstu long\r\n      gap here\r\n" +
+                         std::string(u8"Смотри прозорливость тут\r\n"));
     EXPECT_TRUE(F().Book.OpenBook(book, false));
     F().Dictionary.Controls.DictionaryTitleEdit.SetText(win::ProgramDirectory() + "DictionaryProbe.exe");
   }
@@ -109,6 +110,22 @@ TEST(DictionaryLookUp, ADoubleClickedWordReachesTheProgramOnItsCommandLineOrThro
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_EQ(runs[1], "[][" + f.RichEdit.GetSelText() + "]");
   EXPECT_EQ(f.RichEdit.GetSelText().rfind("Look", 0), 0u);
+}
+
+// A word of any script reaches the program whole, on its command line and on the clipboard.
+TEST(DictionaryLookUp, AWordOutsideTheCodePageReachesTheProgramAsItIs) {
+  DictionaryForms forms;
+  app::TQuenvalisForm& f = forms.F();
+  const int fourthLine = 66;
+  for (const bool clipboard : {false, true}) {
+    f.Dictionary.Controls.ClipboardForDicCheckBox.SetChecked(clipboard);
+    forms.DoubleClickAt(fourthLine + 9);  // in "прозорливость"
+    ASSERT_EQ(f.RichEdit.GetSelText().rfind(u8"прозорливость", 0), 0u) << f.RichEdit.GetSelText();
+  }
+  const std::vector<std::string> runs = forms.Runs(2);
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs[0], "[  " + f.RichEdit.GetSelText() + "][]");
+  EXPECT_EQ(runs[1], "[][" + f.RichEdit.GetSelText() + "]");
 }
 
 TEST(DictionaryLookUp, ALongWordOrWhiteSpaceStartsNothing) {

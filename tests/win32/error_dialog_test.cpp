@@ -10,6 +10,8 @@
 namespace qv::testing {
 namespace {
 
+const std::string kUtf8Mark = "\xEF\xBB\xBF";
+
 bool FailingOperation(const char* description) {
   return Guarded(QV_OP("QuenvalisDialog", "TQuenvalisForm::TestOperation", "Failed to test."),
                  [&](TFunStatContext& local) {
@@ -62,7 +64,7 @@ TEST(ErrorDialog, LogButtonAppendsTheRecordAndKeepsTheDialogOpen) {
   FailingOperation("logged failure");
   EXPECT_TRUE(stillOpen);
   const std::string record = "**********" + memo + "\r\n**********\r\n";
-  EXPECT_EQ(ReadWholeFile(log), record + record);
+  EXPECT_EQ(ReadWholeFile(log), kUtf8Mark + record + record);
 }
 
 TEST(ErrorDialog, TheLogButtonSaysWhereItCouldNotWrite) {
@@ -90,11 +92,12 @@ TEST(ErrorDialog, LogOverTheLimitIsEmptiedFirst) {
   struct Case { size_t size; bool kept; } cases[] = {{10000, true}, {10001, false}};
   for (const Case& c : cases) {
     WriteTestFile("..\\Errors.log", std::string(c.size, 'x'));
-    dlg.MainMemo.SetText("DESCRIPTION\r\nmemo");
+    // A record with a name outside every code page is written as UTF-8 (a new log with its mark).
+    dlg.MainMemo.SetText(u8"DESCRIPTION\r\nЖурнал \u4E66.txt");
     ASSERT_TRUE(dlg.SaveLog());
     const std::string text = ReadWholeFile(log);
-    const std::string record = "**********DESCRIPTION\r\nmemo\r\n**********\r\n";
-    EXPECT_EQ(text, (c.kept ? std::string(c.size, 'x') : std::string()) + record) << c.size;
+    const std::string record = u8"**********DESCRIPTION\r\nЖурнал \u4E66.txt\r\n**********\r\n";
+    EXPECT_EQ(text, (c.kept ? std::string(c.size, 'x') : kUtf8Mark) + record) << c.size;
   }
 }
 

@@ -16,9 +16,9 @@ namespace {
 // A bare control of the rich-box's class with the same lines, in a window of its own.
 class TBareControl {
  public:
-  explicit TBareControl(const char* className) {
-    parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 700, 500, nullptr, nullptr, nullptr, nullptr);
-    h_ = CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 0, 0, 500, 400, parent_,
+  explicit TBareControl(const wchar_t* className) {
+    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 700, 500, nullptr, nullptr, nullptr, nullptr);
+    h_ = CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 0, 0, 500, 400, parent_,
                          nullptr, nullptr, nullptr);
     std::wstring text;
     for (int i = 0; i < 4; ++i) text += L"Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor.\r";

@@ -15,12 +15,13 @@
 #include "WineTestSupport.h"
 #include "app/install/RunOrder.h"
 #include "install/UninstallPlan.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "platform/DirectoryCopy.h"
 #include "platform/FileServices.h"
 #include "platform/Shortcuts.h"
 #include "platform/UninstallRegistry.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 
 namespace qv::testing {
@@ -39,7 +40,7 @@ std::string ExecutableOf(DWORD pid) {
   module.dwSize = sizeof module;
   const bool found = snapshot != INVALID_HANDLE_VALUE && Module32First(snapshot, &module);
   if (snapshot != INVALID_HANDLE_VALUE) CloseHandle(snapshot);
-  return found ? module.szExePath : "";
+  return found ? win::FromWide(module.szExePath) : "";
 }
 
 // Keys typed into the foreground window, as a person types them.
@@ -177,7 +178,7 @@ TEST_F(Installer, InstallForAllUsersCopiesRenamesLinksRegistersAndStartsTheProgr
   };
   for (const Link& link : links) {
     const win::TShortcut read = win::ReadShortcut(link.path);
-    EXPECT_TRUE(AnsiSameText(read.Target, link.target)) << link.path << " -> " << read.Target;
+    EXPECT_TRUE(SameText(read.Target, link.target)) << link.path << " -> " << read.Target;
     EXPECT_EQ(read.Arguments, link.arguments) << link.path;
   }
   EXPECT_FALSE(Exists(ShellFolder(CSIDL_DESKTOPDIRECTORY) + "Quenvalis.lnk")) << "a shortcut of one user only";
@@ -203,7 +204,7 @@ TEST_F(Installer, InstallForAllUsersCopiesRenamesLinksRegistersAndStartsTheProgr
   DWORD pid = 0;
   GetWindowThreadProcessId(reader, &pid);
   const std::string running = ExecutableOf(pid);
-  EXPECT_TRUE(AnsiSameText(win::GetFullPath(running), win::GetFullPath(exe))) << running;
+  EXPECT_TRUE(SameText(win::GetFullPath(running), win::GetFullPath(exe))) << running;
   EXPECT_TRUE(CloseReader());
 }
 
@@ -288,7 +289,7 @@ TEST_F(Installer, LowerCaseUninstallRemovesWhatTheInstallationMadeAndKeepsTheRea
   for (const std::string& shown : texts)
     EXPECT_EQ(shown.find("The existing options file will be preserved."), std::string::npos) << shown;
   EXPECT_TRUE(IsChecked(window, kKeepData)) << "the reader's data is kept unless they say otherwise";
-  EXPECT_TRUE(AnsiSameText(TextOf(EditChild(window, false)), win::GetFullPath(target_)));
+  EXPECT_TRUE(SameText(TextOf(EditChild(window, false)), win::GetFullPath(target_)));
   EXPECT_FALSE(IsWindowEnabled(ChildWithText(window, "&Browse")));
   Sleep(300);
   SaveScreenshot(window, "uninstaller");
@@ -345,7 +346,7 @@ TEST_F(Installer, TheStartMenuFolderLosesOnlyOurShortcuts) {
   ASSERT_TRUE(win::MyCreateDirectory(startup));
   WriteTestFile("mine.txt", "the user's");
   ASSERT_TRUE(win::MyRenameFile(TestDirectory() + "mine.txt", startup + "mine.txt"));
-  ASSERT_TRUE(AnsiSameText(startup, ShellFolder(CSIDL_PROGRAMS) + "Startup\\")) << startup;
+  ASSERT_TRUE(SameText(startup, ShellFolder(CSIDL_PROGRAMS) + "Startup\\")) << startup;
   InstallThroughWindow(setup, kMeOnly);
   ASSERT_NE(WaitForWindow(0, "Quenvalis", 30000), nullptr);
   ASSERT_TRUE(CloseReader());
@@ -358,6 +359,35 @@ TEST_F(Installer, TheStartMenuFolderLosesOnlyOurShortcuts) {
 
 // Only a run that the installer window ordered acts without a window: the
 // switches alone, typed by anyone, do nothing.
+// The run that deletes an uninstalled program file waits for it to be free;
+// a reader started meanwhile (another copy) must still open.
+TEST_F(Installer, TheRunThatFinishesAnUninstallationLeavesReadersFree) {
+  const std::string folder = root_ + "Removed\\";
+  ASSERT_TRUE(win::MyCreateDirectory(folder));
+  ASSERT_TRUE(CopyFileA((setup_ + "Install.exe").c_str(), (folder + "Quenvalis.exe").c_str(), FALSE));
+  // Held open without the right to delete it, the file keeps the finishing run waiting.
+  HANDLE held = CreateFileA((folder + "Quenvalis.exe").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  app::TRunOrder order;
+  order.Set("Mode", "Finish");
+  order.Set("Program", folder + "Quenvalis.exe");
+  order.Set("Folder", folder);
+  const std::string orderPath = order.Write();
+  ASSERT_FALSE(orderPath.empty());
+  TChild finishing(setup_ + "Install.exe", "/Uninstall /Finish \"" + orderPath + "\"");
+  EXPECT_FALSE(finishing.Ended(1000)) << "the file is still held";
+  const std::string readerFolder = root_ + "Reader\\";
+  ASSERT_TRUE(win::CopyDeleteDirectory(dist_, readerFolder, false));
+  ASSERT_TRUE(CopyFileA((dist_ + "Install.exe").c_str(), (readerFolder + "Quenvalis.exe").c_str(), FALSE));
+  TChild reader(readerFolder + "Quenvalis.exe", "");
+  EXPECT_NE(WaitForWindow(reader.Id(), "Quenvalis", 30000), nullptr) << "a reader started while an uninstallation finished";
+  EXPECT_TRUE(CloseReader());
+  CloseHandle(held);
+  EXPECT_TRUE(finishing.Ended(20000));
+  EXPECT_FALSE(Exists(folder + "Quenvalis.exe"));
+}
+
 TEST_F(Installer, ARaisedRunActsOnlyOnAnOrderOfItsWindowAndOnlyOnce) {
   const std::string parent = ExcludeTrailingBackslash(programFiles_);
   {

@@ -163,7 +163,7 @@ TEST(Persistence, ChangedOptionsAndProfileAreWrittenAtCloseAndReadAtTheNextStart
     forms.CloseMain();
   }
   const std::string ini = ReadWholeFile(win::ProgramDirectory() + "Quenvalis.ini");
-  EXPECT_EQ(ini.rfind("[Quenvalis_Main]\r\nAutoSaveProfile=TRUE\r\nAutoBookmark=TRUE\r\nAutoLoadLast=FALSE\r\n", 0), 0u) << ini;
+  EXPECT_EQ(ini.rfind("\xEF\xBB\xBF[Quenvalis_Main]\r\nAutoSaveProfile=TRUE\r\nAutoBookmark=TRUE\r\nAutoLoadLast=FALSE\r\n", 0), 0u) << ini;
   EXPECT_TRUE(Contains(ini, "RichBoxWidthPercent=30\r\n"));
   EXPECT_TRUE(Contains(ini, "[Quenvalis_Bookshelf_Main]\r\nCount=0\r\n"));
   EXPECT_TRUE(Contains(ini, "[Quenvalis_ConvertMeasure]\r\nLength=Meters\r\n"));

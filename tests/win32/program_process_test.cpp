@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "ScreenCapture.h"
+#include "encoding/SampleTexts.h"
+#include "encoding/TextEncoding.h"
 #include "WineTestSupport.h"
 #include "layout/WindowLayout.h"
 #include "platform/ProgramInstance.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 
 namespace qv::testing {
@@ -15,10 +18,10 @@ struct Process {
   PROCESS_INFORMATION pi{};
   bool started = false;
   Process(const std::string& exe, const std::string& args) {
-    STARTUPINFOA si{};
+    STARTUPINFOW si{};
     si.cb = sizeof si;
-    std::string cmd = "\"" + exe + "\" " + args;
-    started = CreateProcessA(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
+    std::wstring cmd = win::ToWide("\"" + exe + "\" " + args);
+    started = CreateProcessW(win::ToWide(exe).c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
                              nullptr, &si, &pi) != FALSE;
   }
   ~Process() {
@@ -85,8 +88,10 @@ HWND FindChildOfClassPrefix(HWND parent, const char* prefix) {
 std::string ReaderExe() { return win::ProgramDirectory() + "Quenvalis.exe"; }
 
 TEST(ProgramProcess, ShowsTheBookThenASecondInstanceExitsAndCloseEndsIt) {
+  // A book named in Cyrillic, in Windows-1251, given on the command line.
   const std::string book =
-      WriteTestFile("smoke-book.txt", "The smoke test book.\r\n\r\nIt has two paragraphs.\r\n");
+      WriteTestFile(u8"Дымная книга.txt", "The smoke test book.\r\n\r\nIt has two paragraphs.\r\n" +
+                                              EncodeText(samples::kRussian + "\r\n", TTextEncoding::Windows1251));
   Process first(ReaderExe(), "\"" + book + "\"");
   ASSERT_TRUE(first.started);
   HWND main = WaitForMainWindow(first.pi.dwProcessId, "Quenvalis", 30000);
@@ -103,6 +108,9 @@ TEST(ProgramProcess, ShowsTheBookThenASecondInstanceExitsAndCloseEndsIt) {
     text = buf;
   }
   EXPECT_NE(text.find("The smoke test book."), std::string::npos) << text;
+  wchar_t wide[512] = L"";
+  SendMessageTimeoutW(rich, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG, 2000, nullptr);
+  EXPECT_NE(std::wstring(wide).find(L"Глава первая. Всё смешалось"), std::wstring::npos) << win::FromWide(wide);
   EXPECT_TRUE(IsWindowVisible(rich));
 
   // The rich-box stands where the layout puts it on this screen.

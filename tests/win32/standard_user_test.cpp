@@ -13,7 +13,7 @@
 #include "ProgramVersion.h"
 #include "WineTestSupport.h"
 #include "install/InstallEntry.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "platform/DirectoryCopy.h"
 #include "platform/Shortcuts.h"
@@ -172,7 +172,7 @@ TEST_F(StandardUser, InstallsForThemselvesAndUninstallingRemovesExactlyThat) {
   HWND window = WaitForWindow(installer.Id(), "Install Quenvalis");
   ASSERT_NE(window, nullptr);
   Click(window, "Install for &me only");
-  EXPECT_TRUE(AnsiSameText(TextOf(EditChild(window, false)), local)) << TextOf(EditChild(window, false));
+  EXPECT_TRUE(SameText(TextOf(EditChild(window, false)), local)) << TextOf(EditChild(window, false));
   Press(window, "&Install");
   EXPECT_EQ(Answer(installer.Id(), "Query", IDYES), "Install the program in directory \"" + target.substr(0, target.size() - 1) + "\"?");
   ASSERT_TRUE(installer.Ended(30000));
@@ -183,10 +183,10 @@ TEST_F(StandardUser, InstallsForThemselvesAndUninstallingRemovesExactlyThat) {
     EXPECT_TRUE(Exists(target + file)) << file;
   for (const std::string& link : {desktop + "Quenvalis.lnk", programs + "Quenvalis\\Quenvalis.lnk",
                                   programs + "Quenvalis\\Uninstall.lnk"})
-    EXPECT_TRUE(AnsiSameText(win::ReadShortcut(link).Target, exe)) << link;
-  EXPECT_TRUE(AnsiSameText(win::ReadShortcut(programs + "Quenvalis\\Readme.lnk").Target, target + "Readme.txt"));
+    EXPECT_TRUE(SameText(win::ReadShortcut(link).Target, exe)) << link;
+  EXPECT_TRUE(SameText(win::ReadShortcut(programs + "Quenvalis\\Readme.lnk").Target, target + "Readme.txt"));
   const std::string command = win::ReadUninstallRegistry(TInstallScope::CurrentUser, "Quenvalis", "UninstallString");
-  EXPECT_TRUE(AnsiSameText(command, "\"" + exe + "\" /Uninstall")) << command;
+  EXPECT_TRUE(SameText(command, "\"" + exe + "\" /Uninstall")) << command;
   EXPECT_EQ(win::ReadUninstallRegistry(TInstallScope::CurrentUser, "Quenvalis", "DisplayVersion"), QV_VERSION_DOTTED);
   EXPECT_EQ(win::ReadUninstallRegistry(TInstallScope::AllUsers, "Quenvalis", "UninstallString"), machineEntry);
 

@@ -1,5 +1,5 @@
-// Opens plain-text books of 50 KB, 200 KB and 500 KB, and one of 500 KB in
-// UTF-8, in the main window and
+// Opens plain-text books of 50 KB, 200 KB and 500 KB, and two of 500 KB in
+// UTF-8 and in Windows-1251 (Russian, its code page detected), in the main window and
 // compares the time from LoadFromFile to the shown text with two floors:
 //   plain floor: the same text streamed as plain UTF-16 into a fresh control of
 //     the same size whose default character and paragraph formats are the
@@ -23,9 +23,11 @@
 #include "app/QuenvalisForm.h"
 #include "book/BookReader.h"
 #include "encoding/TextEncoding.h"
+#include "encoding/Utf8.h"
 #include "errors/ErrorPlatform.h"
 #include "formatting/FormatControls.h"
 #include "forms/ErrorForm.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 #include "richbox/BreakIndex.h"
 #include "richbox/MemoryRichBox.h"
@@ -43,10 +45,9 @@ class TYesBoxes : public IMessageBoxPlatform {
   void Beep(bool) override {}
 };
 
-// Prose-like lines of about 70 characters, broken as a typical book is.
-std::string MakeBook(size_t bytes) {
-  static const char* const words[] = {"the", "reader", "opened", "a", "book", "and", "turned", "its",
-                                      "pages", "slowly,", "while", "rain", "fell", "on", "quiet", "streets."};
+// Prose-like lines of about 70 characters of sixteen words (UTF-8), broken as a
+// typical book is, until the text has bytes bytes.
+std::string MakeProse(size_t bytes, const char* const (&words)[16]) {
   std::string text;
   unsigned seed = 12345;
   size_t line = 0;
@@ -54,7 +55,7 @@ std::string MakeBook(size_t bytes) {
     seed = seed * 1103515245u + 12345u;
     const char* w = words[(seed >> 16) % 16];
     text += w;
-    line += strlen(w) + 1;
+    line += size_t(Utf16Length(w)) + 1;
     if (line > 68) {
       text += "\r\n";
       line = 0;
@@ -63,8 +64,21 @@ std::string MakeBook(size_t bytes) {
       text += ' ';
     }
   }
-  text.resize(bytes);
   return text;
+}
+
+std::string MakeBook(size_t bytes) {
+  static const char* const words[] = {"the", "reader", "opened", "a", "book", "and", "turned", "its",
+                                      "pages", "slowly,", "while", "rain", "fell", "on", "quiet", "streets."};
+  return MakeProse(bytes, words).substr(0, bytes);
+}
+
+// The same prose in Russian, in Windows-1251 (one byte a letter).
+std::string MakeCyrillicBook(size_t bytes) {
+  static const char* const words[] = {u8"читатель", u8"открыл", u8"книгу", u8"и", u8"медленно", u8"листал",
+                                      u8"её", u8"страницы,", u8"пока", u8"дождь", u8"шёл", u8"по", u8"тихим",
+                                      u8"улицам.", u8"в", u8"старом"};
+  return EncodeText(MakeProse(bytes * 2, words), TTextEncoding::Windows1251).substr(0, bytes);
 }
 
 class TStopwatch {
@@ -140,11 +154,11 @@ TBookFormats ReadFormats(HWND rich) {
 // text is in, as the load keeps the rich-box.
 HWND FreshControl(app::TQuenvalisForm& form) {
   const RECT r = form.RichEdit.Bounds();
-  HWND h = CreateWindowExA(0, form.RichEdit.ClassName(), "",
+  HWND h = CreateWindowExW(0, form.RichEdit.ClassName(), L"",
                            WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL,
                            r.left, r.top, r.right - r.left, r.bottom - r.top, form.Handle(), nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(h, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+                           GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(h, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
   return h;
 }
 
@@ -169,7 +183,7 @@ double PlainFloorSeconds(app::TQuenvalisForm& form, const std::string& bytes, TB
   formats.Para.dwMask = PFM_ALL2;
   SendMessageW(h, EM_SETPARAFORMAT, 0, LPARAM(&formats.Para));
   // The book's characters as the control takes them whatever the book's encoding: UTF-16.
-  const std::wstring wide = win::WidenText(DecodeText(bytes, DetectTextEncoding(bytes)));
+  const std::wstring wide = win::ToWide(DecodeText(bytes, DetectTextEncoding(bytes)));
   const std::string units(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
   return StreamSeconds(h, units, SF_TEXT | SF_UNICODE);
 }
@@ -263,12 +277,16 @@ int main() {
     const char* name;
     size_t kb;
     std::string (*make)(size_t bytes);
-  } books[] = {{"", 50, MakeBook}, {"", 200, MakeBook}, {"", 500, MakeBook}, {"-utf8", 500, MakeUtf8Book}};
+  } books[] = {{"", 50, MakeBook},
+               {"", 200, MakeBook},
+               {"", 500, MakeBook},
+               {"-utf8", 500, MakeUtf8Book},
+               {"-1251", 500, MakeCyrillicBook}};
   for (const auto& book : books) {
     const size_t kb = book.kb;
     const std::string bytes = book.make(kb * 1000);
     const std::string path = win::ProgramDirectory() + "bench-" + std::to_string(kb) + "k" + book.name + ".txt";
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE h = CreateFileW(win::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD n = 0;
     WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
     CloseHandle(h);
@@ -295,6 +313,8 @@ int main() {
                 ratio, split.Clear, split.Enhance, split.Stream, split.Index, control,
                 whole ? "" : "  NOT SHOWN WHOLE");
     std::fflush(stdout);
+    if (std::string(book.name) == "-1251")
+      std::printf("%4zu KB%-6s read as %s\n", kb, book.name, EncodingKey(form->Book.Encoding));
     DeleteFileA(path.c_str());
   }
   std::printf("max own ratio %.2f\n", maxOwn);

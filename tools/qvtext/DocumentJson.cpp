@@ -120,7 +120,7 @@ std::string DocumentJson(const TEnhancedRichEdit& enhancer, const TRichDocument&
       Bool(out, "italic", c.Effects & CharEffect::Italic);
       Bool(out, "underline", c.Effects & CharEffect::Underline);
       Key(out, "face");
-      AppendJsonString(out, AnsiToUtf8(c.Face()));
+      AppendJsonString(out, c.Face());
       out += ',';
       AppendSize(out, c.Height);
       Number(out, "spacing", c.Spacing);
@@ -148,7 +148,7 @@ std::string DocumentJson(const TEnhancedRichEdit& enhancer, const TRichDocument&
   Bool(out, "has_commands", enhancer.HasCommands);
   out += "\"warnings\":[";
   for (const std::string& warning : warnings) {
-    AppendJsonString(out, AnsiToUtf8(warning));
+    AppendJsonString(out, warning);
     out += ',';
   }
   CloseObject(out, ']');
@@ -156,7 +156,7 @@ std::string DocumentJson(const TEnhancedRichEdit& enhancer, const TRichDocument&
   Bool(out, "stopped", enhancer.StopRequested);
   Key(out, "failure");
   if (enhancer.Failure.Status >= Error)
-    AppendJsonString(out, AnsiToUtf8(enhancer.Failure.Description));
+    AppendJsonString(out, enhancer.Failure.Description);
   else
     out += "null";
   out += "}\n";

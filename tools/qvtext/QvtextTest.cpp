@@ -39,11 +39,12 @@ TEST(QvtextOptions, EveryOptionTakesItsValue) {
                                 "--ignore-empty-lines", "on", "--font", "Arial", "--size", "20", "--bold", "on",
                                 "--justified", "off", "--char-spacing", "-10", "--line-spacing", "150",
                                 "--space-after", "0", "--first-line-indent", "50", "--fore", "Navy",
-                                "--empha", "$FF", "--second-empha", "clRed", "--richedit3", "off"},
+                                "--empha", "$FF", "--second-empha", "clRed", "--richedit3", "off",
+                                "--encoding", "KOI8-R"},
                                o, error))
       << error;
   EXPECT_EQ(o.OutputPath, "o.rtf");
-  EXPECT_EQ(o.Prefix, "\xB7 ");
+  EXPECT_EQ(o.Prefix, "\xC2\xB7 ");
   EXPECT_FALSE(o.PoorlyWritten);
   EXPECT_TRUE(o.IgnoreEmptyLines);
   EXPECT_EQ(o.Font, "Arial");
@@ -58,6 +59,8 @@ TEST(QvtextOptions, EveryOptionTakesItsValue) {
   EXPECT_EQ(o.Empha, 0xFFu);
   EXPECT_EQ(o.SecondEmpha, 0x0000FFu);
   EXPECT_FALSE(o.RichEdit3);
+  EXPECT_TRUE(o.EncodingForced);
+  EXPECT_EQ(o.Encoding, TTextEncoding::Koi8R);
 }
 
 TEST(QvtextOptions, BadOptionsAreRefused) {
@@ -75,6 +78,8 @@ TEST(QvtextOptions, BadOptionsAreRefused) {
       {"enhance", "a.txt", "--fore", "reddish"},
       {"enhance", "a.txt", "--font", ""},
       {"enhance", "a.txt", "--font", std::string(32, 'x')},
+      {"enhance", "a.txt", "--encoding", "ansi"},
+      {"enhance", "a.txt", "--encoding", "cp1251"},
       {"enhance", "a.txt", "--char-spacing", "-11"},
       {"enhance", "a.txt", "--colour", "1"},
   };
@@ -100,7 +105,7 @@ TEST(QvtextJson, DocumentShape) {
   enhancer.ApplyCharFormat(true, 0);
   enhancer.ApplyParaFormat(true, 0);
   enhancer.EnhanceText({"Chapter 1", "", "He said \"go\".", "^Q\xC3\xA9+"}, "None", false, true);
-  const std::string json = DocumentJson(enhancer, box.Document(), {"Unrecognized command: Q\xE9"}, TTextEncoding::Utf8);
+  const std::string json = DocumentJson(enhancer, box.Document(), {"Unrecognized command: Q\xC3\xA9"}, TTextEncoding::Utf8);
   EXPECT_EQ(json.compare(0, 36, "{\"encoding\":\"utf-8\",\n\"paragraphs\":[\n"), 0) << json;
   EXPECT_NE(json.find("{\"start\":0,\"text\":\"Chapter 1\",\"align\":3,\"start_indent\":0,\"offset\":0,"
                       "\"right_indent\":0,\"space_after\":288,\"line_spacing\":24,\"runs\":[{\"start\":0,"

@@ -1,6 +1,8 @@
 #include "ToolOptions.h"
 
 #include "colors/Colors.h"
+#include "encoding/Utf8.h"
+#include "options/OptionSchema.h"
 
 namespace qv {
 
@@ -28,11 +30,11 @@ bool ParseInt(const std::string& text, int32_t min, int32_t max, int32_t& value)
   return true;
 }
 
-// The prefix items; the middle dot is accepted in UTF-8 as a terminal passes it.
+// The prefix items, the profile's ("\xC2\xB7 " is the middle dot in UTF-8).
 bool ParsePrefix(const std::string& text, std::string& prefix) {
-  static const char* const items[] = {"None", "Tab", "Blanks", "- ", "* ", "\xB7 "};
-  const std::string value = text == "\xC2\xB7 " ? std::string("\xB7 ") : text;
-  for (const char* item : items) {
+  const std::vector<std::string>& items = OptionOf("ParagraphPrefix").Items;
+  const std::string& value = text;
+  for (const std::string& item : items) {
     if (value == item) {
       prefix = value;
       return true;
@@ -62,6 +64,10 @@ std::string ToolUsage() {
          "  --empha COLOUR                 emphasis colour (Navy 8519680)\n"
          "  --second-empha COLOUR          second emphasis colour (Cherry 5898420)\n"
          "  --richedit3 on|off             use the extended format records (on)\n"
+         "  --encoding NAME                read the book in this encoding instead of detecting it:\n"
+         "                                 utf-8, utf-8-bom, utf-16le, utf-16be, windows-1250 to\n"
+         "                                 windows-1254, windows-1257, koi8-r, koi8-u, ibm866,\n"
+         "                                 iso-8859-2 to -5, -7, -10, -13, -15, -16\n"
          "COLOUR: a stock colour name, clRed and the other toolkit names, a decimal\n"
          "number or $ followed by hexadecimal digits (0x00BBGGRR).\n"
          "Options take their value as the next argument or after '='.\n"
@@ -97,7 +103,7 @@ bool ParseToolOptions(const std::vector<std::string>& args, TToolOptions& o, std
     else if (name == "poorly-written") ok = ParseOnOff(value, o.PoorlyWritten);
     else if (name == "ignore-empty-lines") ok = ParseOnOff(value, o.IgnoreEmptyLines);
     else if (name == "font") {
-      ok = !value.empty() && value.size() <= 31;
+      ok = !value.empty() && Utf16Length(value) <= 31;
       if (ok) o.Font = value;
     } else if (name == "size") ok = ParseInt(value, 8, 50, o.Size);
     else if (name == "bold") ok = ParseOnOff(value, o.Bold);
@@ -110,6 +116,7 @@ bool ParseToolOptions(const std::vector<std::string>& args, TToolOptions& o, std
     else if (name == "empha") ok = ParseColorArgument(value, o.Empha);
     else if (name == "second-empha") ok = ParseColorArgument(value, o.SecondEmpha);
     else if (name == "richedit3") ok = ParseOnOff(value, o.RichEdit3);
+    else if (name == "encoding") ok = o.EncodingForced = EncodingOfKey(value, o.Encoding);
     else {
       error = "unknown option --" + name;
       return false;

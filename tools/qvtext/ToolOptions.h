@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "encoding/TextEncoding.h"
+
 namespace qv {
 
 struct TToolOptions {
@@ -25,6 +27,8 @@ struct TToolOptions {
   uint32_t Empha = 0x820000;
   uint32_t SecondEmpha = 0x5A00B4;
   bool RichEdit3 = true;
+  bool EncodingForced = false;  // --encoding: the book is read in Encoding, not detected
+  TTextEncoding Encoding = TTextEncoding::Utf8;
   bool Help = false;
 };
 

@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     std::cerr << "qvtext: cannot read the book \"" << options.BookPath << "\"\n";
     return 1;
   }
-  const TTextEncoding encoding = DetectTextEncoding(content);
+  const TTextEncoding encoding = options.EncodingForced ? options.Encoding : DetectTextEncoding(content);
   std::vector<std::string> lines = BookLines(content, encoding);
   std::string().swap(content);
 

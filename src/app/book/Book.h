@@ -36,6 +36,10 @@ class IBookLoadSteps {
   virtual void BookChosen(const std::string& fileName) = 0;
   // The piece and position of the book's auto-bookmark; false when it has none.
   virtual bool FindAutoBookmark(const std::string& fileName, int32_t& piece, int32_t& position) = 0;
+  // The encoding the reader chose for the book (its WHATWG name), "" for none;
+  // and a new choice, kept with the book's bookshelf entry.
+  virtual std::string EncodingChoice(const std::string& fileName) = 0;
+  virtual void RememberEncodingChoice(const std::string& fileName, const std::string& encoding) = 0;
   // The book's profile is loaded (or the current one, kept) and the pictures rebuilt.
   virtual void LoadBookProfile(const std::string& fileName, bool keepProfile) = 0;
   // The screen picture is off the window's background while the text loads.

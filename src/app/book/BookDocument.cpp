@@ -41,6 +41,8 @@ TBookControls::TBookControls(TSidebar& s)
       AllowEditingCheckBox(&s.BookGroupBox, O::AllowEditingCheckBox, "Allow editing"),
       LineNumberLabel(&s.BookGroupBox, O::LineNumberLabel, ""),
       ModifiedLabel(&s.BookGroupBox, O::ModifiedLabel, ""),
+      EncodingLabel(&s.BookGroupBox, O::EncodingLabel, "Encoding"),
+      EncodingComboBox(&s.BookGroupBox, O::EncodingComboBox, false),
       OpenInPiecesCheckBox(&s.OpenInPiecesGroupBox, G::OpenInPiecesCheckBox, "Open in pieces"),
       PieceSize(&s.OpenInPiecesGroupBox, G::PieceSizeLabel, G::PieceSizeComboBox, "Piece size", true),
       WheelScrollLines(&s.OpenInPiecesGroupBox, G::WheelScrollLinesLabel, G::WheelScrollLinesComboBox,
@@ -54,7 +56,7 @@ TBookControls::TBookControls(TSidebar& s)
   CheckFromOption(OpenInPiecesCheckBox);
   FillFromOption(WheelScrollLines.Box);
   UINT systemLines = 3;
-  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &systemLines, 0);
+  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &systemLines, 0);
   // Until the options file says otherwise, the wheel scrolls as the system's setting does.
   WheelScrollLines.Box.SetText(std::to_string(ReadIntOption("WheelScrollLines", std::to_string(systemLines))));
 
@@ -71,6 +73,11 @@ TBookControls::TBookControls(TSidebar& s)
   PiecesComboBox.SetAccessibleName("Piece");
   GotoLineEdit.SetAccessibleName("Go to line");
   FindTextEdit.SetAccessibleName("Find text");
+  EncodingComboBox.SetItems(BookEncodingItems());
+  EncodingComboBox.SetItemIndex(0);
+  EncodingComboBox.SetHint(
+      "The encoding the book is read in: \"Auto\" finds it in the text; choose another when the "
+      "letters look wrong. The choice is kept for the book.");
   GotoLineEdit.SetHint("Type a line number and press [Enter] to go to it. [Alt + G]");
   FindTextEdit.SetHint("Type a text and press [Enter] to find it; [F3] finds the next one. [Alt + F]");
   AllowEditingCheckBox.SetHint("Allow editing of the text (only for a book opened in one piece)");
@@ -121,6 +128,7 @@ TBookDocument::TBookDocument(TSidebar& sidebar, TRichEdit& richEdit, IScreen& sc
     FocusBookAfterOption(richEdit_);
   };
   b.PiecesComboBox.OnChange = [this] { LoadFromFile("", Controls.CurrentPiece(), false, 0); };
+  b.EncodingComboBox.OnChange = [this] { EncodingComboBoxChange(); };
   b.NextPieceButton.OnClick = [this] { NextPieceButtonClick(); };
   b.PreviousPieceButton.OnClick = [this] { PreviousPieceButtonClick(); };
   b.OpenInPiecesCheckBox.OnClick = [this] { UpdatePieceControls(); };

@@ -31,6 +31,8 @@ struct TBookControls {
   TEdit GotoLineEdit, FindTextEdit;
   TCheckBox AllowEditingCheckBox;
   TLabel LineNumberLabel, ModifiedLabel;
+  TLabel EncodingLabel;
+  TComboBox EncodingComboBox;  // "Auto" or the encoding the reader chose for the book
   // "Open in pieces"
   TCheckBox OpenInPiecesCheckBox;
   TLabeledCombo PieceSize, WheelScrollLines;
@@ -54,8 +56,13 @@ class TBookDocument : public IBook, public IOptionListener {
   // The reading state.
   std::string BookFileName;
   // The plain-text book's encoding, found by each load from the file's first
-  // bytes; a rich-text book's is the code page. A plain save writes it again.
-  TTextEncoding Encoding = TTextEncoding::Ansi;
+  // bytes unless the reader chose one; a rich-text book's is the code page.
+  // A plain save writes it again.
+  TTextEncoding Encoding = TTextEncoding::Windows1252;
+  // The reader's choice for the open book, its bookshelf entry's: Encoding is
+  // then this, not detected.
+  bool EncodingChosen = false;
+  TTextEncoding ChosenEncoding = TTextEncoding::Windows1252;
   int32_t PieceSize;
   bool StopLoading = false;
   TCrono LoadCrono, PeriodCrono;
@@ -75,6 +82,11 @@ class TBookDocument : public IBook, public IOptionListener {
   bool ShowLoadProgress(int32_t count);
   void UpdateBookInfo(const std::string& text, bool restoreTitle = false, bool storeText = false);
   void OpenBookButtonClick();
+  // The reader chose an encoding (or "Auto"): the book opens again in it at
+  // the same place, and the choice is kept for the book.
+  void EncodingComboBoxChange();
+  // The drop-down shows the open book's choice; only a plain-text book has one.
+  void ShowEncodingChoice();
 
   // Pieces and navigation (BookNavigation.cpp).
   void UpdatePieceControls();

@@ -7,7 +7,7 @@
 #include "encoding/Utf8.h"
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "platform/FileServices.h"
 #include "richbox/RichOps.h"
@@ -66,7 +66,7 @@ bool TBookDocument::SaveFile() {
                   "Do you want to save it without manual formatting commands?"))
       return;
     if (files_.FileExists(target.FileName) && !AskQuery("Book already exists. Overwrite it?")) return;
-    if (AnsiSameText(target.FileName, BookFileName) &&
+    if (SameText(target.FileName, BookFileName) &&
         !AskQuery("You are trying to overwrite the opened book. Continue?"))
       return;
     // The book's own text: the end marker the load added is not the book's.
@@ -92,7 +92,7 @@ bool TBookDocument::SaveFile() {
       return;
     }
     richEdit_.SetModified(false);
-    if (!target.RichText && AnsiSameText(target.FileName, BookFileName)) Encoding = saveAs;
+    if (!target.RichText && SameText(target.FileName, BookFileName)) Encoding = saveAs;
     saved = true;
     ShowInfoMessage("The book was saved.");
   });

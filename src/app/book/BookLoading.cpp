@@ -1,5 +1,6 @@
 // Opening a book: LoadFromFile with its checks, limits and quiet update, the
 // reading of a piece, the end marker, the load progress and the book information.
+#include <algorithm>
 #include <sstream>
 
 #include "app/book/BookDocument.h"
@@ -49,8 +50,9 @@ bool TBookDocument::LoadPieceFromFile(const std::string& fileName, std::vector<s
       local.Raise(kFile, "TQuenvalisForm::LoadPieceFromFile", 0, "Empty file.", fileName, "", Error, __LINE__);
     } else {
       std::string bytes;
+      if (EncodingChosen) Encoding = ChosenEncoding;
       const TFileResult read = ReadBookBytes(files_, fileName, size, piece, PieceSize,
-                                             Controls.PiecesComboBox.ItemCount(), bytes, Encoding);
+                                             Controls.PiecesComboBox.ItemCount(), bytes, Encoding, !EncodingChosen);
       if (!read.IsOk()) {
         RaiseRead(local, "TQuenvalisForm::LoadPieceFromFile", read, fileName, __LINE__);
       } else {
@@ -69,7 +71,8 @@ bool TBookDocument::LoadPieceFromFile(const std::string& fileName, std::vector<s
 bool TBookDocument::ReadWholeBook(const std::string& fileName, std::string& bytes, TFunStatContext& local) {
   int64_t size = 0;
   TFileResult read = files_.GetSize(fileName, size);
-  if (read.IsOk()) read = ReadBookBytes(files_, fileName, size, 1, PieceSize, 1, bytes, Encoding);
+  if (EncodingChosen) Encoding = ChosenEncoding;
+  if (read.IsOk()) read = ReadBookBytes(files_, fileName, size, 1, PieceSize, 1, bytes, Encoding, !EncodingChosen);
   if (read.IsOk()) return true;
   RaiseRead(local, "TQuenvalisForm::LoadFromFile", read, fileName, __LINE__);
   return false;
@@ -162,7 +165,9 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
       QuerySaveModified();
       PieceSize = ReadOption(Controls.PieceSize.Box);
       BookFileName = name;
-      Encoding = TTextEncoding::Ansi;  // until the book's bytes are read
+      EncodingChosen = EncodingOfKey(steps_.EncodingChoice(BookFileName), ChosenEncoding);
+      Encoding = EncodingChosen ? ChosenEncoding : SystemAnsiEncoding();  // until the book's bytes are read
+      ShowEncodingChoice();
       UpdateBookInfo("", false, true);
       richEdit_.Clear();
       steps_.BookChosen(BookFileName);
@@ -286,12 +291,41 @@ void TBookDocument::LoadRichBook(TFunStatContext& local) {
   }
   std::istringstream book(bytes);
   if (richEdit_.LoadRichText(book)) {
-    Encoding = TTextEncoding::Ansi;
+    Encoding = SystemAnsiEncoding();
   } else {
     // A book named ".rtf" that holds no rich text is shown as the text it is, in its encoding.
     std::istringstream plain(bytes);
     richEdit_.LoadPlainText(plain);
   }
+}
+
+void TBookDocument::ShowEncodingChoice() {
+  const std::vector<TTextEncoding>& encodings = ChoosableEncodings();
+  const auto at = std::find(encodings.begin(), encodings.end(), ChosenEncoding);
+  Controls.EncodingComboBox.SetItemIndex(EncodingChosen && at != encodings.end() ? int(at - encodings.begin()) + 1 : 0);
+  Controls.EncodingComboBox.SetEnabled(IsOpen() && !IsRichTextName(BookFileName));
+}
+
+void TBookDocument::EncodingComboBoxChange() {
+  Guarded(QV_OP(kFile, "TQuenvalisForm::EncodingComboBoxChange", "Failed to change the encoding."),
+          [&](TFunStatContext&) {
+            const std::vector<TTextEncoding>& encodings = ChoosableEncodings();
+            const int index = Controls.EncodingComboBox.ItemIndex();
+            const bool chosen = index >= 1 && size_t(index) <= encodings.size();
+            const TTextEncoding encoding = chosen ? encodings[size_t(index - 1)] : ChosenEncoding;
+            if (loading_ || !IsOpen() || IsRichTextName(BookFileName) ||
+                (chosen == EncodingChosen && encoding == ChosenEncoding)) {
+              ShowEncodingChoice();
+              return;
+            }
+            QuerySaveModified();
+            EncodingChosen = chosen;
+            ChosenEncoding = encoding;
+            steps_.RememberEncodingChoice(BookFileName, chosen ? EncodingKey(encoding) : "");
+            // The same place of the same piece, read again in the new encoding.
+            LoadFromFile("", Controls.CurrentPiece(), true, GetRichTopPos(richEdit_));
+          });
+  richEdit_.SetFocus();
 }
 
 void TBookDocument::FinishLoad(const TLoadUndo& undo, int32_t callerCaret, int32_t caretPos,
@@ -313,6 +347,7 @@ void TBookDocument::FinishLoad(const TLoadUndo& undo, int32_t callerCaret, int32
   screen_.SetBusy(false);
   steps_.BookShown();
   text_.UpdateChaptersButton();
+  ShowEncodingChoice();
   // A load that failed says nothing of an opening.
   const std::string openedIn = "Book opened in " + GroupedNumber(int64_t(LoadCrono.ElapsedSeconds())) + " seconds";
   UpdateBookInfo(undo.failed ? "" : openedIn, true, true);

@@ -47,7 +47,7 @@ void TBookDocument::GotoLine() {
 }
 
 void TBookDocument::FindNext(bool fromKey) {
-  const std::string text = Controls.FindTextEdit.TextUtf8();
+  const std::string text = Controls.FindTextEdit.Text();
   if (text.empty()) {
     if (fromKey) {
       screen_.ShowOpenPage();

@@ -5,7 +5,7 @@
 #include "bookshelf/BookshelfView.h"
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "richbox/RichOps.h"
 
 namespace qv::app {
@@ -132,7 +132,7 @@ void TBookmarks::BookshelfSelect(const std::string& fileName, uint8_t mode) {
     UpdateBookshelfButtons();
     UpdateBookmarkButtons();
   } else {
-    book_.OpenBook(fileName, !AnsiSameText(fileName, book_.FileName()));
+    book_.OpenBook(fileName, !SameText(fileName, book_.FileName()));
   }
 }
 

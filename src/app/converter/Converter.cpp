@@ -3,6 +3,7 @@
 #include "app/SidebarPlaces.h"
 #include "colors/Contrast.h"
 #include "errors/Guard.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 #include "richbox/RichOps.h"
 #include "widgets/Application.h"
@@ -185,8 +186,8 @@ void TConverter::ConvertListBoxDrawItem(TListBox& list, HDC dc, int index, const
         HGDIOBJ oldFont = SelectObject(dc, list.FontHandle());
         RECT text = rect;
         text.left += ScaleToDpi(3, list.Dpi());
-        const std::string name = list.Item(index);
-        DrawTextA(dc, name.c_str(), int(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        const std::wstring name = win::ToWide(list.Item(index));
+        DrawTextW(dc, name.c_str(), int(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         SelectObject(dc, oldFont);
         // A line in the font colour along the item's bottom edge.
         HPEN pen = CreatePen(PS_SOLID, 1, fore);

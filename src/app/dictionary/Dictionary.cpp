@@ -37,8 +37,8 @@ TDictionary::TDictionary(TSidebar& sidebar, TRichEdit& richEdit) : Controls(side
 void TDictionary::RichEditDoubleClick() {
   Guarded(QV_OP(kFile, "TQuenvalisForm::RichEditMouseDown", "Failed to run file."), [&](TFunStatContext& local) {
     const std::string program = Controls.DictionaryTitleEdit.Text();
-    // The word goes to the program on its command line, in the code page.
-    const TDictionaryLookUp lookUp = DecideDictionaryLookUp(Utf8ToAnsi(richEdit_.GetSelText()), program,
+    // The word goes to the program on its command line, every character as it is.
+    const TDictionaryLookUp lookUp = DecideDictionaryLookUp(richEdit_.GetSelText(), program,
                                                             Controls.ClipboardForDicCheckBox.Checked());
     if (!lookUp.Run) return;
     if (lookUp.CopySelection) richEdit_.CopySelection();

@@ -10,6 +10,7 @@
 #include "options/MediaTitles.h"
 #include "options/OptionSchema.h"
 #include "platform/FileServices.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 #include "widgets/FileDialogs.h"
 
@@ -153,7 +154,7 @@ namespace {
 // The file's size and last write time; false when it cannot be read.
 bool FileIdentity(const std::string& path, uint64_t& size, uint64_t& time) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+  if (!GetFileAttributesExW(ToWide(path).c_str(), GetFileExInfoStandard, &data)) return false;
   size = uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
   time = uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime;
   return true;

@@ -5,14 +5,15 @@
 #include <algorithm>
 
 #include "errors/Dialogs.h"
+#include "encoding/UnicodeText.h"
 #include "install/InstallEntry.h"
-#include "paths/AnsiText.h"
 #include "paths/PathStrings.h"
 #include "platform/DataFolder.h"
 #include "platform/Elevation.h"
 #include "platform/FolderBrowser.h"
 #include "platform/ProgramInstance.h"
 #include "platform/ShellFolders.h"
+#include "platform/WideText.h"
 #include "platform/Win32FileSystem.h"
 #include "platform/Win32Platform.h"
 
@@ -41,7 +42,7 @@ TFontStyle FormFont() {
 }
 
 bool IsArgument(const std::vector<std::string>& arguments, size_t index, const char* text) {
-  return arguments.size() > index && AnsiSameText(arguments[index], text);
+  return arguments.size() > index && SameText(arguments[index], text);
 }
 
 std::string Argument(const std::vector<std::string>& arguments, size_t index) {
@@ -136,7 +137,7 @@ void TInstallForm::SetupInstaller(const std::string& programName, const std::str
   arguments_ = CommandLineArguments();
   DescriptionLabel.SetCaption(displayTitle);
   VersionLabel.SetCaption(versionText);
-  if (AnsiSameText(GetNameOfPath(ProgramFileName()), "Install.exe")) {
+  if (SameText(GetNameOfPath(ProgramFileName()), "Install.exe")) {
     SetText("Install " + programName);
     MainPanel.SetCaption("Welcome to " + programName);
     InstallToLabel.SetCaption("The program's installation directory will be put in directory:");
@@ -167,6 +168,10 @@ void TInstallForm::SetupInstaller(const std::string& programName, const std::str
     if (IsArgument(arguments_, 1, kFinishSwitch)) mode_ = TMode::Finish;
     orderPath_ = Argument(arguments_, 2);
   }
+}
+
+bool TInstallForm::IsFinishRun(const std::vector<std::string>& arguments) {
+  return IsArgument(arguments, 0, UninstallSwitch) && IsArgument(arguments, 1, kFinishSwitch);
 }
 
 void TInstallForm::Start() {

@@ -35,6 +35,9 @@ class TInstallForm : public win::TForm {
   // uninstallation) instead does its work and closes the window.
   void Start();
   int ExitCode() const { return exitCode_; }
+  // The run that deletes the program file after an uninstallation: it is no
+  // reader, and takes no part in the one-reader-at-a-time rule.
+  static bool IsFinishRun(const std::vector<std::string>& arguments);
 
   void Install();
   void Uninstall();

@@ -8,7 +8,7 @@
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
 #include "install/InstallEntry.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "platform/DataFolder.h"
 #include "platform/DirectoryCopy.h"
@@ -19,7 +19,7 @@
 #include "platform/Shortcuts.h"
 #include "platform/UninstallRegistry.h"
 #include "platform/Win32Platform.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 
 namespace qv::app {
 
@@ -36,7 +36,7 @@ const char* const kPublisher = "The Quenvalis developers";
 constexpr size_t kListedLeftovers = 10;
 
 bool SamePath(const std::string& a, const std::string& b) {
-  return !a.empty() && AnsiSameText(ExcludeTrailingBackslash(ExpandDots(a)), ExcludeTrailingBackslash(ExpandDots(b)));
+  return !a.empty() && SameText(ExcludeTrailingBackslash(ExpandDots(a)), ExcludeTrailingBackslash(ExpandDots(b)));
 }
 
 // A drive, Windows, the user's profile ... are never the program's folder to remove.
@@ -127,7 +127,7 @@ bool TInstallForm::RunRaised(TFunStatContext& local, TRunOrder order, const std:
   // The raised run takes the instance lock itself.
   ReleaseProgramInstance();
   const TElevatedRun run = RunElevatedAndWait(ProgramFileName(), switches + " \"" + orderPath + "\"");
-  DeleteFileW(WidenText(orderPath).c_str());  // an order the run never took serves no one
+  DeleteFileW(ToWide(orderPath).c_str());  // an order the run never took serves no one
   for (const std::string& line : TakeRunResult(orderPath)) {
     if (!report) continue;
     if (line.compare(0, 5, "Left=") == 0) report->Left.push_back(line.substr(5));

@@ -10,13 +10,13 @@
 
 #include "paths/PathStrings.h"
 #include "platform/ScopedHandle.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 
 namespace qv::app {
 
-using win::NarrowText;
+using win::FromWide;
 using win::TScopedHandle;
-using win::WidenText;
+using win::ToWide;
 
 namespace {
 
@@ -40,7 +40,7 @@ std::string NewId() {
 std::string TempFolder() {
   wchar_t buffer[MAX_PATH + 1] = L"";
   const DWORD n = GetTempPathW(MAX_PATH + 1, buffer);
-  return n == 0 || n > MAX_PATH ? "" : IncludeTrailingBackslash(NarrowText(buffer, n));
+  return n == 0 || n > MAX_PATH ? "" : IncludeTrailingBackslash(FromWide(buffer, n));
 }
 
 // The id of an order file's name, "" when the name is not one.
@@ -55,7 +55,7 @@ std::string IdOfOrderFile(const std::string& path) {
 }
 
 bool WriteNew(const std::string& path, const std::string& text) {
-  TScopedHandle file{CreateFileW(WidenText(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  TScopedHandle file{CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                  FILE_ATTRIBUTE_NORMAL, nullptr)};
   DWORD written = 0;
   return file.H != INVALID_HANDLE_VALUE &&
@@ -63,7 +63,7 @@ bool WriteNew(const std::string& path, const std::string& text) {
 }
 
 bool ReadSmall(const std::string& path, std::string& text) {
-  TScopedHandle file{CreateFileW(WidenText(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+  TScopedHandle file{CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (file.H == INVALID_HANDLE_VALUE) return false;
   char buffer[65536];
@@ -99,7 +99,7 @@ bool TRunOrder::Take(const std::string& path) {
   image.Parse(text);
   const std::string* written = image.Find(kSection, "Id");
   // Served once: an order that cannot be deleted is not followed.
-  if (!written || *written != id || !DeleteFileW(WidenText(path).c_str())) return false;
+  if (!written || *written != id || !DeleteFileW(ToWide(path).c_str())) return false;
   image_ = image;
   return true;
 }
@@ -109,7 +109,7 @@ std::string RunResultFile(const std::string& orderPath) { return ChangeFileExt(o
 bool WriteRunResult(const std::string& orderPath, const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
-  DeleteFileW(WidenText(RunResultFile(orderPath)).c_str());
+  DeleteFileW(ToWide(RunResultFile(orderPath)).c_str());
   return WriteNew(RunResultFile(orderPath), text);
 }
 
@@ -118,7 +118,7 @@ std::vector<std::string> TakeRunResult(const std::string& orderPath) {
   std::string text;
   const std::string path = RunResultFile(orderPath);
   if (!ReadSmall(path, text)) return lines;
-  DeleteFileW(WidenText(path).c_str());
+  DeleteFileW(ToWide(path).c_str());
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find("\r\n", start);

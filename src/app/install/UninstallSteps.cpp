@@ -3,37 +3,37 @@
 #include <windows.h>
 
 #include "install/InstallEntry.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "platform/ProgramInstance.h"
 #include "platform/Shortcuts.h"
 #include "platform/UninstallRegistry.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 
 namespace qv::app {
 
-using win::WidenText;
+using win::ToWide;
 
 namespace {
 
 constexpr DWORD kFinishWaitMs = 10 * 60 * 1000;  // the uninstall window's last message may stay open a while
 
 bool Exists(const std::string& path) {
-  return !path.empty() && GetFileAttributesW(WidenText(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return !path.empty() && GetFileAttributesW(ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool SamePath(const std::string& a, const std::string& b) {
-  return !a.empty() && AnsiSameText(ExcludeTrailingBackslash(ExpandDots(a)), ExcludeTrailingBackslash(ExpandDots(b)));
+  return !a.empty() && SameText(ExcludeTrailingBackslash(ExpandDots(a)), ExcludeTrailingBackslash(ExpandDots(b)));
 }
 
 std::string RunningProgramFile() {
   wchar_t buffer[MAX_PATH * 2] = L"";
   const DWORD n = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 2);
-  return win::NarrowText(buffer, n);
+  return win::FromWide(buffer, n);
 }
 
 bool DeleteAnyFile(const std::string& path) {
-  const std::wstring wide = WidenText(path);
+  const std::wstring wide = ToWide(path);
   SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
   return DeleteFileW(wide.c_str()) != FALSE;
 }
@@ -43,7 +43,7 @@ void DeleteOne(const std::string& path, TUninstallReport& report) {
 }
 
 void RemoveFolderIfEmpty(const std::string& path, TUninstallReport& report) {
-  if (!Exists(path) || RemoveDirectoryW(WidenText(path).c_str())) return;
+  if (!Exists(path) || RemoveDirectoryW(ToWide(path).c_str())) return;
   if (GetLastError() == ERROR_DIR_NOT_EMPTY) report.Kept.push_back(path);
   else report.Left.push_back(path);
 }
@@ -68,18 +68,16 @@ bool StartProgramRemoval(const std::string& program, const std::string& folder) 
   const std::string orderPath = order.Write();
   if (orderPath.empty()) return false;
   const std::string copy = ChangeFileExt(orderPath, ".exe");
-  const std::wstring copyW = WidenText(copy), folderW = WidenText(GetDirOfPath(copy));
-  std::wstring commandLine = L"\"" + copyW + L"\" /Uninstall /Finish \"" + WidenText(orderPath) + L"\"";
+  const std::wstring copyW = ToWide(copy), folderW = ToWide(GetDirOfPath(copy));
+  std::wstring commandLine = L"\"" + copyW + L"\" /Uninstall /Finish \"" + ToWide(orderPath) + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  // The copy takes the instance lock in its turn.
-  win::ReleaseProgramInstance();
-  if (!CopyFileW(WidenText(RunningProgramFile()).c_str(), copyW.c_str(), FALSE) ||
+  if (!CopyFileW(ToWide(RunningProgramFile()).c_str(), copyW.c_str(), FALSE) ||
       !CreateProcessW(copyW.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folderW.c_str(), &startup,
                       &started)) {
     DeleteFileW(copyW.c_str());
-    DeleteFileW(WidenText(orderPath).c_str());
+    DeleteFileW(ToWide(orderPath).c_str());
     return false;
   }
   CloseHandle(started.hThread);
@@ -123,8 +121,8 @@ void RunUninstallSteps(const std::vector<TUninstallStep>& plan, TInstallScope sc
 int FinishProgramRemoval(const TRunOrder& order) {
   const std::string program = order.Get("Program"), folder = order.Get("Folder");
   // Only a program file, in the folder named with it.
-  if (program.empty() || !AnsiSameText(ExtractFileExt(program), ".exe") ||
-      !AnsiSameText(GetDirOfPath(program), IncludeTrailingBackslash(folder)))
+  if (program.empty() || !SameText(ExtractFileExt(program), ".exe") ||
+      !SameText(GetDirOfPath(program), IncludeTrailingBackslash(folder)))
     return RunRefused;
   const DWORD start = GetTickCount();
   // The file cannot be deleted while any run of it lasts.
@@ -134,9 +132,9 @@ int FinishProgramRemoval(const TRunOrder& order) {
     if (GetTickCount() - start > kFinishWaitMs) return RunFailed;
     Sleep(200);
   }
-  RemoveDirectoryW(WidenText(folder).c_str());  // only when nothing else is left in it
+  RemoveDirectoryW(ToWide(folder).c_str());  // only when nothing else is left in it
   // This copy goes at the next restart where the system lets it (administrators).
-  MoveFileExW(WidenText(RunningProgramFile()).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+  MoveFileExW(ToWide(RunningProgramFile()).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
   return RunDone;
 }
 

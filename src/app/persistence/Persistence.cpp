@@ -5,7 +5,7 @@
 #include "app/SidebarPlaces.h"
 #include "app/controls/OptionFill.h"
 #include "errors/Dialogs.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "errors/Guard.h"
 #include "options/OptionIO.h"
 #include "platform/DataFolder.h"
@@ -24,7 +24,7 @@ namespace PG = ProfileGeneralPage;
 
 int32_t SystemWheelScrollLines() {
   UINT lines = 3;
-  if (!SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 3;
+  if (!SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 3;
   return static_cast<int32_t>(lines);
 }
 
@@ -160,7 +160,7 @@ void TPersistence::LoadBookProfile(const std::string& bookFileName, bool keepPro
       SelectBookProfile(bookFileName, keepProfile, ProfileStore->FileName(), dataDir_, files_);
   // The current profile, just saved from the controls, would only put the same
   // values back into them (books of one folder share their profile).
-  if (saved && AnsiSameText(profile, ProfileStore->FileName())) return;
+  if (saved && SameText(profile, ProfileStore->FileName())) return;
   ProfileStore->LoadFromFile(profile);
 }
 

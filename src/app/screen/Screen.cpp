@@ -5,6 +5,7 @@
 #include "app/SidebarPlaces.h"
 #include "app/controls/OptionFill.h"
 #include "layout/WindowLayout.h"
+#include "platform/WideText.h"
 #include "widgets/Application.h"
 
 namespace qv::app {
@@ -159,11 +160,11 @@ namespace {
 std::string ShortTimeText() {
   SYSTEMTIME t;
   GetLocalTime(&t);
-  char buf[64] = "", sep[8] = ":";
-  GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &t, nullptr, buf, sizeof buf);
-  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIME, sep, sizeof sep);
-  std::string s = buf;
-  const std::string separator = sep;
+  wchar_t buf[64] = L"", sep[8] = L":";
+  GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &t, nullptr, buf, 64);
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, sep, 8);
+  std::string s = win::FromWide(buf);
+  const std::string separator = win::FromWide(sep);
   if (!separator.empty() && separator != ":")
     for (size_t p = s.find(separator); p != std::string::npos; p = s.find(separator, p + 1))
       s.replace(p, separator.size(), ":");

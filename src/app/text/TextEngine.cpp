@@ -5,7 +5,8 @@
 #include "app/SidebarPlaces.h"
 #include "app/controls/OptionFill.h"
 #include "errors/Guard.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
+#include "platform/WideText.h"
 #include "richbox/RichOps.h"
 #include "text/Chapters.h"
 
@@ -17,9 +18,9 @@ namespace PG = ProfileGeneralPage;
 namespace PF = ProfileFormatPage;
 namespace M = ProgramMiscPage;
 
-int CALLBACK CollectFont(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM data) {
-  if (font->lfFaceName[0] != '@')  // vertical variants of East Asian fonts
-    reinterpret_cast<std::vector<std::string>*>(data)->push_back(font->lfFaceName);
+int CALLBACK CollectFont(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
+  if (font->lfFaceName[0] != L'@')  // vertical variants of East Asian fonts
+    reinterpret_cast<std::vector<std::string>*>(data)->push_back(win::FromWide(font->lfFaceName));
   return 1;
 }
 
@@ -27,14 +28,14 @@ int CALLBACK CollectFont(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM
 std::vector<std::string> InstalledFonts() {
   std::vector<std::string> names;
   HDC dc = GetDC(nullptr);
-  LOGFONTA filter{};
+  LOGFONTW filter{};
   filter.lfCharSet = DEFAULT_CHARSET;
-  EnumFontFamiliesExA(dc, &filter, CollectFont, reinterpret_cast<LPARAM>(&names), 0);
+  EnumFontFamiliesExW(dc, &filter, CollectFont, reinterpret_cast<LPARAM>(&names), 0);
   ReleaseDC(nullptr, dc);
   std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return AnsiUpperCase(a) < AnsiUpperCase(b); });
+            [](const std::string& a, const std::string& b) { return UpperCase(a) < UpperCase(b); });
   names.erase(std::unique(names.begin(), names.end(),
-                          [](const std::string& a, const std::string& b) { return AnsiSameText(a, b); }),
+                          [](const std::string& a, const std::string& b) { return SameText(a, b); }),
               names.end());
   return names;
 }
@@ -227,7 +228,7 @@ void TTextEngine::ShowChaptersMenu() {
             ChaptersPopup = std::make_unique<TPopupMenu>();
             for (const TChapterItem& item : Enhancer.ChaptersMenu->Items) {
               const int32_t tag = item.Tag;
-              ChaptersPopup->AddUtf8(MenuCaption(item.Caption), [this, tag] {
+              ChaptersPopup->Add(MenuCaption(item.Caption), [this, tag] {
                 if (Enhancer.OnChapterClick) Enhancer.OnChapterClick(tag);
               });
             }

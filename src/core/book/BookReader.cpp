@@ -19,17 +19,28 @@ bool IsOpenableBook(IFileSystem& fs, const std::string& fullName) {
   return IsBookFileName(fullName) && fs.FileExists(fullName) && !fs.IsFolder(fullName);
 }
 
+namespace {
+
+TTextEncoding EncodingOfBook(std::string_view head, TTextEncoding chosen, bool detect) {
+  if (detect) return DetectTextEncoding(head);
+  const bool marked = DetectTextEncoding(head.substr(0, 3)) == TTextEncoding::Utf8Bom;
+  return chosen == TTextEncoding::Utf8 && marked ? TTextEncoding::Utf8Bom : chosen;
+}
+
+}  // namespace
+
 TFileResult ReadBookBytes(IFileSystem& fs, const std::string& path, int64_t size, int32_t piece,
-                          int32_t pieceSize, int32_t pieces, std::string& bytes, TTextEncoding& encoding) {
+                          int32_t pieceSize, int32_t pieces, std::string& bytes, TTextEncoding& encoding,
+                          bool detect) {
   TFileResult read;
   if (pieces < 2) {
     read = fs.ReadRange(path, 0, size, bytes);
-    if (read.IsOk()) encoding = DetectTextEncoding(bytes);
+    if (read.IsOk()) encoding = EncodingOfBook(bytes, encoding, detect);
   } else {
     std::string head;
     read = fs.ReadRange(path, 0, std::min<int64_t>(size, EncodingSampleSize), head);
     if (read.IsOk()) {
-      encoding = DetectTextEncoding(head);
+      encoding = EncodingOfBook(head, encoding, detect);
       // A few bytes beyond each end show where the characters there begin;
       // a piece within the sample is taken from it without a second read.
       const TByteRange range = PieceReadRange(piece, pieceSize, size);

@@ -179,7 +179,7 @@ std::string BookInfoHead(const std::string& bookFileName) {
 
 std::string BookInfoHead(const std::string& bookFileName, TTextEncoding encoding) {
   const std::string head = BookInfoHead(bookFileName);
-  return encoding == TTextEncoding::Ansi ? head : head + ", " + EncodingCaption(encoding);
+  return head + ", " + EncodingCaption(encoding);
 }
 
 std::string BookLineInfo(int32_t firstVisibleLine, int32_t lineCount, int32_t piece, int32_t pieces,

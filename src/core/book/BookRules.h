@@ -32,7 +32,9 @@ TByteRange PieceRange(int32_t piece, int32_t pieceSize, int64_t fileSize);
 // A piece never splits a character: each end of PieceRange that is not an end
 // of the file moves back to the start of the character it falls in (at most
 // three bytes), so the overlap of 20 bytes still holds in bytes, give or take
-// those three. Finding the character needs a few bytes on each side of both
+// those three. In UTF-8 that is the lead byte of the sequence, in UTF-16 the
+// first unit of a surrogate pair (and an even offset); in a single-byte code
+// page every byte is a character of its own, so its ends stay where they are. Finding the character needs a few bytes on each side of both
 // ends: read PieceReadRange, then take AlignedPieceRange of what was read
 // (read holds the file's bytes from readStart).
 constexpr int64_t PieceReadMargin = 4;
@@ -69,8 +71,8 @@ TSaveTarget SaveTargetFor(const std::string& chosenName);
 
 // "\"Moby.txt\" in \"Books\"": the file name and its folder (the drive for a root).
 std::string BookInfoHead(const std::string& bookFileName);
-// The same, followed for a Unicode book by ", " and its encoding's caption
-// ("\"Moby.txt\" in \"Books\", UTF-8"); a code page book's is BookInfoHead's.
+// The same, followed by ", " and its encoding's caption ("\"Moby.txt\" in
+// \"Books\", UTF-8", "... , Windows-1251 (Cyrillic)").
 std::string BookInfoHead(const std::string& bookFileName, TTextEncoding encoding);
 // The line information: "Top line N (M lines); piece k (n pieces)", line numbers
 // grouped with the separator, piece numbers plain.

@@ -2,7 +2,8 @@
 
 #include <limits>
 
-#include "paths/AnsiText.h"
+#include "encoding/TextEncoding.h"
+#include "encoding/UnicodeText.h"
 #include "store/StoredTextList.h"
 
 namespace qv {
@@ -10,11 +11,13 @@ namespace qv {
 const char* const BookshelfMainSection = "Quenvalis_Bookshelf_Main";
 const char* const BookshelfCaretSection = "Quenvalis_Bookshelf_CaretPos";
 const char* const BookshelfPiecesSection = "Quenvalis_Bookshelf_Pieces";
+const char* const BookshelfEncodingsSection = "Quenvalis_Bookshelf_Encodings";
 
 namespace {
 
 constexpr int32_t kMaxInt = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMaxFileNameLength = 259;
+constexpr int32_t kMaxEncodingLength = 32;
 
 bool ValidIndex(int32_t index) { return index >= 0 && index < BookmarkCount; }
 
@@ -26,7 +29,7 @@ std::string BookmarkKey(int32_t entry, int32_t bookmark) {
 
 int32_t TBookshelf::IndexOf(const std::string& fileName) const {
   for (int32_t i = 0; i < count_; ++i)
-    if (AnsiSameText(books_[i].FileName, fileName)) return i;
+    if (SameText(books_[i].FileName, fileName)) return i;
   return -1;
 }
 
@@ -55,6 +58,12 @@ void TBookshelf::SetBookmark(const std::string& fileName, int32_t index, int32_t
     if (found >= 0) {
       entry = books_[found];
       RemoveAt(found);
+    } else {
+      const auto chosen = otherChoices_.find(UpperCase(fileName));
+      if (chosen != otherChoices_.end()) {
+        entry.Encoding = chosen->second;
+        otherChoices_.erase(chosen);
+      }
     }
     if (count_ == BookshelfCapacity) RemoveAt(0);
     books_[count_++] = entry;
@@ -92,6 +101,20 @@ int32_t TBookshelf::GetBookmark(const std::string& fileName, int32_t index, int3
 
 std::string TBookshelf::LastBook() const { return count_ > 0 ? books_[count_ - 1].FileName : ""; }
 
+void TBookshelf::SetEncodingChoice(const std::string& fileName, const std::string& encoding) {
+  const int32_t found = IndexOf(fileName);
+  if (found >= 0) books_[found].Encoding = encoding;
+  else if (encoding.empty()) otherChoices_.erase(UpperCase(fileName));
+  else otherChoices_[UpperCase(fileName)] = encoding;
+}
+
+std::string TBookshelf::EncodingChoice(const std::string& fileName) const {
+  const int32_t found = IndexOf(fileName);
+  if (found >= 0) return books_[found].Encoding;
+  const auto chosen = otherChoices_.find(UpperCase(fileName));
+  return chosen != otherChoices_.end() ? chosen->second : std::string();
+}
+
 std::vector<TBookshelfMenuItem> TBookshelf::PrepareMenu(uint8_t mode) {
   mode_ = mode;
   std::vector<TBookshelfMenuItem> items;
@@ -119,6 +142,10 @@ void TBookshelf::Load(const TStoredTextList& store) {
     store.ReadInteger(BookshelfCaretSection, key, 0, kMaxInt, caretPos);
     store.ReadInteger(BookshelfPiecesSection, key, 1, kMaxInt, piece);
     SetBookmark(fileName, 0, piece, caretPos);
+    std::string encoding;
+    TTextEncoding known;
+    store.ReadString(BookshelfEncodingsSection, key, encoding, false, kMaxEncodingLength);
+    if (EncodingOfKey(encoding, known)) books_[count_ - 1].Encoding = EncodingKey(known);
     for (int32_t j = 1; j < BookmarkCount; ++j) {
       int32_t markPos = -1, markPiece = 1;
       store.ReadInteger(BookshelfCaretSection, BookmarkKey(i, j), -1, kMaxInt, markPos);
@@ -136,6 +163,7 @@ void TBookshelf::Save(TStoredTextList& store) const {
     store.WriteString(BookshelfMainSection, key, entry.FileName);
     store.WriteInteger(BookshelfCaretSection, key, entry.CaretPos[0]);
     store.WriteInteger(BookshelfPiecesSection, key, entry.Piece[0]);
+    if (!entry.Encoding.empty()) store.WriteString(BookshelfEncodingsSection, key, entry.Encoding);
     for (int32_t j = 1; j < BookmarkCount; ++j) {
       if (entry.CaretPos[j] < 0) continue;
       store.WriteInteger(BookshelfCaretSection, BookmarkKey(i, j), entry.CaretPos[j]);

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ struct TBookshelfEntry {
   std::string FileName;
   std::array<int32_t, BookmarkCount> CaretPos{{-1, -1, -1, -1, -1, -1}};
   std::array<int32_t, BookmarkCount> Piece{{1, 1, 1, 1, 1, 1}};
+  // The encoding the reader chose for the book (its WHATWG name, see
+  // encoding/TextEncoding.h); empty: the book's own is detected.
+  std::string Encoding;
 };
 
 struct TBookshelfMenuItem {
@@ -38,6 +42,7 @@ enum TBookshelfMode : uint8_t { BookshelfOpen = 0, BookshelfRemove = 1 };
 extern const char* const BookshelfMainSection;     // "Quenvalis_Bookshelf_Main"
 extern const char* const BookshelfCaretSection;    // "Quenvalis_Bookshelf_CaretPos"
 extern const char* const BookshelfPiecesSection;   // "Quenvalis_Bookshelf_Pieces"
+extern const char* const BookshelfEncodingsSection;  // "Quenvalis_Bookshelf_Encodings"
 
 class TBookshelf {
  public:
@@ -64,12 +69,18 @@ class TBookshelf {
   int32_t GetBookmark(const std::string& fileName, int32_t index, int32_t* piece = nullptr) const;
   std::string LastBook() const;
 
+  // The encoding the reader chose for a book ("" for none). The choice of a
+  // book on the shelf is its entry's, stored with it; the choice of any other
+  // book is kept for the run, and goes with the book when it is put on the shelf.
+  void SetEncodingChoice(const std::string& fileName, const std::string& encoding);
+  std::string EncodingChoice(const std::string& fileName) const;
+
   // Stores the mode and answers the menu's items, the most recent book first.
   std::vector<TBookshelfMenuItem> PrepareMenu(uint8_t mode);
   // Raises OnSelect for the entry of the chosen item; an unknown tag does nothing.
   void MenuItemChosen(int32_t tag);
 
-  // Replaces the shelf by the one stored in the three sections; values out of
+  // Replaces the shelf by the one stored in the four sections; values out of
   // bounds take their defaults and unusable entries are skipped.
   void Load(const TStoredTextList& store);
   void Save(TStoredTextList& store) const;
@@ -78,6 +89,7 @@ class TBookshelf {
   void RemoveAt(int32_t i);
 
   std::array<TBookshelfEntry, BookshelfCapacity> books_{};
+  std::map<std::string, std::string> otherChoices_;  // by UpperCase of the file name
   int32_t count_ = 0;
   uint8_t mode_ = BookshelfOpen;
 };

@@ -5,7 +5,7 @@
 
 #include "book/BookReader.h"
 #include "book/BookRules.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "util/AsciiText.h"
 
@@ -60,7 +60,7 @@ void TBrowserModel::LoadBrowserContent(const std::string& path, const TBrowserLi
   // list's own while that folder is on display, else the one last remembered
   // for it, so entering another folder never scrolls it by the old list.
   const std::string folder = GetDirOfPath(path);
-  const int recordedTop = AnsiSameText(folder, shownBefore) ? list.TopIndex
+  const int recordedTop = SameText(folder, shownBefore) ? list.TopIndex
                                                              : history_.Find(folder).TopIndex;
   history_.Add(path, recordedTop);
   const THistoryFound remembered = history_.Find(browserDir_);
@@ -94,7 +94,7 @@ void TBrowserModel::LoadBrowserContent(const std::string& path, const TBrowserLi
   selected_ = items_.empty() ? -1 : 0;
   if (!name.empty())
     for (size_t i = 0; i < items_.size(); ++i)
-      if (AnsiSameText(items_[i].Text, name)) {
+      if (SameText(items_[i].Text, name)) {
         selected_ = static_cast<int>(i);
         break;
       }
@@ -117,7 +117,7 @@ std::string TBrowserModel::ItemPath(int index) const {
 
 int TBrowserModel::IndexOfFile(const std::string& path) const {
   for (size_t i = 0; i < items_.size(); ++i)
-    if (!items_[i].Folder && AnsiSameText(ItemPath(static_cast<int>(i)), path)) return static_cast<int>(i);
+    if (!items_[i].Folder && SameText(ItemPath(static_cast<int>(i)), path)) return static_cast<int>(i);
   return -1;
 }
 

@@ -1,52 +1,17 @@
 #include "encoding/Utf8.h"
 
+#include "encoding/CodePageTables.h"
+
 namespace qv {
 
-namespace {
-
-// The characters of the bytes 0x80 to 0x9F; 0 where the code page defines none.
-const char16_t CHigh1252[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-                                0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-
-}  // namespace
-
-char32_t CharOf1252(unsigned char byte) {
-  if (byte < 0x80 || byte >= 0xA0) return byte;
-  const char16_t c = CHigh1252[byte - 0x80];
-  return c != 0 ? c : byte;
-}
+// Windows-1252 is the first of the code page tables.
+char32_t CharOf1252(unsigned char byte) { return byte < 0x80 ? byte : CodePageHighChars[0][byte - 0x80]; }
 
 int ByteOf1252(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return int(c);
-  if (c < 0xA0) return CHigh1252[c - 0x80] == 0 ? int(c) : -1;
   for (int i = 0; i < 32; ++i)
-    if (CHigh1252[i] == c) return 0x80 + i;
+    if (CodePageHighChars[0][i] == c) return 0x80 + i;
   return -1;
-}
-
-std::string AnsiToUtf8(std::string_view ansi) {
-  std::string out;
-  out.reserve(ansi.size() + ansi.size() / 8);
-  size_t i = 0;
-  while (i < ansi.size()) {
-    const size_t run = AsciiRun(ansi, i);
-    out.append(ansi.data() + i, run);
-    i += run;
-    if (i < ansi.size()) AppendUtf8(out, CharOf1252(static_cast<unsigned char>(ansi[i++])));
-  }
-  return out;
-}
-
-std::string Utf8ToAnsi(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size();) {
-    const int byte = ByteOf1252(ReadChar(text, i));
-    out.push_back(byte < 0 ? '?' : char(byte));
-  }
-  return out;
 }
 
 int DecodeUtf8Sequence(const unsigned char* p, size_t n, char32_t& c, int& subpart) {

@@ -1,12 +1,11 @@
-// Book text inside the core is UTF-8; rich-box positions count its characters
-// as the control does, in UTF-16 units (a character beyond U+FFFF counts two).
+// Every string inside the program is UTF-8: book text, file names, options,
+// font names, dialog texts. Rich-box positions count its characters as the
+// control does, in UTF-16 units (a character beyond U+FFFF counts two).
 //
 // Reading is total: where a byte does not begin a well-formed UTF-8 sequence
 // (a stray continuation byte, a lead byte missing its continuation, an overlong
 // form, an encoded surrogate, a value above U+10FFFF), that one byte stands for
-// its character of code page 1252. The program's own single-byte strings
-// (options, font names, dialog texts) therefore read the same wherever they
-// meet book text, and no byte sequence is unreadable. Every function below
+// its character of code page 1252, so no byte sequence is unreadable. Every function below
 // that walks text reads it this way, so lengths, positions and conversions
 // always agree with one another.
 #pragma once
@@ -20,15 +19,12 @@ namespace qv {
 
 constexpr char32_t ReplacementChar = 0xFFFD;
 
-// --- code page 1252 ---
+// --- code page 1252, the reading of bytes that are not UTF-8 ---
 // The character of a byte; the five bytes the code page leaves undefined stand
 // for the control characters of the same number, as the system maps them.
 char32_t CharOf1252(unsigned char byte);
 // The byte of a character, or -1 when the code page lacks it.
 int ByteOf1252(char32_t c);
-std::string AnsiToUtf8(std::string_view ansi);
-// Characters the code page lacks become '?'.
-std::string Utf8ToAnsi(std::string_view text);
 
 // --- UTF-8 sequences ---
 // The well-formed sequence at the start of [p, p + n): its length (1 to 4) with

@@ -1,6 +1,6 @@
 #include "history/HistoryDialog.h"
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 
 namespace qv {
@@ -15,7 +15,7 @@ void THistoryDialog::Add(const std::string& path, int topIndex) {
   std::string folder = GetDirOfPath(path);
   if (folder.empty()) return;  // nothing to show again
   if (folder.size() == path.size() && FindIndex(folder) >= 0) return;
-  if (!entries_.empty() && AnsiSameText(entries_.back().Folder, folder)) {
+  if (!entries_.empty() && SameText(entries_.back().Folder, folder)) {
     entries_.back().Path = path;
     entries_.back().Folder = std::move(folder);
     entries_.back().TopIndex = topIndex;
@@ -27,7 +27,7 @@ void THistoryDialog::Add(const std::string& path, int topIndex) {
 
 int THistoryDialog::FindIndex(const std::string& folder) const {
   for (int i = Count() - 1; i >= 0; --i)
-    if (AnsiSameText(entries_[static_cast<size_t>(i)].Folder, folder)) return i;
+    if (SameText(entries_[static_cast<size_t>(i)].Folder, folder)) return i;
   return -1;
 }
 
@@ -43,9 +43,9 @@ int THistoryDialog::Remove(const std::string& path) {
   std::vector<TEntry> kept;
   kept.reserve(entries_.size());
   for (TEntry& entry : entries_) {
-    if (AnsiSameText(entry.Folder, folder)) {
+    if (SameText(entry.Folder, folder)) {
       removedTop = entry.TopIndex;
-    } else if (!kept.empty() && AnsiSameText(kept.back().Folder, entry.Folder)) {
+    } else if (!kept.empty() && SameText(kept.back().Folder, entry.Folder)) {
       kept.back() = std::move(entry);  // the newer of two neighbours of one folder stays
     } else {
       kept.push_back(std::move(entry));

@@ -1,6 +1,6 @@
 #include "install/InstallEntry.h"
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 
 namespace qv {
@@ -19,7 +19,7 @@ std::string ProgramOfUninstallCommand(const std::string& command) {
   // An entry of an earlier version: the path, a blank and the switch.
   const std::string suffix = std::string(" ") + UninstallSwitch;
   if (command.size() > suffix.size() &&
-      AnsiSameText(command.substr(command.size() - suffix.size()), suffix))
+      SameText(command.substr(command.size() - suffix.size()), suffix))
     return command.substr(0, command.size() - suffix.size());
   return command;
 }

@@ -1,6 +1,6 @@
 #include "install/UninstallPlan.h"
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "store/DataFolder.h"
 #include "store/StoredTextList.h"
@@ -48,7 +48,7 @@ std::vector<TUninstallStep> MakeUninstallPlan(const TInstallPlaces& places, bool
   if (!keepReaderData) {
     const bool userFolder =
         !places.UserDataFolder.empty() &&
-        !AnsiSameText(IncludeTrailingBackslash(places.UserDataFolder), IncludeTrailingBackslash(places.ProgramFolder));
+        !SameText(IncludeTrailingBackslash(places.UserDataFolder), IncludeTrailingBackslash(places.ProgramFolder));
     for (const std::string& name : ReaderDataFiles())
       plan.push_back({S::File, CombinePath(places.ProgramFolder, name), "", true, false});
     if (userFolder) {

@@ -1,6 +1,6 @@
 #include "options/MediaTitles.h"
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 
 namespace qv {
@@ -11,7 +11,7 @@ const char* const DefaultSoundName = "Default.wav";
 
 bool IsWaveFileName(const std::string& path) {
   const std::string ext = ExtractFileExt(path);
-  return AnsiSameText(ext, ".wav") || AnsiSameText(ext, ".wave");
+  return SameText(ext, ".wav") || SameText(ext, ".wave");
 }
 
 namespace {
@@ -21,7 +21,7 @@ std::string TitleOf(const std::string& path, const TMediaFolders& folders, const
   std::string relative;
   const std::string defaultProfile =
       GetDefaultProfilePath(folders.DataDir.empty() ? folders.ProgramDir : folders.DataDir);
-  if (!AnsiSameText(folders.ProfileFile, defaultProfile) &&
+  if (!SameText(folders.ProfileFile, defaultProfile) &&
       GetPathInside(GetDirOfPath(folders.ProfileFile), path, relative))
     return relative;
   if (GetPathInside(mediaDir, path, relative)) return relative;
@@ -74,7 +74,7 @@ std::string GetSoundPath(const std::string& title, const TMediaFolders& folders,
 
 std::string NormaliseMediaTitle(const std::string& title, const std::string& defaultName) {
   if (!GetDirOfPath(title).empty()) return title;
-  return AnsiSameText(GetNameWithoutExt(title), GetNameWithoutExt(defaultName)) ? defaultName : title;
+  return SameText(GetNameWithoutExt(title), GetNameWithoutExt(defaultName)) ? defaultName : title;
 }
 
 }  // namespace qv

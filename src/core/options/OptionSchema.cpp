@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <stdexcept>
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "util/Numbers.h"
 
 namespace qv {
@@ -145,7 +145,7 @@ TOptionTable MakeProfileTable() {
       Int(s, "SpaceAfter", 5, 0, 30, "SpaceAfterComboBox",
           Items({{0, 10, 1}, {12, 12, 1}, {15, 18, 3}, {20, 30, 5}})),
       Text(s, "ParagraphPrefix", "None", kNameLength, "ParagraphPrefixComboBox",
-           {"None", "Tab", "Blanks", "- ", "* ", "\xB7 "}),
+           {"None", "Tab", "Blanks", "- ", "* ", "\xC2\xB7 "}),
   };
 }
 
@@ -191,7 +191,7 @@ const TOptionTable& ProfileSoundSwitchTable() {
 
 const TOptionEntry* FindOption(const TOptionTable& table, const std::string& key) {
   for (const TOptionEntry& opt : table)
-    if (AnsiSameText(opt.Key, key)) return &opt;
+    if (SameText(opt.Key, key)) return &opt;
   return nullptr;
 }
 
@@ -235,8 +235,27 @@ const std::vector<std::string>& BackSoundProbabilityItems() {
 
 int32_t FindItemIndex(const std::vector<std::string>& items, const std::string& text) {
   for (size_t i = 0; i < items.size(); ++i)
-    if (AnsiSameText(items[i], text)) return static_cast<int32_t>(i);
+    if (SameText(items[i], text)) return static_cast<int32_t>(i);
   return -1;
+}
+
+const std::vector<TTextEncoding>& ChoosableEncodings() {
+  static const std::vector<TTextEncoding> encodings = [] {
+    std::vector<TTextEncoding> all;
+    for (const TTextEncoding e : AllTextEncodings())
+      if (e != TTextEncoding::Utf8Bom) all.push_back(e);
+    return all;
+  }();
+  return encodings;
+}
+
+const std::vector<std::string>& BookEncodingItems() {
+  static const std::vector<std::string> items = [] {
+    std::vector<std::string> all{"Auto"};
+    for (const TTextEncoding e : ChoosableEncodings()) all.push_back(EncodingCaption(e));
+    return all;
+  }();
+  return items;
 }
 
 }  // namespace qv

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "encoding/TextEncoding.h"
+
 namespace qv {
 
 enum class TOptionKind {
@@ -81,6 +83,13 @@ void AddItemRange(std::vector<std::string>& items, int32_t from, int32_t to, int
 const std::vector<std::string>& BackSoundVolumeItems();
 const std::vector<std::string>& BackSoundDurationItems();
 const std::vector<std::string>& BackSoundProbabilityItems();
+
+// The "Encoding" drop-down of the Book group, a choice kept per book with its
+// bookshelf entry (not a stored option): "Auto" (the book's encoding is
+// detected), then the caption of each encoding a reader may choose, in the
+// order of ChoosableEncodings (UTF-8 with its mark reads as UTF-8).
+const std::vector<std::string>& BookEncodingItems();
+const std::vector<TTextEncoding>& ChoosableEncodings();
 
 // The selection rule of combo and list boxes: the index of the item equal to
 // text (without regard to case), or -1 for no selection.

@@ -1,7 +1,7 @@
 #include "options/ProfileSelection.h"
 
 #include "options/MediaTitles.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 
 namespace qv {
@@ -12,7 +12,7 @@ std::string GetFolderProfilePath(const std::string& bookPath) {
 
 std::string GetBookProfilePath(const std::string& bookPath) { return ChangeFileExt(bookPath, ".fsp"); }
 
-bool IsProfileFileName(const std::string& path) { return AnsiSameText(ExtractFileExt(path), ".fsp"); }
+bool IsProfileFileName(const std::string& path) { return SameText(ExtractFileExt(path), ".fsp"); }
 
 std::string SelectBookProfile(const std::string& bookPath, bool keepProfile,
                               const std::string& currentProfile, const std::string& dataDir,

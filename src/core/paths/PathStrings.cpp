@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 
 namespace qv {
 
@@ -60,7 +60,7 @@ std::string CombinePath(const std::string& folder, const std::string& name) {
 }
 
 bool IsPathPrefix(const std::string& folder, const std::string& path) {
-  if (folder.empty() || path.empty() || !AnsiStartsText(folder, path)) return false;
+  if (folder.empty() || path.empty() || !StartsText(folder, path)) return false;
   return folder.size() == path.size() || folder.back() == '\\' || path[folder.size()] == '\\';
 }
 

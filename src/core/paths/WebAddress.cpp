@@ -1,6 +1,6 @@
 #include "paths/WebAddress.h"
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 
 namespace qv {
 
@@ -19,7 +19,7 @@ bool IsWebAddress(const std::string& text) {
     if (static_cast<unsigned char>(c) <= ' ' || c == 0x7F) return false;
   for (const char* prefix : {"http://", "https://", "ftp://", "mailto:", "www."}) {
     const std::string p = prefix;
-    if (address.size() > p.size() && AnsiStartsText(p, address)) return true;
+    if (address.size() > p.size() && StartsText(p, address)) return true;
   }
   return false;
 }
@@ -42,7 +42,7 @@ std::string AsciiWebAddress(const std::string& utf8) {
 
 std::string WebAddressToOpen(const std::string& text) {
   const std::string address = Trimmed(text);
-  return AnsiStartsText("www.", address) ? "http://" + address : address;
+  return StartsText("www.", address) ? "http://" + address : address;
 }
 
 }  // namespace qv

@@ -269,7 +269,7 @@ void TMemoryRichBox::LoadText(std::string_view content) {
 
 bool TMemoryRichBox::SavePlainText(std::ostream& out) {
   const std::string text = doc_.WholeText();
-  const std::string bytes = EncodeText(text, SaveEncodingFor(TTextEncoding::Ansi, text));
+  const std::string bytes = EncodeText(text, SaveEncodingFor(SystemAnsiEncoding(), text));
   out.write(bytes.data(), std::streamsize(bytes.size()));
   return bool(out);
 }

@@ -107,8 +107,8 @@ class IRichBox {
   // The bytes of a plain-text file, in the encoding DetectTextEncoding finds;
   // CR LF, CR or LF break lines.
   virtual bool LoadPlainText(std::istream& in) = 0;
-  // Breaks as "\r\n"; code page 1252 when it holds every character, else UTF-8
-  // with a mark (SaveEncodingFor a code page book).
+  // Breaks as "\r\n"; the system's ANSI code page when it holds every
+  // character, else UTF-8 with a mark (SaveEncodingFor a code page book).
   virtual bool SavePlainText(std::ostream& out) = 0;
 
   // Prints the content to the default printer under the job title; false when it could not.

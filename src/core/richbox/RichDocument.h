@@ -99,7 +99,7 @@ class TRichDocument {
     uint32_t Format = 0;      // the only style when Runs is empty
     std::vector<TRun> Runs;   // more than one run, starts ascending, first at 0
   };
-  using TCharKey = std::array<char, 52>;
+  using TCharKey = std::array<char, 20 + MaxFaceNameBytes + 1>;
   using TParaKey = std::array<char, 156>;
   struct TKeyHash {
     template <size_t N>

@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
+
+#include "encoding/Utf8.h"
 
 namespace qv {
 
@@ -66,7 +69,9 @@ constexpr uint8_t Multiple = 5;   // LineSpacing twentieths of a single line
 }  // namespace LineRule
 
 constexpr int MaxTabStops = 32;
-constexpr int MaxFaceNameLength = 31;
+constexpr int MaxFaceNameLength = 31;  // characters, as UTF-16 units (the system's LF_FACESIZE - 1)
+// The bytes of the longest face name in UTF-8: at most three a unit.
+constexpr int MaxFaceNameBytes = MaxFaceNameLength * 3;
 
 // Where a character format goes.
 enum class TFormatTarget { Selection, All, Default };
@@ -77,17 +82,18 @@ struct TCharFormat {
   uint32_t Effects = 0;      // CharEffect bits
   int32_t Height = 0;        // twips
   uint32_t TextColor = 0;    // 0x00BBGGRR
-  char FaceName[MaxFaceNameLength + 1] = {};
+  char FaceName[MaxFaceNameBytes + 1] = {};  // UTF-8
   int16_t Spacing = 0;       // twips, extended only
   uint32_t BackColor = 0;    // extended only
 
-  // At most 31 characters, and nothing from a NUL character on.
+  // At most 31 characters, whole ones, as well-formed UTF-8; nothing from a NUL character on.
   void SetFaceName(const std::string& name) {
-    size_t n = name.find('\0');
-    if (n == std::string::npos) n = name.size();
-    if (n > size_t(MaxFaceNameLength)) n = size_t(MaxFaceNameLength);
+    std::string face;
+    const std::string_view kept = std::string_view(name).substr(0, name.find('\0'));
+    for (size_t i = 0; i < kept.size() && Utf16Length(face) < MaxFaceNameLength;) AppendUtf8(face, ReadChar(kept, i));
+    if (Utf16Length(face) > MaxFaceNameLength) face.resize(ByteOffsetOfUnit(face, MaxFaceNameLength));
     std::memset(FaceName, 0, sizeof FaceName);
-    std::memcpy(FaceName, name.data(), n);
+    std::memcpy(FaceName, face.data(), face.size());
   }
   std::string Face() const { return FaceName; }
   // The mask this record can carry: its own mask without the extended bits on a basic record.

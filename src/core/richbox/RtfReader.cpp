@@ -128,9 +128,7 @@ class TRtfReader {
           if (state_.FontNumber >= 0) fonts_[state_.FontNumber] = fontName_;
           fontName_.clear();
         } else {
-          // Face names stay in code page 1252, as the program's font options are.
-          const int byte = ByteOf1252(c);
-          fontName_.push_back(byte < 0 ? '?' : char(byte));
+          AppendUtf8(fontName_, c);
         }
         break;
       case TDestination::ColorTable:
@@ -278,7 +276,13 @@ class TRtfReader {
     else if (w == "colortbl") state_.Destination = TDestination::ColorTable;
     else if (IsSkippedDestination(w)) state_.Destination = TDestination::Skip;
     else if (state_.Destination == TDestination::FontTable) {
+      // A face name of any script: \uN as in the text.
       if (w == "f") state_.FontNumber = int(n);
+      else if (w == "uc") state_.UnicodeSkip = int(n < 0 ? 0 : n);
+      else if (w == "u") {
+        Unicode(n);
+        pendingSkip_ = state_.UnicodeSkip;
+      }
     } else if (state_.Destination == TDestination::ColorTable) {
       const uint32_t v = uint32_t(n) & 0xFF;
       if (w == "red") color_ = (color_ & 0xFFFF00) | v;

@@ -21,7 +21,7 @@ class TRtfWriter {
     out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl";
     for (size_t i = 0; i < fontList_.size(); ++i) {
       out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
-      EscapeName(fontList_[i]);
+      EscapeText(fontList_[i], true);
       out_ += ";}";
     }
     out_ += "}\r\n{\\colortbl ;";
@@ -126,18 +126,14 @@ class TRtfWriter {
     }
   }
 
-  // A face name is code page 1252; only an escaped byte keeps a tab in it.
-  void EscapeName(std::string_view name) {
-    for (char c : name) Byte(static_cast<unsigned char>(c));
-  }
-
-  // Book text: code page 1252 where it has the character, else \uN (one per
+  // Text: code page 1252 where it has the character, else \uN (one per
   // UTF-16 unit, as a signed 16-bit number) with '?' for readers without it.
-  void EscapeText(std::string_view text) {
+  // A tab of a face name is an escaped byte: \tab would not be read in a font table.
+  void EscapeText(std::string_view text, bool faceName = false) {
     for (size_t i = 0; i < text.size();) {
       const char32_t c = ReadChar(text, i);
       const int byte = ByteOf1252(c);
-      if (c == '\t') {
+      if (c == '\t' && !faceName) {
         out_ += "\\tab ";
       } else if (byte >= 0) {
         Byte(static_cast<unsigned char>(byte));

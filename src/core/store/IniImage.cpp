@@ -1,6 +1,6 @@
 #include "store/IniImage.h"
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 
 namespace qv {
 
@@ -29,25 +29,25 @@ void TIniImage::Clear() {
 }
 
 TIniImage::TSection* TIniImage::FindSection(const std::string& name) {
-  const auto it = sectionIndex_.find(AnsiUpperCase(name));
+  const auto it = sectionIndex_.find(UpperCase(name));
   return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 const TIniImage::TSection* TIniImage::FindSection(const std::string& name) const {
-  const auto it = sectionIndex_.find(AnsiUpperCase(name));
+  const auto it = sectionIndex_.find(UpperCase(name));
   return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 TIniImage::TSection& TIniImage::AddSection(const std::string& name) {
   if (TSection* existing = FindSection(name)) return *existing;
-  sectionIndex_[AnsiUpperCase(name)] = sections_.size();
+  sectionIndex_[UpperCase(name)] = sections_.size();
   sections_.push_back(TSection{name, {}, {}});
   return sections_.back();
 }
 
 void TIniImage::AddOrSet(TSection& section, const std::string& key, const std::string& value,
                          bool replace) {
-  const auto inserted = section.Index.emplace(AnsiUpperCase(key), section.Entries.size());
+  const auto inserted = section.Index.emplace(UpperCase(key), section.Entries.size());
   if (inserted.second)
     section.Entries.push_back(TEntry{key, value});
   else if (replace)
@@ -102,7 +102,7 @@ std::string TIniImage::Text() const {
 const std::string* TIniImage::Find(const std::string& section, const std::string& key) const {
   const TSection* s = FindSection(section);
   if (!s) return nullptr;
-  const auto it = s->Index.find(AnsiUpperCase(key));
+  const auto it = s->Index.find(UpperCase(key));
   return it == s->Index.end() ? nullptr : &s->Entries[it->second].Value;
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 
 namespace qv {
@@ -19,7 +19,7 @@ TFileResult Fail(TFileResult::TKind kind, uint32_t code) {
 }  // namespace
 
 std::string TMemoryFileSystem::Key(const std::string& path) {
-  return AnsiUpperCase(ExcludeTrailingBackslash(path));
+  return UpperCase(ExcludeTrailingBackslash(path));
 }
 
 const TMemoryFileSystem::TFile* TMemoryFileSystem::Find(const std::string& path) const {

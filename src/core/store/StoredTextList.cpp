@@ -2,9 +2,11 @@
 
 #include <utility>
 
+#include "encoding/TextEncoding.h"
+#include "encoding/UnicodeText.h"
+#include "encoding/Utf8.h"
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
-#include "paths/AnsiText.h"
 #include "store/IniValues.h"
 
 namespace qv {
@@ -42,7 +44,7 @@ bool TStoredTextList::Load() {
                   __LINE__);
       return;
     }
-    image_.Parse(data);  // a missing file reads as an empty one
+    image_.Parse(DecodeText(data, DetectStoredTextEncoding(data)));  // a missing file reads as an empty one
     fileTextOf_ = fileName_;
     fileText_ = image_.Text();
     if (OnLoad) OnLoad(*this);
@@ -71,7 +73,7 @@ bool TStoredTextList::AutoSave() { return SaveFile(false, true); }
 
 bool TStoredTextList::KeepFailedFile(TFunStatContext& local) {
   IFileSystem& fs = Files();
-  if (failedFile_.empty() || !AnsiSameText(failedFile_, fileName_) || !fs.FileExists(fileName_)) return true;
+  if (failedFile_.empty() || !SameText(failedFile_, fileName_) || !fs.FileExists(fileName_)) return true;
   const std::string backup = BackupFileName(fileName_);
   std::string bytes;
   TFileResult kept = fs.ReadWhole(fileName_, bytes);
@@ -93,7 +95,7 @@ bool TStoredTextList::KeepFailedFile(TFunStatContext& local) {
 
 bool TStoredTextList::SaveFile(bool askOverwrite, bool automatic) {
   bool declined = false;
-  const bool show = !(automatic && quietFiles_.count(AnsiUpperCase(fileName_)));
+  const bool show = !(automatic && quietFiles_.count(UpperCase(fileName_)));
   const bool ok = Guarded(QV_OP(kSource, kSave, kSaveFailed), [&](TFunStatContext& local) {
     IFileSystem& fs = Files();
     if (askOverwrite && fs.FileExists(fileName_) && !AskQuery(OverwriteQuestion(fileName_))) {
@@ -107,7 +109,7 @@ bool TStoredTextList::SaveFile(bool askOverwrite, bool automatic) {
     }
     const std::string text = image_.Text();
     // The program's own saves leave a file alone that already holds the same text.
-    if (automatic && AnsiSameText(fileTextOf_, fileName_) && fileText_ == text && fs.FileExists(fileName_))
+    if (automatic && SameText(fileTextOf_, fileName_) && fileText_ == text && fs.FileExists(fileName_))
       return;
     if (!KeepFailedFile(local)) return;
     if (fs.IsReadOnly(fileName_)) {
@@ -118,7 +120,7 @@ bool TStoredTextList::SaveFile(bool askOverwrite, bool automatic) {
         return;
       }
     }
-    const TFileResult written = WriteFileReplacing(fs, fileName_, text);
+    const TFileResult written = WriteFileReplacing(fs, fileName_, EncodeText(text, TTextEncoding::Utf8Bom));
     if (!written.IsOk()) {
       local.Raise(kSource, kSave, written.SystemErrorCode, kSaveFailed, fileName_, written.Message,
                   Error, __LINE__);
@@ -127,7 +129,7 @@ bool TStoredTextList::SaveFile(bool askOverwrite, bool automatic) {
     fileTextOf_ = fileName_;
     fileText_ = text;
   }, show);
-  if (!ok && automatic) quietFiles_.insert(AnsiUpperCase(fileName_));
+  if (!ok && automatic) quietFiles_.insert(UpperCase(fileName_));
   if (!ok || declined) return false;
   modified_ = false;
   return true;
@@ -144,7 +146,8 @@ void TStoredTextList::ReadString(const std::string& section, const std::string& 
                                  std::string& value, bool acceptEmpty, int32_t maxLength) const {
   const std::string* stored = image_.Find(section, key);
   if (!stored || (!acceptEmpty && stored->empty())) return;
-  if (maxLength < 0 || stored->size() > static_cast<size_t>(maxLength)) return;
+  // Characters count as the system counts them (UTF-16 units), not bytes.
+  if (maxLength < 0 || Utf16Length(*stored) > maxLength) return;
   value = *stored;
 }
 

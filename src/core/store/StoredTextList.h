@@ -10,6 +10,9 @@
 // Load and Save are guarded operations (source "Include/StoredTextList"); their
 // failures are shown as "Failed to load file." and "Failed to save file.".
 // A save never replaces the file by a partly written one (see FileSystem.h).
+// Files are written as UTF-8 with a byte-order mark; a file without one is
+// read as DetectStoredTextEncoding says (the system's ANSI code page unless
+// it is UTF-8).
 //
 // What failed to load is never lost: a colour that cannot be read is reported
 // and keeps the caller's value while the other keys still load, and a file

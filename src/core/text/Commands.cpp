@@ -141,7 +141,7 @@ const Row* FindCommand(const Row (&table)[N], const std::string& name) {
 uint32_t ReadColorArgument(const std::string& argument) {
   uint32_t color = 0;
   if (!ParseColorArgument(argument, color))
-    throw std::runtime_error("'" + Utf8ToAnsi(argument) + "' is not a valid integer value");
+    throw std::runtime_error("'" + argument + "' is not a valid integer value");
   return color;
 }
 
@@ -161,7 +161,7 @@ void TEnhancedRichEdit::ParseCommandLine(const std::string& line) {
     }
   }
   if (e == std::string::npos) {
-    ShowWarningMessage("Missing end character: " + Utf8ToAnsi(line));
+    ShowWarningMessage("Missing end character: " + line);
     return;
   }
   // The line begins with the circumflex: the name starts at index 1.
@@ -203,7 +203,7 @@ void TEnhancedRichEdit::ExecuteCommand() {
             Format.Push(push.Property, int32_t(ReadColorArgument(CommandArg)), CommandEnd);
             break;
           case TArg::Font:
-            Format.PushFont(Utf8ToAnsi(CommandArg), CommandEnd);
+            Format.PushFont(CommandArg, CommandEnd);
             break;
         }
       }
@@ -211,12 +211,12 @@ void TEnhancedRichEdit::ExecuteCommand() {
     }
   }
   if (CommandEnd != '/' && CommandEnd != '~') {
-    ShowWarningMessage("Unrecognized command: " + Utf8ToAnsi(CommandName));
+    ShowWarningMessage("Unrecognized command: " + CommandName);
     return;
   }
   const TPropertyCommand* command = FindCommand(CPropertyCommands, CommandName);
   if (!command) {
-    ShowWarningMessage("Unrecognized command: " + Utf8ToAnsi(CommandName));
+    ShowWarningMessage("Unrecognized command: " + CommandName);
     return;
   }
   for (int i = 0; i < command->Count; ++i) {

@@ -14,9 +14,11 @@ namespace qv {
 namespace {
 
 // Character classes of the quote passes, looked up once per byte; a byte
-// outside ASCII begins a character that is read whole (only double quotes
-// count among those).
-enum : uint8_t { qcNone = 0, qcDouble = 1, qcSingle = 2, qcBreak = 3, qcOutsideAscii = 4 };
+// outside ASCII begins a character that is read whole (double quotes and the
+// typographic single quotes ‚ and ‘ count among those).
+enum : uint8_t {
+  qcNone = 0, qcDouble = 1, qcSingle = 2, qcBreak = 3, qcOutsideAscii = 4, qcLowSingle = 5, qcHighSingle = 6
+};
 
 struct TQuoteClasses {
   uint8_t Of[256];
@@ -81,7 +83,11 @@ int32_t TEnhancedRichEdit::FindQuoteMarks(std::string_view text) {
     if (kind == qcOutsideAscii) {
       const size_t at = i;
       const char32_t c = ReadChar(text, i);
-      if (IsDoubleQuote(c)) quoteMarks_.push_back(TQuoteMark{int32_t(at) + shift + 1, int32_t(at), qcDouble});
+      const uint8_t mark = IsDoubleQuote(c)         ? qcDouble
+                           : c == LowSingleQuote    ? qcLowSingle
+                           : c == HighSingleQuote   ? qcHighSingle
+                                                    : qcNone;
+      if (mark != qcNone) quoteMarks_.push_back(TQuoteMark{int32_t(at) + shift + 1, int32_t(at), mark});
       shift += UnitsOf(c) - int32_t(i - at);
       continue;
     }
@@ -110,23 +116,40 @@ void TEnhancedRichEdit::DoubleQuotePass(int32_t base, uint32_t color, bool stopA
 void TEnhancedRichEdit::SingleQuotePass(std::string_view text, int32_t base, uint32_t color,
                                         bool stopAtBreaks) {
   int32_t open = 0;
-  // A single quote is one byte; the bytes beside it are ASCII exactly when the
-  // characters beside it are, so they answer the letter-or-digit test.
+  bool openedLow = false;  // the open passage began with ‚, which ‘ may close
+  const auto close = [&](int32_t i) {
+    ColorPassage(base + open, i - open - 1, color);
+    open = 0;
+  };
+  // The letter-or-digit tests look at the characters beside an ASCII quote
+  // (one byte), read whole: a letter of any script makes it an apostrophe.
   const size_t length = text.size();
   for (const TQuoteMark& mark : quoteMarks_) {
     const int32_t i = mark.Index;
     const size_t at = size_t(mark.Byte);
-    if (mark.Kind == qcDouble) {
-      open = 0;
-    } else if (mark.Kind == qcSingle) {
-      if (open == 0) {
-        if (at == 0 || !IsAsciiLetterOrDigit(static_cast<unsigned char>(text[at - 1]))) open = i;
-      } else if (at + 1 == length || !IsAsciiLetterOrDigit(static_cast<unsigned char>(text[at + 1]))) {
-        ColorPassage(base + open, i - open - 1, color);
-        open = 0;
-      }
-    } else if (stopAtBreaks) {
-      open = 0;
+    switch (mark.Kind) {
+      case qcDouble: open = 0; break;
+      case qcSingle:
+        if (open == 0) {
+          if (at == 0 || !IsLetterOrDigit(LastChar(text.substr(0, at)))) {
+            open = i;
+            openedLow = false;
+          }
+        } else if (at + 1 == length || !IsLetterOrDigit(FirstChar(text.substr(at + 1)))) {
+          close(i);
+        }
+        break;
+      case qcLowSingle:
+        if (open == 0) {
+          open = i;
+          openedLow = true;
+        }
+        break;
+      case qcHighSingle:
+        if (open != 0 && openedLow) close(i);
+        break;
+      default:
+        if (stopAtBreaks) open = 0;
     }
   }
 }

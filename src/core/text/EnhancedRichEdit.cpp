@@ -143,7 +143,7 @@ std::string TEnhancedRichEdit::PrefixForOption(const std::string& option) {
   if (option == "None") return std::string();
   if (option == "Tab") return "\t";
   if (option == "Blanks") return "  ";
-  return AnsiToUtf8(option);
+  return option;
 }
 
 bool TEnhancedRichEdit::ContinuesParagraph(std::string_view current, std::string_view next,
@@ -155,9 +155,8 @@ bool TEnhancedRichEdit::ContinuesParagraph(std::string_view current, std::string
   if (IsBulletChar(c)) return false;
   if (f == CommandMark || c == CommandMark) return false;
   if (IsHeadingMark(f) || IsHeadingMark(c)) return false;
-  auto isHeadingInitial = [](char32_t x) { return x == 'C' || x == 'P' || x == 'S' || x == 'B'; };
-  if (isHeadingInitial(f) && IsHeadingLine(current)) return false;
-  if (isHeadingInitial(c) && IsHeadingLine(next)) return false;
+  if (IsCapital(f) && IsHeadingLine(current)) return false;
+  if (IsCapital(c) && IsHeadingLine(next)) return false;
   if (IsBulletChar(f) && IsSeparatorLine(current)) return false;
   if (l == ':' && IsCapital(c)) return false;
   return true;

@@ -1,6 +1,8 @@
 // Single-line tests of the enhancer.
 #include "text/LineRules.h"
 
+#include <algorithm>
+
 #include "encoding/Utf8.h"
 
 namespace qv {
@@ -17,31 +19,50 @@ bool IsIndentedLine(std::string_view s) {
   return s.size() >= 2 && s[0] == ' ' && (s[1] == ' ' || s[1] == '\t');
 }
 
+const std::vector<std::string>& ChapterWords() {
+  // Add a language's words here; each ends in its blank.
+  static const std::vector<std::string> words = {
+      "Chapter ", "Part ", "Section ", "Book ",            // English
+      u8"Глава ", u8"Часть ", u8"Книга ",                   // Russian
+      "Kapitel ", "Teil ", "Buch ",                        // German
+      "Chapitre ", "Partie ", "Livre ",                    // French
+      u8"Capítulo ", "Parte ", "Libro ",                   // Spanish
+      "Capitolo ",                                         // Italian (and "Parte ", "Libro ")
+      u8"Rozdział ", u8"Część ", u8"Księga ",               // Polish
+      "Kapitola ", u8"Část ",                              // Czech
+      u8"Κεφάλαιο ", u8"Μέρος ",                            // Greek
+  };
+  return words;
+}
+
 namespace {
 
-bool StartsWithWord(std::string_view s, std::string_view word) {
-  if (s.size() < word.size()) return false;
-  for (size_t i = 0; i < word.size(); ++i) {
-    char a = s[i], b = word[i];
-    if (a >= 'A' && a <= 'Z') a = char(a + 32);
-    if (b >= 'A' && b <= 'Z') b = char(b + 32);
-    if (a != b) return false;
+// The chapter words as they compare (FoldedForMatching), and how many
+// characters of a line to fold: the longest word's, and two more for marks
+// written as characters of their own.
+struct TFoldedWords {
+  std::vector<std::u32string> Words;
+  size_t LineChars = 0;
+  TFoldedWords() {
+    for (const std::string& word : ChapterWords()) {
+      Words.push_back(FoldedForMatching(word, word.size()));
+      LineChars = std::max(LineChars, Words.back().size() + 2);
+    }
   }
-  return true;
-}
+};
 
 }  // namespace
 
 bool IsHeadingLine(std::string_view s) {
   if (s.empty()) return false;
-  if (IsHeadingMark(FirstChar(s))) return true;
-  switch (s[0]) {
-    case 'C': return StartsWithWord(s, "Chapter ");
-    case 'P': return StartsWithWord(s, "Part ");
-    case 'S': return StartsWithWord(s, "Section ");
-    case 'B': return StartsWithWord(s, "Book ");
-    default: return false;
-  }
+  const char32_t first = FirstChar(s);
+  if (IsHeadingMark(first)) return true;
+  if (!IsCapital(first)) return false;
+  static const TFoldedWords folded;
+  const std::u32string line = FoldedForMatching(s, folded.LineChars);
+  for (const std::u32string& word : folded.Words)
+    if (line.compare(0, word.size(), word) == 0) return true;
+  return false;
 }
 
 bool StartsWithRun(std::string_view s, char32_t c) {
@@ -63,7 +84,8 @@ void JoinLinesInPlace(std::string& current, std::string_view line) {
   }
   if (line.empty()) return;
   const size_t n = current.size();
-  if (n >= 2 && current[n - 1] == '-' && IsLowercase(current[n - 2]) && IsLowercase(line[0])) {
+  if (n >= 2 && current[n - 1] == '-' && IsLowercase(LastChar(std::string_view(current).substr(0, n - 1))) &&
+      IsLowercase(FirstChar(line))) {
     current.pop_back();
   } else {
     current.push_back(' ');

@@ -1,25 +1,31 @@
 // Tests on single lines of a plain-text book, used to rebuild its paragraphs.
-// Text is UTF-8; the classes below are of characters. Those outside ASCII are
-// the characters of the code page 1252 marks (« » “ ” · §), so a book reads
-// the same in either encoding; letter tests use the ASCII letters only.
+// Text is UTF-8; the classes below are of characters, so a book reads the
+// same in any encoding. Letters are those of every script (Unicode's letter
+// classes): Cyrillic, Greek and accented Latin letters are capitals or small
+// letters as the ASCII ones are.
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "encoding/UnicodeText.h"
 
 namespace qv {
 
 // Character classes of the enhancer.
-inline bool IsCapital(char32_t c) { return c >= 'A' && c <= 'Z'; }
-inline bool IsLowercase(char32_t c) { return c >= 'a' && c <= 'z'; }
-inline bool IsAsciiLetterOrDigit(char32_t c) {
-  return IsCapital(c) || IsLowercase(c) || (c >= '0' && c <= '9');
+inline bool IsCapital(char32_t c) { return c < 0x80 ? c >= 'A' && c <= 'Z' : IsUpperLetter(c); }
+inline bool IsLowercase(char32_t c) { return c < 0x80 ? c >= 'a' && c <= 'z' : IsLowerLetter(c); }
+inline bool IsLetterOrDigit(char32_t c) {
+  return c < 0x80 ? (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') : IsLetter(c);
 }
-// " « » “ ”
+// " « » “ ” „
 inline bool IsDoubleQuote(char32_t c) {
-  return c == 0x22 || c == 0xAB || c == 0xBB || c == 0x201C || c == 0x201D;
+  return c == 0x22 || c == 0xAB || c == 0xBB || c == 0x201C || c == 0x201D || c == 0x201E;
 }
-// ' `
-inline bool IsSingleQuote(char32_t c) { return c == '\'' || c == '`'; }
+// ' ` and the low single quote ‚ that opens a passage (German, Polish, Czech)
+inline bool IsSingleQuote(char32_t c) { return c == '\'' || c == '`' || c == 0x201A; }
+// ‘ closes a passage that ‚ opened (‚so‘); elsewhere it is no quote.
+constexpr char32_t LowSingleQuote = 0x201A, HighSingleQuote = 0x2018;
 inline bool IsSentenceEnd(char32_t c) {
   return c == '.' || c == '?' || c == '!' || c == ')' || IsDoubleQuote(c) || IsSingleQuote(c);
 }
@@ -35,8 +41,12 @@ std::string_view TrimLine(std::string_view s);
 
 // Begins with a tab, or with a blank followed by a blank or a tab.
 bool IsIndentedLine(std::string_view s);
-// A heading mark first, or "Chapter ", "Part ", "Section ", "Book " (case-blind)
-// after a first letter that is exactly C, P, S or B.
+// The words that open a chapter heading, each with its blank ("Chapter ",
+// "Глава ", "Kapitel " ...), one table for every language.
+const std::vector<std::string>& ChapterWords();
+// A heading mark first, or a capital first letter and one of the chapter
+// words, compared without regard to case or accents ("CHAPTER IV",
+// "ГЛАВА ПЕРВАЯ", "CAPITULO 2").
 bool IsHeadingLine(std::string_view s);
 // c alone, cc, or three c at the start (counted in characters).
 bool StartsWithRun(std::string_view s, char32_t c);

@@ -6,6 +6,7 @@
 #include "colors/ColorPanels.h"
 #include "errors/Guard.h"
 #include "platform/Clipboard.h"
+#include "platform/WideText.h"
 #include "widgets/ColorPanel.h"
 #include "widgets/Application.h"
 
@@ -47,22 +48,22 @@ TColorForm::TColorForm(TForm* owner, uint32_t color, TColorCallback callback)
   SetCancelControl([this] { SetModalResult(mrCancel); });
   SetActiveControl(&CancelButton);
 
-  toolTips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
   for (int k = 0; k < kColorGridCells; ++k) {
     cells_.push_back(std::make_unique<TColorCellPanel>(&ColorsPanel, "ColorCell" + std::to_string(k)));
     TColorCellPanel& cell = *cells_.back();
     cell.OnMouseUp = [this, k](TMouseButton button, unsigned, int, int) { ColorCellMouseUp(k, button); };
     cell.OnKeyDown = [this, k](WORD& key, unsigned) { ColorCellKeyDown(k, key); };
     if (toolTips_) {
-      TTTOOLINFOA tool{};
-      tool.cbSize = TTTOOLINFOA_V2_SIZE;
+      TTTOOLINFOW tool{};
+      tool.cbSize = TTTOOLINFOW_V2_SIZE;
       tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
       tool.hwnd = hwnd_;
       tool.uId = reinterpret_cast<UINT_PTR>(cell.Handle());
-      tool.lpszText = const_cast<char*>("");
-      SendMessageA(toolTips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+      tool.lpszText = const_cast<wchar_t*>(L"");
+      SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
   }
   BuildColorGrid();
@@ -89,17 +90,18 @@ void TColorForm::BuildColorGrid() {
     cell.SetBounds(c.Left, c.Top, c.Width, c.Height);
     cell.SetColor(c.Color);
     cell.SetAccessibleName(c.Name);
-    const LONG style = GetWindowLongA(cell.Handle(), GWL_STYLE);
-    SetWindowLongA(cell.Handle(), GWL_STYLE, k == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    const LONG style = GetWindowLongW(cell.Handle(), GWL_STYLE);
+    SetWindowLongW(cell.Handle(), GWL_STYLE, k == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     const std::string hint = c.Hint();
     cell.SetHint(hint);
     if (toolTips_) {
-      TTTOOLINFOA tool{};
-      tool.cbSize = TTTOOLINFOA_V2_SIZE;
+      std::wstring text = ToWide(hint);
+      TTTOOLINFOW tool{};
+      tool.cbSize = TTTOOLINFOW_V2_SIZE;
       tool.hwnd = hwnd_;
       tool.uId = reinterpret_cast<UINT_PTR>(cell.Handle());
-      tool.lpszText = const_cast<char*>(hint.c_str());
-      SendMessageA(toolTips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+      tool.lpszText = &text[0];
+      SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
   }
 }
@@ -167,13 +169,13 @@ bool ColorFormDialog(uint32_t& color, TColorForm::TColorCallback callback) {
 bool ChooseSystemColorDialog(HWND owner, uint32_t& color) {
   // The dialog keeps its sixteen custom colours for the whole run.
   static COLORREF custom[16] = {};
-  CHOOSECOLORA c{};
+  CHOOSECOLORW c{};
   c.lStructSize = sizeof c;
   c.hwndOwner = owner;
   c.rgbResult = DisplayColor(color);
   c.lpCustColors = custom;
   c.Flags = CC_FULLOPEN | CC_RGBINIT | CC_ANYCOLOR;
-  if (!ChooseColorA(&c)) return false;
+  if (!ChooseColorW(&c)) return false;
   color = c.rgbResult;
   return true;
 }

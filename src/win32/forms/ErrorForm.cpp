@@ -8,8 +8,8 @@
 #include "platform/DataFolder.h"
 #include "platform/Help.h"
 #include "platform/ScopedHandle.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
-#include "richedit/RichEditCodec.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
@@ -42,7 +42,7 @@ TErrorForm::TErrorForm(TForm* owner)
                                                       &OkayNoErrorsButton, &TerminateButton,
                                                       &LogButton, &HelpButton, &RecursionLabel})
     c->SetFont(DialogFont());
-  SendMessageA(MainMemo.Handle(), EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(MainMemo.Handle(), EM_SETLIMITTEXT, 0, 0);
   OkayButton.OnClick = [this] { SetModalResult(mrOk); };
   CancelButton.OnClick = [this] { SetModalResult(mrCancel); };
   SetCancelControl([this] { SetModalResult(mrCancel); });
@@ -81,7 +81,7 @@ std::string TErrorForm::LogFileName() { return DataDirectory() + ErrorLogFileNam
 
 bool TErrorForm::SaveLog(uint32_t* error) {
   SetLastError(0);
-  TScopedHandle log{CreateFileW(WidenText(LogFileName()).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  TScopedHandle log{CreateFileW(ToWide(LogFileName()).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
   bool ok = log.H != INVALID_HANDLE_VALUE;
   LARGE_INTEGER size{};
@@ -89,7 +89,9 @@ bool TErrorForm::SaveLog(uint32_t* error) {
   if (ok && ShouldEmptyErrorLog(static_cast<uint64_t>(size.QuadPart)))
     ok = SetFilePointer(log.H, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER && SetEndOfFile(log.H);
   if (ok) {
-    const std::string record = ErrorLogRecord(MainMemo.Text());
+    // The log is UTF-8; a new one starts with its mark, so that editors read it so.
+    const bool empty = GetFileSizeEx(log.H, &size) && size.QuadPart == 0;
+    const std::string record = (empty ? "\xEF\xBB\xBF" : "") + ErrorLogRecord(MainMemo.Text());
     DWORD written = 0;
     ok = SetFilePointer(log.H, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
          WriteFile(log.H, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/FileServices.h"
+#include "platform/WideText.h"
 
 namespace qv::win {
 
@@ -33,16 +34,20 @@ std::string TBrowserListing::PartitionSuffix(const std::string& drive) {
   return GetPartitionSuffix(drive);
 }
 
+// The sort key is a string of bytes (the wide function writes bytes too, and
+// counts in bytes), compared as bytes.
 std::string TBrowserListing::SortKey(const std::string& name) {
   const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-  const int length = static_cast<int>(name.size());
-  char buffer[512];
-  int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), length, buffer, sizeof buffer);
+  const std::wstring wide = ToWide(name);
+  const int length = static_cast<int>(wide.size());
+  char buffer[1024];
+  int size = LCMapStringW(LOCALE_USER_DEFAULT, flags, wide.c_str(), length, reinterpret_cast<LPWSTR>(buffer),
+                          sizeof buffer);
   if (size > 0) return std::string(buffer, static_cast<size_t>(size - 1));  // without its final zero
-  size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), length, nullptr, 0);
+  size = LCMapStringW(LOCALE_USER_DEFAULT, flags, wide.c_str(), length, nullptr, 0);
   if (size <= 0) return name;
   std::string key(static_cast<size_t>(size), '\0');
-  LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), length, &key[0], size);
+  LCMapStringW(LOCALE_USER_DEFAULT, flags, wide.c_str(), length, reinterpret_cast<LPWSTR>(&key[0]), size);
   key.resize(static_cast<size_t>(size - 1));
   return key;
 }

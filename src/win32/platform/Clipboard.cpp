@@ -4,18 +4,22 @@
 
 #include <cstring>
 
+#include "platform/WideText.h"
+
 namespace qv::win {
 
 bool CopyTextToClipboard(const std::string& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  const std::wstring wide = ToWide(text);
+  const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
   if (!memory) return false;
   if (void* p = GlobalLock(memory)) {
-    std::memcpy(p, text.c_str(), text.size() + 1);
+    std::memcpy(p, wide.c_str(), bytes);
     GlobalUnlock(memory);
   }
   bool done = false;
   if (OpenClipboard(nullptr)) {
-    done = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+    done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
     CloseClipboard();
   }
   if (!done) GlobalFree(memory);  // the clipboard owns it only once it took it
@@ -25,9 +29,9 @@ bool CopyTextToClipboard(const std::string& text) {
 std::string ClipboardText() {
   std::string text;
   if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
-      text = p;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const wchar_t* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = FromWide(p);
       GlobalUnlock(data);
     }
   }

@@ -1,4 +1,4 @@
-// Plain text on the system clipboard (the ANSI text format).
+// Plain text on the system clipboard (its Unicode text format).
 #pragma once
 #include <string>
 

@@ -7,7 +7,7 @@
 #include "errors/Guard.h"
 #include "paths/PathStrings.h"
 #include "platform/FileServices.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 
 namespace qv::win {
 
@@ -27,28 +27,28 @@ struct TWalk {
   }
 };
 
-bool IsDirectoryEntry(const WIN32_FIND_DATAA& found) {
+bool IsDirectoryEntry(const WIN32_FIND_DATAW& found) {
   return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 // Calls visit(entry) for every entry of folder but "." and ".."; stops when
 // visit answers false. Search failures are left to failed(description, code).
-bool ForEachEntry(const std::string& folder, const std::function<bool(const WIN32_FIND_DATAA&)>& visit,
+bool ForEachEntry(const std::string& folder, const std::function<bool(const WIN32_FIND_DATAW&)>& visit,
                   const std::function<bool(const char*, DWORD)>& failed) {
-  WIN32_FIND_DATAA found;
+  WIN32_FIND_DATAW found;
   SetLastError(0);
-  HANDLE search = FindFirstFileA(CombinePath(folder, "*").c_str(), &found);
+  HANDLE search = FindFirstFileW(ToWide(CombinePath(folder, "*")).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return failed("Failed to find first file.", GetLastError());
   bool ok = true;
   do {
-    const std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
+    const std::wstring_view name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
     if (!visit(found)) {
       ok = false;
       break;
     }
     SetLastError(0);
-  } while (FindNextFileA(search, &found));
+  } while (FindNextFileW(search, &found));
   const DWORD code = GetLastError();
   FindClose(search);
   if (ok && code != ERROR_NO_MORE_FILES && code != 0) return failed("Failed to find next file.", code);
@@ -56,22 +56,22 @@ bool ForEachEntry(const std::string& folder, const std::function<bool(const WIN3
 }
 
 bool CopyTree(TWalk& walk, const std::string& source, const std::string& target, bool deleteSource) {
-  if (!IsDirectory(target) && !CreateDirectoryA(target.c_str(), nullptr))
+  if (!IsDirectory(target) && !CreateDirectoryW(ToWide(target).c_str(), nullptr))
     return walk.Fail("Failed to create directory.", target, __LINE__);
   const DWORD skipped = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT;
   const bool copied = ForEachEntry(
       source,
-      [&](const WIN32_FIND_DATAA& found) {
+      [&](const WIN32_FIND_DATAW& found) {
         if (found.dwFileAttributes & skipped) return true;
-        const std::string from = CombinePath(source, found.cFileName);
-        const std::string to = CombinePath(target, found.cFileName);
+        const std::string from = CombinePath(source, FromWide(found.cFileName));
+        const std::string to = CombinePath(target, FromWide(found.cFileName));
         if (IsDirectoryEntry(found)) return CopyTree(walk, from, to, deleteSource);
         ClearReadOnly(to);
-        if (!CopyFileA(from.c_str(), to.c_str(), FALSE))
+        if (!CopyFileW(ToWide(from).c_str(), ToWide(to).c_str(), FALSE))
           return walk.Fail("Failed to copy file.", from, __LINE__, to);
         if (deleteSource) {
           ClearReadOnly(from);
-          if (!DeleteFileA(from.c_str())) return walk.Fail("Failed to delete file.", from, __LINE__);
+          if (!DeleteFileW(ToWide(from).c_str())) return walk.Fail("Failed to delete file.", from, __LINE__);
         }
         return true;
       },
@@ -79,7 +79,7 @@ bool CopyTree(TWalk& walk, const std::string& source, const std::string& target,
         return walk.Fail(description, source, __LINE__, "", code);
       });
   // A moved folder goes when it is empty; one that keeps hidden files stays.
-  if (copied && deleteSource) RemoveDirectoryA(source.c_str());
+  if (copied && deleteSource) RemoveDirectoryW(ToWide(source).c_str());
   return copied;
 }
 
@@ -88,16 +88,16 @@ bool DeleteTree(const std::string& folder) {
   bool all = true;
   ForEachEntry(
       folder,
-      [&](const WIN32_FIND_DATAA& found) {
-        const std::string path = CombinePath(folder, found.cFileName);
+      [&](const WIN32_FIND_DATAW& found) {
+        const std::string path = CombinePath(folder, FromWide(found.cFileName));
         if (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
-          SetFileAttributesA(path.c_str(), found.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+          SetFileAttributesW(ToWide(path).c_str(), found.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
         if (!IsDirectoryEntry(found)) {
-          all = DeleteFileA(path.c_str()) && all;
+          all = DeleteFileW(ToWide(path).c_str()) && all;
         } else {
           // A link to another folder is removed itself; what it points to is not touched.
           if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) all = DeleteTree(path) && all;
-          all = RemoveDirectoryA(path.c_str()) && all;
+          all = RemoveDirectoryW(ToWide(path).c_str()) && all;
         }
         return true;
       },
@@ -111,7 +111,7 @@ bool MyCreateDirectory(const std::string& folder) {
   return Silent(QV_OP(kFile, "MyCreateDirectory", ""), [&](TFunStatContext& local) {
     TWalk walk{local, "MyCreateDirectory"};
     SetLastError(0);
-    return IsDirectory(folder) || CreateDirectoryA(folder.c_str(), nullptr) ||
+    return IsDirectory(folder) || CreateDirectoryW(ToWide(folder).c_str(), nullptr) ||
            walk.Fail("Failed to create directory.", folder, __LINE__);
   });
 }
@@ -135,7 +135,7 @@ bool MyRenameFile(const std::string& oldName, const std::string& newName) {
     if (newName.empty()) return walk.Fail("Empty destination name.", oldName, __LINE__, "", 0);
     ClearReadOnly(newName);
     SetLastError(0);
-    if (MoveFileExA(oldName.c_str(), newName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+    if (MoveFileExW(ToWide(oldName).c_str(), ToWide(newName).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
       return true;
     return walk.Fail("Failed to rename.", oldName, __LINE__, newName);
   });
@@ -146,7 +146,7 @@ bool DeleteDirectoryNoErrors(const std::string& folder) {
     const std::string dir = ExcludeTrailingBackslash(folder);
     if (dir.empty() || !IsDirectory(dir)) return true;
     SetLastError(0);
-    if (DeleteTree(dir) && RemoveDirectoryA(dir.c_str())) return true;
+    if (DeleteTree(dir) && RemoveDirectoryW(ToWide(dir).c_str())) return true;
     local.Raise(kFile, "DeleteDirectoryNoErrors", GetLastError(), "Some files could not be deleted.",
                 folder, "", Warning, __LINE__);
     return false;
@@ -156,14 +156,14 @@ bool DeleteDirectoryNoErrors(const std::string& folder) {
 uint64_t FolderSize(const std::string& folder) {
   uint64_t total = 0;
   WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW(WidenText(CombinePath(folder, "*")).c_str(), &found);
+  HANDLE search = FindFirstFileW(ToWide(CombinePath(folder, "*")).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return 0;
   do {
     const std::wstring name = found.cFileName;
     if (name == L"." || name == L"..") continue;
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-        total += FolderSize(CombinePath(folder, NarrowText(name)));
+        total += FolderSize(CombinePath(folder, FromWide(name)));
     } else {
       total += (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
     }

@@ -14,7 +14,7 @@
 #include "platform/ScopedHandle.h"
 #include "platform/ShellGateway.h"
 #include "platform/UninstallRegistry.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
@@ -29,14 +29,14 @@ bool FolderRefusesWriting(const std::string& folder) {
   if (dir.empty()) return false;
   const std::string probe = CombinePath(dir, "~Quenvalis-rights.tmp");
   SetLastError(0);
-  TScopedHandle file{CreateFileW(WidenText(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  TScopedHandle file{CreateFileW(ToWide(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr)};
   return file.H == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 bool RegistryRefusesWriting() {
   HKEY key = nullptr;
-  const LONG result = RegOpenKeyExW(HKEY_LOCAL_MACHINE, WidenText(ExcludeTrailingBackslash(UninstallRegistryKey(""))).c_str(),
+  const LONG result = RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToWide(ExcludeTrailingBackslash(UninstallRegistryKey(""))).c_str(),
                                     0, KEY_CREATE_SUB_KEY | KEY_SET_VALUE, &key);
   if (key) RegCloseKey(key);
   return result == ERROR_ACCESS_DENIED;
@@ -70,9 +70,7 @@ bool RunWithShellToken(const std::string& file, DWORD& code) {
     code = GetLastError();
     return false;
   }
-  std::wstring wide(file.size() + 1, L'\0');
-  const int n = MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
-  wide.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
+  const std::wstring wide = ToWide(file);
   std::wstring commandLine = L"\"" + wide + L"\"";
   const std::wstring folder = wide.substr(0, wide.find_last_of(L'\\') + 1);
   STARTUPINFOW startup{};

@@ -6,12 +6,13 @@
 
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "paths/WebAddress.h"
 #include "platform/OpeningWatch.h"
 #include "platform/ShellGateway.h"
 #include "platform/Shortcuts.h"
+#include "platform/WideText.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
@@ -37,35 +38,35 @@ std::string DriveRoot(const std::string& path) {
   return "";
 }
 
-bool IsShortcut(const std::string& name) { return AnsiSameText(ExtractFileExt(name), ".lnk"); }
+bool IsShortcut(const std::string& name) { return SameText(ExtractFileExt(name), ".lnk"); }
 
 }  // namespace
 
 std::string GetFullPath(const std::string& path) {
   if (path.empty() || IsDriveOnly(path)) return path;
   return Silent(QV_OP(kFile, "GetFullPath", ""), [&](TFunStatContext& local) {
-    char buffer[MAX_PATH * 4] = "";
-    const DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    if (n == 0 || n >= sizeof buffer) {
+    wchar_t buffer[MAX_PATH * 4] = L"";
+    const DWORD n = GetFullPathNameW(ToWide(path).c_str(), MAX_PATH * 4, buffer, nullptr);
+    if (n == 0 || n >= MAX_PATH * 4) {
       RaiseLast(local, "GetFullPath", "Failed to get full path.", path, Warning, __LINE__);
       return path;
     }
-    std::string full(buffer, n);
-    if (full.find('~') != std::string::npos) {
-      char longName[MAX_PATH * 4] = "";
-      const DWORD m = GetLongPathNameA(full.c_str(), longName, sizeof longName);
-      if (m > 0 && m < sizeof longName) full.assign(longName, m);
+    std::wstring full(buffer, n);
+    if (full.find(L'~') != std::wstring::npos) {
+      wchar_t longName[MAX_PATH * 4] = L"";
+      const DWORD m = GetLongPathNameW(full.c_str(), longName, MAX_PATH * 4);
+      if (m > 0 && m < MAX_PATH * 4) full.assign(longName, m);
     }
-    return full;
+    return FromWide(full);
   });
 }
 
-bool FileExists(const std::string& path) { return !path.empty() && PathFileExistsA(path.c_str()); }
+bool FileExists(const std::string& path) { return !path.empty() && PathFileExistsW(ToWide(path).c_str()); }
 
 bool IsDirectory(const std::string& path) {
   if (IsDriveOnly(path)) return true;
   if (path.empty()) return false;
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -74,15 +75,15 @@ bool DriveExists(const std::string& path) { return FileExists(DriveRoot(path)); 
 std::string GetUNCPath(const std::string& path) {
   return Silent(QV_OP(kFile, "GetUNCPath", ""), [&](TFunStatContext& local) -> std::string {
     const std::string asked = IsDriveOnly(path) ? path.substr(0, 2) + "\\" : path;
-    char buffer[2048];
+    alignas(UNIVERSAL_NAME_INFOW) char buffer[4096];
     DWORD size = sizeof buffer;
     const DWORD result =
-        WNetGetUniversalNameA(asked.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer, &size);
+        WNetGetUniversalNameW(ToWide(asked).c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer, &size);
     if (result != NO_ERROR) {
       RaiseLast(local, "GetUNCPath", "Failed to get network name.", path, Warning, __LINE__, result);
       return "";
     }
-    std::string name = reinterpret_cast<UNIVERSAL_NAME_INFOA*>(buffer)->lpUniversalName;
+    const std::string name = FromWide(reinterpret_cast<UNIVERSAL_NAME_INFOW*>(buffer)->lpUniversalName);
     return IsDriveOnly(path) ? ExcludeTrailingBackslash(name) : name;
   });
 }
@@ -107,8 +108,8 @@ void LoadFilesFromDir(const std::string& folder, const std::string& mask, TItemL
       return;
     }
     const std::string dir = IncludeTrailingBackslash(folder);
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((dir + "*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(ToWide(dir + "*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
       RaiseLast(local, "LoadFilesFromDir", "Failed to load directory.", folder, Error, __LINE__);
       return;
@@ -121,8 +122,8 @@ void LoadFilesFromDir(const std::string& folder, const std::string& mask, TItemL
     bool more = true;
     // The search lists "." first and ".." next; neither is an entry of the folder.
     int dots = 0;
-    for (; more; more = FindNextFileA(search, &found) != FALSE) {
-      const std::string name = found.cFileName;
+    for (; more; more = FindNextFileW(search, &found) != FALSE) {
+      const std::string name = FromWide(found.cFileName);
       if (dots < 2 && (name == "." || name == "..")) {
         ++dots;
         continue;
@@ -141,7 +142,7 @@ void LoadFilesFromDir(const std::string& folder, const std::string& mask, TItemL
         }
       }
       if (isFolder) folders.push_back({std::move(text), ItemFolder});
-      else if (mask.empty() || PathMatchSpecA(matched.c_str(), mask.c_str()))
+      else if (mask.empty() || PathMatchSpecW(ToWide(matched).c_str(), ToWide(mask).c_str()))
         files.push_back({std::move(text), ItemFile,
                          int64_t(uint64_t(found.nFileSizeHigh) << 32 | found.nFileSizeLow)});
       ++count;
@@ -182,7 +183,7 @@ std::string LoadFilesFromAnyDir(const std::string& start, const std::string& mas
 
 UINT GetPartitionType(const std::string& path) {
   return Silent(QV_OP(kFile, "GetPartitionType", ""), [&](TFunStatContext& local) {
-    const UINT type = GetDriveTypeA(DriveRoot(path).c_str());
+    const UINT type = GetDriveTypeW(ToWide(DriveRoot(path)).c_str());
     if (type < 2) RaiseLast(local, "GetPartitionType", "Failed to get type.", path, Warning, __LINE__, 0);
     return type;
   });
@@ -206,17 +207,17 @@ std::string GetPartitionSuffix(const std::string& path) {
 
 bool TPartitionInfo::Load(const std::string& path) {
   return Silent(QV_OP(kFile, "TPartitionInfo::Load", ""), [&](TFunStatContext& local) {
-    char label[MAX_PATH + 1] = "", fileSystem[MAX_PATH + 1] = "";
+    wchar_t label[MAX_PATH + 1] = L"", fileSystem[MAX_PATH + 1] = L"";
     DWORD serial = 0, maxLength = 0, flags = 0;
-    if (!GetVolumeInformationA(DriveRoot(path).c_str(), label, sizeof label, &serial, &maxLength,
-                               &flags, fileSystem, sizeof fileSystem)) {
+    if (!GetVolumeInformationW(ToWide(DriveRoot(path)).c_str(), label, MAX_PATH + 1, &serial, &maxLength,
+                               &flags, fileSystem, MAX_PATH + 1)) {
       RaiseLast(local, "TPartitionInfo::Load", "Failed to load partition information.", path,
                 Error, __LINE__);
       Clear();
       return false;
     }
-    Label = label;
-    FileSystem = fileSystem;
+    Label = FromWide(label);
+    FileSystem = FromWide(fileSystem);
     SerialNumber = serial;
     MaxComponentLength = maxLength;
     FileSystemFlags = flags;
@@ -226,7 +227,7 @@ bool TPartitionInfo::Load(const std::string& path) {
 
 int64_t GetFileSize(const std::string& path) {
   return Silent(QV_OP(kFile, "GetFileSize", ""), [&](TFunStatContext& local) -> int64_t {
-    HANDLE file = CreateFileA(path.c_str(), 0, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(ToWide(path).c_str(), 0, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
       RaiseLast(local, "GetFileSize", "Failed to access file.", path, Warning, __LINE__);
       return 0;
@@ -244,15 +245,15 @@ int64_t GetFileSize(const std::string& path) {
 }
 
 void ClearReadOnly(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(ToWide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 bool MyDeleteFile(const std::string& path) {
   return Silent(QV_OP(kFile, "MyDeleteFile", ""), [&](TFunStatContext& local) {
     ClearReadOnly(path);
-    if (DeleteFileA(path.c_str())) return true;
+    if (DeleteFileW(ToWide(path).c_str())) return true;
     RaiseLast(local, "MyDeleteFile", "Failed to delete file.", path, Error, __LINE__);
     return false;
   });
@@ -329,27 +330,27 @@ bool OpenSite(const std::string& address, const std::string& failureText) {
 
 std::string GetTempPathA() {
   return Silent(QV_OP(kFile, "GetTempPathA", ""), [&](TFunStatContext& local) -> std::string {
-    char buffer[MAX_PATH * 2] = "";
-    const DWORD n = ::GetTempPathA(sizeof buffer, buffer);
-    if (n == 0 || n >= sizeof buffer) {
+    wchar_t buffer[MAX_PATH * 2] = L"";
+    const DWORD n = ::GetTempPathW(MAX_PATH * 2, buffer);
+    if (n == 0 || n >= MAX_PATH * 2) {
       RaiseLast(local, "GetTempPathA", "Failed to get path.", "", Error, __LINE__);
       return "";
     }
-    return IncludeTrailingBackslash(std::string(buffer, n));
+    return IncludeTrailingBackslash(FromWide(buffer, n));
   });
 }
 
 std::string GetSystemDirectoryPath(int folderId) {
   return Silent(QV_OP(kFile, "GetSystemDirectoryPath", ""), [&](TFunStatContext& local) -> std::string {
-    char buffer[MAX_PATH * 2] = "";
+    wchar_t buffer[MAX_PATH * 2] = L"";
     const HRESULT result =
-        SHGetFolderPathA(nullptr, folderId | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, buffer);
+        SHGetFolderPathW(nullptr, folderId | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, buffer);
     if (FAILED(result)) {
       RaiseLast(local, "GetSystemDirectoryPath", "Failed to get path.", std::to_string(folderId),
                 Error, __LINE__, static_cast<DWORD>(result));
       return "";
     }
-    return IncludeTrailingBackslash(buffer);
+    return IncludeTrailingBackslash(FromWide(buffer));
   });
 }
 

@@ -3,13 +3,15 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "platform/WideText.h"
+
 namespace qv::win {
 
 namespace {
 
 int CALLBACK SelectStart(HWND window, UINT message, LPARAM, LPARAM start) {
   if (message == BFFM_INITIALIZED && start)
-    SendMessageA(window, BFFM_SETSELECTIONA, TRUE, start);
+    SendMessageW(window, BFFM_SETSELECTIONW, TRUE, start);
   return 0;
 }
 
@@ -17,17 +19,18 @@ class TShellFolderBrowser : public IFolderBrowser {
  public:
   bool Browse(HWND owner, const std::string& title, std::string& folder) override {
     const HRESULT init = CoInitialize(nullptr);
-    BROWSEINFOA info{};
+    const std::wstring wideTitle = ToWide(title), start = ToWide(folder);
+    BROWSEINFOW info{};
     info.hwndOwner = owner;
-    info.lpszTitle = title.c_str();
+    info.lpszTitle = wideTitle.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     info.lpfn = SelectStart;
-    info.lParam = reinterpret_cast<LPARAM>(folder.c_str());
+    info.lParam = reinterpret_cast<LPARAM>(start.c_str());
     bool chosen = false;
-    if (LPITEMIDLIST item = SHBrowseForFolderA(&info)) {
-      char path[MAX_PATH * 2] = "";
-      chosen = SHGetPathFromIDListA(item, path) && path[0];
-      if (chosen) folder = path;
+    if (LPITEMIDLIST item = SHBrowseForFolderW(&info)) {
+      wchar_t path[MAX_PATH * 2] = L"";
+      chosen = SHGetPathFromIDListW(item, path) && path[0];
+      if (chosen) folder = FromWide(path);
       CoTaskMemFree(item);
     }
     if (SUCCEEDED(init)) CoUninitialize();

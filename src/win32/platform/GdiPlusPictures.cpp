@@ -11,6 +11,7 @@
 #include "pictures/PictureCheck.h"
 #include "pictures/PictureFit.h"
 #include "platform/ScopedHandle.h"
+#include "platform/WideText.h"
 
 namespace qv::win {
 
@@ -98,16 +99,6 @@ bool ReportBitmapFailure(const char* function, const std::string& path, int line
 }
 
 std::string GdiPlusStatusText(int status) { return "GDI+ status " + std::to_string(status); }
-
-std::string NarrowText(const WCHAR* text) {
-  if (!text) return "";
-  const int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 1) return "";
-  std::string s(size_t(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, -1, &s[0], n, nullptr, nullptr);
-  s.resize(size_t(n - 1));
-  return s;
-}
 
 // A file read at any offset, for the header check.
 class TFileByteSource : public IByteSource {
@@ -266,7 +257,7 @@ std::string GetPictureExtensionsAsFilter() {
     }
     std::vector<std::string> patterns;
     const auto* decoders = reinterpret_cast<const TImageCodecInfo*>(buffer.data());
-    for (UINT i = 0; i < count; ++i) patterns.push_back(NarrowText(decoders[i].FilenameExtension));
+    for (UINT i = 0; i < count; ++i) patterns.push_back(FromWide(decoders[i].FilenameExtension));
     return JoinPictureExtensions(patterns);
   });
 }
@@ -319,10 +310,8 @@ TOpenedPicture OpenPicture(const std::string& fileName) {
     p.Line = line;
     return std::move(p);
   };
-  WCHAR wide[MAX_PATH + 1] = L"";
-  if (fileName.empty() || fileName.size() > MAX_PATH ||
-      !MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), -1, wide, MAX_PATH + 1))
-    return fail("Invalid image file name.", "", __LINE__);
+  const std::wstring wide = ToWide(fileName);
+  if (wide.empty() || wide.size() > MAX_PATH) return fail("Invalid image file name.", "", __LINE__);
   {
     TFileByteSource source(wide);
     if (!source.Opened()) return fail("Failed to open image.", "", __LINE__);
@@ -330,7 +319,7 @@ TOpenedPicture OpenPicture(const std::string& fileName) {
     if (!check.Ok()) return fail("Failed to decode image.", PictureFaultText(check.Fault), __LINE__);
   }
   TGpImage* loaded = nullptr;
-  const int status = GdipLoadImageFromFile(wide, &loaded);
+  const int status = GdipLoadImageFromFile(wide.c_str(), &loaded);
   if (status != kOk) return fail("Failed to decode image.", GdiPlusStatusText(status), __LINE__);
   p.Picture.reset(loaded);
   if (GdipGetImageWidth(loaded, &p.Width) != kOk) p.Width = 0;
@@ -468,7 +457,7 @@ bool SavePictureToFile(const TDibBitmap& bitmap, const std::string& fileName,
   if (GdipGetImageEncoders(count, size, encoders) != kOk) return false;
   const CLSID* encoder = nullptr;
   for (UINT i = 0; i < count; ++i)
-    if (NarrowText(encoders[i].MimeType) == mimeType) encoder = &encoders[i].Clsid;
+    if (FromWide(encoders[i].MimeType) == mimeType) encoder = &encoders[i].Clsid;
   if (!encoder) return false;
   GdiFlush();
   TGpImage* image = nullptr;
@@ -477,9 +466,7 @@ bool SavePictureToFile(const TDibBitmap& bitmap, const std::string& fileName,
                                 &image) != kOk)
     return false;
   TImagePtr owned(image);
-  std::wstring wide(fileName.size() + 1, L'\0');
-  wide.resize(size_t(MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), -1, &wide[0],
-                                         int(wide.size()))));
+  const std::wstring wide = ToWide(fileName);
   return !wide.empty() && GdipSaveImageToFile(image, wide.c_str(), encoder, nullptr) == kOk;
 }
 

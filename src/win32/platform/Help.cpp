@@ -6,6 +6,7 @@
 
 #include "errors/Dialogs.h"
 #include "platform/ShellGateway.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 #include "widgets/Application.h"
 
@@ -32,7 +33,7 @@ std::string HelpAddress(const std::string& helpFile, int context) {
 
 void OpenHelp(int context) {
   const std::string file = HelpFileName();
-  if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  if (GetFileAttributesW(ToWide(file).c_str()) == INVALID_FILE_ATTRIBUTES) {
     ShowErrorMessage("The help file \"" + file + "\" was not found.");
     return;
   }

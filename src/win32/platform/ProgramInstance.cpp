@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 
 namespace qv::win {
@@ -10,13 +11,13 @@ namespace {
 HANDLE instanceMutex = nullptr;
 
 bool EqualsNoCase(const std::string& a, const std::string& b) {
-  return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+  return lstrcmpiW(ToWide(a).c_str(), ToWide(b).c_str()) == 0;
 }
 }  // namespace
 
 bool IsProgramAlreadyRunning(const std::string& name) {
   SetLastError(0);
-  HANDLE h = CreateMutexA(nullptr, TRUE, ("Mutex_ProgramInstance_" + name).c_str());
+  HANDLE h = CreateMutexW(nullptr, TRUE, ToWide("Mutex_ProgramInstance_" + name).c_str());
   if (h && GetLastError() == ERROR_ALREADY_EXISTS) {
     CloseHandle(h);
     return true;
@@ -42,11 +43,7 @@ std::vector<std::string> CommandLineArguments() {
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   if (!argv) return out;
   for (int i = 1; i < argc; ++i) {
-    const int n = WideCharToMultiByte(CP_ACP, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
-    std::string s(static_cast<size_t>(n > 0 ? n : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, argv[i], -1, &s[0], n, nullptr, nullptr);
-    s.resize(s.size() - 1);
-    out.push_back(s);
+    out.push_back(FromWide(argv[i]));
   }
   LocalFree(argv);
   return out;

@@ -4,7 +4,7 @@
 #include <shlobj.h>
 
 #include "paths/PathStrings.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 
 namespace qv::win {
 
@@ -13,7 +13,7 @@ std::string ShellFolderPath(int folderId, bool create) {
   if (FAILED(SHGetFolderPathW(nullptr, folderId | (create ? CSIDL_FLAG_CREATE : 0), nullptr,
                               SHGFP_TYPE_CURRENT, buffer)))
     return "";
-  return IncludeTrailingBackslash(NarrowText(buffer, wcslen(buffer)));
+  return IncludeTrailingBackslash(FromWide(buffer, wcslen(buffer)));
 }
 
 std::string UserProgramsFolder() {
@@ -21,7 +21,7 @@ std::string UserProgramsFolder() {
   const std::string local = ShellFolderPath(CSIDL_LOCAL_APPDATA, true);
   if (local.empty()) return "";
   const std::string programs = local + "Programs\\";
-  CreateDirectoryW(WidenText(programs).c_str(), nullptr);
+  CreateDirectoryW(ToWide(programs).c_str(), nullptr);
   return programs;
 }
 

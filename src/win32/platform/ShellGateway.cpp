@@ -2,22 +2,24 @@
 
 #include <shellapi.h>
 
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 
 namespace qv::win {
 
 bool TShellGateway::Execute(const TShellRequest& request, uint32_t& error) {
-  SHELLEXECUTEINFOA info{};
+  const std::wstring verb = ToWide(request.Verb), file = ToWide(request.File),
+                     parameters = ToWide(request.Parameters), folder = ToWide(request.Folder);
+  SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_FLAG_NO_UI | (request.ConnectNetworkDrives ? SEE_MASK_CONNECTNETDRV : 0) |
                (request.Process ? SEE_MASK_NOCLOSEPROCESS : 0);
   info.hwnd = request.Owner;
-  info.lpVerb = request.Verb.empty() ? nullptr : request.Verb.c_str();
-  info.lpFile = request.File.c_str();
-  info.lpParameters = request.Parameters.empty() ? nullptr : request.Parameters.c_str();
-  info.lpDirectory = request.Folder.empty() ? nullptr : request.Folder.c_str();
+  info.lpVerb = verb.empty() ? nullptr : verb.c_str();
+  info.lpFile = file.c_str();
+  info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+  info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
   info.nShow = request.Show;
-  if (ShellExecuteExA(&info)) {
+  if (ShellExecuteExW(&info)) {
     if (request.Process) *request.Process = info.hProcess;
     return true;
   }
@@ -26,8 +28,8 @@ bool TShellGateway::Execute(const TShellRequest& request, uint32_t& error) {
 }
 
 bool TShellGateway::Start(const TShellRequest& request, HANDLE& process, uint32_t& error) {
-  const std::wstring verb = WidenText(request.Verb), file = WidenText(request.File),
-                     parameters = WidenText(request.Parameters), folder = WidenText(request.Folder);
+  const std::wstring verb = ToWide(request.Verb), file = ToWide(request.File),
+                     parameters = ToWide(request.Parameters), folder = ToWide(request.Folder);
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;

@@ -9,6 +9,7 @@
 
 #include "errors/Guard.h"
 #include "paths/PathStrings.h"
+#include "platform/WideText.h"
 
 namespace qv::win {
 
@@ -16,19 +17,12 @@ namespace {
 
 const char* const kFile = "Include/Install";
 
-std::wstring Wide(const std::string& text) {
-  std::wstring out(text.size() + 1, L'\0');
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &out[0], static_cast<int>(out.size()));
-  out.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
-  return out;
-}
-
 // Runs use(link, file) on a new shell link object; answers the result of use,
 // or the failing HRESULT of making the object.
-HRESULT WithShellLink(const std::function<HRESULT(IShellLinkA*, IPersistFile*)>& use) {
+HRESULT WithShellLink(const std::function<HRESULT(IShellLinkW*, IPersistFile*)>& use) {
   const HRESULT init = CoInitialize(nullptr);
-  IShellLinkA* link = nullptr;
-  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  IShellLinkW* link = nullptr;
+  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                     reinterpret_cast<void**>(&link));
   if (SUCCEEDED(result)) {
     IPersistFile* persist = nullptr;
@@ -46,7 +40,7 @@ HRESULT WithShellLink(const std::function<HRESULT(IShellLinkA*, IPersistFile*)>&
 }  // namespace
 
 std::string ShortcutExtension(const std::string& file) {
-  const DWORD_PTR type = SHGetFileInfoA(file.c_str(), 0, nullptr, 0, SHGFI_EXETYPE);
+  const DWORD_PTR type = SHGetFileInfoW(ToWide(file).c_str(), 0, nullptr, 0, SHGFI_EXETYPE);
   const bool msDos = LOWORD(type) == 0x5A4D /* "MZ" */ && HIWORD(type) == 0;
   return msDos ? ".pif" : ".lnk";
 }
@@ -55,11 +49,11 @@ std::string CopyFileAsLinkWithParam(const std::string& file, const std::string& 
                                     const std::string& parameter) {
   return Silent(QV_OP(kFile, "CopyFileAsLinkWithParam", ""), [&](TFunStatContext& local) {
     const std::string linkPath = linkBase + ShortcutExtension(file);
-    const HRESULT result = WithShellLink([&](IShellLinkA* link, IPersistFile* persist) {
-      HRESULT r = link->SetPath(file.c_str());
-      if (SUCCEEDED(r)) r = link->SetArguments(parameter.c_str());
-      if (SUCCEEDED(r)) r = link->SetWorkingDirectory(ExcludeTrailingBackslash(GetDirOfPath(file)).c_str());
-      if (SUCCEEDED(r)) r = persist->Save(Wide(linkPath).c_str(), TRUE);
+    const HRESULT result = WithShellLink([&](IShellLinkW* link, IPersistFile* persist) {
+      HRESULT r = link->SetPath(ToWide(file).c_str());
+      if (SUCCEEDED(r)) r = link->SetArguments(ToWide(parameter).c_str());
+      if (SUCCEEDED(r)) r = link->SetWorkingDirectory(ToWide(ExcludeTrailingBackslash(GetDirOfPath(file))).c_str());
+      if (SUCCEEDED(r)) r = persist->Save(ToWide(linkPath).c_str(), TRUE);
       return r;
     });
     if (SUCCEEDED(result)) return linkPath;
@@ -75,14 +69,14 @@ std::string CopyFileAsLink(const std::string& file, const std::string& linkBase)
 
 TShortcut ReadShortcut(const std::string& linkPath) {
   TShortcut shortcut;
-  WithShellLink([&](IShellLinkA* link, IPersistFile* persist) {
-    HRESULT r = persist->Load(Wide(linkPath).c_str(), STGM_READ);
-    char buffer[MAX_PATH * 2] = "";
-    if (SUCCEEDED(r)) r = link->GetPath(buffer, sizeof buffer, nullptr, 0);
-    if (SUCCEEDED(r)) shortcut.Target = buffer;
-    buffer[0] = '\0';
-    if (SUCCEEDED(r)) r = link->GetArguments(buffer, sizeof buffer);
-    if (SUCCEEDED(r)) shortcut.Arguments = buffer;
+  WithShellLink([&](IShellLinkW* link, IPersistFile* persist) {
+    HRESULT r = persist->Load(ToWide(linkPath).c_str(), STGM_READ);
+    wchar_t buffer[MAX_PATH * 2] = L"";
+    if (SUCCEEDED(r)) r = link->GetPath(buffer, MAX_PATH * 2, nullptr, 0);
+    if (SUCCEEDED(r)) shortcut.Target = FromWide(buffer);
+    buffer[0] = L'\0';
+    if (SUCCEEDED(r)) r = link->GetArguments(buffer, MAX_PATH * 2);
+    if (SUCCEEDED(r)) shortcut.Arguments = FromWide(buffer);
     return r;
   });
   return shortcut;

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "errors/Guard.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 
 namespace qv::win {
 
@@ -22,7 +22,7 @@ HKEY Root(TInstallScope scope) {
 }
 
 bool OpenForReading(TInstallScope scope, const std::string& keyName, TKey& key) {
-  return RegOpenKeyExW(Root(scope), WidenText(UninstallRegistryKey(keyName)).c_str(), 0, KEY_QUERY_VALUE,
+  return RegOpenKeyExW(Root(scope), ToWide(UninstallRegistryKey(keyName)).c_str(), 0, KEY_QUERY_VALUE,
                        &key.Handle) == ERROR_SUCCESS;
 }
 }  // namespace
@@ -35,7 +35,7 @@ bool SetUninstallRegistry(TInstallScope scope, const std::string& keyName, const
   return Silent(QV_OP(kFile, "SetUninstallRegistry", ""), [&](TFunStatContext& local) {
     const std::string path = UninstallRegistryKey(keyName);
     TKey key;
-    LONG result = RegCreateKeyExW(Root(scope), WidenText(path).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+    LONG result = RegCreateKeyExW(Root(scope), ToWide(path).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                                   &key.Handle, nullptr);
     if (result != ERROR_SUCCESS) {
       local.Raise(kFile, "SetUninstallRegistry", static_cast<uint32_t>(result),
@@ -49,15 +49,15 @@ bool SetUninstallRegistry(TInstallScope scope, const std::string& keyName, const
       return false;
     };
     const auto text = [&](const char* name, const std::string& value) {
-      const std::wstring wide = WidenText(value);
-      result = RegSetValueExW(key.Handle, WidenText(name).c_str(), 0, REG_SZ,
+      const std::wstring wide = ToWide(value);
+      result = RegSetValueExW(key.Handle, ToWide(name).c_str(), 0, REG_SZ,
                               reinterpret_cast<const BYTE*>(wide.c_str()),
                               static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
       return written(name);
     };
     const auto number = [&](const char* name, uint32_t value) {
       const DWORD dword = value;
-      result = RegSetValueExW(key.Handle, WidenText(name).c_str(), 0, REG_DWORD,
+      result = RegSetValueExW(key.Handle, ToWide(name).c_str(), 0, REG_DWORD,
                               reinterpret_cast<const BYTE*>(&dword), sizeof dword);
       return written(name);
     };
@@ -71,7 +71,7 @@ bool SetUninstallRegistry(TInstallScope scope, const std::string& keyName, const
 bool DeleteUninstallerRegistry(TInstallScope scope, const std::string& keyName) {
   return Silent(QV_OP(kFile, "DeleteUninstallerRegistry", ""), [&](TFunStatContext& local) {
     const std::string path = UninstallRegistryKey(keyName);
-    const LONG result = RegDeleteKeyW(Root(scope), WidenText(path).c_str());
+    const LONG result = RegDeleteKeyW(Root(scope), ToWide(path).c_str());
     if (result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND) return true;
     local.Raise(kFile, "DeleteUninstallerRegistry", static_cast<uint32_t>(result),
                 "Failed to delete registry key.", path, "", Error, __LINE__);
@@ -84,13 +84,13 @@ std::string ReadUninstallRegistry(TInstallScope scope, const std::string& keyNam
   if (!OpenForReading(scope, keyName, key)) return "";
   wchar_t buffer[2048] = L"";
   DWORD size = sizeof buffer - sizeof(wchar_t), type = 0;
-  if (RegQueryValueExW(key.Handle, WidenText(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer),
+  if (RegQueryValueExW(key.Handle, ToWide(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer),
                        &size) != ERROR_SUCCESS ||
       type != REG_SZ)
     return "";
   size_t length = size / sizeof(wchar_t);
   while (length > 0 && buffer[length - 1] == L'\0') --length;
-  return NarrowText(buffer, length);
+  return FromWide(buffer, length);
 }
 
 bool ReadUninstallRegistryNumber(TInstallScope scope, const std::string& keyName, const std::string& valueName,
@@ -98,7 +98,7 @@ bool ReadUninstallRegistryNumber(TInstallScope scope, const std::string& keyName
   TKey key;
   if (!OpenForReading(scope, keyName, key)) return false;
   DWORD dword = 0, size = sizeof dword, type = 0;
-  if (RegQueryValueExW(key.Handle, WidenText(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&dword),
+  if (RegQueryValueExW(key.Handle, ToWide(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&dword),
                        &size) != ERROR_SUCCESS ||
       type != REG_DWORD)
     return false;

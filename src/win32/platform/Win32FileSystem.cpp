@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "platform/ScopedHandle.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 #include "platform/Win32Platform.h"
 
 namespace qv::win {
@@ -24,7 +24,7 @@ TFileResult LastFailure() {
 }  // namespace
 
 bool TWin32FileSystem::FileExists(const std::string& path) {
-  return !path.empty() && PathFileExistsA(path.c_str()) != FALSE;
+  return !path.empty() && PathFileExistsW(ToWide(path).c_str()) != FALSE;
 }
 
 TFileResult TWin32FileSystem::ReadWhole(const std::string& path, std::string& data) {
@@ -33,7 +33,7 @@ TFileResult TWin32FileSystem::ReadWhole(const std::string& path, std::string& da
     SetLastError(ERROR_FILE_NOT_FOUND);
     return LastFailure();
   }
-  TScopedHandle file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  TScopedHandle file{CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (file.H == INVALID_HANDLE_VALUE) return LastFailure();
   char buffer[65536];
@@ -47,7 +47,7 @@ TFileResult TWin32FileSystem::ReadWhole(const std::string& path, std::string& da
 }
 
 TFileResult TWin32FileSystem::WriteWhole(const std::string& path, const std::string& data) {
-  TScopedHandle file{CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  TScopedHandle file{CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (file.H == INVALID_HANDLE_VALUE) return LastFailure();
   size_t done = 0;
@@ -66,29 +66,29 @@ TFileResult TWin32FileSystem::WriteWhole(const std::string& path, const std::str
 }
 
 TFileResult TWin32FileSystem::MoveReplacing(const std::string& source, const std::string& target) {
-  if (!MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (!MoveFileExW(ToWide(source).c_str(), ToWide(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return LastFailure();
   return TFileResult::Success();
 }
 
 TFileResult TWin32FileSystem::Remove(const std::string& path) {
-  if (!DeleteFileA(path.c_str())) return LastFailure();
+  if (!DeleteFileW(ToWide(path).c_str())) return LastFailure();
   return TFileResult::Success();
 }
 
 bool TWin32FileSystem::IsReadOnly(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 TFileResult TWin32FileSystem::MakeNormal(const std::string& path) {
-  if (!SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL)) return LastFailure();
+  if (!SetFileAttributesW(ToWide(path).c_str(), FILE_ATTRIBUTE_NORMAL)) return LastFailure();
   return TFileResult::Success();
 }
 
 TFileResult TWin32FileSystem::GetSize(const std::string& path, int64_t& size) {
   WIN32_FILE_ATTRIBUTE_DATA info;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &info)) return LastFailure();
+  if (!GetFileAttributesExW(ToWide(path).c_str(), GetFileExInfoStandard, &info)) return LastFailure();
   size = (static_cast<int64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
   return TFileResult::Success();
 }
@@ -97,7 +97,7 @@ TFileResult TWin32FileSystem::ReadRange(const std::string& path, int64_t offset,
                                         std::string& data) {
   data.clear();
   // Books may be open for writing in another program: they are shared both ways.
-  TScopedHandle file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  TScopedHandle file{CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)};
   if (file.H == INVALID_HANDLE_VALUE) return LastFailure();
   LARGE_INTEGER at;
@@ -121,12 +121,12 @@ TFileResult TWin32FileSystem::ReadRange(const std::string& path, int64_t offset,
 }
 
 bool TWin32FileSystem::IsFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 TFileResult TWin32FileSystem::MakeFolder(const std::string& path) {
-  if (CreateDirectoryW(WidenText(path).c_str(), nullptr)) return TFileResult::Success();
+  if (CreateDirectoryW(ToWide(path).c_str(), nullptr)) return TFileResult::Success();
   const DWORD code = GetLastError();
   if (code == ERROR_ALREADY_EXISTS && IsFolder(path)) return TFileResult::Success();
   SetLastError(code);

@@ -1,14 +1,15 @@
 #include "platform/Win32Platform.h"
 
+#include "platform/WideText.h"
 #include "widgets/Application.h"
 
 namespace qv::win {
 
 std::string TWin32ErrorPlatform::SystemErrorText(uint32_t code) {
-  char buf[1024] = "";
-  const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                 nullptr, code, 0, buf, sizeof buf, nullptr);
-  std::string s(buf, n);
+  wchar_t buf[1024] = L"";
+  const DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                 nullptr, code, 0, buf, 1024, nullptr);
+  std::string s = FromWide(buf, n);
   while (!s.empty() && (s.back() == '\r' || s.back() == '\n' || s.back() == ' ')) s.pop_back();
   return s;
 }
@@ -22,11 +23,11 @@ int DayOfYear(const SYSTEMTIME& t) {
 }  // namespace
 
 std::string FormatReportTime(const SYSTEMTIME& t) {
-  char date[128] = "", time[128] = "";
-  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &t, nullptr, date, sizeof date);
-  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, time, sizeof time);
+  wchar_t date[128] = L"", time[128] = L"";
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &t, nullptr, date, 128);
+  GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &t, nullptr, time, 128);
   const int seconds = t.wHour * 3600 + t.wMinute * 60 + t.wSecond;
-  return std::string(date) + " (" + std::to_string(DayOfYear(t)) + ") | " + time + " (" +
+  return FromWide(date) + " (" + std::to_string(DayOfYear(t)) + ") | " + FromWide(time) + " (" +
          std::to_string(seconds / 100) + ")";
 }
 
@@ -40,7 +41,7 @@ std::string TWin32ErrorPlatform::ProgramPath() { return ProgramFileName(); }
 
 int TWin32MessageBoxes::ShowBox(const std::string& caption, const std::string& text,
                                    uint32_t style) {
-  return MessageBoxA(Application().MainWindow(), text.c_str(), caption.c_str(), style | MB_TASKMODAL);
+  return MessageBoxW(Application().MainWindow(), ToWide(text).c_str(), ToWide(caption).c_str(), style | MB_TASKMODAL);
 }
 
 void TWin32MessageBoxes::Beep(bool exclamation) {
@@ -51,20 +52,22 @@ void InstallWin32Platform() {
   static TWin32ErrorPlatform platform;
   static TWin32MessageBoxes boxes;
   static TWin32Clock clock;
+  static TWin32CodePage codePage;
   ErrorEnvironment.Platform = &platform;
+  SetSystemCodePage(&codePage);
   if (!ErrorEnvironment.MessageBoxes) ErrorEnvironment.MessageBoxes = &boxes;
   SetSystemClock(&clock);
 }
 
 std::string ProgramFileName() {
-  char buf[MAX_PATH * 2] = "";
-  const DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
-  return std::string(buf, n);
+  wchar_t buf[MAX_PATH * 4] = L"";
+  const DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH * 4);
+  return FromWide(buf, n);
 }
 
 std::string UserLocaleText(LCTYPE item, const std::string& fallback) {
-  char text[16] = "";
-  return GetLocaleInfoA(LOCALE_USER_DEFAULT, item, text, sizeof text) > 0 ? std::string(text) : fallback;
+  wchar_t text[16] = L"";
+  return GetLocaleInfoW(LOCALE_USER_DEFAULT, item, text, 16) > 0 ? FromWide(text) : fallback;
 }
 
 std::string ProgramDirectory() {

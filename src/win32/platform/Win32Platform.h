@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "encoding/SystemCodePage.h"
 #include "errors/ErrorPlatform.h"
 #include "util/Clock.h"
 
@@ -29,8 +30,13 @@ class TWin32Clock : public IClock {
   uint32_t TickCount() override { return GetTickCount(); }
 };
 
+class TWin32CodePage : public ISystemCodePage {
+ public:
+  uint32_t AnsiCodePage() override { return GetACP(); }
+};
+
 // Installs the real implementations into the core (error platform, message
-// boxes, clock). Message boxes are left alone when a test already installed some.
+// boxes, clock, the system's code page). Message boxes are left alone when a test already installed some.
 void InstallWin32Platform();
 
 // A text of the user's locale (LOCALE_STHOUSAND, LOCALE_SDECIMAL…), or

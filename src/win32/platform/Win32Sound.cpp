@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "platform/WideText.h"
+
 namespace qv::win {
 namespace {
 
@@ -25,10 +27,10 @@ ISoundPlatform& SoundPlatform() {
 void SetSoundPlatform(ISoundPlatform* platform) { installed = platform; }
 
 bool TWin32SoundPlatform::PlayWave(const std::string& path, bool loop) {
-  return PlaySoundA(path.c_str(), nullptr, kSoundFlags | (loop ? SND_LOOP : 0)) != FALSE;
+  return PlaySoundW(ToWide(path).c_str(), nullptr, kSoundFlags | (loop ? SND_LOOP : 0)) != FALSE;
 }
 
-bool TWin32SoundPlatform::StopWave() { return PlaySoundA(nullptr, nullptr, kSoundFlags) != FALSE; }
+bool TWin32SoundPlatform::StopWave() { return PlaySoundW(nullptr, nullptr, kSoundFlags) != FALSE; }
 
 bool TWin32SoundPlatform::GetWaveOutVolume(uint32_t& volume) {
   DWORD level = 0;

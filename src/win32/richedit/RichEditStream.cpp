@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "encoding/TextEncoding.h"
+#include "platform/WideText.h"
 #include "richbox/PrintPages.h"
 #include "richbox/Rtf.h"
 #include "richedit/RichEditCodec.h"
@@ -131,7 +132,7 @@ bool TRichEdit::LoadPlainText(std::istream& in) {
     return pending_->LoadPlainText(again);
   }
   // The control takes the decoded text as UTF-16, which it never misreads.
-  const std::wstring wide = WidenText(DecodeText(bytes, DetectTextEncoding(bytes)));
+  const std::wstring wide = ToWide(DecodeText(bytes, DetectTextEncoding(bytes)));
   StreamIn(std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t)),
            SF_TEXT | SF_UNICODE);
   return true;
@@ -139,7 +140,7 @@ bool TRichEdit::LoadPlainText(std::istream& in) {
 
 bool TRichEdit::SavePlainText(std::ostream& out) {
   const std::string text = GetText();
-  out << EncodeText(text, SaveEncodingFor(TTextEncoding::Ansi, text));
+  out << EncodeText(text, SaveEncodingFor(SystemAnsiEncoding(), text));
   return bool(out);
 }
 
@@ -162,7 +163,7 @@ void TRichEdit::BeginUpdate() {
   box->SetTextLimit(GetTextLimit());
   // Drawing off; the redraw message also clears the visible style, which
   // EndUpdate puts back as it was (a hidden control stays hidden).
-  wasVisible_ = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+  wasVisible_ = (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
   SendRich(hwnd_, WM_SETREDRAW, FALSE);
   pending_ = std::move(box);
 }
@@ -195,15 +196,15 @@ void TRichEdit::EndUpdate() {
   SetSelection(start, length);
   SetModified(modified);
   SendRich(hwnd_, WM_SETREDRAW, TRUE);
-  if (!wasVisible_) SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_VISIBLE);
+  if (!wasVisible_) SetWindowLongW(hwnd_, GWL_STYLE, GetWindowLongW(hwnd_, GWL_STYLE) & ~WS_VISIBLE);
   TControl::Invalidate();
 }
 
 bool TRichEdit::DefaultPrinterExists() {
-  PRINTDLGA pd{};
+  PRINTDLGW pd{};
   pd.lStructSize = sizeof pd;
   pd.Flags = PD_RETURNDEFAULT;
-  if (PrintDlgA(&pd)) {
+  if (PrintDlgW(&pd)) {
     if (pd.hDevMode) GlobalFree(pd.hDevMode);
     if (pd.hDevNames) GlobalFree(pd.hDevNames);
     return true;
@@ -214,15 +215,16 @@ bool TRichEdit::DefaultPrinterExists() {
 
 bool TRichEdit::Print(const std::string& jobTitle) {
   if (pending_) return pending_->Print(jobTitle);
-  PRINTDLGA pd{};
+  PRINTDLGW pd{};
   pd.lStructSize = sizeof pd;
   pd.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
-  if (!PrintDlgA(&pd) || !pd.hDC) return false;
+  if (!PrintDlgW(&pd) || !pd.hDC) return false;
   HDC dc = pd.hDC;
-  DOCINFOA doc{};
+  const std::wstring title = ToWide(jobTitle);
+  DOCINFOW doc{};
   doc.cbSize = sizeof doc;
-  doc.lpszDocName = jobTitle.c_str();
-  bool ok = StartDocA(dc, &doc) > 0;
+  doc.lpszDocName = title.c_str();
+  bool ok = StartDocW(dc, &doc) > 0;
   if (ok) {
     // The page in twips, from the printer's size and resolution.
     const int dpiX = GetDeviceCaps(dc, LOGPIXELSX), dpiY = GetDeviceCaps(dc, LOGPIXELSY);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "encoding/Utf8.h"
+#include "platform/WideText.h"
 #include "richedit/RichEditCodec.h"
 #include "widgets/ControlFaces.h"
 
@@ -56,7 +57,7 @@ std::string TRichEdit::GetText() {
   gt.flags = GT_USECRLF;
   gt.codepage = kCodePageUtf16;
   const LRESULT got = SendRich(hwnd_, EM_GETTEXTEX, WPARAM(&gt), LPARAM(&text[0]));
-  return NarrowText(text.data(), size_t(got > 0 ? got : 0));
+  return FromWide(text.data(), size_t(got > 0 ? got : 0));
 }
 
 std::string TRichEdit::GetTextRange(int32_t start, int32_t end) {
@@ -99,8 +100,8 @@ void TRichEdit::ReplaceWithEmptyWindow() {
   // Everything the program set on the control goes over to the new one: styles,
   // place, events, limit, margins (its formatting rectangle), zoom, links, typography, background, and the
   // formats at the end of the text, as an emptied control keeps them.
-  const DWORD style = DWORD(GetWindowLongA(hwnd_, GWL_STYLE));
-  const DWORD exStyle = DWORD(GetWindowLongA(hwnd_, GWL_EXSTYLE));
+  const DWORD style = DWORD(GetWindowLongW(hwnd_, GWL_STYLE));
+  const DWORD exStyle = DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE));
   const RECT r = Bounds();
   const bool focused = GetFocus() == hwnd_;
   const LRESULT events = SendRich(hwnd_, EM_GETEVENTMASK);
@@ -173,7 +174,7 @@ int32_t TRichEdit::AppendLine(const std::string& text) {
   insert += '\r';
   CHARRANGE end{length, length};
   SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&end));
-  const std::wstring wide = WidenText(insert);
+  const std::wstring wide = ToWide(insert);
   ownAppend_ = true;
   SendRich(hwnd_, EM_REPLACESEL, FALSE, LPARAM(wide.c_str()));
   ownAppend_ = false;
@@ -220,7 +221,7 @@ std::string TRichEdit::GetLineText(int32_t line) {
   std::wstring buf(size_t(length) + 1, L'\0');
   TEXTRANGEW tr{{LONG(start), LONG(start + length)}, &buf[0]};
   const LRESULT got = SendRich(hwnd_, EM_GETTEXTRANGE, 0, LPARAM(&tr));
-  std::string text = NarrowText(buf.data(), size_t(got > 0 ? got : 0));
+  std::string text = FromWide(buf.data(), size_t(got > 0 ? got : 0));
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
   return text;
 }
@@ -269,7 +270,7 @@ void TRichEdit::SetModified(bool modified) {
   SendRich(hwnd_, EM_SETMODIFY, modified ? TRUE : FALSE);
 }
 
-bool TRichEdit::GetReadOnly() { return (GetWindowLongA(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
+bool TRichEdit::GetReadOnly() { return (GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
 
 void TRichEdit::SetReadOnly(bool readOnly) {
   if (pending_) pending_->SetReadOnly(readOnly);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <numeric>
 
+#include "platform/WideText.h"
 #include "richedit/RichEditCodec.h"
 #include "widgets/ControlFaces.h"
 #include "widgets/WindowDpi.h"
@@ -23,7 +24,7 @@ void ToControl(const TCharFormat& f, CHARFORMAT2W& cf) {
   cf.dwEffects = f.Effects;
   cf.yHeight = f.Height;
   cf.crTextColor = f.TextColor;
-  const std::wstring face = WidenAnsi(f.Face());
+  const std::wstring face = ToWide(f.Face());
   wcsncpy(cf.szFaceName, face.c_str(), LF_FACESIZE - 1);
   if (f.Extended) {
     cf.sSpacing = f.Spacing;
@@ -55,7 +56,7 @@ void TRichEdit::GetCharFormat(TCharFormat& format) {
   format.Effects = cf.dwEffects & (CharEffect::Bold | CharEffect::Italic | CharEffect::Underline);
   format.Height = cf.yHeight;
   format.TextColor = cf.crTextColor;
-  format.SetFaceName(NarrowAnsi(cf.szFaceName, wcsnlen(cf.szFaceName, LF_FACESIZE)));
+  format.SetFaceName(FromWide(cf.szFaceName, wcsnlen(cf.szFaceName, LF_FACESIZE)));
   format.Spacing = cf.sSpacing;
   format.BackColor = cf.crBackColor;
 }
@@ -269,7 +270,7 @@ void TRichEdit::EnableAdvancedTypography() {
 int32_t TRichEdit::SearchText(const std::string& text, int32_t start, int32_t end, bool down, bool matchCase) {
   if (pending_) return pending_->SearchText(text, start, end, down, matchCase);
   if (text.empty()) return -1;
-  const std::wstring wide = WidenText(text);
+  const std::wstring wide = ToWide(text);
   const DWORD flags = FR_MATCHDIAC | (down ? FR_DOWN : 0) | (matchCase ? FR_MATCHCASE : 0);
   const int32_t length = ControlLength();
   const int32_t from = std::clamp(Narrow(std::max(start, 0)), 0, length);

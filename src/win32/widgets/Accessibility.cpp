@@ -5,7 +5,7 @@
 #include <climits>
 #include <string>
 
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 #include "widgets/Controls.h"
 
 namespace qv::win {
@@ -43,14 +43,14 @@ std::string LabelInFront(const TControl& control) {
       bestRight = r.right;
     }
   }
-  return best ? CaptionName(best->TextUtf8()) : std::string();
+  return best ? CaptionName(best->Text()) : std::string();
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 HRESULT AnswerText(const std::string& text, BSTR* out) {
   if (!out) return E_INVALIDARG;
-  const std::wstring wide = WidenText(text);
+  const std::wstring wide = ToWide(text);
   *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   return *out ? S_OK : E_OUTOFMEMORY;
 }
@@ -186,12 +186,12 @@ class TAccessibleControl final : public IAccessible {
 
 std::string TControl::AccessibleName() const {
   if (!accessibleName_.empty()) return accessibleName_;
-  if (NamedByCaption()) return CaptionName(TextUtf8());
+  if (NamedByCaption()) return CaptionName(Text());
   std::string label = LabelInFront(*this);
   if (!label.empty()) return label;
   for (const TControl* p = parent_; p; p = p->parent_) {
     if (!p->accessibleName_.empty()) return p->accessibleName_;
-    if (p->NamedByCaption()) return CaptionName(p->TextUtf8());
+    if (p->NamedByCaption()) return CaptionName(p->Text());
   }
   return std::string();
 }

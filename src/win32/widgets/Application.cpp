@@ -58,7 +58,7 @@ void TApplication::Terminate() {
 
 void TApplication::ClearTermination() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
   }
   terminated_ = false;
   eventsStarted_ = false;
@@ -83,9 +83,9 @@ bool TApplication::DispatchOne(MSG& msg, HWND dialog) {
   else if ((m >= WM_LBUTTONDOWN && m <= WM_MBUTTONDBLCLK) || (m >= WM_NCLBUTTONDOWN && m <= WM_NCMBUTTONDBLCLK))
     keyboardInput_ = false;
   if (PreviewKey(msg)) return true;
-  if (dialog && IsDialogMessageA(dialog, &msg)) return true;
+  if (dialog && IsDialogMessageW(dialog, &msg)) return true;
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
   return true;
 }
 
@@ -102,14 +102,14 @@ void TApplication::Run() {
   terminated_ = false;
   StartEvents();
   MSG msg;
-  while (!terminated_ && GetMessageA(&msg, nullptr, 0, 0) > 0)
+  while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0)
     DispatchOne(msg, MainForm && MainForm->DialogNavigation ? MainForm->Handle() : nullptr);
   terminated_ = true;
 }
 
 void TApplication::ProcessMessages() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       terminated_ = true;
       PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the outer loop
@@ -122,7 +122,7 @@ void TApplication::ProcessMessages() {
 void TApplication::ModalLoop(const std::function<bool()>& done, HWND dialog) {
   MSG msg;
   while (!done()) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
       terminated_ = true;
       PostQuitMessage(0);

@@ -51,6 +51,8 @@ class TApplication {
   // True when the last thing the person did was a key rather than a mouse
   // click: an option changed from the keyboard leaves the keyboard focus where it is.
   bool KeyboardInput() const { return keyboardInput_; }
+  // A new main window starts as if the last input had been the mouse's.
+  void ResetKeyboardInput() { keyboardInput_ = false; }
 
   // A modal form's loop: runs until done() answers true.
   void ModalLoop(const std::function<bool()>& done, HWND dialog);

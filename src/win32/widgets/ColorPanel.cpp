@@ -11,8 +11,8 @@ namespace qv::win {
 TButtonPanel::TButtonPanel(TControl* parent, const std::string& name, int x, int y, int w, int h)
     : TPanel(parent, name, x, y, w, h) {
   // A tab stop of its own, with no controls inside for a dialog's Tab to look for.
-  SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) | WS_TABSTOP);
-  SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) & ~WS_EX_CONTROLPARENT);
+  SetWindowLongW(hwnd_, GWL_STYLE, GetWindowLongW(hwnd_, GWL_STYLE) | WS_TABSTOP);
+  SetWindowLongW(hwnd_, GWL_EXSTYLE, GetWindowLongW(hwnd_, GWL_EXSTYLE) & ~WS_EX_CONTROLPARENT);
 }
 
 long TButtonPanel::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }

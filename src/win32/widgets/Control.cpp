@@ -10,14 +10,14 @@
 
 #include "colors/Contrast.h"
 #include "encoding/Utf8.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Application.h"
 #include "widgets/ControlFaces.h"
 
 namespace qv::win {
 namespace {
-const char* const kControlProp = "QvControl";
+const wchar_t* const kControlProp = L"QvControl";
 constexpr UINT_PTR kSubclassId = 0x5156;  // "QV"
 }  // namespace
 
@@ -39,10 +39,10 @@ HFONT GetCachedFont(const TFontStyle& opt, int dpi) {
   const Key key{opt.Face, height, opt.Bold, opt.Italic, opt.Underline};
   auto it = cache.find(key);
   if (it != cache.end()) return it->second;
-  HFONT font = CreateFontA(-height, 0, 0, 0, opt.Bold ? FW_BOLD : FW_NORMAL, opt.Italic,
+  HFONT font = CreateFontW(-height, 0, 0, 0, opt.Bold ? FW_BOLD : FW_NORMAL, opt.Italic,
                            opt.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                           opt.Face.c_str());
+                           ToWide(opt.Face).c_str());
   cache.emplace(key, font);
   return font;
 }
@@ -61,7 +61,7 @@ TControl::~TControl() {
 
 HWND TControl::ParentHandle() const { return parent_ ? parent_->hwnd_ : nullptr; }
 
-void TControl::CreateHandle(const char* className, const std::string& text, DWORD style,
+void TControl::CreateHandle(const wchar_t* className, const std::string& text, DWORD style,
                             DWORD exStyle, int x, int y, int w, int h, HWND parentOverride) {
   HWND parent = parentOverride ? parentOverride : ParentHandle();
   if (parent) style |= WS_CHILD;
@@ -70,26 +70,26 @@ void TControl::CreateHandle(const char* className, const std::string& text, DWOR
     const TRect r = PlacedBounds();
     x = r.Left, y = r.Top, w = r.Width, h = r.Height;
   }
-  hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), style, x, y, w, h, parent, nullptr,
-                          GetModuleHandleA(nullptr), nullptr);
+  hwnd_ = CreateWindowExW(exStyle, className, ToWide(text).c_str(), style, x, y, w, h, parent, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return;
-  SetPropA(hwnd_, kControlProp, this);
+  SetPropW(hwnd_, kControlProp, this);
   SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
 }
 
 HWND TControl::DetachHandle() {
   HWND old = hwnd_;
   if (old) {
     RemoveWindowSubclass(old, SubclassProc, kSubclassId);
-    RemovePropA(old, kControlProp);
+    RemovePropW(old, kControlProp);
   }
   hwnd_ = nullptr;
   return old;
 }
 
 TControl* TControl::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<TControl*>(GetPropA(hwnd, kControlProp)) : nullptr;
+  return hwnd ? static_cast<TControl*>(GetPropW(hwnd, kControlProp)) : nullptr;
 }
 
 LRESULT TControl::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -192,17 +192,13 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
       break;
     case WM_CHAR:
       if (self->OnKeyPress) {
-        // The handler sees the character in the code page ('?' when it has
-        // none); one it leaves alone reaches the control as it came, so that a
-        // Unicode control receives "’" or "€" and not their code page byte.
-        const bool unicode = IsWindowUnicode(hwnd);
-        const int byte = unicode ? ByteOf1252(char32_t(wp)) : int(wp & 0xFF);
-        const char typed = static_cast<char>(byte < 0 ? '?' : byte);
+        // The handler sees an ASCII character, or '?' for any other; one it
+        // leaves alone reaches the control as it came.
+        const char typed = static_cast<char>(wp < 0x80 ? wp : '?');
         char c = typed;
         self->OnKeyPress(c);
         if (c == 0) return 0;
-        const unsigned char b = static_cast<unsigned char>(c);
-        if (c != typed) wp = unicode ? WPARAM(CharOf1252(b)) : WPARAM(b);
+        if (c != typed) wp = static_cast<unsigned char>(c);
       }
       break;
     case WM_SETFOCUS:
@@ -250,7 +246,7 @@ void TControl::FillChildren() {
 void TControl::ApplyDpi(int dpi) {
   dpi_ = dpi;
   if (!hwnd_) return;
-  if (TakesWidgetFont()) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+  if (TakesWidgetFont()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
   if (placement_ != TPlacement::Design || !parent_) return;
   const TRect r = PlacedBounds();
   SetWindowPos(hwnd_, nullptr, r.Left, r.Top, r.Width, r.Height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -338,7 +334,7 @@ void TControl::CenterCursor() const {
 }
 
 void TControl::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
-bool TControl::Visible() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool TControl::Visible() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
 void TControl::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
 bool TControl::Enabled() const { return IsWindowEnabled(hwnd_) != 0; }
 void TControl::SetFocus() { ::SetFocus(hwnd_); }
@@ -352,9 +348,9 @@ void TControl::Update() { UpdateWindow(hwnd_); }
 void TControl::LockPainting(const TControl* control) { LockWindowUpdate(control ? control->hwnd_ : nullptr); }
 bool TControl::HideCaret() { return ::HideCaret(hwnd_) != 0; }
 void TControl::ShowCaret() { ::ShowCaret(hwnd_); }
-void TControl::AddStyle(DWORD style) { SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) | style); }
+void TControl::AddStyle(DWORD style) { SetWindowLongW(hwnd_, GWL_STYLE, GetWindowLongW(hwnd_, GWL_STYLE) | style); }
 void TControl::AddExStyle(DWORD exStyle) {
-  SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) | exStyle);
+  SetWindowLongW(hwnd_, GWL_EXSTYLE, GetWindowLongW(hwnd_, GWL_EXSTYLE) | exStyle);
 }
 
 POINT TControl::ClientOriginIn(const TControl& other) const {
@@ -363,25 +359,17 @@ POINT TControl::ClientOriginIn(const TControl& other) const {
   return origin;
 }
 
-void TControl::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+void TControl::SetText(const std::string& text) { SetWindowTextW(hwnd_, ToWide(text).c_str()); }
 
 std::string TControl::Text() const {
-  const int n = GetWindowTextLengthA(hwnd_);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  const int got = GetWindowTextA(hwnd_, &s[0], n + 1);
-  s.resize(static_cast<size_t>(got > 0 ? got : 0));
-  return s;
-}
-
-std::string TControl::TextUtf8() const {
   std::wstring s(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
   const int got = GetWindowTextW(hwnd_, &s[0], static_cast<int>(s.size()));
-  return NarrowText(s.data(), static_cast<size_t>(got > 0 ? got : 0));
+  return FromWide(s.data(), static_cast<size_t>(got > 0 ? got : 0));
 }
 
 void TControl::SetFont(const TFontStyle& font) {
   font_ = font;
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
 }
 
 COLORREF TControl::Color() const {
@@ -394,7 +382,7 @@ void TControl::SetColor(COLORREF color) {
   if (brush_) DeleteObject(brush_);
   brush_ = nullptr;
   // A control with a scroll bar of its own asks for the system's dark one on a dark colour.
-  if (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VSCROLL) UseDarkTheme(hwnd_, IsDarkColor(Color()));
+  if (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VSCROLL) UseDarkTheme(hwnd_, IsDarkColor(Color()));
   Invalidate();
 }
 
@@ -457,14 +445,15 @@ TControlDC::~TControlDC() {
 }
 
 int TControlDC::LineHeight() const {
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc_, &tm);
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc_, &tm);
   return tm.tmHeight;
 }
 
 SIZE TControlDC::TextExtent(const std::string& text) const {
   SIZE size{};
-  GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+  const std::wstring wide = ToWide(text);
+  GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
   return size;
 }
 

@@ -93,11 +93,9 @@ class TControl {
   // Every control inside this one, the controls inside those included, parents first.
   void ForEachDescendant(const std::function<void(TControl&)>& action) const;
 
+  // The window's text, UTF-8 as every string of the program.
   void SetText(const std::string& text);
   std::string Text() const;
-  // The text as UTF-8 with every character the control holds (what is typed
-  // to search a book's text, which the core holds as UTF-8).
-  std::string TextUtf8() const;
 
   void SetFont(const TFontStyle& font);
   const TFontStyle& Font() const { return font_; }
@@ -150,6 +148,7 @@ class TControl {
   bool MouseDownAfterControl = false;
   std::function<void(TMouseButton, unsigned shift, int x, int y)> OnMouseUp;
   std::function<void(WORD& key, unsigned shift)> OnKeyDown;
+  // A typed character: ASCII, or '?' for any other; 0 swallows it.
   std::function<void(char& key)> OnKeyPress;
   std::function<void()> OnEnter;
   std::function<void()> OnExit;  // the control lost the keyboard focus
@@ -178,7 +177,7 @@ class TControl {
   TControl(TControl* parent, const std::string& name);
   // Creates the window and attaches this object to it. A child control's
   // bounds are in 96-DPI pixels and are scaled to its DPI; a form's are real.
-  void CreateHandle(const char* className, const std::string& text, DWORD style, DWORD exStyle,
+  void CreateHandle(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
                     int x, int y, int w, int h, HWND parentOverride = nullptr);
   // Every message of the window passes here first (through a subclass).
   virtual bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);

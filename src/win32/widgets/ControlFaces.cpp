@@ -3,7 +3,7 @@
 #include <uxtheme.h>
 
 #include "colors/Contrast.h"
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 
 namespace qv::win {
 
@@ -19,14 +19,14 @@ COLORREF Lighter(COLORREF first, int weight) {
 
 void Fill(HDC dc, const RECT& r, COLORREF color) {
   SetBkColor(dc, color);
-  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, "", 0, nullptr);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, L"", 0, nullptr);
 }
 
 // The caption in the middle of r, its "&" marking the key's letter.
 void DrawCaption(HDC dc, RECT r, const std::string& caption, COLORREF color, UINT extra = 0) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, color);
-  const std::wstring text = WidenText(caption);
+  const std::wstring text = ToWide(caption);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | extra);
 }
 

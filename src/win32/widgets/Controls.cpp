@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "richedit/RichEditCodec.h"
+#include "platform/WideText.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ControlFaces.h"
 #include "widgets/WindowDpi.h"
@@ -22,7 +22,7 @@ HMENU NextId() { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextControl
 TButton::TButton(TControl* parent, const std::string& name, const std::string& caption, int x,
                  int y, int w, int h)
     : TControl(parent, name) {
-  CreateHandle("BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, x, y, w, h);
+  CreateHandle(L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, x, y, w, h);
   MouseDownAfterControl = true;  // only a button with OnMouseDown is handled so
 }
 
@@ -35,7 +35,7 @@ void TButton::PressHandled() {
   // The press has taken the focus and drawn the button pressed; the button lets
   // go of the mouse, which also draws it raised again.
   if (GetCapture() == hwnd_) ReleaseCapture();
-  SendMessageA(hwnd_, BM_SETSTATE, FALSE, 0);
+  SendMessageW(hwnd_, BM_SETSTATE, FALSE, 0);
 }
 
 bool TButton::HandleCommand(WORD code) {
@@ -45,12 +45,12 @@ bool TButton::HandleCommand(WORD code) {
 }
 
 void TButton::SetDefault(bool isDefault) {
-  SendMessageA(hwnd_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  SendMessageW(hwnd_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void TButton::SetShield(bool shield) {
   constexpr UINT kSetShield = BCM_FIRST + 0x000C;  // BCM_SETSHIELD, Windows Vista's common controls
-  SendMessageA(hwnd_, kSetShield, 0, shield ? TRUE : FALSE);
+  SendMessageW(hwnd_, kSetShield, 0, shield ? TRUE : FALSE);
 }
 
 namespace {
@@ -78,10 +78,10 @@ void TButton::PaintDark() {
   DRAWITEMSTRUCT item{};
   item.hDC = dc;
   GetClientRect(hwnd_, &item.rcItem);
-  const LRESULT state = SendMessageA(hwnd_, BM_GETSTATE, 0, 0);
+  const LRESULT state = SendMessageW(hwnd_, BM_GETSTATE, 0, 0);
   item.itemState = (state & BST_PUSHED ? ODS_SELECTED : 0) | (Focused() ? ODS_FOCUS : 0) |
                    (Enabled() ? 0 : ODS_DISABLED) |
-                   ((GetWindowLongA(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? ODS_DEFAULT : 0);
+                   ((GetWindowLongW(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? ODS_DEFAULT : 0);
   PaintButtonFace(item, *this, Text());
   EndPaint(hwnd_, &ps);
 }
@@ -125,12 +125,12 @@ bool TButton::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 TCheckBox::TCheckBox(TControl* parent, const std::string& name, const std::string& caption, int x,
                      int y, int w, int h, DWORD style)
     : TControl(parent, name) {
-  CreateHandle("BUTTON", caption, WS_VISIBLE | style, 0, x, y, w, h);
+  CreateHandle(L"BUTTON", caption, WS_VISIBLE | style, 0, x, y, w, h);
 }
 
-bool TCheckBox::Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool TCheckBox::Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 void TCheckBox::SetChecked(bool checked) {
-  SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 bool TCheckBox::HandleCommand(WORD code) {
@@ -159,11 +159,11 @@ TComboBox::TComboBox(TControl* parent, const std::string& name, int x, int y, in
   // Made with the height of the closed box: sizing the drop-down list costs
   // far more than the box itself (under wine), so the list gets its height when
   // it is first dropped.
-  CreateHandle("COMBOBOX", "",
+  CreateHandle(L"COMBOBOX", "",
                WS_VISIBLE | WS_TABSTOP | WS_VSCROLL |
                    (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
                0, x, y, w, kClosedHeight);
-  if (HWND edit = editable ? FindWindowExA(hwnd_, nullptr, "Edit", nullptr) : nullptr)
+  if (HWND edit = editable ? FindWindowExW(hwnd_, nullptr, L"Edit", nullptr) : nullptr)
     SetWindowSubclass(edit, EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -185,7 +185,7 @@ void TComboBox::SizeDropDownList() {
   int widest = 0;
   for (const std::string& item : items_) widest = std::max<int>(widest, dc.TextExtent(item).cx);
   const int needed = widest + ScaleToDpi(8, dpi_) + SystemMetricForDpi(SM_CXVSCROLL, dpi_);
-  SendMessageA(hwnd_, CB_SETDROPPEDWIDTH, std::max(needed, Width()), 0);
+  SendMessageW(hwnd_, CB_SETDROPPEDWIDTH, std::max(needed, Width()), 0);
 }
 
 void TComboBox::DpiChanged() {
@@ -193,28 +193,28 @@ void TComboBox::DpiChanged() {
   listSized_ = false;  // the new place gave the box its closed height again
 }
 
-bool TComboBox::DroppedDown() const { return SendMessageA(hwnd_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
+bool TComboBox::DroppedDown() const { return SendMessageW(hwnd_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
 
 void TComboBox::SetItems(const std::vector<std::string>& items) {
-  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   Clear();
   for (const auto& s : items) AddItem(s);
-  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
 }
 
 void TComboBox::AddItem(const std::string& item) {
-  SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(item).c_str()));
   items_.push_back(item);
 }
 
 void TComboBox::Clear() {
-  SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
+  SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
   items_.clear();
 }
 
 int TComboBox::ItemCount() const { return static_cast<int>(items_.size()); }
-int TComboBox::ItemIndex() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
-void TComboBox::SetItemIndex(int index) { SendMessageA(hwnd_, CB_SETCURSEL, index, 0); }
+int TComboBox::ItemIndex() const { return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)); }
+void TComboBox::SetItemIndex(int index) { SendMessageW(hwnd_, CB_SETCURSEL, index, 0); }
 
 int TComboBox::IndexOf(const std::string& item) const {
   for (size_t i = 0; i < items_.size(); ++i)
@@ -246,10 +246,10 @@ bool TComboBox::HandleCommand(WORD code) {
 
 TEdit::TEdit(TControl* parent, const std::string& name, int x, int y, int w, int h)
     : TControl(parent, name) {
-  CreateHandle("EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, x, y, w, h);
+  CreateHandle(L"EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, x, y, w, h);
 }
 
-void TEdit::SetReadOnly(bool readOnly) { SendMessageA(hwnd_, EM_SETREADONLY, readOnly, 0); }
+void TEdit::SetReadOnly(bool readOnly) { SendMessageW(hwnd_, EM_SETREADONLY, readOnly, 0); }
 
 bool TEdit::HandleCommand(WORD code) {
   if (code != EN_CHANGE) return false;
@@ -259,7 +259,7 @@ bool TEdit::HandleCommand(WORD code) {
 
 TMemo::TMemo(TControl* parent, const std::string& name, int x, int y, int w, int h, bool readOnly)
     : TControl(parent, name), readOnly_(readOnly) {
-  CreateHandle("EDIT", "",
+  CreateHandle(L"EDIT", "",
                WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                    (readOnly ? ES_READONLY : 0),
                WS_EX_CLIENTEDGE, x, y, w, h);
@@ -317,7 +317,7 @@ bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         MapWindowPoints(hwnd_, GetParent(hwnd_), &origin, 1);
         POINT old;
         SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
-        SendMessageA(GetParent(hwnd_), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        SendMessageW(GetParent(hwnd_), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
         SetViewportOrgEx(dc, old.x, old.y, nullptr);
       } else {
         PaintBackground(dc);
@@ -327,8 +327,8 @@ bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, DrawnTextColor());
       HGDIOBJ old = SelectObject(dc, FontHandle());
-      const std::string text = Text();
-      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+      const std::wstring text = ToWide(Text());
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
                 align_ | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE) | DT_NOPREFIX);
       SelectObject(dc, old);
       EndPaint(hwnd_, &ps);
@@ -360,8 +360,8 @@ bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     RECT r;
     GetClientRect(hwnd_, &r);
     HGDIOBJ old = SelectObject(dc, FontHandle());
-    TEXTMETRICA tm;
-    GetTextMetricsA(dc, &tm);
+    TEXTMETRICW tm;
+    GetTextMetricsW(dc, &tm);
     RECT frame = r;
     frame.top += tm.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
@@ -369,7 +369,8 @@ bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (!caption.empty()) {
       SetBkColor(dc, Color());
       SetTextColor(dc, DrawnTextColor());
-      TextOutA(dc, ScaleToDpi(8, dpi_), 0, (" " + caption + " ").c_str(), static_cast<int>(caption.size() + 2));
+      const std::wstring text = ToWide(" " + caption + " ");
+      TextOutW(dc, ScaleToDpi(8, dpi_), 0, text.c_str(), static_cast<int>(text.size()));
     }
     SelectObject(dc, old);
     result = 1;
@@ -383,16 +384,16 @@ bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 TPageControl::TPageControl(TControl* parent, const std::string& name, int x, int y, int w, int h,
                            bool multiLine)
     : TControl(parent, name) {
-  CreateHandle(WC_TABCONTROLA, "",
+  CreateHandle(WC_TABCONTROLW, "",
                WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_OWNERDRAWFIXED |
                    (multiLine ? TCS_MULTILINE : 0),
                WS_EX_CONTROLPARENT, x, y, w, h);
 }
 
 TTabSheet* TPageControl::AddPage(const std::string& name, const std::string& caption) {
-  TCITEMA item{};
+  TCITEMW item{};
   item.mask = TCIF_TEXT;
-  std::string text = caption;
+  std::wstring text = ToWide(caption);
   item.pszText = &text[0];
   TabCtrl_InsertItem(hwnd_, static_cast<int>(pages_.size()), &item);
   owned_.push_back(std::make_unique<TTabSheet>(this, name, caption));
@@ -472,20 +473,20 @@ long TTabSheet::AccessibleRole() const { return ROLE_SYSTEM_PROPERTYPAGE; }
 TListBoxBase::TListBoxBase(TControl* parent, const std::string& name, DWORD style, int x, int y,
                            int w, int h)
     : TControl(parent, name) {
-  CreateHandle("LISTBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | style,
+  CreateHandle(L"LISTBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | style,
                WS_EX_CLIENTEDGE, x, y, w, h);
-  SetWindowLongPtrA(hwnd_, GWLP_ID, reinterpret_cast<LONG_PTR>(NextId()));
+  SetWindowLongPtrW(hwnd_, GWLP_ID, reinterpret_cast<LONG_PTR>(NextId()));
 }
 
-int TListBoxBase::ItemCount() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
-int TListBoxBase::ItemIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
-void TListBoxBase::SetItemIndex(int i) { SendMessageA(hwnd_, LB_SETCURSEL, i, 0); }
-int TListBoxBase::TopIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)); }
-void TListBoxBase::SetTopIndex(int i) { SendMessageA(hwnd_, LB_SETTOPINDEX, i, 0); }
+int TListBoxBase::ItemCount() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
+int TListBoxBase::ItemIndex() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
+void TListBoxBase::SetItemIndex(int i) { SendMessageW(hwnd_, LB_SETCURSEL, i, 0); }
+int TListBoxBase::TopIndex() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0)); }
+void TListBoxBase::SetTopIndex(int i) { SendMessageW(hwnd_, LB_SETTOPINDEX, i, 0); }
 
 void TListBoxBase::SetItemHeight(int h) {
   itemHeight_ = h;
-  SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, ItemHeight());
+  SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, ItemHeight());
 }
 
 void TListBoxBase::DpiChanged() {
@@ -509,26 +510,25 @@ TListBox::TListBox(TControl* parent, const std::string& name, int x, int y, int 
     : TListBoxBase(parent, name, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, x, y, w, h) {}
 
 void TListBox::SetItems(const std::vector<std::string>& items) {
-  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   Clear();
   for (const auto& s : items) AddItem(s);
-  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
   Invalidate();
 }
 
 void TListBox::AddItem(const std::string& item) {
-  SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(item).c_str()));
 }
 
-void TListBox::Clear() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+void TListBox::Clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
 
 std::string TListBox::Item(int i) const {
-  const int len = static_cast<int>(SendMessageA(hwnd_, LB_GETTEXTLEN, i, 0));
+  const int len = static_cast<int>(SendMessageW(hwnd_, LB_GETTEXTLEN, i, 0));
   if (len < 0) return std::string();
-  std::string s(static_cast<size_t>(len) + 1, '\0');
-  SendMessageA(hwnd_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&s[0]));
-  s.resize(static_cast<size_t>(len));
-  return s;
+  std::wstring s(static_cast<size_t>(len) + 1, L'\0');
+  const int got = static_cast<int>(SendMessageW(hwnd_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&s[0])));
+  return FromWide(s.data(), static_cast<size_t>(got > 0 ? got : 0));
 }
 
 bool TListBox::AccessibleItemName(int item, std::string& name) const {
@@ -540,9 +540,9 @@ bool TListBox::AccessibleItemName(int item, std::string& name) const {
 int TListBoxBase::ItemAt(int x, int y) const {
   if (x < 0 || y < 0 || x >= ClientWidth()) return -1;
   // The list answers the nearest item; only an item that holds the point counts.
-  const int i = LOWORD(SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y)));
+  const int i = LOWORD(SendMessageW(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y)));
   RECT r{};
-  if (i >= ItemCount() || SendMessageA(hwnd_, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)) == LB_ERR)
+  if (i >= ItemCount() || SendMessageW(hwnd_, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)) == LB_ERR)
     return -1;
   return PtInRect(&r, POINT{x, y}) ? i : -1;
 }
@@ -557,10 +557,10 @@ bool TListBox::HandleDrawItem(DRAWITEMSTRUCT* dis) {
     FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     SetBkMode(dis->hDC, TRANSPARENT);
     SetTextColor(dis->hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    const std::string text = Item(index);
+    const std::wstring text = ToWide(Item(index));
     RECT r = dis->rcItem;
     r.left += ScaleToDpi(2, dpi_);
-    DrawTextA(dis->hDC, text.c_str(), static_cast<int>(text.size()), &r,
+    DrawTextW(dis->hDC, text.c_str(), static_cast<int>(text.size()), &r,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   }
   // The row is drawn whole each time; the keyboard focus goes over it.
@@ -575,7 +575,7 @@ TVirtualListBox::TVirtualListBox(TControl* parent, const std::string& name, int 
     : TListBoxBase(parent, name, LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT, x, y, w, h) {}
 
 void TVirtualListBox::SetCount(int count) {
-  SendMessageA(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+  SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
   Invalidate();
 }
 
@@ -626,20 +626,14 @@ void TPopupMenu::Add(const std::string& caption, std::function<void()> onClick, 
                      bool enabled) {
   items_.push_back(std::move(onClick));
   captions_.push_back(caption);
-  AppendMenuA(menu_, MF_STRING | (checked ? MF_CHECKED : 0) | (enabled ? 0 : MF_GRAYED),
-              items_.size(), caption.c_str());
-}
-
-void TPopupMenu::AddUtf8(const std::string& caption, std::function<void()> onClick) {
-  items_.push_back(std::move(onClick));
-  captions_.push_back(caption);
-  AppendMenuW(menu_, MF_STRING, items_.size(), WidenText(caption).c_str());
+  AppendMenuW(menu_, MF_STRING | (checked ? MF_CHECKED : 0) | (enabled ? 0 : MF_GRAYED),
+              items_.size(), ToWide(caption).c_str());
 }
 
 void TPopupMenu::AddSeparator() {
   items_.push_back(nullptr);
   captions_.push_back("-");
-  AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
 }
 
 void TPopupMenu::SetDefaultItem(int i) { SetMenuDefaultItem(menu_, static_cast<UINT>(i), TRUE); }
@@ -647,7 +641,7 @@ void TPopupMenu::SetDefaultItem(int i) { SetMenuDefaultItem(menu_, static_cast<U
 void TPopupMenu::Popup(HWND owner, int x, int y, UINT align) {
   SetForegroundWindow(owner);
   const int chosen = TrackPopupMenu(menu_, TPM_RETURNCMD | align | TPM_TOPALIGN, x, y, 0, owner, nullptr);
-  PostMessageA(owner, WM_NULL, 0, 0);
+  PostMessageW(owner, WM_NULL, 0, 0);
   if (chosen > 0) Choose(chosen - 1);
 }
 
@@ -658,10 +652,10 @@ void TPopupMenu::Choose(int i) {
 // ---- timer ----
 
 TTimer::TTimer(unsigned intervalMs) : interval_(intervalMs) {
-  hwnd_ = CreateWindowExA(0, ContainerClassName(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                          GetModuleHandleA(nullptr), nullptr);
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TTimer::Proc));
+  hwnd_ = CreateWindowExW(0, ContainerClassName(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TTimer::Proc));
 }
 
 TTimer::~TTimer() {
@@ -683,11 +677,11 @@ void TTimer::SetInterval(unsigned ms) {
 
 LRESULT CALLBACK TTimer::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_TIMER) {
-    auto* self = reinterpret_cast<TTimer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<TTimer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self && self->enabled_ && self->OnTimer) self->OnTimer();
     return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 }  // namespace qv::win

@@ -293,8 +293,6 @@ class TPopupMenu {
   void Clear();
   void Add(const std::string& caption, std::function<void()> onClick, bool checked = false,
            bool enabled = true);
-  // An item whose caption is UTF-8 and may hold any character (text from a book).
-  void AddUtf8(const std::string& caption, std::function<void()> onClick);
   void AddSeparator();
   int Count() const { return static_cast<int>(items_.size()); }
   std::string Caption(int i) const { return captions_[static_cast<size_t>(i)]; }

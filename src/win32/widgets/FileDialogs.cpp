@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/WideText.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 
@@ -29,29 +30,31 @@ class TPlatformFileDialogs : public IFileDialogs {
  private:
   static bool Run(TFileDialogRequest& r, bool save) {
     // The platform wants the filter as NUL-separated pairs ending in two NULs.
-    std::string filter = r.Filter;
-    for (char& c : filter)
-      if (c == '|') c = '\0';
-    filter.append(2, '\0');
-    std::vector<char> name(32768, '\0');
-    r.FileName.copy(name.data(), std::min(r.FileName.size(), name.size() - 1));
-    OPENFILENAMEA ofn{};
+    std::wstring filter = ToWide(r.Filter);
+    for (wchar_t& c : filter)
+      if (c == L'|') c = L'\0';
+    filter.append(2, L'\0');
+    const std::wstring proposed = ToWide(r.FileName), initialDir = ToWide(r.InitialDir), title = ToWide(r.Title),
+                       defaultExt = ToWide(r.DefaultExt);
+    std::vector<wchar_t> name(32768, L'\0');
+    proposed.copy(name.data(), std::min(proposed.size(), name.size() - 1));
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = Application().MainWindow();
     ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = static_cast<DWORD>(r.FilterIndex);
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
-    ofn.lpstrInitialDir = r.InitialDir.empty() ? nullptr : r.InitialDir.c_str();
-    ofn.lpstrTitle = r.Title.empty() ? nullptr : r.Title.c_str();
-    ofn.lpstrDefExt = r.DefaultExt.empty() ? nullptr : r.DefaultExt.c_str();
+    ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+    ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    ofn.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
     ofn.lpfnHook = CenterOverOwner;
     ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
                 (r.OverwritePrompt ? OFN_OVERWRITEPROMPT : 0) |
                 (r.FileMustExist ? OFN_FILEMUSTEXIST : 0);
-    const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!ok) return false;
-    r.FileName = name.data();
+    r.FileName = FromWide(name.data());
     r.FilterIndex = static_cast<int>(ofn.nFilterIndex);
     return true;
   }

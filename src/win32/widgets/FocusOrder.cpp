@@ -24,7 +24,7 @@ constexpr int kRowHeight = 30;
 std::vector<TControl*> ChildrenInReadingOrder(HWND parent) {
   std::vector<TPlaced> placed;
   for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
-    if (TControl* c = TControl::FromHandle(h); c && (GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE))
+    if (TControl* c = TControl::FromHandle(h); c && (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE))
       placed.push_back({c, c->Bounds()});
   std::stable_sort(placed.begin(), placed.end(), [](const TPlaced& a, const TPlaced& b) {
     return a.Bounds.top < b.Bounds.top;
@@ -48,7 +48,7 @@ void CollectStops(HWND parent, std::vector<TControl*>& stops) {
   for (TControl* c : ChildrenInReadingOrder(parent)) {
     HWND h = c->Handle();
     if (!IsWindowEnabled(h)) continue;  // nothing inside a disabled container takes the focus either
-    if (GetWindowLongA(h, GWL_STYLE) & WS_TABSTOP) stops.push_back(c);
+    if (GetWindowLongW(h, GWL_STYLE) & WS_TABSTOP) stops.push_back(c);
     CollectStops(h, stops);
   }
 }
@@ -86,7 +86,7 @@ bool MoveFocus(const TControl& root, bool forward) {
   HWND target = stops[next]->Handle();
   ::SetFocus(target);
   // As in a dialog, an edit reached by Tab has its text selected, ready to be typed over.
-  if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(target, EM_SETSEL, 0, -1);
+  if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
   ShowFocusCues(*stops[next]);
   return true;
 }
@@ -98,13 +98,13 @@ TPageControl* PageControlAt(const TControl& root) {
 }
 
 bool AltGrTypesText(WORD key, unsigned shift) {
-  if (!(shift & ssCtrl) || !(shift & ssAlt) || MapVirtualKeyA(key, MAPVK_VK_TO_CHAR) == 0) return false;
+  if (!(shift & ssCtrl) || !(shift & ssAlt) || MapVirtualKeyW(key, MAPVK_VK_TO_CHAR) == 0) return false;
   HWND focus = GetFocus();
-  char name[64] = "";
-  if (!focus || !GetClassNameA(focus, name, sizeof name)) return false;
-  CharLowerA(name);
-  return std::string(name).find("edit") != std::string::npos &&
-         !(GetWindowLongA(focus, GWL_STYLE) & ES_READONLY) && IsWindowEnabled(focus);
+  wchar_t name[64] = L"";
+  if (!focus || !GetClassNameW(focus, name, 64)) return false;
+  CharLowerW(name);
+  return std::wstring(name).find(L"edit") != std::wstring::npos &&
+         !(GetWindowLongW(focus, GWL_STYLE) & ES_READONLY) && IsWindowEnabled(focus);
 }
 
 bool HoldsFocus(const TControl& control) {
@@ -114,7 +114,7 @@ bool HoldsFocus(const TControl& control) {
 
 void PaintKeyboardFocus(const TControl& control, HDC dc, RECT r) {
   HWND h = control.Handle();
-  if (GetFocus() != h || (SendMessageA(h, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) return;
+  if (GetFocus() != h || (SendMessageW(h, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) return;
   if (r.right <= r.left || r.bottom <= r.top) return;
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkColor(dc, RGB(255, 255, 255));
@@ -123,7 +123,7 @@ void PaintKeyboardFocus(const TControl& control, HDC dc, RECT r) {
 
 void ShowFocusCues(const TControl& control) {
   if (HWND top = GetAncestor(control.Handle(), GA_ROOT))
-    SendMessageA(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 }  // namespace qv::win

@@ -8,18 +8,18 @@
 
 namespace qv::win {
 
-const char* ContainerClassName() {
-  static const char* const name = [] {
-    WNDCLASSEXA wc{};
+const wchar_t* ContainerClassName() {
+  static const wchar_t* const name = [] {
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
-    wc.lpszClassName = "QuenvalisWindow";
-    RegisterClassExA(&wc);
-    return "QuenvalisWindow";
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    wc.lpszClassName = L"QuenvalisWindow";
+    RegisterClassExW(&wc);
+    return L"QuenvalisWindow";
   }();
   return name;
 }
@@ -50,18 +50,18 @@ void TForm::ChangeDpi(int dpi, const RECT* suggested) {
   if (dpi <= 0) dpi = dpi_;  // a message without a DPI moves the form only
   if (dpi != dpi_) {
     dpi_ = dpi;
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     ForEachDescendant([dpi](TControl& c) { c.ApplyDpi(dpi); });
     ForEachDescendant([](TControl& c) { c.DpiChanged(); });
   }
   RECT r{};
   GetWindowRect(hwnd_, &r);
   if (suggested) r = *suggested;
-  const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
+  const LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
   if (!IsZoomed(hwnd_) && (style & WS_CAPTION)) {
     // A dialog keeps its own client size; the system's suggestion gives its place.
     const SIZE size = WindowSizeForClient(ScaleToDpi(designClientWidth_, dpi_), ScaleToDpi(designClientHeight_, dpi_),
-                                          static_cast<DWORD>(style), GetWindowLongA(hwnd_, GWL_EXSTYLE), dpi_);
+                                          static_cast<DWORD>(style), GetWindowLongW(hwnd_, GWL_EXSTYLE), dpi_);
     r.right = r.left + size.cx;
     r.bottom = r.top + size.cy;
   }
@@ -75,7 +75,7 @@ void TForm::ChangeDpi(int dpi, const RECT* suggested) {
 
 void TForm::BringToFront() { SetForegroundWindow(hwnd_); }
 void TForm::AcceptDroppedFiles(bool accept) { DragAcceptFiles(hwnd_, accept); }
-void TForm::PostClose() { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
+void TForm::PostClose() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
 void TForm::Close() {
   bool canClose = true;
@@ -114,7 +114,7 @@ int TForm::ShowModal() {
 
 void CenterWindowOver(HWND window, HWND over) {
   RECT area{}, work{}, r{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   if (over && IsWindowVisible(over)) GetWindowRect(over, &area);
   else area = work;
   GetWindowRect(window, &r);
@@ -132,7 +132,7 @@ void TForm::CenterOn(TControl* other) { CenterWindowOver(hwnd_, other ? other->H
 void TForm::ShowMaximizedOnMonitor() {
   MONITORINFO mi{};
   mi.cbSize = sizeof mi;
-  if (GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi)) {
+  if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi)) {
     const RECT& m = mi.rcMonitor;
     SetWindowPos(hwnd_, nullptr, m.left, m.top, m.right - m.left, m.bottom - m.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);

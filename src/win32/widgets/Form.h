@@ -90,6 +90,6 @@ class TPanel : public TControl {
 void CenterWindowOver(HWND window, HWND over);
 
 // The window class our forms and panels use.
-const char* ContainerClassName();
+const wchar_t* ContainerClassName();
 
 }  // namespace qv::win

@@ -10,33 +10,33 @@ namespace qv::win {
 namespace {
 
 struct TRichClass {
-  const char* name;
+  const wchar_t* name;
   bool version3;
 };
 
 // Loads the newest Rich Edit library present: msftedit (4.1) or riched20 (2 or 3).
 TRichClass LoadRichClass() {
   static const TRichClass found = [] {
-    if (LoadLibraryA("Msftedit.dll")) return TRichClass{"RICHEDIT50W", true};
-    if (HMODULE h = LoadLibraryA("Riched20.dll")) {
+    if (LoadLibraryW(L"Msftedit.dll")) return TRichClass{L"RICHEDIT50W", true};
+    if (HMODULE h = LoadLibraryW(L"Riched20.dll")) {
       // riched20 of version 3 knows EM_SETTYPOGRAPHYOPTIONS; version 2 does not export it,
       // so the version is read from the library's file version.
-      char path[MAX_PATH] = "";
-      GetModuleFileNameA(h, path, MAX_PATH);
+      wchar_t path[MAX_PATH] = L"";
+      GetModuleFileNameW(h, path, MAX_PATH);
       DWORD dummy = 0;
-      const DWORD n = GetFileVersionInfoSizeA(path, &dummy);
+      const DWORD n = GetFileVersionInfoSizeW(path, &dummy);
       bool v3 = false;
       if (n) {
         std::string data(n, '\0');
         VS_FIXEDFILEINFO* info = nullptr;
         UINT len = 0;
-        if (GetFileVersionInfoA(path, 0, n, &data[0]) &&
-            VerQueryValueA(&data[0], "\\", reinterpret_cast<void**>(&info), &len) && info)
+        if (GetFileVersionInfoW(path, 0, n, &data[0]) &&
+            VerQueryValueW(&data[0], L"\\", reinterpret_cast<void**>(&info), &len) && info)
           v3 = HIWORD(info->dwFileVersionMS) >= 5 && LOWORD(info->dwFileVersionMS) >= 30;
       }
-      return TRichClass{RICHEDIT_CLASSA, v3};
+      return TRichClass{RICHEDIT_CLASSW, v3};
     }
-    return TRichClass{"RICHEDIT", false};
+    return TRichClass{L"RICHEDIT", false};
   }();
   return found;
 }
@@ -64,9 +64,9 @@ TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, in
                WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL |
                    ES_DISABLENOSCROLL | ES_AUTOVSCROLL | WS_CLIPSIBLINGS,
                0, x, y, w, h);
-  SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+  SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
   // Every change of the text is reported: the break index follows it.
-  SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
+  SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
   HideHorizontalScrollBar();
   if (dpi_ != SystemDpi()) SendZoom();  // made on a screen of another scale than the system's
   FitFormatRect();
@@ -76,7 +76,7 @@ TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, in
 // The lines wrap, so there is nothing to scroll sideways; a control that keeps
 // its scroll bars shown would show a disabled horizontal one too.
 void TRichEdit::HideHorizontalScrollBar() {
-  SendMessageA(hwnd_, EM_SHOWSCROLLBAR, SB_HORZ, FALSE);
+  SendMessageW(hwnd_, EM_SHOWSCROLLBAR, SB_HORZ, FALSE);
   ShowScrollBar(hwnd_, SB_HORZ, FALSE);
 }
 
@@ -118,7 +118,7 @@ TRichEdit::TPrintMode TRichEdit::PrintMode() {
     if (kept == count) {
       // Nothing printed: a control that cannot print paints on the screen
       // itself; an empty one tells nothing yet.
-      if (GetWindowTextLengthA(hwnd_) > 0) printMode_ = TPrintMode::Direct;
+      if (GetWindowTextLengthW(hwnd_) > 0) printMode_ = TPrintMode::Direct;
       mode = TPrintMode::Direct;
     } else {
       // The last row lies below any short text: our colour kept there means

@@ -29,7 +29,7 @@ class TRichEdit : public TControl, public qv::IRichBox {
   ~TRichEdit() override;
   // True when the control is of version 3 or later (msftedit or riched20 v3).
   bool IsVersion3() const { return version3_; }
-  const char* ClassName() const { return className_; }
+  const wchar_t* ClassName() const { return className_; }
   // The control answers screen readers itself, with the book's text.
   bool ServesAccessibility() const override { return false; }
 
@@ -160,7 +160,7 @@ class TRichEdit : public TControl, public qv::IRichBox {
   int32_t zoomNumerator_ = 0, zoomDenominator_ = 0;
   void SendZoom();
   bool version3_ = false;
-  const char* className_ = "";
+  const wchar_t* className_ = L"";
   TBreakIndex index_;
   std::unique_ptr<TMemoryRichBox> pending_;  // the content of a running burst
   int updateDepth_ = 0;

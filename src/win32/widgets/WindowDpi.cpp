@@ -8,7 +8,7 @@ namespace {
 // A function of user32 that older systems lack, or null.
 template <typename Function>
 Function User32Function(const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
 }
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);

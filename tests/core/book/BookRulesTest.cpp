@@ -46,7 +46,7 @@ TEST(PieceArithmetic, BoundariesMoveBackToTheStartOfTheirCharacter) {
       {Repeat("\xF0\x9F\x98\x80", 31), TTextEncoding::Utf8, "\xF0\x9F\x98\x80"},
       {"\xFF\xFE" + Repeat(std::string("\x3D\xD8\x00\xDE", 4), 30), TTextEncoding::Utf16Le, "\xF0\x9F\x98\x80"},
       {"\xFE\xFF" + Repeat("\x20\x19", 63), TTextEncoding::Utf16Be, "\xE2\x80\x99"},
-      {Repeat("\xE9", 110), TTextEncoding::Ansi, "\xC3\xA9"},
+      {Repeat("\xE9", 110), TTextEncoding::Windows1252, "\xC3\xA9"},
   };
   for (const Case& c : cases) {
     const int64_t size = int64_t(c.file.size());
@@ -63,7 +63,7 @@ TEST(PieceArithmetic, BoundariesMoveBackToTheStartOfTheirCharacter) {
       if (piece > 1) {
         EXPECT_GE(previousEnd - r.Start, 17) << where;  // the overlap, in bytes
       }
-      if (c.encoding == TTextEncoding::Ansi) {
+      if (c.encoding == TTextEncoding::Windows1252) {
         EXPECT_EQ(r.Start, nominal.Start) << where;
       }
       const std::string text = DecodeText(PieceBytes(bytes, read.Start, piece, p, size, c.encoding), c.encoding);
@@ -156,7 +156,7 @@ TEST(SaveNames, ExtensionDecidesTheFormat) {
 TEST(BookInfo, NamesTheFileAndItsFolder) {
   EXPECT_EQ(BookInfoHead("C:\\Books\\Moby.txt"), "\"Moby.txt\" in \"Books\"");
   EXPECT_EQ(BookInfoHead("C:\\Moby.txt"), "\"Moby.txt\" in \"C:\"");
-  EXPECT_EQ(BookInfoHead("C:\\Moby.txt", TTextEncoding::Ansi), "\"Moby.txt\" in \"C:\"");
+  EXPECT_EQ(BookInfoHead("C:\\Moby.txt", TTextEncoding::Koi8R), "\"Moby.txt\" in \"C:\", KOI8-R (Cyrillic)");
   EXPECT_EQ(BookInfoHead("C:\\Books\\Moby.txt", TTextEncoding::Utf16Le), "\"Moby.txt\" in \"Books\", UTF-16 LE");
   EXPECT_EQ(BookLineInfo(0, 12345, 2, 3, ","), "Top line 1 (12,345 lines); piece 2 (3 pieces)");
 }

@@ -51,15 +51,15 @@ TEST(BookEncodings, CodePageAndUtf8FormsOfOneBookEnhanceAlike) {
       "continued\xC2\xA0text, a gentle-\r\n"
       "man with \xC2\xAB" "quoted\xC2\xBB 'words'.\r\n"
       "Chapter 2\r\n";
-  const std::string ansi = EncodeText(DecodeText(utf8, TTextEncoding::Utf8), TTextEncoding::Ansi);
-  ASSERT_EQ(DetectTextEncoding(ansi), TTextEncoding::Ansi);
+  const std::string ansi = EncodeText(DecodeText(utf8, TTextEncoding::Utf8), TTextEncoding::Windows1252);
+  ASSERT_EQ(DetectTextEncoding(ansi), TTextEncoding::Windows1252);
   ASSERT_EQ(ansi.find('?'), std::string::npos);  // every character has its code page byte
   const TEnhancedBook fromUtf8(BookLines(utf8, DetectTextEncoding(utf8)));
   const TEnhancedBook fromAnsi(BookLines(ansi, DetectTextEncoding(ansi)));
   // The code page bytes themselves, one character each, classified by the code page marks.
   const TEnhancedBook fromBytes(SplitLines(ansi));
   EXPECT_EQ(fromUtf8.Describe(), fromAnsi.Describe());
-  EXPECT_EQ(fromUtf8.Describe(), AnsiToUtf8(fromBytes.Describe()));
+  EXPECT_EQ(fromUtf8.Describe(), DecodeText(fromBytes.Describe(), TTextEncoding::Windows1252));
   EXPECT_EQ(fromUtf8.enhancer.TextPos, fromBytes.enhancer.TextPos);
   // And what they agree on is the enhancement itself.
   const TRichDocument& doc = fromUtf8.box.Document();
@@ -76,7 +76,7 @@ TEST(BookEncodings, CodePageAndUtf8FormsOfOneBookEnhanceAlike) {
 
 TEST(BookEncodings, ASavedBookReopensByteIdenticalAndKeepsNewCharacters) {
   const std::string text = "The Queen\xE2\x80\x99s caf\xC3\xA9\r\n\r\n\xE2\x80\x9CYes.\xE2\x80\x9D\r\n";
-  for (TTextEncoding encoding : {TTextEncoding::Ansi, TTextEncoding::Utf8, TTextEncoding::Utf8Bom,
+  for (TTextEncoding encoding : {TTextEncoding::Windows1252, TTextEncoding::Utf8, TTextEncoding::Utf8Bom,
                                  TTextEncoding::Utf16Le, TTextEncoding::Utf16Be}) {
     const std::string bytes = EncodeText(text, encoding);
     ASSERT_EQ(DetectTextEncoding(bytes), encoding);
@@ -87,7 +87,7 @@ TEST(BookEncodings, ASavedBookReopensByteIdenticalAndKeepsNewCharacters) {
     box.AppendLine("\xCE\xA9 \xF0\x9F\x98\x80");  // an edit with characters code page 1252 lacks
     const std::string edited = box.GetText();
     const TTextEncoding saveAs = SaveEncodingFor(encoding, edited);
-    EXPECT_EQ(saveAs, encoding == TTextEncoding::Ansi ? TTextEncoding::Utf8Bom : encoding);
+    EXPECT_EQ(saveAs, encoding == TTextEncoding::Windows1252 ? TTextEncoding::Utf8Bom : encoding);
     const std::string saved = EncodeText(edited, saveAs);
     EXPECT_EQ(DecodeText(saved, DetectTextEncoding(saved)), edited) << EncodingKey(encoding);
   }

@@ -2,6 +2,7 @@
 
 #include "book/BookReader.h"
 #include "book/BookRules.h"
+#include "encoding/SampleTexts.h"
 #include "store/MemoryFileSystem.h"
 
 namespace qv {
@@ -33,7 +34,7 @@ TEST(BookReader, ReadsTheWholeBookOrOnePieceAndReportsAFailedRead) {
   ASSERT_TRUE(ReadBookBytes(fs, "C:\\b.txt", 120000, 2, 50000, 3, bytes, encoding).IsOk());
   EXPECT_EQ(bytes.size(), 50020u);
   EXPECT_EQ(bytes[0], 'b');
-  EXPECT_EQ(encoding, TTextEncoding::Ansi);
+  EXPECT_EQ(encoding, TTextEncoding::Windows1252);
   ASSERT_TRUE(ReadBookBytes(fs, "C:\\b.txt", 120000, 1, 50000, 1, bytes, encoding).IsOk());
   EXPECT_EQ(bytes, book);
   // A read that fails is a failure, never an empty book.
@@ -59,13 +60,13 @@ TEST(BookReader, PiecesTakeTheBookEncodingAndWholeCharacters) {
   ansi.replace(60000, 2, "\xC3\xA9");
   fs.PutFile("C:\\a.txt", ansi);
   std::string bytes;
-  TTextEncoding encoding = TTextEncoding::Ansi;
+  TTextEncoding encoding = TTextEncoding::Windows1252;
   ASSERT_TRUE(ReadBookBytes(fs, "C:\\u.txt", int64_t(utf8.size()), 2, 50000, 3, bytes, encoding).IsOk());
   EXPECT_EQ(encoding, TTextEncoding::Utf8);
   EXPECT_EQ(bytes.substr(0, 4), "\xE2\x80\x99" "a");
   EXPECT_EQ(BookLines(bytes, encoding)[0].substr(0, 4), "\xE2\x80\x99" "a");
   ASSERT_TRUE(ReadBookBytes(fs, "C:\\a.txt", int64_t(ansi.size()), 2, 50000, 3, bytes, encoding).IsOk());
-  EXPECT_EQ(encoding, TTextEncoding::Ansi);
+  EXPECT_EQ(encoding, TTextEncoding::Windows1252);
   EXPECT_NE(BookLines(bytes, encoding)[0].find("\xC3\x83\xC2\xA9"), std::string::npos);  // "Ã©"
 }
 
@@ -82,17 +83,44 @@ TEST(BookReader, APieceIsTheSameWhetherTheSampleHoldsItOrNot) {
   ASSERT_GE(pieces, 3);
   for (int32_t piece = 1; piece <= pieces; ++piece) {
     std::string bytes;
-    TTextEncoding encoding = TTextEncoding::Ansi;
+    TTextEncoding encoding = TTextEncoding::Windows1252;
     ASSERT_TRUE(ReadBookBytes(fs, "C:\\big.txt", size, piece, pieceSize, pieces, bytes, encoding).IsOk());
     EXPECT_EQ(encoding, TTextEncoding::Utf8);
     EXPECT_EQ(bytes, PieceBytes(book, 0, piece, pieceSize, size, TTextEncoding::Utf8)) << "piece " << piece;
   }
 }
 
+// The reader's choice is read as it is, whole or in pieces; a code page piece
+// starts at its nominal byte, as every byte is a character.
+TEST(BookReader, TheReadersChoiceOverridesDetection) {
+  TMemoryFileSystem fs;
+  std::string russian;
+  while (russian.size() < 120000) russian += samples::kRussian + "\r\n";
+  const std::string koi8 = EncodeText(russian, TTextEncoding::Koi8R);
+  fs.PutFile("C:\\koi8.txt", koi8);
+  fs.PutFile("C:\\mark.txt", "\xEF\xBB\xBF" + std::string(u8"Глава"));
+  const int64_t size = int64_t(koi8.size());
+  const int32_t pieces = PieceCount(size, 50000);
+  std::string bytes;
+  TTextEncoding encoding = TTextEncoding::Utf8;
+  ASSERT_TRUE(ReadBookBytes(fs, "C:\\koi8.txt", size, 2, 50000, pieces, bytes, encoding).IsOk());
+  EXPECT_EQ(encoding, TTextEncoding::Koi8R);  // detected
+  EXPECT_EQ(bytes, koi8.substr(50000 - PieceOverlap, 50000 + PieceOverlap));
+  EXPECT_NE(DecodeText(bytes, encoding).find(u8"Глава первая"), std::string::npos);
+  encoding = TTextEncoding::Windows1251;
+  ASSERT_TRUE(ReadBookBytes(fs, "C:\\koi8.txt", size, 2, 50000, pieces, bytes, encoding, false).IsOk());
+  EXPECT_EQ(encoding, TTextEncoding::Windows1251);  // chosen
+  EXPECT_EQ(BookLines(bytes, encoding)[0], DecodeText(bytes.substr(0, bytes.find('\r')), TTextEncoding::Windows1251));
+  encoding = TTextEncoding::Utf8;
+  ASSERT_TRUE(ReadBookBytes(fs, "C:\\mark.txt", 13, 1, 50000, 1, bytes, encoding, false).IsOk());
+  EXPECT_EQ(encoding, TTextEncoding::Utf8Bom);
+  EXPECT_EQ(BookLines(bytes, encoding), std::vector<std::string>{u8"Глава"});
+}
+
 TEST(BookReader, LinesEndAtAnyBreakAndANulEndsTheTextInEveryEncoding) {
   const std::string text = "one\r\ntwo\nthree\rf\xC3\xBCr";
   const std::vector<std::string> lines{"one", "two", "three", "f\xC3\xBCr"};
-  for (TTextEncoding encoding : {TTextEncoding::Ansi, TTextEncoding::Utf8, TTextEncoding::Utf8Bom,
+  for (TTextEncoding encoding : {TTextEncoding::Windows1252, TTextEncoding::Utf8, TTextEncoding::Utf8Bom,
                                  TTextEncoding::Utf16Le, TTextEncoding::Utf16Be}) {
     const std::string bytes = EncodeText(text + std::string(1, '\0') + "five\r\n", encoding);
     EXPECT_EQ(BookLines(bytes, encoding), lines) << EncodingKey(encoding);

@@ -169,6 +169,33 @@ TEST_F(BookshelfStorage, LoadSkipsUnusableEntriesAndMergesRepeatedBooks) {
   EXPECT_EQ(-1, tale.CaretPos[5]);
 }
 
+// The reader's encoding of a book is kept with its entry, in a section of its
+// own (written only for books that have one); a choice made before the book
+// was put on the shelf goes with it; unknown names are not loaded.
+TEST_F(BookshelfStorage, EncodingChoicesAreStoredWithTheirBooks) {
+  const std::string anna = u8"C:\\Книги\\Анна Каренина.txt";
+  TBookshelf shelf;
+  shelf.SetEncodingChoice(anna, "koi8-r");
+  shelf.SetBookmark("C:\\A.txt", 0, 1, 0);
+  EXPECT_EQ(shelf.EncodingChoice(u8"c:\\КНИГИ\\анна каренина.TXT"), "koi8-r");  // kept for the run
+  shelf.SetBookmark(anna, 0, 1, 10);
+  shelf.SetEncodingChoice("C:\\A.txt", "windows-1250");
+  shelf.SetEncodingChoice("C:\\A.txt", "");
+  shelf.Save(store);
+  EXPECT_NE(store.Image().Text().find("[Quenvalis_Bookshelf_Encodings]\r\n1=koi8-r\r\n\r\n"), std::string::npos)
+      << store.Image().Text();
+
+  TBookshelf back;
+  back.Load(store);
+  EXPECT_EQ(back.EncodingChoice(anna), "koi8-r");
+  EXPECT_EQ(back.EncodingChoice("C:\\A.txt"), "");
+  LoadFile("[Quenvalis_Bookshelf_Main]\nCount=2\n0=C:\\A.txt\n1=C:\\B.txt\n"
+           "[Quenvalis_Bookshelf_Encodings]\n0=klingon\n1=WINDOWS-1251\n");
+  back.Load(store);
+  EXPECT_EQ(back.EncodingChoice("C:\\A.txt"), "");
+  EXPECT_EQ(back.EncodingChoice("C:\\B.txt"), "windows-1251");
+}
+
 TEST_F(BookshelfStorage, CountOutOfBoundsLoadsNothingAndLoadReplacesTheShelf) {
   LoadFile("[Quenvalis_Bookshelf_Main]\nCount=31\n0=C:\\A.txt\n");
   TBookshelf shelf;

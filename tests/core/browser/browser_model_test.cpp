@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "browser/BrowserModel.h"
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "util/Numbers.h"
 
@@ -28,7 +28,7 @@ class TMemoryListing : public IBrowserListing {
 
   void Add(const std::string& folder, std::vector<std::string> folders,
            std::vector<std::string> files) {
-    Tree[AnsiUpperCase(folder)] = {std::move(folders), std::move(files)};
+    Tree[UpperCase(folder)] = {std::move(folders), std::move(files)};
   }
 
   void List(const std::string& start, const std::string& mask, TFolderListing& result) override {
@@ -45,7 +45,7 @@ class TMemoryListing : public IBrowserListing {
         result.Folder = folder;
         return;
       }
-      const auto it = Tree.find(AnsiUpperCase(IncludeTrailingBackslash(folder)));
+      const auto it = Tree.find(UpperCase(IncludeTrailingBackslash(folder)));
       if (it != Tree.end()) {
         result.Folders = it->second.Folders;
         result.Files = it->second.Files;
@@ -61,7 +61,7 @@ class TMemoryListing : public IBrowserListing {
     }
   }
   std::string PartitionSuffix(const std::string& drive) override { return " (Fixed: \"" + drive + "\")"; }
-  std::string SortKey(const std::string& name) override { return AnsiUpperCase(name); }
+  std::string SortKey(const std::string& name) override { return UpperCase(name); }
 };
 
 std::vector<std::string> Texts(const TBrowserModel& m) {

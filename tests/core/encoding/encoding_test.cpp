@@ -17,20 +17,20 @@ TEST(DetectTextEncoding, MarksThenAWellFormedSampleWithAMultiByteCharacter) {
     TTextEncoding expected;
     const char* what;
   } cases[] = {
-      {"", TTextEncoding::Ansi, "empty"},
-      {"Plain ASCII.\r\nOnly.", TTextEncoding::Ansi, "pure ASCII"},
-      {"caf\xE9 au lait", TTextEncoding::Ansi, "1252 e-acute as one byte"},
-      {"\x93Quoted\x94 \xC3", TTextEncoding::Ansi, "1252 quotes"},
+      {"", TTextEncoding::Windows1252, "empty"},
+      {"Plain ASCII.\r\nOnly.", TTextEncoding::Windows1252, "pure ASCII"},
+      {"caf\xE9 au lait", TTextEncoding::Windows1252, "1252 e-acute as one byte"},
+      {"\x93Quoted\x94 \xC3", TTextEncoding::Windows1252, "1252 quotes"},
       {"caf\xC3\xA9", TTextEncoding::Utf8, "UTF-8 e-acute"},
       {"Queen\xE2\x80\x99s \xF0\x9F\x98\x80", TTextEncoding::Utf8, "UTF-8 apostrophe and emoji"},
-      {"caf\xC3\xA9 then caf\xE9", TTextEncoding::Ansi, "a later ill-formed byte"},
-      {"\xC0\xAF", TTextEncoding::Ansi, "overlong form"},
-      {"\xED\xA0\x80", TTextEncoding::Ansi, "encoded surrogate"},
-      {"caf\xC3\xA9 \xE2\x80", TTextEncoding::Ansi, "a whole short book cut inside a character"},
+      {"caf\xC3\xA9 then caf\xE9", TTextEncoding::Windows1252, "a later ill-formed byte"},
+      {"\xC0\xAF", TTextEncoding::Windows1252, "overlong form"},
+      {"\xED\xA0\x80", TTextEncoding::Windows1252, "encoded surrogate"},
+      {"caf\xC3\xA9 \xE2\x80", TTextEncoding::Windows1252, "a whole short book cut inside a character"},
       {"\xEF\xBB\xBFplain", TTextEncoding::Utf8Bom, "UTF-8 mark"},
       {"\xFF\xFEH\0", TTextEncoding::Utf16Le, "UTF-16 LE mark"},
       {"\xFE\xFF\0H", TTextEncoding::Utf16Be, "UTF-16 BE mark"},
-      {a + "\xE2\x80\x99", TTextEncoding::Ansi, "first multi-byte character past the sample"},
+      {a + "\xE2\x80\x99", TTextEncoding::Windows1252, "first multi-byte character past the sample"},
       {"\xC3\xA9" + a.substr(4) + "\xE2\x80" "\x99", TTextEncoding::Utf8, "a full sample cut inside a character"},
   };
   for (const Case& c : cases) EXPECT_EQ(DetectTextEncoding(c.head), c.expected) << c.what;
@@ -43,7 +43,7 @@ TEST(DecodeText, BadInputBecomesReplacementCharactersAndTheRestIsKept) {
     TTextEncoding encoding;
     std::string expected;
   } cases[] = {
-      {"\x80\x81\x92\xE9\xFF", TTextEncoding::Ansi, "\xE2\x82\xAC\xC2\x81\xE2\x80\x99\xC3\xA9\xC3\xBF"},
+      {"\x80\x81\x92\xE9\xFF", TTextEncoding::Windows1252, "\xE2\x82\xAC\xC2\x81\xE2\x80\x99\xC3\xA9\xC3\xBF"},
       {"\xEF\xBB\xBFok", TTextEncoding::Utf8Bom, "ok"},
       {"a\xE2\x80" "b", TTextEncoding::Utf8, "a" + fffd + "b"},
       {"\xC0\xAFz", TTextEncoding::Utf8, fffd + fffd + "z"},
@@ -65,7 +65,7 @@ TEST(EncodeText, SavedBytesReadBackAsTheyWere) {
     std::string bytes;
     TTextEncoding encoding;
   } cases[] = {
-      {every1252, TTextEncoding::Ansi},
+      {every1252, TTextEncoding::Windows1252},
       {"Queen\xE2\x80\x99s \xCE\xA9 \xF0\x9F\x98\x80\r\n", TTextEncoding::Utf8},
       {"\xEF\xBB\xBFQueen\xE2\x80\x99s\r\n", TTextEncoding::Utf8Bom},
       {std::string("\xFF\xFEQ\0\x19\x20\x3D\xD8\x00\xDE\r\0\n\0", 14), TTextEncoding::Utf16Le},
@@ -76,11 +76,11 @@ TEST(EncodeText, SavedBytesReadBackAsTheyWere) {
     EXPECT_EQ(EncodeText(text, SaveEncodingFor(c.encoding, text)), c.bytes) << EncodingKey(c.encoding);
   }
   // Code page text that gained a character the code page lacks keeps it, as UTF-8 with a mark.
-  const std::string edited = DecodeText("caf\xE9 ", TTextEncoding::Ansi) + "\xCE\xA9";
-  const std::string saved = EncodeText(edited, SaveEncodingFor(TTextEncoding::Ansi, edited));
+  const std::string edited = DecodeText("caf\xE9 ", TTextEncoding::Windows1252) + "\xCE\xA9";
+  const std::string saved = EncodeText(edited, SaveEncodingFor(TTextEncoding::Windows1252, edited));
   EXPECT_EQ(saved, "\xEF\xBB\xBF" "caf\xC3\xA9 \xCE\xA9");
   EXPECT_EQ(DecodeText(saved, DetectTextEncoding(saved)), edited);
-  EXPECT_EQ(EncodeText(edited, TTextEncoding::Ansi), "caf\xE9 ?");
+  EXPECT_EQ(EncodeText(edited, TTextEncoding::Windows1252), "caf\xE9 ?");
 }
 
 TEST(Utf8Reading, LengthsPositionsAndConversionsAgree) {
@@ -99,7 +99,7 @@ TEST(Utf8Reading, LengthsPositionsAndConversionsAgree) {
   EXPECT_EQ(LastChar("\xC3\xA9\x80"), U'\u20AC');
   EXPECT_EQ(FirstChar("\xC2\xB7 item"), U'\u00B7');
   EXPECT_EQ(FromUtf16(u"a\xD800" "b"), "a\xEF\xBF\xBD" "b");
-  EXPECT_EQ(Utf8ToAnsi("\xE2\x80\x9Cq\xE2\x80\x9D \xCE\xA9 \xE9"), "\x93q\x94 ? \xE9");
+  EXPECT_EQ(EncodeText("\xE2\x80\x9Cq\xE2\x80\x9D \xCE\xA9 \xE9", TTextEncoding::Windows1252), "\x93q\x94 ? \xE9");
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 namespace qv {
 namespace {
 
+const std::string kUtf8Mark = "\xEF\xBB\xBF";
+
 const std::string kProgramDir = "C:\\Quenvalis\\";
 const std::string kOptionsFile = "C:\\Quenvalis\\Quenvalis.ini";
 
@@ -84,7 +86,7 @@ TEST_F(OptionsFileTest, SavingWritesTheTablesInOrderAroundTheBookshelf) {
            "[Quenvalis_ConvertMeasure]\nLength=feet\n");
   ASSERT_TRUE(store.Save(false));
   EXPECT_EQ(
-      "[Quenvalis_Main]\r\nAutoSaveProfile=TRUE\r\nAutoBookmark=TRUE\r\nAutoLoadLast=TRUE\r\n"
+      kUtf8Mark + "[Quenvalis_Main]\r\nAutoSaveProfile=TRUE\r\nAutoBookmark=TRUE\r\nAutoLoadLast=TRUE\r\n"
       "WheelScrollLines=0\r\n"
       "DictionaryTitle=C:\\Program Files\\The American Heritage Dictionary\\AHD.EXE\r\n"
       "ClipboardForDic=TRUE\r\nForceRichEdit3=FALSE\r\nOpenInPieces=TRUE\r\nPieceSize=70000\r\n"
@@ -199,7 +201,7 @@ TEST_F(ProfileTest, SaveWritesBothSectionsAndRoundTrips) {
             text.find("\r\n\r\n[Profile_BackSounds]\r\nUse=TRUE\r\nRandom=TRUE\r\nCount=2\r\n"
                       "File0=Default.wav\r\nVol0=50\r\nDur0=5\r\nProb0=100\r\n"
                       "File1=Rain\\rain.wav\r\nVol1=200\r\nDur1=5\r\nProb1=100\r\n\r\n"));
-  EXPECT_EQ(0u, text.find("[Profile_Main]\r\nEnhanceText=TRUE\r\n"));
+  EXPECT_EQ(0u, text.find(kUtf8Mark + "[Profile_Main]\r\nEnhanceText=TRUE\r\n"));
 
   TOptionValueMap before = controls;
   controls.ResetToDefaults(ProfileMainTable());

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "paths/AnsiText.h"
+#include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
 #include "paths/WebAddress.h"
 
@@ -112,12 +112,12 @@ TEST(PathStrings, RunFileParametersAreABlankThenTheTextOptionallyQuoted) {
 
 
 TEST(AnsiText, FoldsCodePageLetters) {
-  EXPECT_TRUE(AnsiSameText("Quenvalis_Main", "QUENVALIS_main"));
-  EXPECT_TRUE(AnsiSameText("\xE9t\xE9", "\xC9T\xC9"));    // été / ÉTÉ
-  EXPECT_TRUE(AnsiSameText("\x9A\xFF", "\x8A\x9F"));      // š ÿ / Š Ÿ
-  EXPECT_FALSE(AnsiSameText("\xF7", "\xD7"));             // ÷ is no letter
-  EXPECT_FALSE(AnsiSameText("ab", "abc"));
-  EXPECT_TRUE(AnsiStartsText("c:\\B", "C:\\Books"));
+  EXPECT_TRUE(SameText("Quenvalis_Main", "QUENVALIS_main"));
+  EXPECT_TRUE(SameText("\xE9t\xE9", "\xC9T\xC9"));    // été / ÉTÉ
+  EXPECT_TRUE(SameText("\x9A\xFF", "\x8A\x9F"));      // š ÿ / Š Ÿ
+  EXPECT_FALSE(SameText("\xF7", "\xD7"));             // ÷ is no letter
+  EXPECT_FALSE(SameText("ab", "abc"));
+  EXPECT_TRUE(StartsText("c:\\B", "C:\\Books"));
 }
 
 }  // namespace

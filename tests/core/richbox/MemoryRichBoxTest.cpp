@@ -245,6 +245,38 @@ TEST(MemoryRichBox, ReadsForeignRichText) {
   EXPECT_FALSE(RtfToDocument("plain text", doc));
 }
 
+// Face names of any script: whole characters, at most 31 of them, written and
+// read back as they are (a name of 31 Cyrillic letters is 62 bytes).
+TEST(MemoryRichBox, FaceNamesOfAnyScriptKeepWholeCharacters) {
+  // A name as rich text writes it: \uN for the characters outside ASCII.
+  const auto escaped = [](const std::string& name) {
+    std::string out;
+    for (size_t i = 0; i < name.size();) {
+      const char32_t c = ReadChar(name, i);
+      out += c < 0x80 ? std::string(1, char(c)) : "\\u" + std::to_string(int16_t(c)) + "?";
+    }
+    return out;
+  };
+  std::string thirtyOne, cut;
+  for (int i = 0; i < 40; ++i) (i < 31 ? thirtyOne : cut) += u8"Ш";
+  const struct {
+    std::string written, face;
+  } cases[] = {
+      {escaped(u8"Шрифт Ωμέγα"), u8"Шрифт Ωμέγα"},
+      {escaped(thirtyOne + cut), thirtyOne},
+      {"Ari\x92\x92\x92\x92\x92\x92\x92\x92\x92\x92\x92" "al", u8"Ari’’’’’’’’’’’al"},  // code page bytes
+      {"A\\'09B", "A\tB"},  // a tab, written as an escaped byte
+  };
+  for (const auto& c : cases) {
+    TRichDocument doc;
+    ASSERT_TRUE(RtfToDocument("{\\rtf1\\ansi{\\fonttbl{\\f0 " + c.written + ";}}\\f0 x\\par}", doc));
+    EXPECT_EQ(doc.FormatAt(0).Face(), c.face);
+    TRichDocument back;
+    ASSERT_TRUE(RtfToDocument(DocumentToRtf(doc), back));
+    EXPECT_EQ(back.FormatAt(0).Face(), c.face);
+  }
+}
+
 TEST(MemoryRichBox, OddRichTextIsReadSafely) {
   TRichDocument doc;
   const std::string deep = "{\\rtf1 a" + std::string(100000, '{') + "hidden" + std::string(100000, '}') + "b}";

@@ -9,6 +9,7 @@
 namespace qv {
 namespace {
 
+
 TEST(StoredTextListFileName, SetFileNameReadsAndWritesNothingUntilTheNextLoadOrSave) {
   testing::ScopedErrorEnvironment env;
   TMemoryFileSystem fs;

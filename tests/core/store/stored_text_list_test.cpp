@@ -5,6 +5,7 @@
 #include <string>
 
 #include "colors/Colors.h"
+#include "encoding/SystemCodePage.h"
 #include "errors/ErrorFakes.h"
 #include "errors/FunStatContext.h"
 #include "store/MemoryFileSystem.h"
@@ -12,6 +13,8 @@
 
 namespace qv {
 namespace {
+
+const std::string kUtf8Mark = "\xEF\xBB\xBF";
 
 const std::string kFile = "C:\\Quenvalis\\Quenvalis.ini";
 
@@ -168,7 +171,7 @@ TEST_F(StoredTextListTest, WhatFailedToLoadIsKeptAsBakBeforeItsFirstRewrite) {
   EXPECT_FALSE(store.Load());
   EXPECT_TRUE(store.Save(false));
   EXPECT_EQ(bad, fs.Content(kFile + ".bak"));
-  EXPECT_EQ("[P]\r\nColor=0\r\n\r\n", fs.Content(kFile));
+  EXPECT_EQ("\xEF\xBB\xBF[P]\r\nColor=0\r\n\r\n", fs.Content(kFile));
   fs.PutFile(kFile + ".bak", "older");
   EXPECT_TRUE(store.Save(false));
   EXPECT_EQ("older", fs.Content(kFile + ".bak")) << "only the first rewrite keeps a copy";
@@ -247,7 +250,7 @@ TEST_F(StoredTextListTest, WritesSetModifiedAndLoadOrSaveClearIt) {
   EXPECT_TRUE(store.Modified());
   ASSERT_TRUE(store.Save(false));
   EXPECT_FALSE(store.Modified());
-  EXPECT_EQ("[Main]\r\nFlag=TRUE\r\nInt=-5\r\nColor=-2147483633\r\nText=x\r\n\r\n", fs.Content(kFile));
+  EXPECT_EQ(kUtf8Mark + "[Main]\r\nFlag=TRUE\r\nInt=-5\r\nColor=-2147483633\r\nText=x\r\n\r\n", fs.Content(kFile));
   uint32_t color = 0;
   store.ReadColor("Main", "Color", color);
   EXPECT_EQ(0x8000000Fu, color);
@@ -263,7 +266,7 @@ TEST_F(StoredTextListTest, OwnersThatClearInOnSaveLeaveOnlyTheirKeys) {
     s.WriteInteger("Main", "Kept", 3);
   };
   ASSERT_TRUE(store.Save(false));
-  EXPECT_EQ("[Main]\r\nKept=3\r\n\r\n", fs.Content(kFile));
+  EXPECT_EQ(kUtf8Mark + "[Main]\r\nKept=3\r\n\r\n", fs.Content(kFile));
 }
 
 TEST_F(StoredTextListTest, OverwriteQuestion) {
@@ -280,7 +283,7 @@ TEST_F(StoredTextListTest, OverwriteQuestion) {
 
   env.boxes.answers = {6};  // Yes
   EXPECT_TRUE(store.Save(true));
-  EXPECT_EQ("[S]\r\nK=1\r\n\r\n", fs.Content(kFile));
+  EXPECT_EQ(kUtf8Mark + "[S]\r\nK=1\r\n\r\n", fs.Content(kFile));
 
   env.boxes.shown.clear();
   EXPECT_TRUE(store.Save(false));
@@ -293,7 +296,7 @@ TEST_F(StoredTextListTest, SavingOverAReadOnlyFileMakesItNormal) {
   store.WriteInteger("S", "K", 1);
   ASSERT_TRUE(store.Save(false));
   EXPECT_FALSE(fs.IsReadOnly(kFile));
-  EXPECT_EQ("[S]\r\nK=1\r\n\r\n", fs.Content(kFile));
+  EXPECT_EQ(kUtf8Mark + "[S]\r\nK=1\r\n\r\n", fs.Content(kFile));
 }
 
 TEST_F(StoredTextListTest, SaveToFileWritesTheNewNameAndLeavesTheOldFile) {
@@ -302,7 +305,7 @@ TEST_F(StoredTextListTest, SaveToFileWritesTheNewNameAndLeavesTheOldFile) {
   ASSERT_TRUE(store.SaveToFile("C:\\Books\\Other.fsp", false));
   EXPECT_EQ("C:\\Books\\Other.fsp", store.FileName());
   EXPECT_EQ("[S]\nK=1\n", fs.Content(kFile));
-  EXPECT_EQ("[S]\r\nK=2\r\n\r\n", fs.Content("c:\\books\\other.FSP"));
+  EXPECT_EQ(kUtf8Mark + "[S]\r\nK=2\r\n\r\n", fs.Content("c:\\books\\other.FSP"));
   EXPECT_TRUE(store.LoadFromFile(kFile));
   EXPECT_EQ(kFile, store.FileName());
   EXPECT_EQ("1", *store.Image().Find("S", "K"));
@@ -351,6 +354,46 @@ TEST_F(StoredTextListTest, AFailingOnSaveWritesNothing) {
   EXPECT_EQ("old", fs.Content(kFile));
   EXPECT_EQ("Failed to save file.", ShownUserText());
   EXPECT_NE(std::string::npos, env.view.memo.find("Unhandled exception: handler broke"));
+}
+
+// Files of earlier versions have no mark and are in the system's ANSI code
+// page; every file is written as UTF-8 with a mark, which reads back alike
+// whatever the system's code page.
+TEST_F(StoredTextListTest, StoredFilesAreReadInTheirEncodingAndWrittenAsUtf8WithAMark) {
+  const std::string book = u8"C:\\Книги\\Анна Каренина.txt";
+  const struct {
+    uint32_t codePage;
+    std::string file;
+    std::string expected;
+    const char* what;
+  } cases[] = {
+      {1251, "[B]\r\n0=C:\\\xCA\xED\xE8\xE3\xE8\\\xC0\xED\xED\xE0 \xCA\xE0\xF0\xE5\xED\xE8\xED\xE0.txt\r\n", book,
+       "an old file on a Russian system"},
+      {1252, "[B]\r\n0=C:\\Caf\xE9\\Na\xEFve.txt\r\n", u8"C:\\Café\\Naïve.txt", "an old file on a Western system"},
+      {1252, kUtf8Mark + "[B]\r\n0=" + book + "\r\n", book, "a new file on a Western system"},
+      {1251, "[B]\r\n0=" + book + "\r\n", book, "UTF-8 without a mark (saved by an editor)"},
+  };
+  for (const auto& c : cases) {
+    TFixedSystemCodePage system(c.codePage);
+    LoadText(c.file);
+    const std::string* read = store.Image().Find("b", "0");
+    ASSERT_NE(read, nullptr) << c.what;
+    EXPECT_EQ(*read, c.expected) << c.what;
+    ASSERT_TRUE(store.Save(false));
+    EXPECT_EQ(fs.Content(kFile), kUtf8Mark + "[B]\r\n0=" + c.expected + "\r\n\r\n") << c.what;
+  }
+  // A limit counts characters: 259 Cyrillic letters (518 bytes) are within a limit of 259.
+  std::string longName;
+  for (int i = 0; i < 259; ++i) longName += u8"Ж";
+  LoadText(kUtf8Mark + "[B]\r\n0=" + longName + "\r\n1=" + longName + u8"Ж\r\n");
+  std::string kept, tooLong = "default";
+  store.ReadString("B", "0", kept, false, 259);
+  store.ReadString("B", "1", tooLong, false, 259);
+  EXPECT_EQ(kept, longName);
+  EXPECT_EQ(tooLong, "default");
+  // Section and key names compare without regard to case in every script.
+  LoadText(kUtf8Mark + u8"[Книги]\r\nКлюч=1\r\n");
+  EXPECT_NE(store.Image().Find(u8"КНИГИ", u8"ключ"), nullptr);
 }
 
 }  // namespace

@@ -44,6 +44,12 @@ TEST_F(Emphasis, DoubleAndSingleQuotesInOneParagraph) {
        "............EEEEEE..........SSSSSS..........E."},
       {"\"\"", ".."},
       {"'a\"b' c'", "        "},  // a double quote abandons an open single quote
+      // German, Polish and Czech quotes: „ opens, “ or ” closes; ‚ opens, ‘ closes.
+      {u8"Er sagte „geh ‚jetzt‘ bitte“ und", u8"..........EEEEESSSSSEEEEEEE....."},
+      {u8"„Tak” i ‚nie‘", u8".EEE.....SSS."},
+      {u8"‘only’ ‘here", u8"............"},  // ‘ closes only what ‚ opened
+      // An apostrophe between letters of any script is no quote.
+      {u8"п'ять роз'їхалися 'так'", u8"...................SSS."},
   };
   for (const Case& c : cases) {
     box.Clear();

@@ -39,6 +39,13 @@ TEST_F(Enhance, ContinuesParagraphDecisions) {
       {"text", "", false, false, false},
       {"He said \"go.\"", "\"Now\" she said", true, false, false},  // quote closes and opens
       {"(see there)", "'Tis", true, false, false},
+      // Capitals and small letters of every script.
+      {u8"Было поздно.", u8"Дверь открылась.", false, true, false},
+      {u8"Он сказал:", u8"Уходи.", false, false, false},
+      {u8"как следует:", u8"раз, два", false, false, true},
+      {u8"text", u8"ГЛАВА ВТОРАЯ", false, false, false},
+      {u8"Rozdział 2", u8"Tekst", false, false, false},
+      {u8"Ήταν αργά.", u8"Έφυγε.", false, true, false},
   };
   for (const Case& c : cases) {
     enhancer.PoorlyWritten = c.poorly;
@@ -129,10 +136,10 @@ TEST_F(Enhance, IgnoreFirstEmptyLine) {
 }
 
 TEST_F(Enhance, PrefixesAndTextPos) {
-  // The option is code page 1252; the prefix in the text is UTF-8 and counts in characters.
+  // The prefix counts in characters (the middle dot is two bytes and one character).
   const struct { const char* option; const char* prefix; int32_t units; } cases[] = {
       {"None", "", 0},   {"Tab", "\t", 1}, {"Blanks", "  ", 2},
-      {"- ", "- ", 2}, {"* ", "* ", 2}, {"\xB7 ", "\xC2\xB7 ", 2}};
+      {"- ", "- ", 2}, {"* ", "* ", 2}, {"\xC2\xB7 ", "\xC2\xB7 ", 2}};
   for (const auto& c : cases) {
     box.Clear();
     RunEnhance({"One.", "", "Chapter 1", "  Two."}, c.option);

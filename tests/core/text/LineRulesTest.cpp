@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "encoding/Utf8.h"
 #include "text/LineRules.h"
 
 namespace qv {
@@ -32,6 +33,29 @@ TEST(LineRules, IsHeadingLine) {
   for (const auto& c : cases) EXPECT_EQ(IsHeadingLine(c.s), c.heading) << '"' << c.s << '"';
 }
 
+// Every word of the chapter-word table makes a heading in its own case, in
+// capitals and without its accents; in small letters, run on or without its
+// blank it does not.
+TEST(LineRules, ChapterWordsOfEveryLanguage) {
+  ASSERT_GE(ChapterWords().size(), 24u);
+  for (const std::string& word : ChapterWords()) {
+    const std::string bare = word.substr(0, word.size() - 1);
+    EXPECT_TRUE(IsHeadingLine(word + "1")) << word;
+    EXPECT_TRUE(IsHeadingLine(UpperCase(word) + "IV")) << word;
+    std::string lower;
+    for (size_t i = 0; i < word.size();) AppendUtf8(lower, LowerChar(ReadChar(word, i)));
+    EXPECT_FALSE(IsHeadingLine(lower + "1")) << word;
+    EXPECT_FALSE(IsHeadingLine(bare)) << word;
+    EXPECT_FALSE(IsHeadingLine(bare + "s 1")) << word;
+  }
+  const struct { const char* s; bool heading; } cases[] = {
+      {u8"ГЛАВА ПЕРВАЯ", true}, {u8"Глава 1", true},   {u8"глава 1", false}, {u8"Главная мысль", false},
+      {u8"CAPITULO 2", true},   {u8"Część II", true},  {u8"CZĘŚĆ II", true}, {u8"ΚΕΦΑΛΑΙΟ Α", true},
+      {u8"Κεφάλαιο 3", true},   {u8"ČÁST PRVNÍ", true}, {u8"Teil 2", true},  {u8"Teilweise", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsHeadingLine(c.s), c.heading) << c.s;
+}
+
 TEST(LineRules, StartsWithRunAndSeparators) {
   const struct { const char* s; bool separator; } cases[] = {
       {"***", true}, {"---", true}, {"==", true},       {"\xC2\xB7", true}, {"---- end ----", true},
@@ -54,6 +78,10 @@ TEST(LineRules, JoinLines) {
       {"a-", "b", "ab"},
       {"A-", "b", "A- b"},
       {"x9-", "b", "x9- b"},
+      {u8"Он был джентль-", u8"мен.", u8"Он был джентльмен."},  // small letters of every script
+      {u8"Ça-", u8"été", u8"Çaété"},
+      {u8"ДНК-", u8"тест", u8"ДНК- тест"},  // a capital before the hyphen
+      {u8"джентль-", u8"Мен", u8"джентль- Мен"},
       {"end.", "Next", "end. Next"},
       {"", "", ""},
   };
