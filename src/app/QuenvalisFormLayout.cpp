@@ -1,6 +1,7 @@
 // The window's layout, the mouse moves that show and hide the sidebar, and the
 // keys the window sees before its controls.
 #include "app/QuenvalisForm.h"
+#include "app/controls/OptionFill.h"
 #include "layout/WindowLayout.h"
 #include "richbox/RichOps.h"
 #include "widgets/Application.h"
@@ -78,7 +79,7 @@ void TQuenvalisForm::FormDpiChanged() {
 
 void TQuenvalisForm::SizesComboBoxChange() {
   FormResize();
-  RichEdit.SetFocus();
+  FocusBookAfterOption(RichEdit);
 }
 
 void TQuenvalisForm::FormMouseMove(unsigned, int x, int y) {
