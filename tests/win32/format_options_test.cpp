@@ -86,7 +86,8 @@ TEST(FormatOptions, TheLeftMarginMovesTheTextIn) {
   TBareControl bare(forms.F().RichEdit.ClassName());
   const LONG bareBefore = PointOf(bare.Handle(), 0).x;
   SendMessageW(bare.Handle(), EM_SETMARGINS, EC_LEFTMARGIN, MAKELONG(50, 0));
-  RecordProperty("bare_control_margin_moves_text", PointOf(bare.Handle(), 0).x - bareBefore >= 40 ? "yes" : "no");
+  RecordProperty("bare_control_first_x_margin_0", int(bareBefore));
+  RecordProperty("bare_control_first_x_margin_50", int(PointOf(bare.Handle(), 0).x));
   // The program keeps its margins in the formatting rectangle, which every control honours.
   forms.Choose(forms.F().Text.Controls.LeftMargin.Box, "50");
   EXPECT_GE(PointOf(forms.Rich(), 0).x, 50);
@@ -111,6 +112,8 @@ TEST(FormatOptions, LineSpacingIsStoredAndShownWhereTheControlCan) {
     pf.bLineSpacingRule = 5;
     pf.dyLineSpacing = 40;
   });
+  RecordProperty("bare_control_line_step_100", int(bareSingle));
+  RecordProperty("bare_control_line_step_200", int(LineStep(bare.Handle())));
   if (LineStep(bare.Handle()) < bareSingle * 3 / 2)
     GTEST_SKIP() << "this Rich Edit control keeps line spacing but lays lines out single-spaced (a bare control does "
                     "too: "
@@ -128,6 +131,8 @@ TEST(FormatOptions, JustifiedTextIsStoredAndShownWhereTheControlCan) {
   TBareControl bare(forms.F().RichEdit.ClassName());
   const LONG bareRagged = FirstLineEnd(bare.Handle());
   bare.SetPara(PFM_ALIGNMENT, [](PARAFORMAT2& pf) { pf.wAlignment = PFA_JUSTIFY; });
+  RecordProperty("bare_control_first_line_end_left", int(bareRagged));
+  RecordProperty("bare_control_first_line_end_justified", int(FirstLineEnd(bare.Handle())));
   if (FirstLineEnd(bare.Handle()) <= bareRagged)
     GTEST_SKIP() << "this Rich Edit control keeps justified alignment but lays lines out ragged (a bare control "
                     "does too)";
@@ -146,6 +151,8 @@ TEST(FormatOptions, TheZoomIsStoredAndShownWhereTheControlCan) {
   TBareControl bare(forms.F().RichEdit.ClassName());
   const LONG bareAdvance = Advance(bare.Handle());
   SendMessageW(bare.Handle(), EM_SETZOOM, 200, 100);
+  RecordProperty("bare_control_advance_20_chars_zoom_100", int(bareAdvance));
+  RecordProperty("bare_control_advance_20_chars_zoom_200", int(Advance(bare.Handle())));
   if (Advance(bare.Handle()) < bareAdvance * 3 / 2)
     GTEST_SKIP() << "this Rich Edit control draws zoomed letters but places them at their unzoomed advance, so "
                     "they overlap (a bare control does too: "

@@ -1,16 +1,23 @@
 // Every text of the window stays readable in every colour scheme, read from
 // the pixels the screen shows: each label, caption, check box and list value
 // of every sidebar page, and the lines and the clock over the screen, with and
-// without the screen's picture. Every page is photographed in each scheme.
+// without the screen's picture; on a dark scheme the tabs and the buttons are
+// dark too; colours chosen as badly as can be still give readable texts.
+// Every page is photographed in each scheme.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <functional>
+#include <map>
 
 #include "BookTestSupport.h"
 #include "ReaderBooks.h"
 #include "ReaderChecks.h"
 #include "ScreenCapture.h"
 #include "colors/Contrast.h"
+#include "widgets/BrowserRowPainter.h"
 
 namespace qv::testing {
 namespace {
@@ -105,6 +112,115 @@ TEST(ReadableColors, TheLinesAndTheClockOverTheScreenReadInEachScheme) {
         ExpectReadable(*c, where);
     }
   }
+}
+
+// A face and what is written on it, read from the screen: the colour most of
+// the rectangle (screen coordinates) shows, and the contrast of the pixel that
+// stands out from it most.
+struct TFace {
+  COLORREF color = 0;
+  double caption = 0;
+};
+
+TFace FaceIn(RECT r) {
+  InflateRect(&r, -3, -3);  // inside the edges the system or the face draws
+  const TScreenPixels shot = CaptureScreen(r);
+  std::map<COLORREF, int> counts;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) ++counts[shot.At(x, y)];
+  TFace face;
+  int most = 0;
+  for (const auto& [color, count] : counts)
+    if (count > most) most = count, face.color = color;
+  for (const auto& [color, count] : counts) face.caption = std::max(face.caption, ContrastRatio(color, face.color));
+  return face;
+}
+
+RECT ScreenRectOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+TEST(ReadableColors, OnADarkSchemeTheTabsAndTheButtonsAreDarkWithReadableCaptions) {
+  TBookForms forms;
+  TQuenvalisForm& f = forms.F();
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("dark.txt", ProseBook(3000)), true));
+  f.InfoTimer.SetEnabled(false);
+  f.Colors.Controls.SetLowLightColorsButton.Click();
+  f.RichEdit.SetFocus();  // no focus rectangle on a button
+  f.Screen.SkipNextSidebarChange = false;
+  f.Screen.HideSidebar(false);
+  app::TSidebar& s = f.Sidebar;
+  s.Container_OptionsPageControl.SetActivePage(s.ProgramOptionsTabSheet);
+  s.ProgramPageControl.SetActivePage(s.ProgramOpenTabSheet);
+  PumpFor(50);
+  auto expectDark = [](const RECT& r, const std::string& what) {
+    const TFace face = FaceIn(r);
+    EXPECT_LT(RelativeLuminance(face.color), 0.2) << what << " is drawn light";
+    EXPECT_GE(face.caption, ReadableContrast) << what;
+  };
+  for (TPageControl* tabs : {&s.Container_OptionsPageControl, &s.ProgramPageControl})
+    for (int i = 0; i < tabs->PageCount(); ++i) {
+      RECT tab{};
+      SendMessageW(tabs->Handle(), TCM_GETITEMRECT, WPARAM(i), LPARAM(&tab));
+      MapWindowPoints(tabs->Handle(), nullptr, reinterpret_cast<POINT*>(&tab), 2);
+      expectDark(tab, "the tab " + tabs->Page(i)->Text());
+    }
+  for (TButton* b : {&s.HelpButton, &s.AboutButton, &s.CloseProgramButton, &s.HideProgramButton,
+                     &f.Book.Controls.OpenBookButton, &f.Book.Controls.SaveBookButton})
+    expectDark(ScreenRectOf(b->Handle()), "the button " + b->Text());
+}
+
+TEST(ReadableColors, ColoursChosenLikeWhatTheyAreDrawnOnStillGiveReadableTexts) {
+  TBookForms forms;
+  TQuenvalisForm& f = forms.F();
+  forms.UseFolderProfile("UseScreenBackImage=FALSE\r\nUseRichBackImage=FALSE\r\n");
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("alike.txt", "Plain words, then \"quoted words\" here.\r\n"), true));
+  f.InfoTimer.SetEnabled(false);
+  TAnsweringChooser chooser;
+  f.Colors.Chooser = &chooser;
+  // Each text colour chosen as its background: black on black, white on white.
+  const std::pair<TColorPanelId, uint32_t> choices[] = {
+      {cpScreenBack, 0x000000},       {cpScreenFore, 0x000000},       {cpRichBoxBack, 0xFFFFFF},
+      {cpRichBoxFore, 0xFFFFFF},      {cpEmpha, 0xFFFFFF},            {cpBrowserFocusBack, 0x808080},
+      {cpBrowserFocusFore, 0x808080}, {cpDirTypeBack, 0x000000},      {cpDirTypeFore, 0x000000}};
+  for (const auto& [panel, color] : choices) {
+    chooser.answer = color;
+    f.Colors.PanelMouseUp(panel, TMouseButton::Left);
+  }
+  f.Colors.Chooser = nullptr;
+  f.HintLabel.SetCaption("A hint shown under the book");
+  for (TControl* c : std::initializer_list<TControl*>{&f.CurrentFileInfoLabel, &f.HintLabel, &f.ClockLabel})
+    ExpectReadable(*c, "over the screen");
+  const std::string text = f.RichEdit.GetText();
+  for (const char* word : {"Plain", "quoted"}) {
+    f.RichEdit.SetSelection(int32_t(text.find(word)), 1);
+    TCharFormat format;
+    f.RichEdit.GetCharFormat(format);
+    EXPECT_GE(ContrastRatio(format.TextColor, 0xFFFFFF), ReadableContrast) << word;
+  }
+  f.Screen.SkipNextSidebarChange = false;
+  f.Screen.HideSidebar(false);
+  app::TSidebar& s = f.Sidebar;
+  s.Container_OptionsPageControl.SetActivePage(s.ProgramOptionsTabSheet);
+  s.ProgramPageControl.SetActivePage(s.ProgramOpenTabSheet);
+  PumpFor(50);
+  std::vector<TControl*> texts;
+  TextControls(s.ProgramOpenTabSheet->Handle(), texts);
+  for (TControl* c : texts) ExpectReadable(*c, "on the sidebar");
+  // The browser's highlighted row, whose two colours are alike.
+  const int row = s.BrowserListBox.ItemIndex();
+  ASSERT_GE(row, 0);
+  RECT item{};
+  SendMessageW(s.BrowserListBox.Handle(), LB_GETITEMRECT, WPARAM(row), LPARAM(&item));
+  MapWindowPoints(s.BrowserListBox.Handle(), nullptr, reinterpret_cast<POINT*>(&item), 2);
+  {
+    win::TControlDC dc(s.BrowserListBox);  // selects the list's font
+    item.left += win::BrowserTypeCellWidth(dc, item.bottom - item.top, s.BrowserListBox.Dpi()) + 1;  // the name cell
+  }
+  item.right = std::min(item.right, item.left + 40);  // where the name's letters stand
+  EXPECT_GE(FaceIn(item).caption, ReadableContrast) << "the highlighted row";
 }
 
 TEST(ReadableColors, TheBooksTextAndItsQuotesReadOnWhatTheyStandOnInEachScheme) {

@@ -142,7 +142,7 @@ std::vector<TReflow> ReflowingOptions() {
       {"width 50", [](TQuenvalisForm& f) { Choose(f.Sidebar.RichBoxWidthPercentComboBox, "50"); }},
       {"top 14", [](TQuenvalisForm& f) { Choose(f.Sidebar.RichBoxTopPercentComboBox, "14"); }},
       {"bottom 22", [](TQuenvalisForm& f) { Choose(f.Sidebar.RichBoxBottomPercentComboBox, "22"); }},
-      {"font", [](TQuenvalisForm& f) { Choose(f.Text.Controls.FontName.Box, "DejaVu Sans"); }},
+      {"font", [](TQuenvalisForm& f) { Choose(f.Text.Controls.FontName.Box, "DejaVu Sans Mono"); }},
       {"size 19", [](TQuenvalisForm& f) { Choose(f.Text.Controls.FontSize.Box, "19"); }},
       {"size 14", [](TQuenvalisForm& f) { Choose(f.Text.Controls.FontSize.Box, "14"); }},
       {"zoom 150", [](TQuenvalisForm& f) { Choose(f.Text.Controls.FontZoom.Box, "150"); }},
