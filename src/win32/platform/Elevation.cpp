@@ -115,7 +115,8 @@ TElevatedRun RunElevatedAndWait(const std::string& exe, const std::string& param
     request.Owner = Application().MainWindow();
     TScopedHandle process;
     uint32_t error = 0;
-    if (!ShellGateway().Start(request, process.H, error)) {
+    request.Process = &process.H;
+    if (!ShellGateway().Execute(request, error)) {
       if (error == ERROR_CANCELLED) {
         run.Kind = TElevatedRun::Refused;
         return run;

@@ -26,13 +26,9 @@ struct TShellRequest {
 class TShellGateway {
  public:
   virtual ~TShellGateway() = default;
-  // ShellExecuteEx of the request; false with the system's error code.
+  // ShellExecuteEx of the request; false with the system's error code
+  // (ERROR_CANCELLED when the user declined the "runas" verb's question).
   virtual bool Execute(const TShellRequest& request, uint32_t& error);
-  // The same for a request whose texts are UTF-8, handing back the started
-  // process for the caller to wait for and close (null when the shell started
-  // none); false with the system's error code (ERROR_CANCELLED when the user
-  // declined the "runas" verb's question).
-  virtual bool Start(const TShellRequest& request, HANDLE& process, uint32_t& error);
 };
 
 // The gateway in use: the system's shell unless a test installed its own.
