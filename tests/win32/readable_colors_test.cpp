@@ -16,6 +16,7 @@
 #include "ReaderBooks.h"
 #include "ReaderChecks.h"
 #include "ScreenCapture.h"
+#include "SidebarPageList.h"
 #include "colors/Contrast.h"
 #include "widgets/BrowserRowPainter.h"
 
@@ -53,24 +54,12 @@ void ExpectReadable(TControl& c, const std::string& where) {
   EXPECT_GE(contrast, ReadableContrast) << where << ": " << c.Name() << " \"" << c.Text() << "\"";
 }
 
-struct TPage {
-  TTabSheet* outer;
-  TPageControl* inner;
-  TTabSheet* page;
-  const char* name;
-};
-
-std::vector<TPage> SidebarPages(app::TSidebar& s) {
-  return {
-      {s.ProgramOptionsTabSheet, &s.ProgramPageControl, s.ProgramOpenTabSheet, "program-open"},
-      {s.ProgramOptionsTabSheet, &s.ProgramPageControl, s.ProgramGeneralTabSheet, "program-general"},
-      {s.ProgramOptionsTabSheet, &s.ProgramPageControl, s.ProgramMiscTabSheet, "program-misc"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileGeneralTabSheet, "profile-general"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileColorsTabSheet, "profile-colors"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileFormatTabSheet, "profile-format"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileMiscTabSheet, "profile-misc"},
-      {s.ConvertMeasureTabSheet, nullptr, s.ConvertMeasureTabSheet, "convert"},
-  };
+// The sidebar shown at the page of the Open tab.
+void ShowOpenPage(TQuenvalisForm& f) {
+  f.Screen.SkipNextSidebarChange = false;
+  f.Screen.HideSidebar(false);
+  ActivateSidebarPage(f.Sidebar, SidebarPages(f.Sidebar)[0]);
+  PumpFor(50);
 }
 
 TEST(ReadableColors, EveryTextOfEveryPageReadsInEachScheme) {
@@ -84,9 +73,8 @@ TEST(ReadableColors, EveryTextOfEveryPageReadsInEachScheme) {
     scheme.button(f).Click();
     f.Screen.SkipNextSidebarChange = false;
     f.Screen.HideSidebar(false);
-    for (const TPage& p : SidebarPages(s)) {
-      s.Container_OptionsPageControl.SetActivePage(p.outer);
-      if (p.inner) p.inner->SetActivePage(p.page);
+    for (const TSidebarPage& p : SidebarPages(s)) {
+      ActivateSidebarPage(s, p);
       PumpFor(50);
       EXPECT_TRUE(SaveScreenshot(s.Container_MainPanel.Handle(), std::string("schemes\\") + p.name + "-" + scheme.name));
       std::vector<TControl*> texts;
@@ -149,12 +137,8 @@ TEST(ReadableColors, OnADarkSchemeTheTabsAndTheButtonsAreDarkWithReadableCaption
   f.InfoTimer.SetEnabled(false);
   f.Colors.Controls.SetLowLightColorsButton.Click();
   f.RichEdit.SetFocus();  // no focus rectangle on a button
-  f.Screen.SkipNextSidebarChange = false;
-  f.Screen.HideSidebar(false);
+  ShowOpenPage(f);
   app::TSidebar& s = f.Sidebar;
-  s.Container_OptionsPageControl.SetActivePage(s.ProgramOptionsTabSheet);
-  s.ProgramPageControl.SetActivePage(s.ProgramOpenTabSheet);
-  PumpFor(50);
   auto expectDark = [](const RECT& r, const std::string& what) {
     const TFace face = FaceIn(r);
     EXPECT_LT(RelativeLuminance(face.color), 0.2) << what << " is drawn light";
@@ -200,12 +184,8 @@ TEST(ReadableColors, ColoursChosenLikeWhatTheyAreDrawnOnStillGiveReadableTexts) 
     f.RichEdit.GetCharFormat(format);
     EXPECT_GE(ContrastRatio(format.TextColor, 0xFFFFFF), ReadableContrast) << word;
   }
-  f.Screen.SkipNextSidebarChange = false;
-  f.Screen.HideSidebar(false);
+  ShowOpenPage(f);
   app::TSidebar& s = f.Sidebar;
-  s.Container_OptionsPageControl.SetActivePage(s.ProgramOptionsTabSheet);
-  s.ProgramPageControl.SetActivePage(s.ProgramOpenTabSheet);
-  PumpFor(50);
   std::vector<TControl*> texts;
   TextControls(s.ProgramOpenTabSheet->Handle(), texts);
   for (TControl* c : texts) ExpectReadable(*c, "on the sidebar");

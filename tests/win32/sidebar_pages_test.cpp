@@ -15,6 +15,7 @@
 #include "LayoutFaults.h"
 #include "ProgramVersion.h"
 #include "ScreenCapture.h"
+#include "SidebarPageList.h"
 #include "WineTestSupport.h"
 #include "app/install/InstallForm.h"
 #include "forms/ColorForm.h"
@@ -57,30 +58,15 @@ TEST(SidebarPages, EveryPageFitsAtEveryDpiAndIsPhotographed) {
   app::TQuenvalisForm& f = *forms.main;
   PumpUntil([&] { return !f.Book.BookFileName.empty() && !f.RichEdit.InBurst(); }, 5000);
   app::TSidebar& s = f.Sidebar;
-  const struct {
-    TTabSheet* outer;
-    TPageControl* inner;
-    TTabSheet* page;
-    const char* name;
-  } pages[] = {
-      {s.ProgramOptionsTabSheet, &s.ProgramPageControl, s.ProgramOpenTabSheet, "program-open"},
-      {s.ProgramOptionsTabSheet, &s.ProgramPageControl, s.ProgramGeneralTabSheet, "program-general"},
-      {s.ProgramOptionsTabSheet, &s.ProgramPageControl, s.ProgramMiscTabSheet, "program-misc"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileGeneralTabSheet, "profile-general"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileColorsTabSheet, "profile-colors"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileFormatTabSheet, "profile-format"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileMiscTabSheet, "profile-misc"},
-      {s.ConvertMeasureTabSheet, nullptr, s.ConvertMeasureTabSheet, "convert"},
-  };
+
   std::vector<std::string> faults;
   f.Screen.SkipNextSidebarChange = false;
   f.Screen.HideSidebar(false);
   for (int dpi : kDpis) {
     MoveToScreenOfDpi(f, dpi);
     const std::string at = " at " + std::to_string(dpi) + " DPI";
-    for (const auto& p : pages) {
-      s.Container_OptionsPageControl.SetActivePage(p.outer);
-      if (p.inner) p.inner->SetActivePage(p.page);
+    for (const TSidebarPage& p : SidebarPages(s)) {
+      ActivateSidebarPage(s, p);
       s.Container_MainPanel.SetVisible(true);
       s.Container_MainPanel.InvalidateWithChildren();
       s.Container_MainPanel.Update();
