@@ -98,6 +98,14 @@ qv_apt_update() {
       rm -f "$log"
       return 0
     fi
+    # Indexes this run already found out of step are not waited for twice.
+    if [ -n "$QV_APT_FAILED_INDEXES" ] && [ -n "${QV_APT_OUT_OF_STEP:-}" ] &&
+       [ -z "$(comm -23 <(echo "$QV_APT_FAILED_INDEXES") <(echo "$QV_APT_OUT_OF_STEP"))" ]; then
+      rm -f "$log"
+      echo "The mirror still serves these package indexes out of step; going on without them:"
+      echo "$QV_APT_FAILED_INDEXES" | sed 's/^/  /'
+      return 0
+    fi
     if [ "$try" -lt 3 ]; then
       echo "apt-get update could not fetch every package index (try $try of 3); trying again in $((pause * try)) s."
       sleep $((pause * try))
@@ -105,6 +113,7 @@ qv_apt_update() {
   done
   cat "$log" >&2
   rm -f "$log"
+  QV_APT_OUT_OF_STEP=$QV_APT_FAILED_INDEXES
   if [ -n "$QV_APT_FAILED_INDEXES" ]; then
     echo "Going on without these package indexes, which the mirror served out of step:"
     echo "$QV_APT_FAILED_INDEXES" | sed 's/^/  /'
@@ -125,7 +134,11 @@ qv_failed_suites() {
 # already installed.
 qv_apt_install() {
   local apt=(apt-get install -y -qq --no-install-recommends)
-  if DEBIAN_FRONTEND=noninteractive qv_sudo "${apt[@]}" "$@"; then return 0; fi
+  # dpkg's progress goes to a log; apt's errors still show.
+  mkdir -p "$BUILD"
+  QV_APT_LOG=$BUILD/apt-install.log
+  echo "(dpkg's progress: $QV_APT_LOG)"
+  if DEBIAN_FRONTEND=noninteractive qv_sudo "${apt[@]}" "$@" >>"$QV_APT_LOG"; then return 0; fi
   local suites prefs
   suites=$(qv_failed_suites)
   if [ -n "$suites" ]; then
@@ -136,7 +149,7 @@ qv_apt_install() {
     done
     chmod a+r "$prefs"
     echo "Trying the install again with $(echo $suites) held back to the installed versions."
-    if DEBIAN_FRONTEND=noninteractive qv_sudo "${apt[@]}" -o Dir::Etc::Preferences="$prefs" "$@"; then
+    if DEBIAN_FRONTEND=noninteractive qv_sudo "${apt[@]}" -o Dir::Etc::Preferences="$prefs" "$@" >>"$QV_APT_LOG"; then
       rm -f "$prefs"
       return 0
     fi

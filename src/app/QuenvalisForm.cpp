@@ -15,6 +15,7 @@
 #include "richbox/RichOps.h"
 #include "widgets/Application.h"
 #include "widgets/WindowDpi.h"
+#include "widgets/BrowserRowPainter.h"
 
 namespace qv::app {
 
@@ -67,7 +68,7 @@ TQuenvalisForm::TQuenvalisForm()
       Images(Sidebar, *this, RichEdit, Screen, Book, Persistence, Win32FileSystem()),
       Sound(Sidebar, SoundPlatform(), RichEdit, Book, Persistence, Win32FileSystem()),
       Dictionary(Sidebar, RichEdit),
-      Converter(Sidebar, *this, RichEdit, Screen, Colors.Controls.BrowserFocusBack.Panel,
+      Converter(Sidebar, RichEdit, Screen, Colors.Controls.BrowserFocusBack.Panel,
                 Colors.Controls.BrowserFocusFore.Panel),
       Browser(Sidebar, *this, Colors.Controls, Book),
       Persistence(Sidebar, *this, RichEdit, Book, Bookmarks, Sound, Win32FileSystem()) {
@@ -92,6 +93,9 @@ TQuenvalisForm::TQuenvalisForm()
   RichEdit.SetPlacedByOwner();
 
   Colors.SetConverterLists(&Converter);  // built after the colours: its lists follow the screen colour
+  // The text's colours stay readable on the rich-box's picture, built after them.
+  Colors.SetRichTextBack(&Images);
+  Images.OnRichTextBackChanged = [this] { Colors.RichTextBackChanged(); };
   // What a profile's options do once they are in their controls.
   for (IOptionListener* listener : std::initializer_list<IOptionListener*>{&Colors, &Text, &Book, &Browser})
     Persistence.OptionValues.AddListener(*listener);
@@ -145,7 +149,7 @@ TQuenvalisForm::TQuenvalisForm()
 
   GdiPlus = std::make_unique<TGdiPlusSession>();
   Images.GdiPlusStarted();
-  Sidebar.BrowserListBox.SetItemHeight(Sidebar.BrowserListBox.Font().Height + 5);
+  Sidebar.BrowserListBox.SetItemHeight(win::BrowserRowHeight(Sidebar.BrowserListBox.Font()));
   InfoTimer.SetEnabled(true);
 }
 

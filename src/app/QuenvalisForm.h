@@ -78,7 +78,7 @@ class TQuenvalisForm : public TForm {
   void FormResize();
   void PlaceSidebarPages();
   void FormDpiChanged();
-  void SizesComboBoxChange() { FormResize(); }
+  void SizesComboBoxChange();
   void FormMouseMove(unsigned shift, int x, int y);
   void RichEditMouseMove(unsigned shift, int x, int y);
   void RichEditMouseDown(TMouseButton button, unsigned shift, int x, int y);

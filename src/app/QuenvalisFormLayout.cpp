@@ -1,7 +1,9 @@
 // The window's layout, the mouse moves that show and hide the sidebar, and the
 // keys the window sees before its controls.
 #include "app/QuenvalisForm.h"
+#include "app/controls/OptionFill.h"
 #include "layout/WindowLayout.h"
+#include "richbox/RichOps.h"
 #include "widgets/Application.h"
 #include "widgets/FocusOrder.h"
 
@@ -36,7 +38,11 @@ void TQuenvalisForm::FormResize() {
   in.Dpi = Dpi();
   const TLayout l = ComputeLayout(in);
 
+  // The text wraps anew in the new width: the line at the top of the view stays there.
+  const bool keepPlace = RichEdit.Visible() && !Book.Loading() && !IsRichTextEmpty(RichEdit);
+  const int32_t top = keepPlace ? GetRichTopPos(RichEdit) : -1;
   RichEdit.SetBounds(l.RichBox.Left, l.RichBox.Top, l.RichBox.Width, l.RichBox.Height);
+  if (keepPlace) ShowRichPosAtTop(RichEdit, top);
   s.Container_MainPanel.SetBounds(l.Sidebar.Left, l.Sidebar.Top, l.Sidebar.Width, l.Sidebar.Height);
   // The button panel stays aligned to the sidebar's bottom; the pages fill the rest.
   const int buttonsHeight = s.MainButtonsPanel.Height();
@@ -76,6 +82,11 @@ void TQuenvalisForm::PlaceSidebarPages() {
 void TQuenvalisForm::FormDpiChanged() {
   FormResize();
   Screen.UpdateClock();
+}
+
+void TQuenvalisForm::SizesComboBoxChange() {
+  FormResize();
+  FocusBookAfterOption(RichEdit);
 }
 
 void TQuenvalisForm::FormMouseMove(unsigned, int x, int y) {

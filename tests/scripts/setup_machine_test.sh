@@ -40,20 +40,22 @@ printf '#!/usr/bin/env bash\nexec "$@"\n' >"$work/bin/sudo"
 chmod +x "$work/bin/"*
 
 failures=0
-# case: failing update tries, install behaviour, expected exit, expected update
-# calls, expected install calls, texts the output must hold (| separated)
+# case: failing update tries, install behaviour, what runs after the set-up,
+# expected exit, expected update calls, expected install calls, texts the
+# output must hold (| separated)
 cases=(
-  "one-bad-update|1|ok|0|2|1|try 1 of 3"
-  "index-stays-bad-pin-helps|3|pin|0|3|2|binary-i386/Packages.xz|bookworm-security held back"
-  "index-stays-bad-install-fails|3|fail|1|3|2|out of step|usually passes within minutes|scripts/test"
+  "one-bad-update|1|ok|:|0|2|1|try 1 of 3"
+  "index-stays-bad-pin-helps|3|pin|:|0|3|2|binary-i386/Packages.xz|bookworm-security held back"
+  "index-stays-bad-install-fails|3|fail|:|1|3|2|out of step|usually passes within minutes|scripts/test"
+  "a-later-update-does-not-wait-again|9|pin|qv_apt_update|0|4|2|still serves these package indexes out of step"
 )
 for c in "${cases[@]}"; do
-  IFS='|' read -r name fails install want_rc want_updates want_installs texts <<<"$c"
+  IFS='|' read -r name fails install after want_rc want_updates want_installs texts <<<"$c"
   calls="$work/$name.calls"
   : >"$calls"
   out=$(PATH="$work/bin:$PATH" FAKE_CALLS="$calls" FAKE_UPDATE_FAILS="$fails" FAKE_INSTALL="$install" \
         QV_APT_RETRY_PAUSE=0 APT_PACKAGES="wine32:i386 xvfb" \
-        bash -c 'source "$1/scripts/lib.sh"; APT_PACKAGES="wine32:i386 xvfb"; qv_setup_machine' scripts/test "$ROOT" 2>&1)
+        bash -c 'source "$1/scripts/lib.sh"; APT_PACKAGES="wine32:i386 xvfb"; qv_setup_machine && $2' scripts/test "$ROOT" "$after" 2>&1)
   rc=$?
   updates=$(grep -c 'apt-get update' "$calls")
   installs=$(grep -c 'apt-get install' "$calls")

@@ -1,11 +1,14 @@
 // Helpers of the book document's tests: the forms once the start-up book is
-// in, books written for a test, and a save dialog that answers a name.
+// in, books written for a test, a save dialog that answers a name, and colour
+// dialogs that answer a colour.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "WineTestSupport.h"
+#include "colors/ColorPanels.h"
 #include "richbox/RichOps.h"
 #include "util/Clock.h"
 #include "widgets/FileDialogs.h"
@@ -71,6 +74,22 @@ class TAnsweringFileDialogs : public win::IFileDialogs {
     filter = r.Filter;
     if (answer.empty()) return false;
     r.FileName = answer;
+    return true;
+  }
+};
+
+// The colour dialogs a panel opens, answered at once with a colour of the test's.
+class TAnsweringChooser : public IColorChooser {
+ public:
+  std::vector<std::string> asked;
+  uint32_t answer = 0x196EB9;  // Ochre
+  bool ChooseStockColor(uint32_t& color) override { return Choose("stock", color); }
+  bool ChooseSystemColor(uint32_t& color) override { return Choose("system", color); }
+
+ private:
+  bool Choose(const char* which, uint32_t& color) {
+    asked.push_back(which);
+    color = answer;
     return true;
   }
 };

@@ -51,27 +51,6 @@ void AfterDelay(int delayMs, std::function<void()> action) {
   PendingActions()[id] = std::move(action);
 }
 
-namespace {
-TSentMessages* sentMessages = nullptr;  // the one recording now
-}  // namespace
-
-TSentMessages::TSentMessages(UINT message)
-    : message_(message), hook_(SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId())) {
-  sentMessages = this;
-}
-
-TSentMessages::~TSentMessages() {
-  UnhookWindowsHookEx(hook_);
-  sentMessages = nullptr;
-}
-
-LRESULT CALLBACK TSentMessages::Hook(int code, WPARAM wp, LPARAM lp) {
-  const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
-  if (code == HC_ACTION && sentMessages && m->message == sentMessages->message_)
-    sentMessages->sent.push_back({m->hwnd, m->wParam, m->lParam});
-  return CallNextHookEx(nullptr, code, wp, lp);
-}
-
 ProgramForms::ProgramForms(bool keepSettings, bool start, bool makeSidebar) {
   if (!keepSettings) {
     for (const char* name : {"Quenvalis.ini", "QuenvalisProfile.fsp", "testdata\\QuenvalisProfile.fsp"}) {

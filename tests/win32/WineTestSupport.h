@@ -81,22 +81,21 @@ class TRecordingShell : public win::TShellGateway {
   }
 };
 
-// Every message of one kind sent to the test thread's windows while the
-// object lives: what a control was told where it cannot answer it (Rich Edit
-// its margins) and wine does not show it.
-class TSentMessages {
+// Failure reports recorded instead of shown: the user texts and the reports.
+class TRecordingErrorDialog : public IErrorDialog {
  public:
-  struct TSent { HWND window; WPARAM wp; LPARAM lp; };
-  explicit TSentMessages(UINT message);
-  ~TSentMessages();
-  TSentMessages(const TSentMessages&) = delete;
-  TSentMessages& operator=(const TSentMessages&) = delete;
-  std::vector<TSent> sent;
+  std::vector<std::string> shown, reports;
+  TRecordingErrorDialog() : saved_(ErrorEnvironment.ErrorForm) { ErrorEnvironment.ErrorForm = this; }
+  ~TRecordingErrorDialog() override { ErrorEnvironment.ErrorForm = saved_; }
+  int32_t RecursionCount() const override { return 0; }
+  bool Dialog(const std::string&, const std::string& userText, bool*, const std::string& report) override {
+    shown.push_back(userText);
+    reports.push_back(report);
+    return true;
+  }
 
  private:
-  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp);
-  UINT message_;
-  HHOOK hook_;
+  IErrorDialog* saved_;
 };
 
 // A drop of several files, built as the shell builds it.

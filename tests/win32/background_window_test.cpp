@@ -11,6 +11,7 @@
 #include "ScreenCapture.h"
 #include "colors/ColorPanels.h"
 #include "colors/Colors.h"
+#include "colors/Contrast.h"
 #include "forms/ColorForm.h"
 #include "options/MediaTitles.h"
 #include "platform/ShellGateway.h"
@@ -25,22 +26,6 @@ using app::TQuenvalisForm;
 using win::TButton;
 using win::TColorPanel;
 using win::TRichEdit;
-
-// Failure reports counted instead of shown.
-class TRecordingErrorDialog : public IErrorDialog {
- public:
-  std::vector<std::string> shown;
-  TRecordingErrorDialog() : saved_(ErrorEnvironment.ErrorForm) { ErrorEnvironment.ErrorForm = this; }
-  ~TRecordingErrorDialog() override { ErrorEnvironment.ErrorForm = saved_; }
-  int32_t RecursionCount() const override { return 0; }
-  bool Dialog(const std::string&, const std::string& userText, bool*, const std::string&) override {
-    shown.push_back(userText);
-    return true;
-  }
-
- private:
-  IErrorDialog* saved_;
-};
 
 // Repaints the whole window at once and reads it back.
 TScreenPixels Repainted(TQuenvalisForm& f) {
@@ -282,8 +267,10 @@ TEST(ColorSchemes, EachSchemeColoursScreenRichBoxAndQuotesKeepingTheTopLine) {
     const POINT p = InRich(f, r.ClientWidth() - 20, r.ClientHeight() - 5);
     EXPECT_EQ(shot.At(p.x, p.y), scheme.Colors[cpRichBoxBack]) << scheme.Caption;
     EXPECT_EQ(f.ClockLabel.FontColor(), scheme.Colors[cpScreenFore]) << scheme.Caption;
-    EXPECT_EQ(forms.ColorAt(plain), scheme.Colors[cpRichBoxFore]) << scheme.Caption;
-    EXPECT_EQ(forms.ColorAt(quoted), scheme.Colors[cpEmpha]) << scheme.Caption;
+    // The scheme's text colours, or the nearest that read on the rich-box's colour.
+    const uint32_t back = scheme.Colors[cpRichBoxBack];
+    EXPECT_EQ(forms.ColorAt(plain), ReadableTextColor(scheme.Colors[cpRichBoxFore], back)) << scheme.Caption;
+    EXPECT_EQ(forms.ColorAt(quoted), ReadableTextColor(scheme.Colors[cpEmpha], back)) << scheme.Caption;
     EXPECT_EQ(GetRichTopPos(r), top) << scheme.Caption;
     EXPECT_EQ(r.GetModified(), i == 1) << scheme.Caption;
     for (size_t k = 0; k < f.Colors.Controls.Panels().size(); ++k)

@@ -88,9 +88,27 @@ TEST(BookLoading, PiecesOverlapAndPreviousShowsTheEndOfItsPiece) {
   EXPECT_NE(f.RichEdit.GetText().find("L00500 "), std::string::npos);
 }
 
-TEST(BookLoading, SizeLimitsEmptyFilesAndNonBooks) {
+// A refused book leaves the book on display as it was: its text, its place,
+// its name and its piece.
+void ExpectBookKept(app::TQuenvalisForm& f, const std::string& name, const std::string& text, int32_t top,
+                    const std::string& why) {
+  EXPECT_EQ(f.Book.BookFileName, name) << why;
+  EXPECT_EQ(f.RichEdit.GetText(), text) << why;
+  EXPECT_EQ(GetRichFirstVisibleLine(f.RichEdit), top) << why;
+  EXPECT_EQ(f.Book.Controls.CurrentPiece(), 1) << why;
+  EXPECT_EQ(f.Book.Controls.PiecesComboBox.ItemCount(), 1) << why;
+  f.Book.RefreshBookStatus();
+  EXPECT_EQ(f.CurrentFileInfoLabel.Caption().find("piece 0"), std::string::npos) << why;
+}
+
+TEST(BookLoading, ARefusedBookKeepsTheBookOnDisplayAndAnEmptyOneOpens) {
   TBookForms forms;
   auto& f = forms.F();
+  const std::string reading = WriteTestFile("reading.txt", NumberedLines(200, 30));
+  ASSERT_TRUE(f.Book.OpenBook(reading, true));
+  ScrollRichLineToTop(f.RichEdit, 50);
+  const std::string text = f.RichEdit.GetText();
+  forms.boxes.shown.clear();
   const std::string big = TestDirectory() + "big.txt";
   HANDLE h = CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   LARGE_INTEGER at;
@@ -100,18 +118,35 @@ TEST(BookLoading, SizeLimitsEmptyFilesAndNonBooks) {
   CloseHandle(h);
   EXPECT_FALSE(f.Book.OpenBook(big, true));
   EXPECT_EQ(forms.Shown(0), "You can't open books bigger than 20,000,000 characters.");
-  EXPECT_TRUE(IsRichTextEmpty(f.RichEdit));
+  ExpectBookKept(f, reading, text, 50, "too big");
   DeleteFileA(big.c_str());
 
   forms.boxes.shown.clear();
   f.Book.Controls.OpenInPiecesCheckBox.SetChecked(false);
   const std::string large = WriteTestFile("large.txt", std::string(500001, 'a'));
-  forms.boxes.answers = {IDNO};
+  forms.boxes.answers = {IDCANCEL};
   EXPECT_FALSE(f.Book.OpenBook(large, true));
   EXPECT_EQ(forms.Shown(0).rfind("You are trying to open in one piece a book bigger than 500,000 characters.\n", 0),
             0u);
   EXPECT_EQ(forms.boxes.shown[0].caption, "Query");
-  EXPECT_TRUE(IsRichTextEmpty(f.RichEdit));
+  // The question tells the reader to choose "Cancel": it offers OK and Cancel.
+  EXPECT_NE(forms.Shown(0).find("choose \"Cancel\""), std::string::npos);
+  EXPECT_EQ(forms.boxes.shown[0].style & 0xF, uint32_t(MB_OKCANCEL));
+  ExpectBookKept(f, reading, text, 50, "declined");
+
+  forms.boxes.shown.clear();
+  EXPECT_FALSE(f.Book.OpenBook(WriteTestFile("notes.doc", "x"), true));
+  EXPECT_FALSE(f.Book.OpenBook(TestDirectory() + "missing.txt", true));
+  EXPECT_EQ(forms.Shown(0), "The book is not a valid text file, or it doesn't exist.");
+  EXPECT_EQ(forms.Shown(1), "The book is not a valid text file, or it doesn't exist.");
+  ExpectBookKept(f, reading, text, 50, "not a book, missing");
+  // The book on display deleted meanwhile: a piece chosen again keeps what shows.
+  const std::string deleted = WriteTestFile("deleted.txt", "Soon gone.\r\n");
+  ASSERT_TRUE(f.Book.OpenBook(deleted, true));
+  const std::string shown = f.RichEdit.GetText();
+  DeleteFileA(deleted.c_str());
+  EXPECT_FALSE(f.Book.LoadFromFile("", 1, false, 0));
+  ExpectBookKept(f, deleted, shown, 0, "deleted");
 
   forms.boxes.shown.clear();
   const std::string empty = WriteTestFile("empty.txt", "");
@@ -121,13 +156,6 @@ TEST(BookLoading, SizeLimitsEmptyFilesAndNonBooks) {
   EXPECT_EQ(f.Book.LoadedInText, "Book opened in 0 seconds");
   EXPECT_EQ(f.Book.Controls.PiecesLabel.Caption(), "1 piece");
   EXPECT_TRUE(f.RichEdit.Visible());
-
-  forms.boxes.shown.clear();
-  EXPECT_FALSE(f.Book.OpenBook(WriteTestFile("notes.doc", "x"), true));
-  EXPECT_FALSE(f.Book.OpenBook(TestDirectory() + "missing.txt", true));
-  EXPECT_EQ(forms.Shown(0), "The book is not a valid text file, or it doesn't exist.");
-  EXPECT_EQ(forms.Shown(1), "The book is not a valid text file, or it doesn't exist.");
-  EXPECT_EQ(f.Book.BookFileName, TestDirectory() + "missing.txt");  // the name stays
 }
 
 TEST(BookLoading, RichTextOpensWholeAndNeverAsks) {

@@ -96,10 +96,15 @@ TEST(BrowserWindow, StartShowsThePartitionsAndAChosenBookShowsItsFolder) {
   EXPECT_EQ(b.BrowserDir(), forms.tree.Root());
   EXPECT_EQ(forms.Selected(), "Tale.txt");
 
-  // With a folder on display, a book elsewhere leaves the browser where it is.
+  // The open book is the one highlighted, however it was opened.
+  const std::string another = forms.tree.Root() + "Another.txt";
+  ASSERT_TRUE(forms.F().Book.OpenBook(another, false));
+  EXPECT_EQ(forms.Selected(), "Another.txt");
+  // With a folder on display, a book elsewhere leaves the browser where it is,
+  // and no book of it highlighted.
   ASSERT_TRUE(forms.F().Book.OpenBook(WriteTestFile("elsewhere.txt", "Elsewhere.\r\n"), false));
   EXPECT_EQ(b.BrowserDir(), forms.tree.Root());
-  EXPECT_EQ(forms.Selected(), "Tale.txt");
+  EXPECT_EQ(forms.Selected(), "");
 }
 
 TEST(BrowserWindow, TheKeysWalkTheTreeShownFoldersFirst) {
@@ -254,6 +259,18 @@ TEST(BrowserWindow, TheMouseSelectsExploresAndHintsAndTheWebButtonsOpenSites) {
             std::string(BrowserListHint) + " SIZE " + grouped + " characters. NAME \"b.txt\" (IN \"" + folder + "\").");
   SendMessageA(forms.List().Handle(), WM_MOUSEMOVE, 0, forms.PointOfRow(0));
   EXPECT_EQ(forms.F().HintLabel.Caption(), std::string(BrowserListHint) + " NAME \"Poe\" (IN \"" + folder + "\").");
+  // The size is the one the folder was listed with: a hint opens no file.
+  forms.tree.File("b.txt", 0, "short now");
+  SendMessageA(forms.List().Handle(), WM_MOUSEMOVE, 0, forms.PointOfRow(1));
+  EXPECT_NE(forms.F().HintLabel.Caption().find(" SIZE " + grouped + " characters."), std::string::npos);
+  // Going to a line from the keyboard leaves the pointer on the hint line,
+  // which then shows no hint of the list left behind.
+  WORD g = 'G';
+  forms.F().FormKeyDown(g, ssAlt);
+  forms.F().Book.Controls.GotoLineEdit.SetText("1");
+  forms.F().Book.GotoLine();
+  PumpFor(50);
+  EXPECT_EQ(forms.F().HintLabel.Caption().find("SIZE"), std::string::npos) << forms.F().HintLabel.Caption();
 
   forms.F().Browser.Controls.GutenbergBooksButton.Click();
   forms.F().Browser.Controls.DownloadBooksButton.Click();

@@ -8,6 +8,7 @@
 
 #include "BookTestSupport.h"
 #include "ScreenCapture.h"
+#include "encoding/Utf8.h"
 #include "platform/Win32Platform.h"
 
 namespace qv::testing {
@@ -83,6 +84,38 @@ TEST(Converter, TheNumberUnderTheMouseIsConvertedFractionsIncluded) {
   const std::string memo = forms.C().Controls.MiscMemo.Text();
   EXPECT_EQ(memo.rfind(" \x7f 2.50 Horse-power = 187.50 Kilograms-force * meter / second\r\n", 0), 0u) << memo;
   EXPECT_EQ(std::count(memo.begin(), memo.end(), '\n'), 11);
+}
+
+TEST(Converter, EveryDigitAfterCharactersOfSeveralBytesIsFoundUnderThePointer) {
+  ConverterForms forms;
+  auto& f = forms.F();
+  // Numbers after (and between) accented letters, typographic quotes, the
+  // pound sign, dashes, guillemets and no-break spaces, in a UTF-8 book.
+  const struct {
+    const char* line;
+    const char* number;
+  } lines[] = {
+      {"\xC3\xA9\xC3\xA9 5 \xE2\x80\x9C" "3\xE2\x80\x9D", "3"},
+      {"a price of \xC2\xA3" "125 each", "125"},
+      {"pages\xE2\x80\x94" "47\xE2\x80\x94on", "47"},
+      {"the year \xC2\xAB" "1850\xC2\xBB", "1850"},
+      {"about\xC2\xA0" "250\xC2\xA0miles", "250"},
+  };
+  std::string book;
+  for (const auto& l : lines) book += std::string(l.line) + "\r\n";
+  ASSERT_TRUE(f.Book.OpenBook(WriteTestFile("accents.txt", book), false));
+  int lineStart = 0;  // the control's position of the line, breaks counting one
+  for (const auto& l : lines) {
+    const std::u16string units = ToUtf16(l.line), number = ToUtf16(l.number);
+    const size_t at = units.find(number);
+    for (size_t i = at; i < at + number.size(); ++i) {
+      forms.C().Controls.ConvertMeasureEdit.SetText("0");
+      forms.MoveOver(lineStart + int(i));
+      EXPECT_EQ(forms.Edit(), l.number) << l.line << ", over digit " << i - at;
+      EXPECT_EQ(forms.Hint().rfind("Convert ", 0), 0u) << forms.Hint();
+    }
+    lineStart += int(units.size()) + 1;
+  }
 }
 
 TEST(Converter, TheValueWarnsOnlyForATextThatIsNoNumber) {

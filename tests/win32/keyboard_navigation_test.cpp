@@ -175,22 +175,6 @@ TEST(KeyboardNavigation, EveryPageIsWalkedByTabAndCtrlTabInReadingOrder) {
   EXPECT_EQ(Focused(), &s.Container_OptionsPageControl);
 }
 
-// The colour dialogs a panel opens, answered at once with a colour of the test's.
-class TAnsweringChooser : public IColorChooser {
- public:
-  std::vector<std::string> asked;
-  uint32_t answer = 0x196EB9;  // Ochre
-  bool ChooseStockColor(uint32_t& color) override { return Choose("stock", color); }
-  bool ChooseSystemColor(uint32_t& color) override { return Choose("system", color); }
-
- private:
-  bool Choose(const char* which, uint32_t& color) {
-    asked.push_back(which);
-    color = answer;
-    return true;
-  }
-};
-
 // The focus rectangle: pixels inside the panel's bevel that are not the panel's colour.
 bool ShowsFocusRectangle(TColorPanel& panel) {
   const TScreenPixels shot = CaptureWindow(panel.Handle());

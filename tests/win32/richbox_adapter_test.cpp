@@ -215,17 +215,16 @@ TEST(RichBoxAdapter, MarginsOutliveTheWindowALongTextIsClearedWith) {
     TRichUpdate burst(box);
     for (int p = 0; p < 2000; ++p) box.AppendLine(Paragraph(p) + "bbbbbbbbbb");
   }
-  // Rich Edit cannot answer its margins: the new window has them from the adapter.
-  TSentMessages margins(EM_SETMARGINS);
+  // Rich Edit cannot answer its margins: the new window has them from the
+  // adapter, as its formatting rectangle inside its client area.
   const HWND before = box.Handle();
   box.Clear();
   ASSERT_NE(box.Handle(), before) << "a long text goes with its window";
-  ASSERT_FALSE(margins.sent.empty());
-  const TSentMessages::TSent last = margins.sent.back();
-  EXPECT_EQ(last.window, box.Handle());
-  EXPECT_EQ(last.wp, WPARAM(EC_LEFTMARGIN | EC_RIGHTMARGIN));
-  EXPECT_EQ(LOWORD(last.lp), 20);
-  EXPECT_EQ(HIWORD(last.lp), 7);
+  RECT client{}, text{};
+  GetClientRect(box.Handle(), &client);
+  SendMessageW(box.Handle(), EM_GETRECT, 0, LPARAM(&text));
+  EXPECT_EQ(text.left, ScaleToDpi(20, box.Dpi()));
+  EXPECT_EQ(client.right - text.right, ScaleToDpi(7, box.Dpi()));
 }
 
 TEST(RichBoxAdapter, FindMovesForwardFromTheSelectionAndBack) {

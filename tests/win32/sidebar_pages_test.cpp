@@ -15,6 +15,7 @@
 #include "LayoutFaults.h"
 #include "ProgramVersion.h"
 #include "ScreenCapture.h"
+#include "SidebarPageList.h"
 #include "WineTestSupport.h"
 #include "app/install/InstallForm.h"
 #include "forms/ColorForm.h"
@@ -57,30 +58,15 @@ TEST(SidebarPages, EveryPageFitsAtEveryDpiAndIsPhotographed) {
   app::TQuenvalisForm& f = *forms.main;
   PumpUntil([&] { return !f.Book.BookFileName.empty() && !f.RichEdit.InBurst(); }, 5000);
   app::TSidebar& s = f.Sidebar;
-  const struct {
-    TTabSheet* outer;
-    TPageControl* inner;
-    TTabSheet* page;
-    const char* name;
-  } pages[] = {
-      {s.ProgramOptionsTabSheet, &s.ProgramPageControl, s.ProgramOpenTabSheet, "program-open"},
-      {s.ProgramOptionsTabSheet, &s.ProgramPageControl, s.ProgramGeneralTabSheet, "program-general"},
-      {s.ProgramOptionsTabSheet, &s.ProgramPageControl, s.ProgramMiscTabSheet, "program-misc"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileGeneralTabSheet, "profile-general"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileColorsTabSheet, "profile-colors"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileFormatTabSheet, "profile-format"},
-      {s.ProfileOptionsTabSheet, &s.ProfilePageControl, s.ProfileMiscTabSheet, "profile-misc"},
-      {s.ConvertMeasureTabSheet, nullptr, s.ConvertMeasureTabSheet, "convert"},
-  };
+
   std::vector<std::string> faults;
   f.Screen.SkipNextSidebarChange = false;
   f.Screen.HideSidebar(false);
   for (int dpi : kDpis) {
     MoveToScreenOfDpi(f, dpi);
     const std::string at = " at " + std::to_string(dpi) + " DPI";
-    for (const auto& p : pages) {
-      s.Container_OptionsPageControl.SetActivePage(p.outer);
-      if (p.inner) p.inner->SetActivePage(p.page);
+    for (const TSidebarPage& p : SidebarPages(s)) {
+      ActivateSidebarPage(s, p);
       s.Container_MainPanel.SetVisible(true);
       s.Container_MainPanel.InvalidateWithChildren();
       s.Container_MainPanel.Update();
@@ -112,7 +98,10 @@ TEST(SidebarPages, EveryPageFitsAtEveryDpiAndIsPhotographed) {
     EXPECT_EQ(FontPixels(f.ClockLabel.FontHandle()), ScaleToDpi(19, dpi)) << at;
     EXPECT_EQ(FontPixels(GivenFont(s.RichBoxWidthPercentComboBox)), ScaleToDpi(12, dpi)) << at;
     EXPECT_EQ(FontPixels(GivenFont(s.BrowserListBox)), ScaleToDpi(12, dpi)) << at;
-    EXPECT_EQ(SendMessageA(s.BrowserListBox.Handle(), LB_GETITEMHEIGHT, 0, 0), ScaleToDpi(17, dpi)) << at;
+    // A row holds a whole line of its font inside the cells' insets (2 pixels
+    // above and below at 96 DPI) and above the row's bottom line.
+    EXPECT_GE(SendMessageA(s.BrowserListBox.Handle(), LB_GETITEMHEIGHT, 0, 0),
+              TControlDC(s.BrowserListBox).LineHeight() + 2 * ScaleToDpi(2, dpi) + 1) << at;
     EXPECT_EQ(f.Images.ScreenBack.Screen.Width(), f.Width()) << at;
   }
   for (const std::string& fault : faults) ADD_FAILURE() << fault;
@@ -129,13 +118,16 @@ TEST(SidebarPages, OnAScreenOfAnotherDpiTheReaderStaysAtItsPlaceWithScaledMargin
   ASSERT_EQ(GetRichTopPos(f.RichEdit), line150);
   for (int dpi : {144, 96}) {
     const int32_t before = GetRichFirstVisibleLine(f.RichEdit);
-    TSentMessages margins(EM_SETMARGINS);  // wine draws no margins: what the control is told
     MoveToScreenOfDpi(f, dpi);
     EXPECT_EQ(GetRichTopPos(f.RichEdit), line150) << dpi;
     if (dpi == 144) EXPECT_NE(GetRichFirstVisibleLine(f.RichEdit), before) << "the lines wrapped anew";
-    // The margins of 15 pixels at 96 DPI are 23 at 144.
-    ASSERT_FALSE(margins.sent.empty()) << dpi;
-    EXPECT_EQ(margins.sent.back().lp, MAKELONG(ScaleToDpi(15, dpi), ScaleToDpi(15, dpi))) << dpi;
+    // The margins of 15 pixels at 96 DPI are 23 at 144: the text's rectangle
+    // lies that far inside the client area.
+    RECT client{}, text{};
+    GetClientRect(f.RichEdit.Handle(), &client);
+    SendMessageW(f.RichEdit.Handle(), EM_GETRECT, 0, LPARAM(&text));
+    EXPECT_EQ(text.left, ScaleToDpi(15, dpi)) << dpi;
+    EXPECT_EQ(client.right - text.right, ScaleToDpi(15, dpi)) << dpi;
     // The book's points, drawn by the control at the system's DPI (this
     // session's 96), are zoomed to the screen's.
     WPARAM num = 0;

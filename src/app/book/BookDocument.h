@@ -124,6 +124,8 @@ class TBookDocument : public IBook, public IOptionListener {
   struct TLoadUndo;
   // How much of a long book is in the rich-box, while it is arriving; -1 once it is whole.
   int LoadedPercent() const;
+  // A book the load checked and refused: the book on display stays.
+  void RefusedBook();
   bool ReadWholeBook(const std::string& fileName, std::string& bytes, TFunStatContext& local);
   // showAt: the position to be shown first (negative: the end).
   void LoadPlainBook(int32_t piece, int32_t showAt, std::vector<std::string>& lines, TFunStatContext& local);
@@ -136,6 +138,7 @@ class TBookDocument : public IBook, public IOptionListener {
   IBookLoadSteps& steps_;
   IFileSystem& files_;
   bool loading_ = false;
+  int32_t shownPiece_ = 1;  // the piece on display
 };
 
 // A number with the system's digit grouping ("20,000,000"), and the separator itself.

@@ -4,6 +4,7 @@
 #include "app/book/BookDocument.h"
 #include "book/BookRules.h"
 #include "encoding/TextEncoding.h"
+#include "encoding/Utf8.h"
 #include "errors/Dialogs.h"
 #include "errors/Guard.h"
 #include "encoding/UnicodeText.h"
@@ -71,16 +72,18 @@ bool TBookDocument::SaveFile() {
     if (SameText(target.FileName, BookFileName) &&
         !AskQuery("You are trying to overwrite the opened book. Continue?"))
       return;
+    // The book's own text: the end marker the load added is not the book's.
+    std::string text = richEdit_.GetText();
+    text.resize(BookTextLength(text));
     std::string content;
     TTextEncoding saveAs = Encoding;
     if (target.RichText) {
       std::ostringstream rich;
-      richEdit_.SaveRichText(rich);
+      richEdit_.SaveRichText(rich, Utf16Length(text));
       content = rich.str();
     } else {
       // Plain text goes back in the book's encoding; a code page book that
       // gained characters the code page lacks becomes UTF-8 with a mark.
-      const std::string text = richEdit_.GetText();
       saveAs = SaveEncodingFor(Encoding, text);
       content = EncodeText(text, saveAs);
     }

@@ -132,10 +132,42 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
   TLoadUndo undo;
   std::vector<std::string> lines;
   undo.failed = !Guarded(QV_OP(kFile, "TQuenvalisForm::LoadFromFile", "Failed to load book."), [&](TFunStatContext& local) {
+    // The book is checked first: one that cannot or will not be opened leaves
+    // the book on display as it was, with its name, its piece and its place.
+    const std::string name = newBook ? FullBookPath(fileName) : BookFileName;
+    if (!IsOpenableBook(files_, name)) {
+      ShowWarningMessage("The book is not a valid text file, or it doesn't exist.");
+      return RefusedBook();
+    }
+    int64_t size = 0;
+    const TFileResult sized = files_.GetSize(name, size);
+    if (!sized.IsOk()) {
+      local.Raise(kFile, "TQuenvalisForm::LoadFromFile", sized.SystemErrorCode, "Failed to get file size.", name,
+                  "", Error, __LINE__);
+      return RefusedBook();
+    }
+    const bool rich = IsRichTextName(name);
+    switch (DecideBookSize(size, Controls.OpenInPiecesCheckBox.Checked(), rich)) {
+      case TSizeDecision::Refuse:
+        ShowWarningMessage("You can't open books bigger than " + GroupedNumber(LargestBookSize) + " characters.");
+        return RefusedBook();
+      case TSizeDecision::AskOnePiece:
+        // The question names its two answers: OK opens the book whole, Cancel does not.
+        if (!AskOkCancel("You are trying to open in one piece a book bigger than " +
+                         GroupedNumber(OnePieceWarningSize) +
+                         " characters.\nThe opening will take quite some time. Continue opening in one "
+                         "piece?\n\nIf you are not sure, choose \"Cancel\" then check the \"Open in pieces\"\n"
+                         "check-box and open it again."))
+          return RefusedBook();
+        break;
+      case TSizeDecision::Open:
+        break;
+    }
+
     if (newBook) {
       QuerySaveModified();
       PieceSize = ReadOption(Controls.PieceSize.Box);
-      BookFileName = FullBookPath(fileName);
+      BookFileName = name;
       EncodingChosen = EncodingOfKey(steps_.EncodingChoice(BookFileName), ChosenEncoding);
       Encoding = EncodingChosen ? ChosenEncoding : SystemAnsiEncoding();  // until the book's bytes are read
       ShowEncodingChoice();
@@ -149,42 +181,8 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
     Controls.PiecesComboBox.Clear();
     UpdatePieceControls();
     richEdit_.Clear();
-
-    const std::string& name = BookFileName;
-    if (!IsOpenableBook(files_, name)) {
-      ShowWarningMessage("The book is not a valid text file, or it doesn't exist.");
-      richEdit_.SetFocus();
-      return;
-    }
     endSteps = true;
-    int64_t size = 0;
-    const TFileResult sized = files_.GetSize(name, size);
-    if (!sized.IsOk()) {
-      local.Raise(kFile, "TQuenvalisForm::LoadFromFile", sized.SystemErrorCode, "Failed to get file size.", name,
-                  "", Error, __LINE__);
-      return;
-    }
-    const bool rich = IsRichTextName(name);
-    switch (DecideBookSize(size, Controls.OpenInPiecesCheckBox.Checked(), rich)) {
-      case TSizeDecision::Refuse:
-        endSteps = false;
-        ShowWarningMessage("You can't open books bigger than " + GroupedNumber(LargestBookSize) + " characters.");
-        richEdit_.SetFocus();
-        return;
-      case TSizeDecision::AskOnePiece:
-        if (!AskQuery("You are trying to open in one piece a book bigger than " +
-                      GroupedNumber(OnePieceWarningSize) +
-                      " characters.\nThe opening will take quite some time. Continue opening in one "
-                      "piece?\n\nIf you are not sure, choose \"Cancel\" then check the \"Open in pieces\"\n"
-                      "check-box and open it again.")) {
-          endSteps = false;
-          richEdit_.SetFocus();
-          return;
-        }
-        break;
-      case TSizeDecision::Open:
-        break;
-    }
+
     LoadCrono.Start();
     PeriodCrono.Start();
     screen_.BeginRichBoxUpdate();
@@ -215,6 +213,7 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
     }
     Controls.PiecesComboBox.SetItems(items);
     Controls.PiecesComboBox.SetItemIndex(Controls.PiecesComboBox.IndexOf(std::to_string(piece)));
+    shownPiece_ = piece;
     UpdatePieceControls();
     if (size == 0) return;
 
@@ -243,6 +242,13 @@ bool TBookDocument::LoadFromFile(const std::string& fileName, int32_t piece, boo
     if (result && newBook) steps_.NewBookOpened();
   }
   return result;
+}
+
+void TBookDocument::RefusedBook() {
+  // A piece chosen in the list shows the piece still on display again.
+  Controls.PiecesComboBox.SetItemIndex(Controls.PiecesComboBox.IndexOf(std::to_string(shownPiece_)));
+  UpdatePieceControls();
+  richEdit_.SetFocus();
 }
 
 void TBookDocument::LoadPlainBook(int32_t piece, int32_t showAt, std::vector<std::string>& lines,

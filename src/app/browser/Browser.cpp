@@ -5,6 +5,7 @@
 #include "app/SidebarPlaces.h"
 #include "app/book/BookDocument.h"
 #include "browser/BookSites.h"
+#include "colors/Contrast.h"
 #include "errors/Guard.h"
 #include "platform/FileServices.h"
 #include "util/FlagScope.h"
@@ -126,7 +127,20 @@ void TBrowser::BrowserHistorySelect(const std::string& path) {
 void TBrowser::Repaint() { BrowserListBox.Invalidate(); }
 
 void TBrowser::BookChosen(const std::string& fileName) {
-  if (!model_.ShowsFolder()) LoadBrowserContent(fileName);
+  if (!model_.ShowsFolder()) {
+    LoadBrowserContent(fileName);
+    return;
+  }
+  // The open book is the file highlighted: the book, when its folder is on
+  // display, else no file (a folder selected stays).
+  const int book = model_.IndexOfFile(fileName);
+  const std::vector<TBrowserItem>& items = model_.Items();
+  const int selected = BrowserListBox.ItemIndex();
+  const bool fileSelected = selected >= 0 && selected < static_cast<int>(items.size()) &&
+                            !items[static_cast<size_t>(selected)].Folder;
+  if (book >= 0) BrowserListBox.SetItemIndex(book);
+  else if (fileSelected) BrowserListBox.SetItemIndex(-1);
+  RecordSelection();
 }
 
 void TBrowser::ShowDriveOf(const std::string& fileName) { LoadBrowserContent(DriveOfPath(fileName)); }
@@ -147,12 +161,13 @@ void TBrowser::BrowserListBoxDrawItem(HDC dc, int index, const RECT& rect, bool 
     const std::vector<TBrowserItem>& items = model_.Items();
     if (index < 0 || index >= static_cast<int>(items.size())) return;
     win::TBrowserRowColors colors;
-    colors.Window = window_.Color();
-    colors.Font = window_.TextColor();
+    // Every text stays readable on its cell whatever the colours chosen.
+    colors.Window = BrowserListBox.Color();
+    colors.Font = BrowserListBox.DrawnTextColor();
     colors.DirTypeBack = DisplayColor(colors_.DirTypeBack.Panel.CurrentColor());
-    colors.DirTypeFore = DisplayColor(colors_.DirTypeFore.Panel.CurrentColor());
+    colors.DirTypeFore = ReadableTextColor(DisplayColor(colors_.DirTypeFore.Panel.CurrentColor()), colors.DirTypeBack);
     colors.FocusBack = DisplayColor(colors_.BrowserFocusBack.Panel.CurrentColor());
-    colors.FocusFore = DisplayColor(colors_.BrowserFocusFore.Panel.CurrentColor());
+    colors.FocusFore = ReadableTextColor(DisplayColor(colors_.BrowserFocusFore.Panel.CurrentColor()), colors.FocusBack);
     win::PaintBrowserRow(dc, rect, items[static_cast<size_t>(index)], selected, focused, colors,
                          BrowserListBox.Dpi());
     if (selected && !filling_) model_.RecordSelection(index, BrowserListBox.TopIndex());

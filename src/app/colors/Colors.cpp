@@ -2,6 +2,7 @@
 
 #include "app/SidebarPlaces.h"
 #include "app/controls/OptionFill.h"
+#include "colors/Contrast.h"
 #include "errors/Guard.h"
 #include "richbox/RichOps.h"
 
@@ -161,6 +162,25 @@ void TColors::PanelMouseUp(TColorPanelId id, TMouseButton button) {
     }
   });
   FocusBookAfterOption(richEdit_);
+}
+
+uint32_t TColors::Readable(const TColorPanel& panel) const {
+  const COLORREF picture = richTextBack_ ? richTextBack_->RichPictureColor() : CLR_INVALID;
+  const COLORREF back = picture != CLR_INVALID ? picture : DisplayColor(Controls.RichBoxBack.Panel.CurrentColor());
+  const uint32_t color = ReadableTextColor(DisplayColor(panel.CurrentColor()), back);
+  // Asked for exactly when text is coloured: remembered to tell a change of the background.
+  if (&panel == &Controls.RichBoxFore.Panel) textColors_[0] = color;
+  else if (&panel == &Controls.Empha.Panel) textColors_[1] = color;
+  else textColors_[2] = color;
+  return color;
+}
+
+void TColors::RichTextBackChanged() {
+  const std::array<uint32_t, 3> was = textColors_;
+  const std::array<uint32_t, 3> now{ForeColor(), EmphaColor(), SecondEmphaColor()};
+  if (now == was || IsRichTextEmpty(richEdit_)) return;
+  TQuietRichBoxUpdate quiet(screen_);
+  RecolorText(true);
 }
 
 void TColors::ApplyRichTextColors(TColorPanel& panel, TMouseButton button, bool recolorText) {

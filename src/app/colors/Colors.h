@@ -3,6 +3,7 @@
 // the panels, the three colour schemes, and what the colours do to the
 // window, the clock, the browser list, the converter's lists and the rich-box.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -65,6 +66,15 @@ class TTextQuoteColoring : public IQuoteColoring {
   TTextEngine* text_;
 };
 
+// What the rich-box's text is drawn on where that is a picture: its average
+// colour (CLR_INVALID while the rich-box shows its own colour). The pictures
+// are built after the colours and hand this over once they are.
+class IRichTextBack {
+ public:
+  virtual ~IRichTextBack() = default;
+  virtual COLORREF RichPictureColor() const = 0;
+};
+
 // The measure converter's lists and memo, which take the screen's back colour.
 // The converter implements it and is handed to TColors::SetConverterLists.
 class IConverterListsColor {
@@ -82,9 +92,15 @@ class TColors : public IRichColors, public IOptionListener {
   // The dialogs a panel click opens (tests put their own here).
   IColorChooser* Chooser;
 
-  uint32_t ForeColor() const override { return Controls.RichBoxFore.Panel.CurrentColor(); }
-  uint32_t EmphaColor() const override { return Controls.Empha.Panel.CurrentColor(); }
-  uint32_t SecondEmphaColor() const override { return Controls.SecondEmpha.Panel.CurrentColor(); }
+  // The text's colours as the text is coloured with them: the panels' colours,
+  // each moved as little as it must to stay readable on what the text is
+  // drawn on (the rich-box's colour or picture). The panels keep the colours chosen.
+  uint32_t ForeColor() const override { return Readable(Controls.RichBoxFore.Panel); }
+  uint32_t EmphaColor() const override { return Readable(Controls.Empha.Panel); }
+  uint32_t SecondEmphaColor() const override { return Readable(Controls.SecondEmpha.Panel); }
+  // The rich-box's picture changed: a text whose colours no more read well on
+  // it is coloured again.
+  void RichTextBackChanged();
   COLORREF ScreenBackColor() const { return DisplayColor(Controls.ScreenBack.Panel.CurrentColor()); }
 
   // A colour of the profile was put into its panel: the window, the browser
@@ -107,12 +123,17 @@ class TColors : public IRichColors, public IOptionListener {
   void SetConverterListsColor();
   void SetColorScheme(const TColorScheme& scheme);
   void SetConverterLists(IConverterListsColor* lists) { converterLists_ = lists; }
+  void SetRichTextBack(const IRichTextBack* back) { richTextBack_ = back; }
 
  private:
   void ApplyScreenForeColor();
   // Colours the whole text with the fore colour (when asked) and the quotes
   // with the emphasis colours, keeping the top line; a colouring is no edit.
   void RecolorText(bool recolorFore);
+  uint32_t Readable(const TColorPanel& panel) const;
+  const IRichTextBack* richTextBack_ = nullptr;
+  // The colours the text was last coloured with (fore, empha, second empha).
+  mutable std::array<uint32_t, 3> textColors_{};
   TForm& window_;
   TLabel& clock_;
   TListBoxBase& browserList_;

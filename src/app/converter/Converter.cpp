@@ -1,6 +1,7 @@
 #include "app/converter/Converter.h"
 
 #include "app/SidebarPlaces.h"
+#include "colors/Contrast.h"
 #include "errors/Guard.h"
 #include "platform/WideText.h"
 #include "platform/Win32Platform.h"
@@ -54,12 +55,11 @@ TConverterControls::TConverterControls(TSidebar& s)
   ConvertMeasureEdit.SetHint("Value to be converted");
 }
 
-TConverter::TConverter(TSidebar& sidebar, TForm& window, TRichEdit& richEdit, IScreen& screen,
+TConverter::TConverter(TSidebar& sidebar, TRichEdit& richEdit, IScreen& screen,
                        const TColorPanel& focusBack, const TColorPanel& focusFore)
     : Controls(sidebar),
       Separators(UserNumberSeparators()),
       sidebar_(sidebar),
-      window_(window),
       richEdit_(richEdit),
       screen_(screen),
       focusBack_(focusBack),
@@ -175,12 +175,14 @@ void TConverter::ConvertListBoxDrawItem(TListBox& list, HDC dc, int index, const
   Guarded(
       QV_OP(kFile, "TQuenvalisForm::ConvertListBoxDrawItem", ""),
       [&](TFunStatContext&) {
-        const COLORREF fore = window_.TextColor();
-        HBRUSH back = CreateSolidBrush(selected ? DisplayColor(focusBack_.CurrentColor()) : window_.Color());
+        // The rows stay readable whatever the colours chosen.
+        const COLORREF fore = list.DrawnTextColor();
+        const COLORREF focusBack = DisplayColor(focusBack_.CurrentColor());
+        HBRUSH back = CreateSolidBrush(selected ? focusBack : list.Color());
         FillRect(dc, &rect, back);
         DeleteObject(back);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, selected ? DisplayColor(focusFore_.CurrentColor()) : fore);
+        SetTextColor(dc, selected ? ReadableTextColor(DisplayColor(focusFore_.CurrentColor()), focusBack) : fore);
         HGDIOBJ oldFont = SelectObject(dc, list.FontHandle());
         RECT text = rect;
         text.left += ScaleToDpi(3, list.Dpi());

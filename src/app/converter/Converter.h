@@ -38,7 +38,7 @@ struct TConverterControls {
 class TConverter : public IConverterListsColor {
  public:
   // The lists draw their selected unit in the browser's focus colours.
-  TConverter(TSidebar& sidebar, TForm& window, TRichEdit& richEdit, IScreen& screen,
+  TConverter(TSidebar& sidebar, TRichEdit& richEdit, IScreen& screen,
              const TColorPanel& focusBack, const TColorPanel& focusFore);
 
   TConverterControls Controls;
@@ -72,7 +72,6 @@ class TConverter : public IConverterListsColor {
 
  private:
   TSidebar& sidebar_;
-  TForm& window_;
   TRichEdit& richEdit_;
   IScreen& screen_;
   const TColorPanel& focusBack_;

@@ -122,6 +122,7 @@ TBackImages::TBackImages(TSidebar& sidebar, TForm& window, TRichEdit& richEdit, 
   for (TComboBox* box : {&c.RichImage.Fade.Box, &c.RichImage.Gamma.Box})
     box->OnChange = [this] { RichChanged(); };
   c.TransparentRichBackCheckBox.OnClick = [this] {
+    if (OnRichTextBackChanged) OnRichTextBackChanged();
     screen_.RefreshRichBox();
     FocusBookAfterOption(richEdit_);
   };
@@ -172,10 +173,10 @@ bool TBackImages::MakeRequest(const TBackImageControls& c, int width, int height
   return true;
 }
 
-// The picture's failure, left by the platform, becomes the operation's, and the
-// file is not tried again until it changes.
+// The picture's failure, left by the platform, becomes the operation's; a file
+// whose own bytes failed is not tried again until it changes.
 void TBackImages::BuildFailed(TFunStatContext& local, const char* function, const TPictureRequest& r) {
-  failedFiles_.insert(r.FileKey());
+  if (IsPictureFileFault(FunStatContext.Description)) failedFiles_.insert(r.FileKey());
   if (!TakeFailure(local))
     local.Raise(kFile, function, 0, "Failed to build image.", r.Path, "", Error, __LINE__);
 }
@@ -202,7 +203,14 @@ void TBackImages::IniScreenBackImage() {
     screenBuilt_ = r;
   });
   // The window's background follows: the picture, or its colour.
+  ScreenTextBackChanged();
   RepaintScreenBackground(window_);
+}
+
+// Texts that stand on the screen read against the picture's average colour
+// while it shows, else against the screen's colour.
+void TBackImages::ScreenTextBackChanged() {
+  window_.SetTextBackColor(pictureOff_ || ScreenBack.Screen.Empty() ? kNoColor : ScreenBack.Screen.MeanColor());
 }
 
 void TBackImages::IniRichBackImage() {
@@ -228,13 +236,29 @@ void TBackImages::IniRichBackImage() {
   });
 }
 
-TRichBackground TBackImages::RichBackground() const {
+namespace {
+TRichBackground RichBackgroundOf(const TBackImagesControls& c, bool screenPicture, bool richPicture) {
   TRichBackgroundState s;
-  s.Transparent = Controls.TransparentRichBackCheckBox.Checked();
-  s.HasScreenPicture = !pictureOff_ && !ScreenBack.Screen.Empty() && !ScreenBack.UnderRich.Empty();
-  s.HasRichPicture = !RichBackBitmap.Empty();
-  s.UseRichPicture = Controls.RichImage.Use.Checked();
+  s.Transparent = c.TransparentRichBackCheckBox.Checked();
+  s.HasScreenPicture = screenPicture;
+  s.HasRichPicture = richPicture;
+  s.UseRichPicture = c.RichImage.Use.Checked();
   return ChooseRichBackground(s);
+}
+}  // namespace
+
+TRichBackground TBackImages::RichBackground() const {
+  const bool screenPicture = !ScreenBack.Screen.Empty() && !ScreenBack.UnderRich.Empty();
+  return RichBackgroundOf(Controls, !pictureOff_ && screenPicture, !RichBackBitmap.Empty());
+}
+
+COLORREF TBackImages::RichPictureColor() const {
+  const bool screenPicture = !ScreenBack.Screen.Empty() && !ScreenBack.UnderRich.Empty();
+  switch (RichBackgroundOf(Controls, screenPicture, !RichBackBitmap.Empty())) {
+    case TRichBackground::Picture: return RichBackBitmap.MeanColor();
+    case TRichBackground::ScreenThrough: return ScreenBack.UnderRich.MeanColor();
+    default: return CLR_INVALID;
+  }
 }
 
 bool TBackImages::IsRichBackgroundCustom() const { return RichBackground() != TRichBackground::Color; }
@@ -268,16 +292,19 @@ bool TBackImages::PaintScreenBackground(HDC dc) {
 void TBackImages::ScreenPictureOff(bool off) {
   if (pictureOff_ == off) return;
   pictureOff_ = off;
+  ScreenTextBackChanged();
   if (!ScreenBack.Screen.Empty()) RepaintScreenBackground(window_);
 }
 
 void TBackImages::ScreenChanged() {
   IniScreenBackImage();
+  if (OnRichTextBackChanged) OnRichTextBackChanged();
   screen_.RefreshScreen();
 }
 
 void TBackImages::RichChanged() {
   IniRichBackImage();
+  if (OnRichTextBackChanged) OnRichTextBackChanged();
   screen_.RefreshRichBox();
 }
 
@@ -324,7 +351,13 @@ void TBackImages::RunBackImageButtonClick(bool screen) {
                 screen ? "TQuenvalisForm::RunScreenBackImageButtonClick" : "TQuenvalisForm::RunRichBackImageButtonClick",
                 "Failed to run image."),
           [&](TFunStatContext& local) {
-            if (!RunFile(ImagePath(c), "", "", false)) TakeFailure(local);
+            // Only a picture reaches the shell: a profile could name a program.
+            const std::string path = ImagePath(c);
+            if (!MayRunPicture(path, PictureExtensions))
+              local.Raise(kFile, "TQuenvalisForm::RunBackImageButtonClick", 0, "Not a picture file.", path, "",
+                          Error, __LINE__);
+            else if (!RunFile(path, "", "", false))
+              TakeFailure(local);
           });
   FocusBookAfterOption(richEdit_);
 }

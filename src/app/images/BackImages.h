@@ -5,11 +5,13 @@
 // hooks).
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 
 #include "app/Sidebar.h"
 #include "app/book/Book.h"
+#include "app/colors/Colors.h"
 #include "app/controls/OptionFill.h"
 #include "app/screen/Screen.h"
 #include "errors/FunStatContext.h"
@@ -54,7 +56,7 @@ struct TPictureRequest {
   bool operator==(const TPictureRequest& o) const;
 };
 
-class TBackImages {
+class TBackImages : public IRichTextBack {
  public:
   // persistence is built after the pictures and used only once the window is complete.
   TBackImages(TSidebar& sidebar, TForm& window, TRichEdit& richEdit, IScreen& screen, IBook& book,
@@ -80,6 +82,11 @@ class TBackImages {
   // The rich-box's erase message must not reach the control.
   bool IsRichBackgroundCustom() const;
   TRichBackground RichBackground() const;
+  // The average colour of the picture the rich-box's text stands on, also
+  // while a load keeps the screen's picture off; CLR_INVALID for none.
+  COLORREF RichPictureColor() const override;
+  // Runs when what the rich-box's text stands on may have changed.
+  std::function<void()> OnRichTextBackChanged;
   void PaintRichBackground(HDC dc);
   // The window's erase: copies the screen's picture; false when there is none
   // to show, and the window then fills its colour.
@@ -103,6 +110,7 @@ class TBackImages {
   void BuildFailed(TFunStatContext& local, const char* function, const TPictureRequest& r);
   void ScreenChanged();
   void RichChanged();
+  void ScreenTextBackChanged();
   TForm& window_;
   TRichEdit& richEdit_;
   IScreen& screen_;

@@ -78,6 +78,13 @@ void TScreen::HideSidebar(bool hide) {
     SkipNextSidebarChange = false;
     return;
   }
+  // Shown, it lies above every other part of the window, the rich-box included
+  // (its windows are made first if they still wait).
+  if (!hide) {
+    sidebar_.Container_MainPanel.MakeWindows();
+    SetWindowPos(sidebar_.Container_MainPanel.Handle(), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   sidebar_.Container_MainPanel.SetVisible(!hide);
   if (hide) {
     richEdit_.SetFocus();
@@ -125,6 +132,8 @@ void TScreen::ShowConverterPage() {
 
 void TScreen::CenterCursorOnHint() {
   hint_.CenterCursor();
+  // The pointer now rests on the hint line, whose hint is none.
+  Application().ControlMouseMove(&hint_);
   richEdit_.SetFocus();
 }
 

@@ -191,7 +191,13 @@ void TBackSound::ChangeBackSoundButtonMouseDown(TMouseButton button, unsigned sh
 void TBackSound::RunBackSoundButtonClick() {
   Guarded(QV_OP(kFile, "TQuenvalisForm::RunBackSoundButtonClick", "Failed to run sound."),
           [&](TFunStatContext& local) {
-            if (!RunFile(SoundPath(Controls.TitleBackSoundEdit.Text()), "", "", false)) TakeFailure(local);
+            // Only a wave sound reaches the shell: a profile could name a program.
+            const std::string path = SoundPath(Controls.TitleBackSoundEdit.Text());
+            if (!IsWaveFileName(path))
+              local.Raise(kFile, "TQuenvalisForm::RunBackSoundButtonClick", 0, "Not a wave file.", path, "", Error,
+                          __LINE__);
+            else if (!RunFile(path, "", "", false))
+              TakeFailure(local);
           });
   FocusBookAfterOption(richEdit_);
 }

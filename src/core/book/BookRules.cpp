@@ -142,6 +142,27 @@ void AppendEndMarker(std::vector<std::string>& lines, int32_t piece, int32_t pie
                     " *****");
 }
 
+size_t BookTextLength(std::string_view text) {
+  size_t end = text.size();
+  while (end >= 2 && text.substr(end - 2, 2) == "\r\n") end -= 2;  // empty final paragraphs
+  const size_t lineStart = text.rfind("\r\n", end == 0 ? 0 : end - 1);
+  const size_t first = lineStart == std::string_view::npos ? 0 : lineStart + 2;
+  std::string_view line = text.substr(first, end - first);
+  while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+  const std::string_view marker = EndOfBookMarker;
+  if (line.size() < marker.size() || line.substr(line.size() - marker.size()) != marker) return text.size();
+  // Only a paragraph prefix may stand before it: blanks, a tab, "-", "*" or "·".
+  for (std::string_view rest = line.substr(0, line.size() - marker.size()); !rest.empty();) {
+    if (rest.substr(0, 2) == "\xC2\xB7") rest.remove_prefix(2);
+    else if (rest[0] == ' ' || rest[0] == '\t' || rest[0] == '-' || rest[0] == '*') rest.remove_prefix(1);
+    else return text.size();
+  }
+  size_t kept = first;
+  // The empty line put before the marker goes with it.
+  if (kept >= 4 && text.substr(kept - 4, 4) == "\r\n\r\n") kept -= 2;
+  return kept;
+}
+
 TSaveTarget SaveTargetFor(const std::string& chosenName) {
   TSaveTarget t;
   t.RichText = SameTextAscii(ExtractFileExt(chosenName), ".rtf");

@@ -54,6 +54,13 @@ TSizeDecision DecideBookSize(int64_t size, bool openInPieces, bool richText);
 // appends an empty line and the end marker of the piece.
 void AppendEndMarker(std::vector<std::string>& lines, int32_t piece, int32_t pieceEntries);
 
+// The bytes of a rich-box text (UTF-8, breaks "\r\n") that are the book's
+// own: when its last line is the end marker (behind a paragraph prefix, if
+// any), the marker, the empty line AppendEndMarker put before it and anything
+// after it are not; the text keeps the break of its last line. Otherwise the
+// whole text.
+size_t BookTextLength(std::string_view text);
+
 struct TSaveTarget {
   std::string FileName;
   bool RichText = false;

@@ -13,6 +13,7 @@ struct TFolderListing {
   std::string Folder;
   std::vector<std::string> Folders;  // sub-folder names, or drive names ("C:") for the partitions
   std::vector<std::string> Files;    // file names that match the mask
+  std::vector<int64_t> FileSizes;    // their sizes in bytes, as listed
   std::vector<std::string> GivenUp;  // the folders that could not be listed, in the order given up
 };
 
@@ -23,8 +24,6 @@ class IBrowserListing {
   // parent, or the partitions when its drive has gone. Hidden and system
   // entries are never listed. Never fails.
   virtual void List(const std::string& folder, const std::string& mask, TFolderListing& result) = 0;
-  // The size of a file in bytes; 0 when it cannot be read. Nothing is reported.
-  virtual int64_t FileSize(const std::string& path) = 0;
   // What follows a drive name in the list (" (Fixed: "label")", " (CD)" ...), or "".
   virtual std::string PartitionSuffix(const std::string& drive) = 0;
   // A key whose byte order is the system's order of names without regard to case.

@@ -76,8 +76,9 @@ void TBrowserModel::LoadBrowserContent(const std::string& path, const TBrowserLi
     unsorted.push_back({std::move(text), true, std::move(suffix)});
   }
   const size_t folderCount = unsorted.size();
-  for (std::string& text : listing.Files)
-    if (IsBookFileName(text)) unsorted.push_back({std::move(text), false, ""});
+  for (size_t i = 0; i < listing.Files.size(); ++i)
+    if (IsBookFileName(listing.Files[i]))
+      unsorted.push_back({std::move(listing.Files[i]), false, "", i < listing.FileSizes.size() ? listing.FileSizes[i] : 0});
   std::vector<std::string> keys;
   keys.reserve(unsorted.size());
   for (const TBrowserItem& item : unsorted) keys.push_back(listing_.SortKey(item.Text));
@@ -114,6 +115,12 @@ std::string TBrowserModel::ItemPath(int index) const {
   return ShowsFolder() ? browserDir_ + text : text;
 }
 
+int TBrowserModel::IndexOfFile(const std::string& path) const {
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (!items_[i].Folder && SameText(ItemPath(static_cast<int>(i)), path)) return static_cast<int>(i);
+  return -1;
+}
+
 TBrowserActivation TBrowserModel::Activation(int selected) const {
   if (selected < 0 || selected >= static_cast<int>(items_.size())) return {};
   const std::string path = ItemPath(selected);
@@ -130,9 +137,8 @@ std::string TBrowserModel::Hint(int index, const std::function<std::string(int64
   std::string hint = BrowserListHint;
   if (index < 0 || index >= static_cast<int>(items_.size())) return hint;
   const TBrowserItem& item = items_[static_cast<size_t>(index)];
-  if (!item.Folder)
-    hint += " SIZE " + grouped(listing_.FileSize(ItemPath(index))) +
-            " characters.";
+  // The size the listing found: a hint shown at every move of the mouse reads no file.
+  if (!item.Folder) hint += " SIZE " + grouped(item.Size) + " characters.";
   hint += " NAME \"" + item.Text + "\" (IN \"" +
           GetNameOfPath(ExcludeTrailingBackslash(browserDir_)) + "\").";
   return hint;

@@ -20,6 +20,7 @@ struct TBrowserItem {
   std::string Text;     // a bare name ("Poe", "Tale.txt") or a drive name ("C:")
   bool Folder = false;  // a folder or a partition
   std::string Suffix;   // for a drive in the partitions list: its partition suffix
+  int64_t Size = 0;     // a file's size in bytes, as the folder was listed
   // The name column's text.
   std::string Caption() const { return Text + Suffix; }
 };
@@ -73,6 +74,8 @@ class TBrowserModel {
   static const char* TypeText(const TBrowserItem& item);
   // The full path of an item: BrowserDir + text, or the drive name itself.
   std::string ItemPath(int index) const;
+  // The file item whose path is path (without regard to case), or -1.
+  int IndexOfFile(const std::string& path) const;
   // What [Enter] or a double-click on the item does.
   TBrowserActivation Activation(int selected) const;
   // The path BrowseUp loads: the parent shown with the folder just left

@@ -237,10 +237,14 @@ std::string GetNumberInLine(const std::string& line, int32_t k, bool dot) {
 std::string GetNumberAt(IRichBox& box, int32_t position, const TNumberSeparators& separators) {
   const int32_t line = GetRichLineOfChar(box, position);
   const std::string text = box.GetLineText(line);
-  // The position counts UTF-16 units; the line is UTF-8: k is the byte of the
-  // character at unit k - 1 (1-based), past the line when the unit is.
+  // The position counts UTF-16 units, the line is UTF-8. The scan starts at
+  // the character before the position (leftwards) and at the character at it
+  // (rightwards): k is the 1-based index of the last byte before the
+  // character at the position, so that neither side starts inside a
+  // character of several bytes.
   const int32_t unit = position - GetRichLineStart(box, line);
-  const int32_t k = unit < 1 ? unit : int32_t(ByteOffsetOfUnit(text, unit - 1)) + 1;
+  if (unit < 1 || unit > Utf16Length(text)) return "";
+  const int32_t k = int32_t(ByteOffsetOfUnit(text, unit));
   return GetNumberInLine(text, k, separators.Decimal == ".");
 }
 

@@ -38,6 +38,11 @@ bool AskQuery(const std::string& text) {
                         IMessageBoxPlatform::YesNo | IMessageBoxPlatform::IconQuestion) == 1;
 }
 
+bool AskOkCancel(const std::string& text) {
+  return ShowMessageBox("Query", text,
+                        IMessageBoxPlatform::OkCancel | IMessageBoxPlatform::IconQuestion) == 1;
+}
+
 void DefaultBeep() {
   if (ErrorEnvironment.MessageBoxes) ErrorEnvironment.MessageBoxes->Beep(false);
 }

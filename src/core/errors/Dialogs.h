@@ -10,6 +10,7 @@ void ShowInfoMessage(const std::string& text);     // "Message", OK, information
 void ShowWarningMessage(const std::string& text);  // "Warning", OK, exclamation icon
 void ShowErrorMessage(const std::string& text);    // "Error", OK, stop icon
 bool AskQuery(const std::string& text);            // "Query", Yes/No; true on Yes
+bool AskOkCancel(const std::string& text);         // "Query", OK/Cancel; true on OK
 void DefaultBeep();
 void ExclamationBeep();
 

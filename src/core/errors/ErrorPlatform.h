@@ -32,7 +32,7 @@ class IErrorDialog {
 class IMessageBoxPlatform {
  public:
   virtual ~IMessageBoxPlatform() = default;
-  enum Style : uint32_t { Ok = 0x0, YesNo = 0x4, IconStop = 0x10, IconQuestion = 0x20,
+  enum Style : uint32_t { Ok = 0x0, OkCancel = 0x1, YesNo = 0x4, IconStop = 0x10, IconQuestion = 0x20,
                           IconExclamation = 0x30, IconInformation = 0x40 };
   virtual int ShowBox(const std::string& caption, const std::string& text, uint32_t style) = 0;
   virtual void Beep(bool exclamation) = 0;

@@ -9,6 +9,11 @@ const char* const DefaultScreenImageName = "DefaultScreen.bmp";
 const char* const DefaultRichImageName = "DefaultRich.bmp";
 const char* const DefaultSoundName = "Default.wav";
 
+bool IsWaveFileName(const std::string& path) {
+  const std::string ext = ExtractFileExt(path);
+  return SameText(ext, ".wav") || SameText(ext, ".wave");
+}
+
 namespace {
 
 std::string TitleOf(const std::string& path, const TMediaFolders& folders, const std::string& mediaDir) {

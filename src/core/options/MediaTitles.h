@@ -22,6 +22,8 @@ struct TMediaFolders {
 extern const char* const DefaultScreenImageName;  // "DefaultScreen.bmp"
 extern const char* const DefaultRichImageName;    // "DefaultRich.bmp"
 extern const char* const DefaultSoundName;        // "Default.wav"
+// A wave sound's name: ".wav" or ".wave", without regard to case.
+bool IsWaveFileName(const std::string& path);
 
 std::string GetBackImagesDir(const std::string& programDir);  // "<program>\BackImages\"
 std::string GetBackSoundsDir(const std::string& programDir);  // "<program>\BackSounds\"

@@ -61,6 +61,14 @@ bool PictureFileLoads(const std::string& path, const std::string& extensions, IF
   return !path.empty() && MatchesPictureExtensions(path, extensions) && files.FileExists(path);
 }
 
+bool IsPictureFileFault(const std::string& description) {
+  return description == "Failed to decode image." || description == "Failed to get image size.";
+}
+
+bool MayRunPicture(const std::string& path, const std::string& extensions) {
+  return !extensions.empty() && MatchesPictureExtensions(path, extensions);
+}
+
 std::string PictureDialogFilter(const std::string& extensions) {
   return "Images (" + extensions + ")|" + extensions;
 }

@@ -22,6 +22,13 @@ bool MatchesPictureExtensions(const std::string& path, const std::string& extens
 // A picture path loads when it is not empty, matches the extensions and its
 // file exists; any other path loads nothing and reports nothing.
 bool PictureFileLoads(const std::string& path, const std::string& extensions, IFileProbe& files);
+// Whether a picture's failure (its description) lies in the file itself: its
+// header or its decoding. Such a file is not tried again until it changes;
+// any other failure (the file busy, a bitmap that could not be made) is.
+bool IsPictureFileFault(const std::string& description);
+// Whether the shell may be handed a picture file to run: its name must match
+// the decoders' extensions (none known: none may).
+bool MayRunPicture(const std::string& path, const std::string& extensions);
 
 // The file dialog's filter: "Images (" + extensions + ")|" + extensions.
 std::string PictureDialogFilter(const std::string& extensions);

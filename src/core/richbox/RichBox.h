@@ -80,8 +80,8 @@ class IRichBox {
   virtual bool GetCaretPoint(int32_t& x, int32_t& y) = 0;
   virtual void GetClientSize(int32_t& width, int32_t& height) = 0;
   virtual void SetZoom(int32_t numerator, int32_t denominator) = 0;  // EM_SETZOOM
-  virtual void SetLeftMargin(int32_t pixels) = 0;      // EM_SETMARGINS, EC_LEFTMARGIN
-  virtual void SetRightMargin(int32_t pixels) = 0;     // EM_SETMARGINS, EC_RIGHTMARGIN
+  virtual void SetLeftMargin(int32_t pixels) = 0;      // space left of the lines
+  virtual void SetRightMargin(int32_t pixels) = 0;     // space right of the lines
   virtual void EnableLinks() = 0;                      // auto URL detection + ENM_LINK events
   virtual void EnableAdvancedTypography() = 0;         // TO_ADVANCEDTYPOGRAPHY
   virtual bool IsVisible() = 0;

@@ -26,10 +26,9 @@ void TBrowserListing::List(const std::string& folder, const std::string& mask,
   result.Folder = LoadFilesFromAnyDir(folder, mask, folders, false, false, -1, count, files,
                                       [&](const std::string& gone) { result.GivenUp.push_back(gone); });
   MoveTexts(folders, result.Folders);
+  for (const TListItem& file : files) result.FileSizes.push_back(file.Size);
   MoveTexts(files, result.Files);
 }
-
-int64_t TBrowserListing::FileSize(const std::string& path) { return GetFileSize(path); }
 
 std::string TBrowserListing::PartitionSuffix(const std::string& drive) {
   return GetPartitionSuffix(drive);

@@ -12,7 +12,6 @@ namespace qv::win {
 class TBrowserListing : public IBrowserListing {
  public:
   void List(const std::string& folder, const std::string& mask, TFolderListing& result) override;
-  int64_t FileSize(const std::string& path) override;
   std::string PartitionSuffix(const std::string& drive) override;
   std::string SortKey(const std::string& name) override;
 };

@@ -143,7 +143,8 @@ void LoadFilesFromDir(const std::string& folder, const std::string& mask, TItemL
       }
       if (isFolder) folders.push_back({std::move(text), ItemFolder});
       else if (mask.empty() || PathMatchSpecW(ToWide(matched).c_str(), ToWide(mask).c_str()))
-        files.push_back({std::move(text), ItemFile});
+        files.push_back({std::move(text), ItemFile,
+                         int64_t(uint64_t(found.nFileSizeHigh) << 32 | found.nFileSizeLow)});
       ++count;
     }
     const DWORD code = GetLastError();

@@ -18,6 +18,7 @@ namespace qv::win {
 struct TListItem {
   std::string Text;
   int Kind = 0;
+  int64_t Size = 0;  // a file's size in bytes, as the listing found it
 };
 using TItemList = std::vector<TListItem>;
 enum : int { ItemFolder = 0, ItemFile = 1 };

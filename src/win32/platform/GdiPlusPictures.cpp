@@ -225,6 +225,21 @@ COLORREF TDibBitmap::Pixel(int x, int y) const {
   return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
 }
 
+COLORREF TDibBitmap::MeanColor() const {
+  if (!bits_ || width_ <= 0 || height_ <= 0) return CLR_INVALID;
+  GdiFlush();
+  // A pixel in every 7 x 7 block tells the colour well enough.
+  uint64_t sum[3] = {0, 0, 0}, n = 0;
+  for (int y = 0; y < height_; y += 7)
+    for (int x = 0; x < width_; x += 7, ++n) {
+      const uint32_t p = bits_[size_t(y) * size_t(width_) + size_t(x)];
+      sum[0] += p >> 16 & 0xFF;
+      sum[1] += p >> 8 & 0xFF;
+      sum[2] += p & 0xFF;
+    }
+  return RGB(sum[0] / n, sum[1] / n, sum[2] / n);
+}
+
 std::string GetPictureExtensionsAsFilter() {
   return Silent(QV_OP(kFile, "GetPictureExtensionsAsFilter", ""),
                 [&](TFunStatContext& local) -> std::string {

@@ -39,6 +39,8 @@ class TDibBitmap {
   uint32_t* Bits() const { return bits_; }
   // The colour at (x, y) as 0x00BBGGRR.
   COLORREF Pixel(int x, int y) const;
+  // The picture's average colour (CLR_INVALID for an empty one).
+  COLORREF MeanColor() const;
 
  private:
   HBITMAP handle_ = nullptr;

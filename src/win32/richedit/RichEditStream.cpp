@@ -76,34 +76,54 @@ bool TRichEdit::LoadRichText(std::istream& in) {
 
 bool TRichEdit::SaveRichText(std::ostream& out) {
   if (pending_) return pending_->SaveRichText(out);
-  std::string rtf = StreamOut(SF_RTF);
+  return SaveRichText(out, -1);
+}
+
+bool TRichEdit::SaveRichText(std::ostream& out, int32_t end) {
+  const bool whole = end < 0 || end >= GetTextLength();
+  std::string rtf;
+  if (whole) {
+    rtf = StreamOut(SF_RTF);
+  } else {
+    // The part is the selection the control writes; the reader's selection comes back after.
+    int32_t start = 0, length = 0;
+    GetSelection(start, length);
+    SetSelection(0, end);
+    rtf = StreamOut(SF_RTF | SFF_SELECTION);
+    SetSelection(start, length);
+  }
   // Rich text that lost characters is written again from its content read
   // back, which keeps every character, with the final paragraph mark as the
-  // control writes it.
+  // control writes it. A part that ends with a break keeps it too: the reader
+  // of the file takes a last "\par" as the final paragraph mark.
+  const std::string text = whole ? GetText() : GetTextRange(0, end);
   TMemoryRichBox box;
   bool exact = true;
-  if (ReadBackContent(rtf, box, exact) && !exact) {
+  const bool rewritten = ReadBackContent(rtf, box, exact, text, whole) && !exact;
+  if (rewritten) {
     std::ostringstream again;
     box.SaveRichText(again);
     rtf = again.str();
-    const size_t end = rtf.rfind('}');
-    if (end != std::string::npos) rtf.insert(end, "\\par ");
   }
+  const bool endsWithBreak = text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0;
+  const size_t close = rtf.rfind('}');
+  if (close != std::string::npos && (whole ? rewritten : endsWithBreak)) rtf.insert(close, "\\par ");
   out << rtf;
   return bool(out);
 }
 
-bool TRichEdit::ReadBackContent(std::string rtf, TMemoryRichBox& box, bool& exact) {
+bool TRichEdit::ReadBackContent(std::string rtf, TMemoryRichBox& box, bool& exact, const std::string& text,
+                                bool finalMark) {
   // The control writes its final paragraph mark as a last "\par"; in the
-  // document that mark is the end of the final paragraph, not a break. The
+  // document that mark is the end of the final paragraph, not a break (a part
+  // of the text has no final mark: its last "\par" is a break of its own). The
   // stream may end in a NUL byte after the closing brace.
   const size_t lastPar = rtf.rfind("\\par");
-  if (lastPar != std::string::npos &&
+  if (finalMark && lastPar != std::string::npos &&
       rtf.find_first_not_of(std::string(" \r\n}\0", 5), lastPar + 4) == std::string::npos)
     rtf.erase(lastPar, 4);
   std::istringstream in(rtf);
   if (!box.LoadRichText(in)) return false;
-  const std::string text = GetText();
   exact = box.GetText() == text;
   return exact || box.Document().ReplaceCharacters(text);
 }
@@ -134,7 +154,7 @@ void TRichEdit::BeginUpdate() {
   // format at its end, so that what is appended looks as it would in the control.
   auto box = std::make_unique<TMemoryRichBox>();
   bool exact = false;
-  if (!ReadBackContent(StreamOut(SF_RTF), *box, exact)) {
+  if (!ReadBackContent(StreamOut(SF_RTF), *box, exact, GetText(), true)) {
     // Content the reader cannot take exactly keeps at least its text.
     box = std::make_unique<TMemoryRichBox>();
     box->LoadText(GetText());

@@ -8,6 +8,7 @@
 #include "encoding/Utf8.h"
 #include "platform/WideText.h"
 #include "richedit/RichEditCodec.h"
+#include "widgets/ControlFaces.h"
 
 namespace qv::win {
 
@@ -104,7 +105,7 @@ void TRichEdit::Clear() {
 
 void TRichEdit::ReplaceWithEmptyWindow() {
   // Everything the program set on the control goes over to the new one: styles,
-  // place, events, limit, margins, zoom, links, typography, background, and the
+  // place, events, limit, margins (its formatting rectangle), zoom, links, typography, background, and the
   // formats at the end of the text, as an emptied control keeps them.
   const DWORD style = DWORD(GetWindowLongW(hwnd_, GWL_STYLE));
   const DWORD exStyle = DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE));
@@ -137,11 +138,12 @@ void TRichEdit::ReplaceWithEmptyWindow() {
   SendRich(hwnd_, EM_EXLIMITTEXT, 0, limit);
   SendRich(hwnd_, EM_SETEVENTMASK, 0, events);
   HideHorizontalScrollBar();
-  SendMargins();
+  FitFormatRect();
   SendRich(hwnd_, EM_AUTOURLDETECT, links);
   if (version3_) SendRich(hwnd_, EM_SETTYPOGRAPHYOPTIONS, typography, typography);
   SendZoom();
   SendRich(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(backColor_));
+  UseDarkTheme(hwnd_, IsDarkColor(backColor_));
   SendRich(hwnd_, EM_SETCHARFORMAT, SCF_ALL, LPARAM(&endChar));
   SendRich(hwnd_, EM_SETPARAFORMAT, 0, LPARAM(&endPara));
   if (style & WS_VISIBLE) {

@@ -10,6 +10,7 @@
 
 #include "platform/WideText.h"
 #include "richedit/RichEditCodec.h"
+#include "widgets/ControlFaces.h"
 #include "widgets/WindowDpi.h"
 
 namespace qv::win {
@@ -104,6 +105,7 @@ void TRichEdit::SetBackgroundColor(uint32_t color) {
   if (pending_) pending_->SetBackgroundColor(color);
   SendRich(hwnd_, EM_SETBKGNDCOLOR, 0, LPARAM(color));
   backColor_ = color;
+  UseDarkTheme(hwnd_, IsDarkColor(color));  // its scroll bar, where the system has a dark one
 }
 
 int32_t TRichEdit::GetFirstVisibleLine() {
@@ -113,7 +115,21 @@ int32_t TRichEdit::GetFirstVisibleLine() {
 
 void TRichEdit::SetScrollPos(int32_t y) {
   if (pending_) return pending_->SetScrollPos(y);
-  POINT p{0, y};
+  ScrollTo(y);
+}
+
+// The control's scroll-position messages carry 16 bits (its answer is scaled
+// down once the text is taller than 65,535 pixels), so the view's place is
+// read from the first character's point, which has 32: a text scrolled y
+// pixels down shows its first line y pixels above the formatting rectangle.
+int32_t TRichEdit::ScrollY() {
+  RECT text{};
+  SendRich(hwnd_, EM_GETRECT, 0, LPARAM(&text));
+  return text.top - LineTop(0);
+}
+
+void TRichEdit::ScrollTo(int32_t y) {
+  POINT p{0, std::max(y, 0)};
   SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&p));
 }
 
@@ -125,11 +141,7 @@ void TRichEdit::ScrollLines(int32_t lines) {
   const int32_t first = int32_t(SendRich(hwnd_, EM_GETFIRSTVISIBLELINE));
   const int32_t target = int32_t(std::clamp<int64_t>(int64_t(first) + lines, 0, std::max(count - 1, 0)));
   if (target == first) return;
-  POINT scroll{};
-  SendRich(hwnd_, EM_GETSCROLLPOS, 0, LPARAM(&scroll));
-  scroll.y += LineTop(target) - LineTop(first);
-  scroll.y = std::max<LONG>(scroll.y, 0);
-  SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&scroll));
+  ScrollTo(ScrollY() + LineTop(target) - LineTop(first));
 }
 
 int32_t TRichEdit::LineTop(int32_t line) {
@@ -146,17 +158,14 @@ void TRichEdit::AlignTopLine() {
   if (first > 0 && LineTop(first) > text.top && LineTop(first - 1) < text.top) --first;
   const int32_t cut = LineTop(first) - text.top;
   if (cut >= 0) return;
-  POINT scroll{};
-  SendRich(hwnd_, EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+  const int32_t scroll = ScrollY();
   // The next line goes to the top; where the view cannot go further down, the
   // cut line is shown whole instead.
   if (first + 1 < int32_t(SendRich(hwnd_, EM_GETLINECOUNT))) {
-    POINT down{scroll.x, scroll.y + (LineTop(first + 1) - text.top)};
-    SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&down));
+    ScrollTo(scroll + (LineTop(first + 1) - text.top));
     if (LineTop(first + 1) == text.top) return;
   }
-  POINT up{scroll.x, std::max<LONG>(scroll.y + cut, 0)};
-  SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&up));
+  ScrollTo(scroll + cut);
 }
 
 void TRichEdit::ScrollToCaret() {
@@ -170,8 +179,7 @@ void TRichEdit::ScrollToBottom() {
   // EM_SCROLL knows only lines and pages, and the scroll bar's own message
   // (WM_VSCROLL with SB_BOTTOM) makes some controls show a horizontal scroll
   // bar: the view goes as far down as the control lets it.
-  POINT bottom{0, 0x3FFFFFFF};
-  SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&bottom));
+  ScrollTo(0x3FFFFFFF);
   AlignTopLine();
 }
 
@@ -219,25 +227,33 @@ void TRichEdit::SendZoom() {
 }
 
 void TRichEdit::SetLeftMargin(int32_t pixels) {
-  leftMargin_ = std::max<int32_t>(pixels, 0);
-  SendMargins();
+  leftMargin_ = std::max(pixels, 0);
+  FitFormatRect();
 }
 
 void TRichEdit::SetRightMargin(int32_t pixels) {
-  rightMargin_ = std::max<int32_t>(pixels, 0);
-  SendMargins();
+  rightMargin_ = std::max(pixels, 0);
+  FitFormatRect();
 }
 
-void TRichEdit::SendMargins() {
-  const WPARAM which = (leftMargin_ >= 0 ? EC_LEFTMARGIN : 0) | (rightMargin_ >= 0 ? EC_RIGHTMARGIN : 0);
-  if (which)
-    SendRich(hwnd_, EM_SETMARGINS, which,
-             MAKELONG(ScaleToDpi(std::max<int32_t>(leftMargin_, 0), dpi_), ScaleToDpi(std::max<int32_t>(rightMargin_, 0), dpi_)));
+// The margins are kept in the formatting rectangle, which the control lays its
+// lines out in: every control honours it (wine's ignores EM_SETMARGINS), and a
+// control made with its scroll bar always shown otherwise lays its first
+// lines out under that bar until the window is resized.
+void TRichEdit::FitFormatRect() {
+  RECT client{}, now{};
+  GetClientRect(hwnd_, &client);
+  if (client.right <= 0 || client.bottom <= 0) return;
+  const LONG left = ScaleToDpi(leftMargin_, dpi_), right = ScaleToDpi(rightMargin_, dpi_);
+  RECT wanted{std::min<LONG>(left, client.right - 1), client.top, client.right - right, client.bottom};
+  if (wanted.right <= wanted.left) wanted.right = wanted.left + 1;
+  SendRich(hwnd_, EM_GETRECT, 0, LPARAM(&now));
+  if (!EqualRect(&now, &wanted)) SendRich(hwnd_, EM_SETRECT, 0, LPARAM(&wanted));
 }
 
 void TRichEdit::DpiChanged() {
   TControl::DpiChanged();
-  SendMargins();
+  FitFormatRect();
   SendZoom();
 }
 

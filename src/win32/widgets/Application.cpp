@@ -19,10 +19,18 @@ void TApplication::SetHint(const std::string& hint) {
 }
 
 void TApplication::ControlMouseMove(TControl* control) {
-  // A control with no hint of its own or of its parents leaves the last hint standing.
   if (!control) return;
+  // The hint is that of what lies under the pointer: a control the pointer
+  // enters brings its own (none when it and its parents have none); within a
+  // control a hint that is set again as the pointer moves takes its place.
   const std::string hint = control->EffectiveHint();
-  if (!hint.empty()) SetHint(hint);
+  const bool entered = control != hintControl_;
+  hintControl_ = control;
+  if (entered || !hint.empty()) SetHint(hint);
+}
+
+void TApplication::ControlGone(TControl* control) {
+  if (hintControl_ == control) hintControl_ = nullptr;
 }
 
 bool TApplication::Active() const { return active_; }

@@ -36,6 +36,8 @@ class TApplication {
   std::function<void()> OnHint;
   int HintPause = 400, HintShortPause = 200, HintHidePause = 100000;
   void ControlMouseMove(TControl* control);
+  // A control being destroyed is no more the one under the pointer.
+  void ControlGone(TControl* control);
 
   // Activation of the application (one of its windows got the focus), minimise, restore.
   std::function<void()> OnActivate;
@@ -67,6 +69,7 @@ class TApplication {
   bool PreviewKey(MSG& msg);
   bool DispatchOne(MSG& msg, HWND dialog);
   std::string hint_;
+  TControl* hintControl_ = nullptr;  // the control whose hint is shown
   bool terminated_ = false;
   bool active_ = true;  // the program starts as the active application
   bool minimized_ = false;

@@ -1,5 +1,7 @@
 #include "widgets/BrowserRowPainter.h"
 
+#include <algorithm>
+#include <cwchar>
 #include "platform/WideText.h"
 
 #include "layout/Geometry.h"
@@ -10,6 +12,7 @@ namespace {
 
 constexpr int kInsetX = 3;  // 96-DPI pixels
 constexpr int kInsetY = 2;
+constexpr int kDesignRowHeight = 13;
 
 // Fills a rectangle in one colour without creating a brush.
 void FillSolid(HDC dc, const RECT& r, COLORREF color) {
@@ -31,11 +34,31 @@ void PaintCell(HDC dc, const RECT& cell, const std::string& text, COLORREF back,
 
 }  // namespace
 
+int BrowserTypeCellWidth(HDC dc, int rowHeight, int dpi) {
+  int width = BrowserTypeColumnWidth(rowHeight);
+  for (const wchar_t* word : {L"Dir", L"Form", L"Plain"}) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, word, static_cast<int>(std::wcslen(word)), &size);
+    width = std::max<int>(width, size.cx + 2 * ScaleToDpi(kInsetX, dpi));
+  }
+  return width;
+}
+
+int BrowserRowHeight(const TFontStyle& font) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, GetCachedFont(font));
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return std::max<int>(kDesignRowHeight, tm.tmHeight + 2 * kInsetY + 1);
+}
+
 void PaintBrowserRow(HDC dc, const RECT& row, const TBrowserItem& item, bool selected,
                      bool focused, const TBrowserRowColors& colors, int dpi) {
   const COLORREF oldText = GetTextColor(dc), oldBack = GetBkColor(dc);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const int typeWidth = BrowserTypeColumnWidth(row.bottom - row.top);
+  const int typeWidth = BrowserTypeCellWidth(dc, row.bottom - row.top, dpi);
   const int split = row.left + typeWidth;  // the separating line's column
   const int bottomLine = row.bottom - 1;
   const RECT name{split + 1, row.top, row.right, bottomLine};

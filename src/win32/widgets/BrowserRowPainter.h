@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "browser/BrowserModel.h"
+#include "widgets/Control.h"
 
 namespace qv::win {
 
@@ -18,10 +19,17 @@ struct TBrowserRowColors {
 };
 
 // Paints item into row with the font selected in dc. The type column is
-// BrowserTypeColumnWidth of the row's height; texts are clipped inside their
-// cell, 3 pixels in from the left and right and 2 from the top and bottom (at
-// 96 DPI; the list's dpi scales them).
+// BrowserTypeColumnWidth of the row's height, or wider where the longest type
+// word of the font needs it; texts are clipped inside their cell, 3 pixels in
+// from the left and right and 2 from the top and bottom (at 96 DPI; the
+// list's dpi scales them).
 void PaintBrowserRow(HDC dc, const RECT& row, const TBrowserItem& item, bool selected,
                      bool focused, const TBrowserRowColors& colors, int dpi);
+// The type column's width for rows of a height in the font selected in dc.
+int BrowserTypeCellWidth(HDC dc, int rowHeight, int dpi);
+// The rows' height for a font, in pixels of a 96-DPI screen: the layout's 13
+// pixels, or more where the font's lines and the cells' insets need them (and
+// the row's bottom line).
+int BrowserRowHeight(const TFontStyle& font);
 
 }  // namespace qv::win

@@ -8,10 +8,12 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "colors/Contrast.h"
 #include "encoding/Utf8.h"
 #include "platform/WideText.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Application.h"
+#include "widgets/ControlFaces.h"
 
 namespace qv::win {
 namespace {
@@ -53,6 +55,7 @@ TControl::TControl(TControl* parent, const std::string& name) : parent_(parent),
 }
 
 TControl::~TControl() {
+  Application().ControlGone(this);
   if (HWND h = DetachHandle()) DestroyWindow(h);
   if (brush_) DeleteObject(brush_);
   for (TControl* child : children_) child->parent_ = nullptr;
@@ -88,6 +91,8 @@ void TControl::AttachWindow(HWND hwnd) {
   SetPropW(hwnd_, kControlProp, this);
   SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+  // A colour given while the window waited (see SetColor).
+  if (color_ != kNoColor && (Style() & WS_VSCROLL) && IsDarkColor(Color())) UseDarkTheme(hwnd_, true);
   WindowMade();
 }
 
@@ -199,6 +204,8 @@ LRESULT TControl::Dispatch(TControl* self, HWND hwnd, UINT msg, WPARAM wp, LPARA
         break;
       }
       if (!self->WndProc(msg, wp, lp, result)) result = DefSubclassProc(hwnd, msg, wp, lp);
+      if (!self->Handle()) return result;
+      self->PressHandled();
       // The control's own handling may run a loop of its own (a drag) in which the handler changes.
       if (self->OnMouseDown) self->OnMouseDown(button, shift, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
       return result;
@@ -474,6 +481,8 @@ void TControl::SetColor(COLORREF color) {
   color_ = color;
   if (brush_) DeleteObject(brush_);
   brush_ = nullptr;
+  // A control with a scroll bar of its own asks for the system's dark one on a dark colour.
+  if (hwnd_ && (Style() & WS_VSCROLL)) UseDarkTheme(hwnd_, IsDarkColor(Color()));
   Invalidate();
 }
 
@@ -490,11 +499,23 @@ void TControl::SetFontColor(COLORREF color) {
   Invalidate();
 }
 
+COLORREF TControl::TextColor() const {
+  if (fontColor_ != kNoColor) return fontColor_;
+  return parent_ ? parent_->TextColor() : GetSysColor(COLOR_BTNTEXT);
+}
+
+void TControl::SetTextBackColor(COLORREF color) {
+  textBackColor_ = color;
+  Invalidate();
+}
+
+COLORREF TControl::TextBackColor() const { return textBackColor_ != kNoColor ? textBackColor_ : Color(); }
+
+COLORREF TControl::DrawnTextColor() const { return qv::ReadableTextColor(TextColor(), TextBackColor()); }
+
 HBRUSH TControl::HandleCtlColor(HDC dc) {
-  if (color_ == kNoColor && fontColor_ == kNoColor) {
-    // Follow the parent's colour where it has one of its own.
-    if (!parent_ || parent_->Color() == GetSysColor(COLOR_BTNFACE)) return nullptr;
-  }
+  // The system's own colours while neither this control nor a parent chose any.
+  if (Color() == GetSysColor(COLOR_BTNFACE) && TextColor() == GetSysColor(COLOR_BTNTEXT)) return nullptr;
   const COLORREF back = Color();
   if (brush_ && brushColor_ != back) {
     DeleteObject(brush_);
@@ -505,7 +526,7 @@ HBRUSH TControl::HandleCtlColor(HDC dc) {
     brushColor_ = back;
   }
   SetBkColor(dc, back);
-  if (fontColor_ != kNoColor) SetTextColor(dc, fontColor_);
+  SetTextColor(dc, DrawnTextColor());
   return brush_;
 }
 
@@ -521,6 +542,12 @@ TControlDC::TControlDC(const TControl& control)
 TControlDC::~TControlDC() {
   SelectObject(dc_, oldFont_);
   ReleaseDC(window_, dc_);
+}
+
+int TControlDC::LineHeight() const {
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc_, &tm);
+  return tm.tmHeight;
 }
 
 SIZE TControlDC::TextExtent(const std::string& text) const {

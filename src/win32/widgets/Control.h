@@ -122,10 +122,17 @@ class TControl {
   COLORREF Color() const;
   void SetFontColor(COLORREF color);
   COLORREF FontColor() const { return fontColor_; }
-  // The colour text is drawn in: the font colour, or the system's button text.
-  COLORREF TextColor() const {
-    return fontColor_ == kNoColor ? GetSysColor(COLOR_BTNTEXT) : fontColor_;
-  }
+  // The colour asked for text: the font colour, or the nearest parent's, or
+  // the system's button text.
+  COLORREF TextColor() const;
+  // What the text stands on: the colour set here (a window over a picture sets
+  // the picture's own), else the control's colour; a transparent label's text
+  // stands on its parent's.
+  void SetTextBackColor(COLORREF color);
+  virtual COLORREF TextBackColor() const;
+  // The colour text is drawn in: TextColor when it stands out from
+  // TextBackColor enough to be read, otherwise black or white.
+  COLORREF DrawnTextColor() const;
   // Fills the client area with the control's colour.
   void PaintBackground(HDC dc) const;
 
@@ -181,6 +188,9 @@ class TControl {
   virtual bool HandleMeasureItem(MEASUREITEMSTRUCT* mis) { return false; }
 
  protected:
+  // Runs between the control's own handling of a press and OnMouseDown (when
+  // MouseDownAfterControl is set).
+  virtual void PressHandled() {}
   TControl(TControl* parent, const std::string& name);
   // Creates the window and attaches this object to it, or keeps what it needs
   // when the window waits (see TWindowTime). A child control's bounds are in
@@ -248,6 +258,7 @@ class TControl {
   TFontStyle font_;
   COLORREF color_ = kNoColor;
   COLORREF fontColor_ = kNoColor;
+  COLORREF textBackColor_ = kNoColor;
   HBRUSH brush_ = nullptr;
   COLORREF brushColor_ = kNoColor;
 };
@@ -263,6 +274,8 @@ class TControlDC {
   operator HDC() const { return dc_; }
   // The width and height of a text in the control's font.
   SIZE TextExtent(const std::string& text) const;
+  // The height of a line of the control's font.
+  int LineHeight() const;
 
  private:
   HWND window_;

@@ -7,6 +7,7 @@
 
 #include "platform/WideText.h"
 #include "widgets/Accessibility.h"
+#include "widgets/ControlFaces.h"
 #include "widgets/WindowDpi.h"
 
 namespace qv::win {
@@ -22,6 +23,19 @@ TButton::TButton(TControl* parent, const std::string& name, const std::string& c
                  int y, int w, int h)
     : TControl(parent, name) {
   CreateHandle(L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, x, y, w, h);
+  MouseDownAfterControl = true;  // only a button with OnMouseDown is handled so
+}
+
+void TButton::Click() {
+  if (OnClick) OnClick();
+  else if (OnMouseDown) OnMouseDown(TMouseButton::Left, CurrentShiftState() & (ssShift | ssAlt | ssCtrl), 0, 0);
+}
+
+void TButton::PressHandled() {
+  // The press has taken the focus and drawn the button pressed; the button lets
+  // go of the mouse, which also draws it raised again.
+  if (GetCapture() == hwnd_) ReleaseCapture();
+  SendMessageW(hwnd_, BM_SETSTATE, FALSE, 0);
 }
 
 bool TButton::HandleCommand(WORD code) {
@@ -51,7 +65,58 @@ namespace {
 bool FirstPress(LPARAM lp) { return (lp & (1 << 30)) == 0; }
 }  // namespace
 
+namespace {
+// The messages after which the system may have drawn a button in its own colours.
+bool RedrawsButton(UINT msg) {
+  switch (msg) {
+    case BM_SETSTATE: case BM_SETSTYLE: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_ENABLE:
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: case WM_MOUSEMOVE: case WM_KEYDOWN:
+    case WM_KEYUP: case WM_CAPTURECHANGED: case WM_SETTEXT: case WM_UPDATEUISTATE:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
+void TButton::PaintDark() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  DRAWITEMSTRUCT item{};
+  item.hDC = dc;
+  GetClientRect(hwnd_, &item.rcItem);
+  const LRESULT state = SendMessageW(hwnd_, BM_GETSTATE, 0, 0);
+  item.itemState = (state & BST_PUSHED ? ODS_SELECTED : 0) | (Focused() ? ODS_FOCUS : 0) |
+                   (Enabled() ? 0 : ODS_DISABLED) |
+                   ((GetWindowLongW(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? ODS_DEFAULT : 0);
+  PaintButtonFace(item, *this, Text());
+  EndPaint(hwnd_, &ps);
+}
+
 bool TButton::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (IsDarkColor(Color())) {
+    if (msg == WM_PAINT) {
+      PaintDark();
+      result = 0;
+      return true;
+    }
+    if (msg == WM_ERASEBKGND) {
+      result = 1;
+      return true;
+    }
+    // The system draws a button at once where its state changes: drawn again
+    // over that in the colours around it.
+    if (RedrawsButton(msg) && !painting_) {
+      painting_ = true;
+      if (!WndProc(msg, wp, lp, result)) result = DefaultProc(msg, wp, lp);
+      painting_ = false;
+      if (hwnd_) {
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        UpdateWindow(hwnd_);
+      }
+      return true;
+    }
+  }
   // A button whose actions are on the mouse buttons takes the keys as its clicks.
   if (OnMouseDown) {
     if (!KeyAsClick(msg, wp, lp)) return false;
@@ -278,6 +343,10 @@ void TLabel::SetTransparent(bool transparent) {
   Invalidate(true);
 }
 
+COLORREF TLabel::TextBackColor() const {
+  return transparent_ && Parent() ? Parent()->TextBackColor() : TControl::TextBackColor();
+}
+
 bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_ERASEBKGND:
@@ -301,7 +370,7 @@ bool TLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       RECT r;
       GetClientRect(hwnd_, &r);
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, TextColor());
+      SetTextColor(dc, DrawnTextColor());
       HGDIOBJ old = SelectObject(dc, FontHandle());
       const std::wstring text = ToWide(Text());
       DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
@@ -344,7 +413,7 @@ bool TGroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     const std::string caption = Text();
     if (!caption.empty()) {
       SetBkColor(dc, Color());
-      SetTextColor(dc, TextColor());
+      SetTextColor(dc, DrawnTextColor());
       const std::wstring text = ToWide(" " + caption + " ");
       TextOutW(dc, ScaleToDpi(8, dpi_), 0, text.c_str(), static_cast<int>(text.size()));
     }
@@ -361,7 +430,7 @@ TPageControl::TPageControl(TControl* parent, const std::string& name, int x, int
                            bool multiLine)
     : TControl(parent, name) {
   CreateHandle(WC_TABCONTROLW, "",
-               WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
+               WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_OWNERDRAWFIXED |
                    (multiLine ? TCS_MULTILINE : 0),
                WS_EX_CONTROLPARENT, x, y, w, h);
 }
@@ -435,6 +504,11 @@ void TPageControl::PlacePages() {
   GetClientRect(hwnd_, &r);
   TabCtrl_AdjustRect(hwnd_, FALSE, &r);
   for (TTabSheet* p : pages_) p->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+bool TPageControl::HandleDrawItem(DRAWITEMSTRUCT* dis) {
+  if (dis->itemID < pages_.size()) PaintTabFace(*dis, *this, pages_[dis->itemID]->Text());
+  return true;
 }
 
 bool TPageControl::HandleNotify(NMHDR* hdr, LRESULT& result) {

@@ -16,20 +16,29 @@ class TButton : public TControl {
           int w, int h);
   TButton(TControl* parent, const TPlace& at, const std::string& caption)
       : TButton(parent, at.Name, caption, at.Left, at.Top, at.Width, at.Height) {}
+  // A button acts on OnClick, or, when it has none, on OnMouseDown: then the
+  // press acts at once (with the keys held) and the button lets go of the
+  // mouse first, so that a dialog the press opens, which takes the release,
+  // leaves no button pressed behind; Space and Enter act as a left press.
   std::function<void()> OnClick;
-  void Click() { if (OnClick) OnClick(); }
+  void Click();
   bool HandleCommand(WORD code) override;
   // The button drawn as the window's default one (what Enter presses).
   void SetDefault(bool isDefault);
   // The shield that tells the button will ask for administrator rights.
   void SetShield(bool shield);
+  // On a dark colour the button is drawn in the colours around it
+  // (widgets/ControlFaces.h); on a light one the system draws it.
 
  protected:
   bool NamedByCaption() const override { return true; }
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   void WindowMade() override;
+  void PressHandled() override;
 
  private:
+  void PaintDark();
+  bool painting_ = false;  // a message the system may draw after is being handled
   bool shield_ = false;
 };
 
@@ -149,6 +158,7 @@ class TLabel : public TControl {
   // picture included) instead of filling itself with its colour.
   void SetTransparent(bool transparent);
   long AccessibleRole() const override;
+  COLORREF TextBackColor() const override;
 
  protected:
   bool NamedByCaption() const override { return true; }
@@ -194,6 +204,8 @@ class TPageControl : public TControl {
   void SelectNextPage(bool forward);
   std::function<void()> OnChange;
   bool HandleNotify(NMHDR* hdr, LRESULT& result) override;
+  // The tabs are drawn in the colours around them (widgets/ControlFaces.h).
+  bool HandleDrawItem(DRAWITEMSTRUCT* dis) override;
 
  protected:
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

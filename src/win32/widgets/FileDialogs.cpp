@@ -7,9 +7,20 @@
 
 #include "platform/WideText.h"
 #include "widgets/Application.h"
+#include "widgets/Form.h"
 
 namespace qv::win {
 namespace {
+
+// The dialog (the hook's parent, in the explorer style) is centred over its
+// owner once it is laid out; the platform would put it at a corner of the screen.
+UINT_PTR CALLBACK CenterOverOwner(HWND hook, UINT msg, WPARAM, LPARAM lp) {
+  if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lp)->code == CDN_INITDONE) {
+    HWND dialog = GetParent(hook);
+    CenterWindowOver(dialog, GetWindow(dialog, GW_OWNER));
+  }
+  return 0;
+}
 
 class TPlatformFileDialogs : public IFileDialogs {
  public:
@@ -37,7 +48,8 @@ class TPlatformFileDialogs : public IFileDialogs {
     ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
     ofn.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
+    ofn.lpfnHook = CenterOverOwner;
+    ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
                 (r.OverwritePrompt ? OFN_OVERWRITEPROMPT : 0) |
                 (r.FileMustExist ? OFN_FILEMUSTEXIST : 0);
     const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);

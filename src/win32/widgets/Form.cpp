@@ -1,6 +1,7 @@
 #include "widgets/Form.h"
 
 #include <shellapi.h>
+#include <algorithm>
 
 #include "widgets/Application.h"
 #include "widgets/WindowDpi.h"
@@ -111,17 +112,20 @@ int TForm::ShowModal() {
   return result;
 }
 
-void TForm::CenterOn(TControl* other) {
-  RECT area{};
-  if (other && other->Handle() && IsWindowVisible(other->Handle())) {
-    GetWindowRect(other->Handle(), &area);
-  } else {
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  }
-  const int w = Width(), h = Height();
-  SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - w) / 2,
-               area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+void CenterWindowOver(HWND window, HWND over) {
+  RECT area{}, work{}, r{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  if (over && IsWindowVisible(over)) GetWindowRect(over, &area);
+  else area = work;
+  GetWindowRect(window, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  int x = area.left + (area.right - area.left - w) / 2, y = area.top + (area.bottom - area.top - h) / 2;
+  x = std::max<int>(work.left, std::min<int>(x, work.right - w));
+  y = std::max<int>(work.top, std::min<int>(y, work.bottom - h));
+  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+void TForm::CenterOn(TControl* other) { CenterWindowOver(hwnd_, other ? other->Handle() : nullptr); }
 
 // Without a window manager a maximised popup keeps its old size, so it is also
 // sized to its monitor explicitly.

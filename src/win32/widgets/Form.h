@@ -86,6 +86,10 @@ class TPanel : public TControl {
   bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
+// Puts a top-level window in the middle of another (of the work area when
+// over is null or hidden), kept on the screen.
+void CenterWindowOver(HWND window, HWND over);
+
 // The window class our forms and panels use.
 const wchar_t* ContainerClassName();
 

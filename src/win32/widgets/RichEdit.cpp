@@ -69,6 +69,7 @@ TRichEdit::TRichEdit(TControl* parent, const std::string& name, int x, int y, in
   SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
   HideHorizontalScrollBar();
   if (dpi_ != SystemDpi()) SendZoom();  // made on a screen of another scale than the system's
+  FitFormatRect();
   index_.Rebuild(std::string_view());
 }
 
@@ -197,8 +198,37 @@ void TRichEdit::PaintOverBackground() {
   EndPaint(hwnd_, &ps);
 }
 
-bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+namespace {
+// The messages after which the control may have scrolled its text.
+bool MayScroll(UINT msg) {
   switch (msg) {
+    case WM_VSCROLL: case WM_KEYDOWN: case WM_CHAR: case WM_LBUTTONDOWN: case WM_LBUTTONUP:
+    case EM_SETSCROLLPOS: case EM_LINESCROLL: case EM_SCROLL: case EM_SCROLLCARET: case EM_EXSETSEL:
+    case EM_SETSEL: case EM_REPLACESEL:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
+bool TRichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  // The control scrolls by moving the pixels it shows, and a background of our
+  // own would move with the text: after a scroll, all of it is painted again.
+  if (!scrolling_ && (MayScroll(msg) || (msg == WM_MOUSEMOVE && GetCapture() == hwnd_)) && HasCustomBackground &&
+      HasCustomBackground()) {
+    const int32_t before = LineTop(0);
+    scrolling_ = true;
+    if (!WndProc(msg, wp, lp, result)) result = DefaultProc(msg, wp, lp);
+    scrolling_ = false;
+    if (hwnd_ && LineTop(0) != before) InvalidateRect(hwnd_, nullptr, FALSE);
+    return true;
+  }
+  switch (msg) {
+    case WM_SIZE:
+      result = DefaultProc(msg, wp, lp);
+      FitFormatRect();
+      return true;
     case WM_MOUSEWHEEL:
       if (!OnMouseWheel) return false;
       OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp), CurrentShiftState());

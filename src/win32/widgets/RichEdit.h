@@ -112,6 +112,8 @@ class TRichEdit : public TControl, public qv::IRichBox {
 
   bool LoadRichText(std::istream& in) override;
   bool SaveRichText(std::ostream& out) override;
+  // The rich text of the part before end (a position); a negative end: all of it.
+  bool SaveRichText(std::ostream& out, int32_t end);
   bool LoadPlainText(std::istream& in) override;
   bool SavePlainText(std::ostream& out) override;
   bool Print(const std::string& jobTitle) override;
@@ -165,6 +167,12 @@ class TRichEdit : public TControl, public qv::IRichBox {
   void TextChanged() { index_.Invalidate(); }
   // The top of a line in client pixels.
   int32_t LineTop(int32_t line);
+  // How far the view is scrolled down, in pixels, and scrolling to such a place.
+  int32_t ScrollY();
+  void ScrollTo(int32_t y);
+  // The formatting rectangle: the client area less the margins.
+  void FitFormatRect();
+  int32_t leftMargin_ = 0, rightMargin_ = 0;  // pixels of a 96-DPI screen
   // A view whose first line is partly scrolled out is moved to a whole line.
   void AlignTopLine();
   void StreamIn(const std::string& bytes, unsigned format);
@@ -176,15 +184,13 @@ class TRichEdit : public TControl, public qv::IRichBox {
   void HideHorizontalScrollBar();
   std::string StreamOut(unsigned format);
   // The control's content read back from its rich text into box, with the
-  // control's own characters where the rich text wrote look-alikes for those
-  // the code page lacks (wine writes Ω as O); exact tells whether it wrote
-  // none. False when the reader cannot take the content exactly.
-  bool ReadBackContent(std::string rtf, TMemoryRichBox& box, bool& exact);
+  // control's own characters (text) where the rich text wrote look-alikes for
+  // those the code page lacks (wine writes Ω as O); exact tells whether it
+  // wrote none. finalMark: the rich text is the whole content, ending in the
+  // control's final paragraph mark. False when the reader cannot take the
+  // content exactly.
+  bool ReadBackContent(std::string rtf, TMemoryRichBox& box, bool& exact, const std::string& text, bool finalMark);
 
-  // The margins as set, in 96-DPI pixels (-1: the control's own), given to the
-  // control at its DPI; kept here, as Rich Edit cannot answer them (it has no EM_GETMARGINS).
-  int32_t leftMargin_ = -1, rightMargin_ = -1;
-  void SendMargins();
   // The zoom as set (0 and 0: none), given to the control with the DPI's own.
   int32_t zoomNumerator_ = 0, zoomDenominator_ = 0;
   void SendZoom();
@@ -204,6 +210,7 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // the redraw message also sets and clears the visible style.
   bool DrawingOff();
   void DrawingOn(bool visible);
+  bool scrolling_ = false;  // a message that may scroll is being handled
   // The colour the control fills its background with.
   COLORREF backColor_ = GetSysColor(COLOR_WINDOW);
   // The background drawn with the text laid over it, then shown in one copy.

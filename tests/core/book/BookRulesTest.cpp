@@ -115,6 +115,30 @@ TEST(EndMarker, TrimsBlankAndOldMarkersThenAppends) {
   EXPECT_EQ(last.back(), "***** End of Book *****");
 }
 
+TEST(EndMarker, TheBookTextLeavesOutTheMarkerAndTheLineBeforeIt) {
+  const struct {
+    const char* text;
+    const char* book;
+  } cases[] = {
+      {"One\r\nTwo\r\n\r\n***** End of Book *****\r\n", "One\r\nTwo\r\n"},
+      {"One\r\n\r\n***** End of Book *****", "One\r\n"},                 // no final break
+      {"One\r\n***** End of Book *****\r\n\r\n", "One\r\n"},            // the blank line was dropped
+      {"One\r\n\r\n\r\n***** End of Book *****\r\n", "One\r\n\r\n"},  // the book's own blank line stays
+      {"One\r\n\r\n\t***** End of Book *****  \r\n", "One\r\n"},        // behind a prefix
+      {"One\r\n\r\n\xC2\xB7 ***** End of Book *****\r\n", "One\r\n"},
+      {"***** End of Book *****\r\n", ""},
+      {"One\r\n\r\n***** End of Book *****\r\nTyped after\r\n", nullptr},  // the marker is no more last
+      {"See ***** End of Book *****\r\n", nullptr},                      // inside a sentence
+      {"One\r\n\r\n***** End of Piece 1 / 2 *****\r\n", nullptr},
+      {"", nullptr},
+  };
+  for (const auto& c : cases) {
+    const std::string text = c.text;
+    const std::string expected = c.book ? c.book : text;
+    EXPECT_EQ(text.substr(0, BookTextLength(text)), expected) << text;
+  }
+}
+
 TEST(SaveNames, ExtensionDecidesTheFormat) {
   struct Case { const char* chosen; const char* file; bool rich; };
   const Case cases[] = {

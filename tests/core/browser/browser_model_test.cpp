@@ -49,16 +49,16 @@ class TMemoryListing : public IBrowserListing {
       if (it != Tree.end()) {
         result.Folders = it->second.Folders;
         result.Files = it->second.Files;
+        for (const std::string& file : result.Files) {
+          const auto size = Sizes.find(IncludeTrailingBackslash(folder) + file);
+          result.FileSizes.push_back(size == Sizes.end() ? 0 : size->second);
+        }
         result.Folder = folder;
         return;
       }
       result.GivenUp.push_back(folder);
       folder = ExcludeTrailingBackslash(GetParentDir(folder));
     }
-  }
-  int64_t FileSize(const std::string& path) override {
-    const auto it = Sizes.find(path);
-    return it == Sizes.end() ? 0 : it->second;
   }
   std::string PartitionSuffix(const std::string& drive) override { return " (Fixed: \"" + drive + "\")"; }
   std::string SortKey(const std::string& name) override { return UpperCase(name); }
@@ -256,6 +256,9 @@ TEST_F(BrowserFixture, HintNamesTheItemAndTheSizeOfAFile) {
   EXPECT_EQ(model.Hint(0, grouped), base + " NAME \"Poe\" (IN \"Books\").");
   EXPECT_EQ(model.Hint(2, grouped), base + " SIZE 1.234.567 characters. NAME \"Tale.txt\" (IN \"Books\").");
   EXPECT_EQ(model.Hint(1, grouped), base + " SIZE 0 characters. NAME \"Lost.txt\" (IN \"Books\").");
+  // The hint tells the size the folder was listed with; a hint reads no file.
+  listing.Sizes["C:\\Books\\Tale.txt"] = 7;
+  EXPECT_EQ(model.Hint(2, grouped), base + " SIZE 1.234.567 characters. NAME \"Tale.txt\" (IN \"Books\").");
 }
 
 TEST_F(BrowserFixture, DrawingTheSelectionRecordsItOnlyInARealFolder) {

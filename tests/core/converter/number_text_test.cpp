@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "converter/NumberText.h"
+#include "encoding/Utf8.h"
 #include "errors/ErrorFakes.h"
 #include "errors/FunStatContext.h"
 #include "richbox/MemoryRichBox.h"
@@ -129,13 +130,35 @@ TEST(GetNumberAt, FindsTheLineOfTheRichBoxPosition) {
   EXPECT_EQ(GetNumberAt(box, 14, kDot), "");
 }
 
-TEST(GetNumberAt, CountsThePositionInCharactersOnALineWithAccents) {
-  TMemoryRichBox box;
-  box.AppendLine("\xC3\xA9\xC3\xA9 5 \xE2\x80\x9C" "3\xE2\x80\x9D");  // éé 5 “3”
-  // Position k names the k-th character: bytes would miss the digits.
-  EXPECT_EQ(GetNumberAt(box, 4, kDot), "5");
-  EXPECT_EQ(GetNumberAt(box, 7, kDot), "3");
-  EXPECT_EQ(GetNumberAt(box, 8, kDot), "");  // the closing quote
+TEST(GetNumberAt, FindsEveryDigitAfterCharactersOfSeveralBytes) {
+  // Each line holds one number after (and before) characters of two, three or
+  // four bytes; the pointer over any of its digits, and just after its last
+  // one, finds the whole number.
+  const struct {
+    const char* line;
+    const char* number;
+  } cases[] = {
+      {"\xC3\xA9\xC3\xA9 5 \xE2\x80\x9C" "3\xE2\x80\x9D", "3"},     // éé 5 “3”
+      {"cost \xC2\xA3" "12 each", "12"},                                // £12
+      {"page\xE2\x80\x94" "47\xE2\x80\x94next", "47"},               // —47—
+      {"\xC2\xAB" "1850\xC2\xBB", "1850"},                             // «1850»
+      {"about\xC2\xA0" "250\xC2\xA0km", "250"},                        // no-break spaces
+      {"\xF0\x9F\x93\x96 98.6 \xC3\xA9", "98.6"},                    // a character of two units first
+  };
+  for (const auto& c : cases) {
+    TMemoryRichBox box;
+    box.AppendLine("first line");
+    const int32_t start = 12;  // the line's first position: breaks count two
+    box.AppendLine(c.line);
+    const std::u16string units = ToUtf16(c.line);
+    const std::u16string number = ToUtf16(c.number);
+    const size_t at = units.find(number);
+    ASSERT_NE(at, std::u16string::npos) << c.line;
+    for (size_t i = at; i <= at + number.size(); ++i)
+      EXPECT_EQ(GetNumberAt(box, start + int32_t(i), kDot), c.number) << c.line << " at unit " << i;
+    // Just before the number (over the character before it) finds nothing.
+    if (at >= 1) EXPECT_EQ(GetNumberAt(box, start + int32_t(at) - 1, kDot), "") << c.line;
+  }
 }
 
 TEST(ReadNumberToken, ReadsWithTheSeparatorTheCleanUpKept) {

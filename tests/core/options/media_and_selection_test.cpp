@@ -128,5 +128,11 @@ TEST(ProfileSelection, ButtonTargetsByModifiers) {
   EXPECT_FALSE(IsProfileFileName("C:\\A.fsp\\x"));
 }
 
+TEST(MediaTitles, OnlyWaveNamesAreSounds) {
+  for (const char* wave : {"a.wav", "C:\\S\\B.WAV", "x.Wave"}) EXPECT_TRUE(IsWaveFileName(wave)) << wave;
+  for (const char* other : {"a.wav.exe", "a.mp3", "wav", "", "C:\\S.wav\\x.bat"})
+    EXPECT_FALSE(IsWaveFileName(other)) << other;
+}
+
 }  // namespace
 }  // namespace qv

@@ -161,5 +161,20 @@ TEST(ChooseRichBackground, TransparencyNeedsTheScreenPicture) {
         << c.s.Transparent << c.s.HasScreenPicture << c.s.HasRichPicture << c.s.UseRichPicture;
 }
 
+TEST(PictureRules, OnlyPicturesRunAndOnlyTheFilesOwnFaultsAreRemembered) {
+  const std::string decoders = "*.bmp;*.dib;*.jpg;*.jpeg;*.png";
+  const struct {
+    const char* path;
+    bool runs;
+  } runs[] = {{"C:\\P\\linen.BMP", true}, {"C:\\P\\a.jpeg", true}, {"C:\\P\\tool.exe", false},
+              {"C:\\P\\a.png.bat", false}, {"C:\\P\\noext", false}, {"", false}};
+  for (const auto& r : runs) EXPECT_EQ(MayRunPicture(r.path, decoders), r.runs) << r.path;
+  EXPECT_FALSE(MayRunPicture("C:\\P\\linen.bmp", ""));  // no decoders known: nothing runs
+  for (const char* own : {"Failed to decode image.", "Failed to get image size."})
+    EXPECT_TRUE(IsPictureFileFault(own)) << own;
+  for (const char* passing : {"Failed to create bitmap.", "Failed to open image.", "Failed to draw image."})
+    EXPECT_FALSE(IsPictureFileFault(passing)) << passing;
+}
+
 }  // namespace
 }  // namespace qv
