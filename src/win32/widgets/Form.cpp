@@ -47,8 +47,10 @@ TForm::TForm(const std::string& name, const std::string& caption, int clientWidt
 }
 
 void TForm::ChangeDpi(int dpi, const RECT* suggested) {
-  if (dpi <= 0) dpi = dpi_;  // a message without a DPI moves the form only
-  if (dpi != dpi_) {
+  // A message without a DPI, or with the one the form has, moves the form
+  // only: laying it out again would repaint the window under its rich-box.
+  const bool changed = dpi > 0 && dpi != dpi_;
+  if (changed) {
     dpi_ = dpi;
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     ForEachDescendant([dpi](TControl& c) { c.ApplyDpi(dpi); });
@@ -65,9 +67,10 @@ void TForm::ChangeDpi(int dpi, const RECT* suggested) {
     r.right = r.left + size.cx;
     r.bottom = r.top + size.cy;
   }
-  changingDpi_ = true;
+  changingDpi_ = changed;  // a move only is laid out as any other resize
   SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
   changingDpi_ = false;
+  if (!changed) return;
   if (OnDpiChanged) OnDpiChanged();
   else if (OnResize) OnResize();
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
