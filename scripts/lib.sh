@@ -35,6 +35,21 @@ qv_setup_machine() {
   qv_fetch_sources
 }
 
+# Builds fuzz targets with clang and the sanitizers in OUT (first argument); a
+# build that fails says so with the end of its log instead of ending silently.
+qv_build_fuzz_targets() {
+  local out=$1
+  shift
+  local log=$out/build.log
+  mkdir -p "$out"
+  if ! { cmake -S "$ROOT" -B "$out" -G Ninja -DQV_DEPS_DIR="$QV_DEPS" -DCMAKE_CXX_COMPILER=clang++ \
+           -DCMAKE_C_COMPILER=clang -DQV_FUZZ=ON && cmake --build "$out" --target "$@" -j2; } >"$log" 2>&1; then
+    tail -30 "$log"
+    echo "The fuzz targets did not build (log: $log)." >&2
+    return 1
+  fi
+}
+
 # Fetches and unpacks the source packages that are not yet in $QV_DEPS. The
 # package sources get a deb-src entry for the system's own release first when
 # they have none (as the set-up adds the i386 architecture).
