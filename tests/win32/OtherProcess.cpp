@@ -4,15 +4,18 @@
 #include <shlobj.h>
 
 #include "paths/PathStrings.h"
+#include "platform/WideText.h"
 
 namespace qv::testing {
 
 TChild::TChild(const std::string& exe, const std::string& arguments, const std::string& folder) {
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  std::string commandLine = "\"" + exe + "\" " + arguments;
-  started_ = CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                            folder.empty() ? nullptr : folder.c_str(), &startup, &info_) != FALSE;
+  // Wide, so that names in any script reach the program whole.
+  std::wstring commandLine = win::ToWide("\"" + exe + "\" " + arguments);
+  const std::wstring directory = win::ToWide(folder);
+  started_ = CreateProcessW(win::ToWide(exe).c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.empty() ? nullptr : directory.c_str(), &startup, &info_) != FALSE;
 }
 
 TChild::~TChild() {

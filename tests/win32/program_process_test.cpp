@@ -2,6 +2,7 @@
 // mode, and a screenshot of the window showing a book.
 #include <gtest/gtest.h>
 
+#include "OtherProcess.h"
 #include "ScreenCapture.h"
 #include "encoding/SampleTexts.h"
 #include "encoding/TextEncoding.h"
@@ -14,75 +15,14 @@
 namespace qv::testing {
 namespace {
 
-struct Process {
-  PROCESS_INFORMATION pi{};
-  bool started = false;
-  Process(const std::string& exe, const std::string& args) {
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    std::wstring cmd = win::ToWide("\"" + exe + "\" " + args);
-    started = CreateProcessW(win::ToWide(exe).c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &si, &pi) != FALSE;
-  }
-  ~Process() {
-    if (!started) return;
-    if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 9);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-  }
-  bool Ended(DWORD ms) { return WaitForSingleObject(pi.hProcess, ms) == WAIT_OBJECT_0; }
-  DWORD ExitCode() {
-    DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
-    return code;
-  }
-};
-
-struct FindWindowOf {
-  DWORD pid;
-  const char* text;
-  HWND found;
-};
-
-BOOL CALLBACK MatchTopWindow(HWND h, LPARAM lp) {
-  auto* f = reinterpret_cast<FindWindowOf*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(h, &pid);
-  char text[64] = "";
-  GetWindowTextA(h, text, sizeof text);
-  if (pid == f->pid && IsWindowVisible(h) && lstrcmpA(text, f->text) == 0) {
-    f->found = h;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-BOOL CALLBACK MatchChildClass(HWND h, LPARAM lp) {
-  auto* f = reinterpret_cast<FindWindowOf*>(lp);
-  char cls[64] = "";
-  GetClassNameA(h, cls, sizeof cls);
-  if (_strnicmp(cls, f->text, strlen(f->text)) == 0) {
-    f->found = h;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The visible main window of a process, waiting for it to appear.
-HWND WaitForMainWindow(DWORD pid, const char* caption, int ms) {
-  FindWindowOf find{pid, caption, nullptr};
-  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  while (!find.found && static_cast<int>(end - GetTickCount()) > 0) {
-    EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&find));
-    Sleep(100);
-  }
-  return find.found;
-}
-
+// The first child window whose class name begins with prefix.
 HWND FindChildOfClassPrefix(HWND parent, const char* prefix) {
-  FindWindowOf find{0, prefix, nullptr};
-  EnumChildWindows(parent, MatchChildClass, reinterpret_cast<LPARAM>(&find));
-  return find.found;
+  for (HWND child : ChildrenOf(parent)) {
+    char kind[64] = "";
+    GetClassNameA(child, kind, sizeof kind);
+    if (_strnicmp(kind, prefix, strlen(prefix)) == 0) return child;
+  }
+  return nullptr;
 }
 
 std::string ReaderExe() { return win::ProgramDirectory() + "Quenvalis.exe"; }
@@ -92,9 +32,9 @@ TEST(ProgramProcess, ShowsTheBookThenASecondInstanceExitsAndCloseEndsIt) {
   const std::string book =
       WriteTestFile(u8"Дымная книга.txt", "The smoke test book.\r\n\r\nIt has two paragraphs.\r\n" +
                                               EncodeText(samples::kRussian + "\r\n", TTextEncoding::Windows1251));
-  Process first(ReaderExe(), "\"" + book + "\"");
-  ASSERT_TRUE(first.started);
-  HWND main = WaitForMainWindow(first.pi.dwProcessId, "Quenvalis", 30000);
+  TChild first(ReaderExe(), "\"" + book + "\"");
+  ASSERT_TRUE(first.Started());
+  HWND main = WaitForWindow(first.Id(), "Quenvalis", 30000);
   ASSERT_NE(main, nullptr) << "the reader's window never appeared";
   HWND rich = FindChildOfClassPrefix(main, "RichEdit");
   ASSERT_NE(rich, nullptr);
@@ -133,14 +73,14 @@ TEST(ProgramProcess, ShowsTheBookThenASecondInstanceExitsAndCloseEndsIt) {
   EXPECT_TRUE(SaveBmp(CaptureScreen(), win::ProgramDirectory() + "..\\smoke-screenshot.bmp"));
 
   // A second instance ends at once, silently, with exit code 0.
-  Process second(ReaderExe(), "\"" + book + "\"");
-  ASSERT_TRUE(second.started);
+  TChild second(ReaderExe(), "\"" + book + "\"");
+  ASSERT_TRUE(second.Started());
   ASSERT_TRUE(second.Ended(15000));
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_FALSE(first.Ended(0));
 
   // Two arguments are not a book: still one instance, still silent.
-  Process third(ReaderExe(), "a.txt b.txt");
+  TChild third(ReaderExe(), "a.txt b.txt");
   ASSERT_TRUE(third.Ended(15000));
   EXPECT_EQ(third.ExitCode(), 0u);
 
@@ -165,11 +105,11 @@ TEST(ProgramInstance, InstallModeByNameOrArgument) {
 }
 
 TEST(ProgramInstance, InstallModeOpensTheInstallWindowAndHoldsTheLock) {
-  Process installer(ReaderExe(), "/Uninstall");
-  ASSERT_TRUE(installer.started);
-  HWND window = WaitForMainWindow(installer.pi.dwProcessId, "Uninstall Quenvalis", 30000);
+  TChild installer(ReaderExe(), "/Uninstall");
+  ASSERT_TRUE(installer.Started());
+  HWND window = WaitForWindow(installer.Id(), "Uninstall Quenvalis", 30000);
   ASSERT_NE(window, nullptr);
-  Process reader(ReaderExe(), "");
+  TChild reader(ReaderExe(), "");
   ASSERT_TRUE(reader.Ended(15000));  // the installer holds the instance lock
   EXPECT_EQ(reader.ExitCode(), 0u);
   PostMessageA(window, WM_CLOSE, 0, 0);
