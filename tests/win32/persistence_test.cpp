@@ -72,20 +72,6 @@ void RemoveFile(const std::string& path) {
   DeleteFileA(path.c_str());
 }
 
-// The error dialog answered by the test: it records what it was asked to show.
-struct RecordedErrors : IErrorDialog {
-  std::vector<std::string> userTexts, reports;
-  IErrorDialog* previous = ErrorEnvironment.ErrorForm;
-  RecordedErrors() { ErrorEnvironment.ErrorForm = this; }
-  ~RecordedErrors() override { ErrorEnvironment.ErrorForm = previous; }
-  int32_t RecursionCount() const override { return 0; }
-  bool Dialog(const std::string&, const std::string& userText, bool*, const std::string& report) override {
-    userTexts.push_back(userText);
-    reports.push_back(report);
-    return true;
-  }
-};
-
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The program went to position: its line is the first one shown, and the
@@ -238,11 +224,11 @@ TEST(Persistence, AnOptionsFileWhoseSaveFailsKeepsItsPreviousContentAndTheProgra
     EXPECT_EQ(forms.f().Sidebar.RichBoxWidthPercentComboBox.Text(), "30");
     forms.f().Sidebar.RichBoxWidthPercentComboBox.SetText("35");
     ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), nullptr));
-    RecordedErrors errors;
+    TRecordingErrorDialog errors;
     forms.CloseMain();
     EXPECT_EQ(forms.main->Handle(), nullptr);
-    ASSERT_EQ(errors.userTexts.size(), 1u);
-    EXPECT_EQ(errors.userTexts[0], "Failed to save file.");
+    ASSERT_EQ(errors.shown.size(), 1u);
+    EXPECT_EQ(errors.shown[0], "Failed to save file.");
     EXPECT_TRUE(Contains(errors.reports[0], "TStoredTextList::Save")) << errors.reports[0];
   }
   RemoveDirectoryA(blocker.c_str());
@@ -366,10 +352,10 @@ TEST(Persistence, AProfileFillsEveryControlAndAnUnreadableColourKeepsItsDefaultA
   EXPECT_TRUE(f.Text.Controls.BoldFontCheckBox.Checked());
   EXPECT_FALSE(f.RichEdit.GetModified());
 
-  RecordedErrors errors;
+  TRecordingErrorDialog errors;
   EXPECT_FALSE(f.Persistence.ProfileStore->LoadFromFile(dir + "Bad.fsp"));
-  ASSERT_EQ(errors.userTexts.size(), 1u);
-  EXPECT_EQ(errors.userTexts[0], "Failed to load file.");
+  ASSERT_EQ(errors.shown.size(), 1u);
+  EXPECT_EQ(errors.shown[0], "Failed to load file.");
   EXPECT_TRUE(Contains(errors.reports[0], "ScreenBackColor=99999999999999999999")) << errors.reports[0];
   EXPECT_FALSE(f.Text.Controls.EnhanceTextCheckBox.Checked());
   EXPECT_EQ(f.Colors.Controls.ScreenBack.Panel.CurrentColor(), 16777215u);  // the default
@@ -380,7 +366,7 @@ TEST(Persistence, AProfileFillsEveryControlAndAnUnreadableColourKeepsItsDefaultA
   ASSERT_TRUE(f.Book.OpenBook(dir + "Other.txt", true));
   EXPECT_EQ(ReadWholeFile(dir + "Bad.fsp.bak"), bad);
   EXPECT_TRUE(Contains(ReadWholeFile(dir + "Bad.fsp"), "FontSize=30\r\n"));
-  EXPECT_EQ(errors.userTexts.size(), 1u);
+  EXPECT_EQ(errors.shown.size(), 1u);
 }
 
 TEST(Persistence, TheLoadButtonReadsTheChosenProfileEvenWhenTheBookCannotBeReopened) {
@@ -418,14 +404,14 @@ TEST(Persistence, AProfileThatCannotBeWrittenIsReportedOncePerRun) {
   ASSERT_TRUE(f.Book.OpenBook(cd + "One.txt", true));
   ASSERT_EQ(f.Persistence.ProfileStore->FileName(), cd + "QuenvalisProfile.fsp");
   ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), nullptr));
-  RecordedErrors errors;
+  TRecordingErrorDialog errors;
   for (const char* book : {"Two.txt", "One.txt", "Two.txt"}) {
     f.Text.Controls.FontSize.Box.SetText("30");  // a change that cannot be kept
     ASSERT_TRUE(f.Book.OpenBook(cd + book, true)) << book;
   }
   RemoveDirectoryA(blocker.c_str());
-  ASSERT_EQ(errors.userTexts.size(), 1u);
-  EXPECT_EQ(errors.userTexts[0], "Failed to save file.");
+  ASSERT_EQ(errors.shown.size(), 1u);
+  EXPECT_EQ(errors.shown[0], "Failed to save file.");
   EXPECT_TRUE(Contains(errors.reports[0], cd + "QuenvalisProfile.fsp")) << errors.reports[0];
 }
 
