@@ -77,16 +77,18 @@ void TControl::CreateHandle(const wchar_t* className, const std::string& text, D
     const TRect r = PlacedBounds();
     x = r.Left, y = r.Top, w = r.Width, h = r.Height;
   }
+  TWaitingWindow window{className, text, style, exStyle, RECT{x, y, x + w, y + h}};
   if (waits) {
-    waiting_.reset(new TWaitingWindow{className, text, style, exStyle, RECT{x, y, x + w, y + h}});
+    waiting_.reset(new TWaitingWindow(std::move(window)));
     return;
   }
-  AttachWindow(CreateWindowExW(exStyle, className, ToWide(text).c_str(), style, x, y, w, h, parent,
-                               nullptr, GetModuleHandleW(nullptr), nullptr));
+  MakeWindow(window, parent);
 }
 
-void TControl::AttachWindow(HWND hwnd) {
-  hwnd_ = hwnd;
+void TControl::MakeWindow(const TWaitingWindow& w, HWND parent) {
+  const RECT& b = w.Bounds;
+  hwnd_ = CreateWindowExW(w.ExStyle, w.ClassName, ToWide(w.Text).c_str(), w.Style, b.left, b.top, b.right - b.left,
+                          b.bottom - b.top, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return;
   SetPropW(hwnd_, kControlProp, this);
   SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
@@ -100,10 +102,7 @@ void TControl::MakeWindows() {
   const bool waited = waiting_ != nullptr;
   if (waiting_) {
     const std::unique_ptr<TWaitingWindow> w = std::move(waiting_);
-    const RECT& b = w->Bounds;
-    AttachWindow(CreateWindowExW(w->ExStyle, w->ClassName, ToWide(w->Text).c_str(), w->Style, b.left, b.top,
-                                 b.right - b.left, b.bottom - b.top, ParentHandle(), nullptr,
-                                 GetModuleHandleW(nullptr), nullptr));
+    MakeWindow(*w, ParentHandle());
   }
   for (TControl* child : children_) child->MakeWindows();
   if (waited && OnWindowsMade) OnWindowsMade();

@@ -234,7 +234,6 @@ class TControl {
   void Fill();
   // Its children that fill it take its new size.
   void FillChildren();
-  void AttachWindow(HWND hwnd);
   // Makes the waiting windows this control's own needs, for what only a window can do.
   void MakeWindowNow() const;
   // What a control whose window waits keeps until it is made.
@@ -245,6 +244,8 @@ class TControl {
     RECT Bounds;  // real pixels, in the parent's client area
   };
   std::unique_ptr<TWaitingWindow> waiting_;
+  // Makes the window as described and takes it as this control's.
+  void MakeWindow(const TWaitingWindow& window, HWND parent);
   bool waitRequested_ = false;
   std::vector<TControl*> children_;  // in the order they were made
   enum class TPlacement { Design, Fill, ByOwner };
