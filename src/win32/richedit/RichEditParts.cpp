@@ -71,8 +71,7 @@ void TRichEdit::ShowParts(int32_t chars, const std::function<bool()>& more) {
     // Scrolled up to from below, the caret's line becomes the top line (the
     // scroll positions the control answers are scaled in a long text, and its
     // line scroll counts lines of its default font). A caret goes there too.
-    POINT bottom{0, 0x3FFFFFFF};
-    SendRich(hwnd_, EM_SETSCROLLPOS, 0, LPARAM(&bottom));
+    ScrollTo(0x3FFFFFFF);
     CHARRANGE caret{top, top};
     SendRich(hwnd_, EM_EXSETSEL, 0, LPARAM(&caret));
     SendRich(hwnd_, EM_SCROLLCARET);
@@ -107,6 +106,7 @@ int32_t TRichEdit::TopCharacter() {
 }
 
 void TRichEdit::DropParts() {
+  if (!parts_) return;  // the text and its index stay as they are
   partWriter_.reset();
   parts_.reset();
   TextChanged();

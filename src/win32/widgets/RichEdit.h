@@ -127,7 +127,7 @@ class TRichEdit : public TControl, public qv::IRichBox {
   // The running burst ends with about windowChars characters of its content
   // in the control, from a little before position at (negative: the end of
   // the text); the rest waits for ShowNextPart. The content replaces the
-  // control's text. A content of less than two windows ends as any burst does.
+  // control's text. A content of up to four windows ends as any burst does.
   void EndBurstInParts(int32_t at, int32_t windowChars);
   bool PartsPending() const { return parts_ != nullptr; }
   // Parts of about chars characters go in, one and then more while more()
