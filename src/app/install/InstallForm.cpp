@@ -190,10 +190,15 @@ TInstallScope TInstallForm::Scope() const {
   return AllUsersRadioButton.Checked() ? TInstallScope::AllUsers : TInstallScope::CurrentUser;
 }
 
-void TInstallForm::ScopeClick() {
-  InstallToEdit.SetText(ScopeFolder(Scope()));
+// The Install button shows the shield when installing needs an administrator.
+void TInstallForm::UpdateShield() {
   InstallButton.SetShield(Scope() == TInstallScope::AllUsers &&
                           LacksMachineInstallRights(InstallTarget(InstallToEdit.Text())));
+}
+
+void TInstallForm::ScopeClick() {
+  InstallToEdit.SetText(ScopeFolder(Scope()));
+  UpdateShield();
 }
 
 void TInstallForm::FormKeyDown(WORD& key) {
@@ -215,8 +220,7 @@ void TInstallForm::BrowseButtonClick() {
                               folder))
     return;
   InstallToEdit.SetText(IncludeTrailingBackslash(folder));
-  InstallButton.SetShield(Scope() == TInstallScope::AllUsers &&
-                          LacksMachineInstallRights(InstallTarget(InstallToEdit.Text())));
+  UpdateShield();
 }
 
 void TInstallForm::InstallButtonClick() {

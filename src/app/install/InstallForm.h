@@ -57,6 +57,7 @@ class TInstallForm : public win::TForm {
   void InstallButtonClick();
   void BrowseButtonClick();
   void ScopeClick();
+  void UpdateShield();
   void FormKeyDown(WORD& key);
   TInstallScope Scope() const;
   // The folder the distribution goes to: the chosen parent + the distribution folder's name.

@@ -35,10 +35,6 @@ const char* const kUninstallFailure = "Failed to uninstall program.";
 const char* const kPublisher = "The Quenvalis developers";
 constexpr size_t kListedLeftovers = 10;
 
-bool SamePath(const std::string& a, const std::string& b) {
-  return !a.empty() && SameText(ExcludeTrailingBackslash(ExpandDots(a)), ExcludeTrailingBackslash(ExpandDots(b)));
-}
-
 // A drive, Windows, the user's profile ... are never the program's folder to remove.
 bool RefusesSystemFolder(TFunStatContext& local, const std::string& folder) {
   if (!IsSystemFolderOrAbove(folder, SystemFolders())) return false;
@@ -65,11 +61,7 @@ std::string UninstallQuestion(const std::string& programName, const std::string&
 
 TInstallScope TInstallForm::InstalledScope(const std::string& folder) const {
   for (TInstallScope scope : {TInstallScope::CurrentUser, TInstallScope::AllUsers}) {
-    const std::string program =
-        ProgramOfUninstallCommand(ReadUninstallRegistry(scope, programName_, "UninstallString"));
-    if (SamePath(GetDirOfPath(program), folder) ||
-        SamePath(ReadUninstallRegistry(scope, programName_, "InstallLocation"), folder))
-      return scope;
+    if (EntryNamesFolder(scope, programName_, folder)) return scope;
   }
   // No entry names it: the user's own programs folder holds installations for one user.
   return IsPathPrefix(UserProgramsFolder(), IncludeTrailingBackslash(folder)) ? TInstallScope::CurrentUser

@@ -11,6 +11,7 @@
 #include "paths/PathStrings.h"
 #include "platform/ScopedHandle.h"
 #include "platform/WideText.h"
+#include "text/TextLines.h"
 
 namespace qv::app {
 
@@ -114,19 +115,11 @@ bool WriteRunResult(const std::string& orderPath, const std::vector<std::string>
 }
 
 std::vector<std::string> TakeRunResult(const std::string& orderPath) {
-  std::vector<std::string> lines;
   std::string text;
   const std::string path = RunResultFile(orderPath);
-  if (!ReadSmall(path, text)) return lines;
+  if (!ReadSmall(path, text)) return {};
   DeleteFileW(ToWide(path).c_str());
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    if (end > start) lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
+  return SplitLines(text);
 }
 
 std::string RunProblem(unsigned long exitCode) {

@@ -5,32 +5,27 @@
 #include "install/InstallEntry.h"
 #include "encoding/UnicodeText.h"
 #include "paths/PathStrings.h"
+#include "platform/FileServices.h"
 #include "platform/ProgramInstance.h"
 #include "platform/Shortcuts.h"
 #include "platform/UninstallRegistry.h"
+#include "platform/Win32Platform.h"
 #include "platform/WideText.h"
 
 namespace qv::app {
 
+using win::FileExists;
 using win::ToWide;
+
+bool EntryNamesFolder(TInstallScope scope, const std::string& name, const std::string& folder) {
+  const std::string program = ProgramOfUninstallCommand(win::ReadUninstallRegistry(scope, name, "UninstallString"));
+  return SamePath(GetDirOfPath(program), folder) ||
+         SamePath(win::ReadUninstallRegistry(scope, name, "InstallLocation"), folder);
+}
 
 namespace {
 
 constexpr DWORD kFinishWaitMs = 10 * 60 * 1000;  // the uninstall window's last message may stay open a while
-
-bool Exists(const std::string& path) {
-  return !path.empty() && GetFileAttributesW(ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool SamePath(const std::string& a, const std::string& b) {
-  return !a.empty() && SameText(ExcludeTrailingBackslash(ExpandDots(a)), ExcludeTrailingBackslash(ExpandDots(b)));
-}
-
-std::string RunningProgramFile() {
-  wchar_t buffer[MAX_PATH * 2] = L"";
-  const DWORD n = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 2);
-  return win::FromWide(buffer, n);
-}
 
 bool DeleteAnyFile(const std::string& path) {
   const std::wstring wide = ToWide(path);
@@ -39,11 +34,11 @@ bool DeleteAnyFile(const std::string& path) {
 }
 
 void DeleteOne(const std::string& path, TUninstallReport& report) {
-  if (Exists(path) && !DeleteAnyFile(path)) report.Left.push_back(path);
+  if (FileExists(path) && !DeleteAnyFile(path)) report.Left.push_back(path);
 }
 
 void RemoveFolderIfEmpty(const std::string& path, TUninstallReport& report) {
-  if (!Exists(path) || RemoveDirectoryW(ToWide(path).c_str())) return;
+  if (!FileExists(path) || RemoveDirectoryW(ToWide(path).c_str())) return;
   if (GetLastError() == ERROR_DIR_NOT_EMPTY) report.Kept.push_back(path);
   else report.Left.push_back(path);
 }
@@ -51,9 +46,7 @@ void RemoveFolderIfEmpty(const std::string& path, TUninstallReport& report) {
 // The entry goes only when it names this installation: another installation
 // of the program (in another folder) keeps its own.
 void RemoveEntry(const TUninstallStep& step, TInstallScope scope, TUninstallReport& report) {
-  const std::string program = ProgramOfUninstallCommand(win::ReadUninstallRegistry(scope, step.Path, "UninstallString"));
-  const std::string location = win::ReadUninstallRegistry(scope, step.Path, "InstallLocation");
-  if (!SamePath(GetDirOfPath(program), step.Target) && !SamePath(location, step.Target)) return;
+  if (!EntryNamesFolder(scope, step.Path, step.Target)) return;
   if (!win::DeleteUninstallerRegistry(scope, step.Path))
     report.Left.push_back("the entry \"" + step.Path + "\" in the system's list of programs");
 }
@@ -73,7 +66,7 @@ bool StartProgramRemoval(const std::string& program, const std::string& folder) 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  if (!CopyFileW(ToWide(RunningProgramFile()).c_str(), copyW.c_str(), FALSE) ||
+  if (!CopyFileW(ToWide(win::ProgramFileName()).c_str(), copyW.c_str(), FALSE) ||
       !CreateProcessW(copyW.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folderW.c_str(), &startup,
                       &started)) {
     DeleteFileW(copyW.c_str());
@@ -95,7 +88,7 @@ void RunUninstallSteps(const std::vector<TUninstallStep>& plan, TInstallScope sc
     switch (step.Kind) {
       case TUninstallStep::Shortcut:
         // A shortcut of the same name that leads elsewhere is not ours.
-        if (Exists(step.Path) && SamePath(win::ReadShortcut(step.Path).Target, step.Target)) DeleteOne(step.Path, report);
+        if (FileExists(step.Path) && SamePath(win::ReadShortcut(step.Path).Target, step.Target)) DeleteOne(step.Path, report);
         break;
       case TUninstallStep::File:
         DeleteOne(step.Path, report);
@@ -107,7 +100,7 @@ void RunUninstallSteps(const std::vector<TUninstallStep>& plan, TInstallScope sc
         RemoveEntry(step, scope, report);
         break;
       case TUninstallStep::RunningProgram:
-        if (SamePath(step.Path, RunningProgramFile())) running = step.Path;
+        if (SamePath(step.Path, win::ProgramFileName())) running = step.Path;
         else DeleteOne(step.Path, report);
         break;
       case TUninstallStep::ProgramFolder:
@@ -134,7 +127,7 @@ int FinishProgramRemoval(const TRunOrder& order) {
   }
   RemoveDirectoryW(ToWide(folder).c_str());  // only when nothing else is left in it
   // This copy goes at the next restart where the system lets it (administrators).
-  MoveFileExW(ToWide(RunningProgramFile()).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+  MoveFileExW(ToWide(win::ProgramFileName()).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
   return RunDone;
 }
 

@@ -17,6 +17,10 @@ struct TUninstallReport {
   std::vector<std::string> Kept;  // folders kept because they hold files the installation did not make
 };
 
+// True when the system's uninstall entry name of scope names the installation
+// in folder: by its uninstall command's program or by its install location.
+bool EntryNamesFolder(TInstallScope scope, const std::string& name, const std::string& folder);
+
 // Runs the steps of plan that take accepts, in order, adding to report.
 void RunUninstallSteps(const std::vector<TUninstallStep>& plan, TInstallScope scope,
                        const std::function<bool(const TUninstallStep&)>& take, TUninstallReport& report);

@@ -124,6 +124,10 @@ std::string ExpandDots(const std::string& path) {
   return out;
 }
 
+bool SamePath(const std::string& a, const std::string& b) {
+  return !a.empty() && SameText(ExcludeTrailingBackslash(ExpandDots(a)), ExcludeTrailingBackslash(ExpandDots(b)));
+}
+
 std::string RunFileParameters(const std::string& parameters, bool quote) {
   if (parameters.empty()) return "";
   return quote ? " \"" + parameters + "\"" : " " + parameters;

@@ -41,6 +41,10 @@ std::string GetNameWithoutExt(const std::string& path);
 // back-slash as the root; ".." never climbs above a root. A trailing
 // back-slash stays. Relative paths keep ".." components they cannot resolve.
 std::string ExpandDots(const std::string& path);
+// True when a and b name the same file or folder as written: without regard
+// to case, with "." and ".." resolved and a trailing back-slash ignored. An
+// empty a names nothing.
+bool SamePath(const std::string& a, const std::string& b);
 
 // How parameters reach a started program: "" when there are none, else a
 // blank and the text, or with quoting a blank and the text in double quotes.

@@ -103,6 +103,13 @@ TEST(PathStrings, ExpandDots) {
   for (const auto& c : cases) EXPECT_EQ(c.second, ExpandDots(c.first)) << c.first;
 }
 
+TEST(PathStrings, SamePathIgnoresCaseDotsAndTheTrailingBackslash) {
+  EXPECT_TRUE(SamePath("C:\\Program Files\\Quenvalis\\", "c:\\program files\\QUENVALIS"));
+  EXPECT_TRUE(SamePath("C:\\Users\\Ann\\..\\Bob\\", "C:\\Users\\Bob"));
+  EXPECT_FALSE(SamePath("C:\\Programs\\Quenvalis", "C:\\Programs\\Quenvalis2"));
+  EXPECT_FALSE(SamePath("", ""));  // an unset folder names nothing
+}
+
 TEST(PathStrings, RunFileParametersAreABlankThenTheTextOptionallyQuoted) {
   EXPECT_EQ(RunFileParameters("", false), "");
   EXPECT_EQ(RunFileParameters("", true), "");
