@@ -14,11 +14,7 @@ std::string ColorPanelHint(uint32_t color) {
 
 std::string ColorPanelValue(uint32_t color) {
   const std::string name = GetStockColorName(color);
-  if (!name.empty()) return name;
-  // " (RGB r-g-b; ...)" gives its first part.
-  const std::string description = GetColorDescription(color);
-  const size_t from = description.find("RGB");
-  return description.substr(from, description.find(';') - from);
+  return name.empty() ? GetColorRgb(color) : name;
 }
 
 bool ColorPanelMouseUp(TColorButton button, uint32_t& color, uint32_t defaultColor,

@@ -4,6 +4,7 @@
 //   GetStockColorName     name of the first stock colour with exactly this value, or "".
 //   FindStockColor        value of the first stock colour whose name matches (ignoring case).
 //   GetColorDescription   " (RGB r-g-b; Decimal = v; Hexadecimal = 0xVVVVVV)" for a colour.
+//   GetColorRgb           "RGB r-g-b", its first part.
 //   FindToolkitColor      value of a toolkit identifier (clBlack .. clWhite and the 25
 //                         system identifiers clScrollBar .. clInfoBk), ignoring case.
 //   ParseColorArgument    the colour-argument rule used by formatting commands and files:
@@ -34,6 +35,7 @@ bool FindStockColor(const std::string& name, uint32_t& color);
 
 // " (RGB 185-110-25; Decimal = 12152345; Hexadecimal = 0xB96E19)"
 std::string GetColorDescription(uint32_t color);
+std::string GetColorRgb(uint32_t color);  // "RGB r-g-b"
 
 // clBlack..clWhite and the system identifiers, without regard to case.
 bool FindToolkitColor(const std::string& name, uint32_t& color);

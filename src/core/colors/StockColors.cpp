@@ -159,15 +159,18 @@ bool FindStockColor(const std::string& name, uint32_t& color) {
   return false;
 }
 
-std::string GetColorDescription(uint32_t color) {
-  const unsigned r = color & 0xFF;
-  const unsigned g = (color >> 8) & 0xFF;
-  const unsigned b = (color >> 16) & 0xFF;
-  const unsigned v = r * 65536 + g * 256 + b;
-  char buffer[96];
-  std::snprintf(buffer, sizeof buffer, " (RGB %u-%u-%u; Decimal = %u; Hexadecimal = 0x%06X)", r, g,
-                b, v, v);
+std::string GetColorRgb(uint32_t color) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "RGB %u-%u-%u", unsigned(color & 0xFF), unsigned((color >> 8) & 0xFF),
+                unsigned((color >> 16) & 0xFF));
   return buffer;
+}
+
+std::string GetColorDescription(uint32_t color) {
+  const unsigned v = (color & 0xFF) * 65536 + ((color >> 8) & 0xFF) * 256 + ((color >> 16) & 0xFF);
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "; Decimal = %u; Hexadecimal = 0x%06X)", v, v);
+  return " (" + GetColorRgb(color) + buffer;
 }
 
 }  // namespace qv
