@@ -61,8 +61,11 @@ bool PictureFileLoads(const std::string& path, const std::string& extensions, IF
   return !path.empty() && MatchesPictureExtensions(path, extensions) && files.FileExists(path);
 }
 
+const char* const PictureDecodeFailure = "Failed to decode image.";
+const char* const PictureSizeFailure = "Failed to get image size.";
+
 bool IsPictureFileFault(const std::string& description) {
-  return description == "Failed to decode image." || description == "Failed to get image size.";
+  return description == PictureDecodeFailure || description == PictureSizeFailure;
 }
 
 bool MayRunPicture(const std::string& path, const std::string& extensions) {

@@ -22,6 +22,9 @@ bool MatchesPictureExtensions(const std::string& path, const std::string& extens
 // A picture path loads when it is not empty, matches the extensions and its
 // file exists; any other path loads nothing and reports nothing.
 bool PictureFileLoads(const std::string& path, const std::string& extensions, IFileProbe& files);
+// The descriptions of a picture's failures that lie in the file itself.
+extern const char* const PictureDecodeFailure;  // "Failed to decode image."
+extern const char* const PictureSizeFailure;    // "Failed to get image size."
 // Whether a picture's failure (its description) lies in the file itself: its
 // header or its decoding. Such a file is not tried again until it changes;
 // any other failure (the file busy, a bitmap that could not be made) is.

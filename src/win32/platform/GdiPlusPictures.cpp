@@ -316,15 +316,15 @@ TOpenedPicture OpenPicture(const std::string& fileName) {
     TFileByteSource source(wide);
     if (!source.Opened()) return fail("Failed to open image.", "", __LINE__);
     const TPictureCheck check = CheckPicture(source);
-    if (!check.Ok()) return fail("Failed to decode image.", PictureFaultText(check.Fault), __LINE__);
+    if (!check.Ok()) return fail(PictureDecodeFailure, PictureFaultText(check.Fault), __LINE__);
   }
   TGpImage* loaded = nullptr;
   const int status = GdipLoadImageFromFile(wide.c_str(), &loaded);
-  if (status != kOk) return fail("Failed to decode image.", GdiPlusStatusText(status), __LINE__);
+  if (status != kOk) return fail(PictureDecodeFailure, GdiPlusStatusText(status), __LINE__);
   p.Picture.reset(loaded);
   if (GdipGetImageWidth(loaded, &p.Width) != kOk) p.Width = 0;
   if (GdipGetImageHeight(loaded, &p.Height) != kOk) p.Height = 0;
-  if (p.Width == 0 || p.Height == 0) return fail("Failed to get image size.", "", __LINE__);
+  if (p.Width == 0 || p.Height == 0) return fail(PictureSizeFailure, "", __LINE__);
   return p;
 }
 
@@ -381,7 +381,7 @@ bool LoadPictureToBitmap(const std::string& fileName, TDibBitmap& a, int targetW
     if (p.Failure) return fail(p.Failure, p.Detail, p.Line);
     const TSize size = stretch ? PictureDrawSize(int(p.Width), int(p.Height), targetWidth, targetHeight, true)
                                : GetBestFitSize(int(p.Width), int(p.Height), targetWidth, targetHeight, enlarge);
-    if (size.Width < 1 || size.Height < 1) return fail("Failed to get image size.", "", __LINE__);
+    if (size.Width < 1 || size.Height < 1) return fail(PictureSizeFailure, "", __LINE__);
     if (!a.Create(size.Width, size.Height) || (b && !b->Create(size.Width, size.Height)))
       return fail("Failed to create bitmap.", "", __LINE__);
     const int drawn = DrawIntoBitmap(p.Picture.get(), int(p.Width), int(p.Height), a, 0, 100);
