@@ -155,20 +155,16 @@ bool DeleteDirectoryNoErrors(const std::string& folder) {
 
 uint64_t FolderSize(const std::string& folder) {
   uint64_t total = 0;
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW(ToWide(CombinePath(folder, "*")).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return 0;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name == L"." || name == L"..") continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-        total += FolderSize(CombinePath(folder, FromWide(name)));
-    } else {
-      total += (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-    }
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  ForEachEntry(
+      folder,
+      [&](const WIN32_FIND_DATAW& found) {
+        if (!IsDirectoryEntry(found))
+          total += (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+        else if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+          total += FolderSize(CombinePath(folder, FromWide(found.cFileName)));
+        return true;
+      },
+      [](const char*, DWORD) { return false; });
   return total;
 }
 

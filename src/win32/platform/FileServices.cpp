@@ -10,6 +10,7 @@
 #include "paths/PathStrings.h"
 #include "paths/WebAddress.h"
 #include "platform/OpeningWatch.h"
+#include "platform/ShellFolders.h"
 #include "platform/ShellGateway.h"
 #include "platform/Shortcuts.h"
 #include "platform/WideText.h"
@@ -225,25 +226,6 @@ bool TPartitionInfo::Load(const std::string& path) {
   });
 }
 
-int64_t GetFileSize(const std::string& path) {
-  return Silent(QV_OP(kFile, "GetFileSize", ""), [&](TFunStatContext& local) -> int64_t {
-    HANDLE file = CreateFileW(ToWide(path).c_str(), 0, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-      RaiseLast(local, "GetFileSize", "Failed to access file.", path, Warning, __LINE__);
-      return 0;
-    }
-    LARGE_INTEGER size{};
-    const BOOL ok = ::GetFileSizeEx(file, &size);
-    const DWORD code = GetLastError();
-    CloseHandle(file);
-    if (!ok) {
-      RaiseLast(local, "GetFileSize", "Failed to get file size.", path, Warning, __LINE__, code);
-      return 0;
-    }
-    return size.QuadPart;
-  });
-}
-
 void ClearReadOnly(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
@@ -342,15 +324,12 @@ std::string GetTempPathA() {
 
 std::string GetSystemDirectoryPath(int folderId) {
   return Silent(QV_OP(kFile, "GetSystemDirectoryPath", ""), [&](TFunStatContext& local) -> std::string {
-    wchar_t buffer[MAX_PATH * 2] = L"";
-    const HRESULT result =
-        SHGetFolderPathW(nullptr, folderId | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, buffer);
-    if (FAILED(result)) {
+    HRESULT result = S_OK;
+    const std::string path = ShellFolderPath(folderId, true, &result);
+    if (FAILED(result))
       RaiseLast(local, "GetSystemDirectoryPath", "Failed to get path.", std::to_string(folderId),
                 Error, __LINE__, static_cast<DWORD>(result));
-      return "";
-    }
-    return IncludeTrailingBackslash(FromWide(buffer));
+    return path;
   });
 }
 

@@ -71,9 +71,6 @@ UINT GetPartitionType(const std::string& path);
 // " (CD)", " (RAM)" or ""; "" for any other path.
 std::string GetPartitionSuffix(const std::string& path);
 
-// The file's 64-bit size, 0 on failure ("Failed to access file." or "Failed to
-// get file size.", Warning).
-int64_t GetFileSize(const std::string& path);
 // Makes a read-only file a normal one.
 void ClearReadOnly(const std::string& path);
 // ClearReadOnly, then deletes; "Failed to delete file." (Error).

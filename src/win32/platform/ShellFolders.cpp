@@ -8,11 +8,12 @@
 
 namespace qv::win {
 
-std::string ShellFolderPath(int folderId, bool create) {
+std::string ShellFolderPath(int folderId, bool create, HRESULT* failure) {
   wchar_t buffer[MAX_PATH] = L"";
-  if (FAILED(SHGetFolderPathW(nullptr, folderId | (create ? CSIDL_FLAG_CREATE : 0), nullptr,
-                              SHGFP_TYPE_CURRENT, buffer)))
-    return "";
+  const HRESULT result = SHGetFolderPathW(nullptr, folderId | (create ? CSIDL_FLAG_CREATE : 0), nullptr,
+                                          SHGFP_TYPE_CURRENT, buffer);
+  if (failure) *failure = result;
+  if (FAILED(result)) return "";
   return IncludeTrailingBackslash(FromWide(buffer, wcslen(buffer)));
 }
 
