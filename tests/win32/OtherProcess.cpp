@@ -91,6 +91,15 @@ HWND ChildWithText(HWND parent, const std::string& text) {
   return nullptr;
 }
 
+HWND ChildOfClass(HWND parent, const std::string& prefix) {
+  for (HWND child : ChildrenOf(parent)) {
+    char kind[64] = "";
+    GetClassNameA(child, kind, sizeof kind);
+    if (_strnicmp(kind, prefix.c_str(), prefix.size()) == 0) return child;
+  }
+  return nullptr;
+}
+
 HWND EditChild(HWND parent, bool multiLine) {
   for (HWND child : ChildrenOf(parent)) {
     char kind[32] = "";

@@ -34,6 +34,8 @@ HWND WaitForWindow(DWORD pid, const std::string& caption, int ms = 20000);
 std::vector<HWND> ChildrenOf(HWND parent);
 std::set<std::string> TextsOf(HWND parent);
 HWND ChildWithText(HWND parent, const std::string& text);
+// The first child whose class name begins with prefix, without regard to case.
+HWND ChildOfClass(HWND parent, const std::string& prefix);
 // An edit child: the one-line one, or the multi-line one.
 HWND EditChild(HWND parent, bool multiLine);
 // Presses a button of a window of another process without waiting for what it starts.

@@ -120,6 +120,12 @@ double PaintedTextContrast(win::TControl& control) {
   return best;
 }
 
+std::string Joined(const std::vector<std::string>& faults) {
+  std::string all;
+  for (const std::string& f : faults) all += f + "; ";
+  return all;
+}
+
 void PressKey(HWND window, WORD key, bool ctrl) {
   BYTE keys[256];
   GetKeyboardState(keys);

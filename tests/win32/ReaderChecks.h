@@ -31,6 +31,9 @@ int32_t TopLineStart(win::TRichEdit& rich);
 // show without it. 0 when the text changes no pixel: it cannot be seen.
 double PaintedTextContrast(win::TControl& control);
 
+// The faults one after another, each ended by "; "; "" when there are none.
+std::string Joined(const std::vector<std::string>& faults);
+
 // A key pressed in a window, with Ctrl held or not, as the control receives it.
 void PressKey(HWND window, WORD key, bool ctrl = false);
 

@@ -15,16 +15,6 @@
 namespace qv::testing {
 namespace {
 
-// The first child window whose class name begins with prefix.
-HWND FindChildOfClassPrefix(HWND parent, const char* prefix) {
-  for (HWND child : ChildrenOf(parent)) {
-    char kind[64] = "";
-    GetClassNameA(child, kind, sizeof kind);
-    if (_strnicmp(kind, prefix, strlen(prefix)) == 0) return child;
-  }
-  return nullptr;
-}
-
 std::string ReaderExe() { return win::ProgramDirectory() + "Quenvalis.exe"; }
 
 TEST(ProgramProcess, ShowsTheBookThenASecondInstanceExitsAndCloseEndsIt) {
@@ -36,7 +26,7 @@ TEST(ProgramProcess, ShowsTheBookThenASecondInstanceExitsAndCloseEndsIt) {
   ASSERT_TRUE(first.Started());
   HWND main = WaitForWindow(first.Id(), "Quenvalis", 30000);
   ASSERT_NE(main, nullptr) << "the reader's window never appeared";
-  HWND rich = FindChildOfClassPrefix(main, "RichEdit");
+  HWND rich = ChildOfClass(main, "RichEdit");
   ASSERT_NE(rich, nullptr);
   // Wait for the first activation to open the book.
   std::string text;

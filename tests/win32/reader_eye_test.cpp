@@ -35,12 +35,6 @@ std::string SchemeProfile(const TColorScheme& scheme) {
   return profile;
 }
 
-std::string Joined(const std::vector<std::string>& faults) {
-  std::string all;
-  for (const std::string& f : faults) all += f + "; ";
-  return all;
-}
-
 // What the reader sees after a step, checked and photographed.
 void LookAt(TQuenvalisForm& f, const std::string& step) {
   PumpFor(50);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "BookTestSupport.h"
+#include "ReaderChecks.h"
 #include "ScreenCapture.h"
 #include "platform/Help.h"
 #include "widgets/Application.h"
@@ -58,14 +59,8 @@ TEST(ReadingScreen, TheEndKeysTheFindAndThePreviousPieceLeaveAWholeLineAtTheTop)
   ASSERT_GE(f.Book.Controls.PiecesComboBox.ItemCount(), 2);
 
   // Ctrl+End, as the control's own key.
-  BYTE keys[256];
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = 0x80;
-  SetKeyboardState(keys);
-  SendMessageW(f.RichEdit.Handle(), WM_KEYDOWN, VK_END, 0);
-  keys[VK_CONTROL] = 0;
-  SetKeyboardState(keys);
-  PumpFor(30);
+  PressKey(f.RichEdit.Handle(), VK_END, true);
+  PumpFor(20);
   EXPECT_EQ(TopLineCut(f.RichEdit), 0) << "after Ctrl+End";
 
   f.Book.Controls.FindTextEdit.SetText("L00120");

@@ -17,12 +17,6 @@ namespace {
 
 using app::TQuenvalisForm;
 
-std::string Joined(const std::vector<std::string>& faults) {
-  std::string all;
-  for (const std::string& f : faults) all += f + "; ";
-  return all;
-}
-
 TEST(ReadingView, EveryWayOfOpeningAfterALongBookKeepsTheLinesInTheBox) {
   TBookForms forms;
   TQuenvalisForm& f = forms.F();

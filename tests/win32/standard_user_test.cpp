@@ -46,18 +46,9 @@ std::string ShownBox(DWORD pid) {
   return "";
 }
 
-HWND RichBoxOf(HWND main) {
-  for (HWND child : ChildrenOf(main)) {
-    char kind[32] = "";
-    GetClassNameA(child, kind, sizeof kind);
-    if (_strnicmp(kind, "RichEdit", 8) == 0) return child;
-  }
-  return nullptr;
-}
-
 bool ShowsText(HWND main, const std::string& text, int ms) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  while (TextOf(RichBoxOf(main)).find(text) == std::string::npos) {
+  while (TextOf(ChildOfClass(main, "RichEdit")).find(text) == std::string::npos) {
     if (static_cast<int>(end - GetTickCount()) <= 0) return false;
     Sleep(100);
   }
