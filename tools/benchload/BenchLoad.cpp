@@ -147,17 +147,14 @@ struct TSplit {
   double Clear = 0, Enhance = 0, Stream = 0, Index = 0;
 };
 
-TSplit MeasureSplit(app::TQuenvalisForm& form, const std::string& bytes) {
+// The split of a load just made: the break index over the control's text as
+// the adapter rebuilds it, then the clearing of that text; the enhancement and
+// the building of the stream come from their own measure (EnhancedRichText).
+TSplit MeasureSplit(app::TQuenvalisForm& form, double enhance, double stream) {
   TSplit s;
+  s.Enhance = enhance;
+  s.Stream = stream;
   {
-    const TStopwatch watch;
-    form.RichEdit.Clear();
-    s.Clear = watch.Seconds();
-  }
-  // The enhancement of the same lines into memory, with the profile's formats, and its rich text.
-  EnhancedRichText(form, bytes, &s.Enhance, &s.Stream);
-  {
-    // The break index over the control's own text, as the adapter rebuilds it.
     const TStopwatch watch;
     std::wstring text(size_t(form.RichEdit.GetTextLength()) + 2, L'\0');
     GETTEXTEX gt{};
@@ -168,6 +165,11 @@ TSplit MeasureSplit(app::TQuenvalisForm& form, const std::string& bytes) {
     TBreakIndex index;
     index.Rebuild(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
     s.Index = watch.Seconds();
+  }
+  {
+    const TStopwatch watch;
+    form.RichEdit.Clear();
+    s.Clear = watch.Seconds();
   }
   return s;
 }
@@ -194,8 +196,9 @@ void MeasureOneLinePieces(app::TQuenvalisForm& form) {
     Drain();
     const std::string pieceBytes = bytes.substr((piece - 1) * kPiece, kPiece);
     const double plain = PlainFloorSeconds(form, pieceBytes, ReadFormats(form.RichEdit.Handle()));
-    const double rtf = RtfFloorSeconds(form, EnhancedRichText(form, pieceBytes));
-    const TSplit split = MeasureSplit(form, pieceBytes);
+    double enhance = 0, stream = 0;
+    const double rtf = RtfFloorSeconds(form, EnhancedRichText(form, pieceBytes, &enhance, &stream));
+    const TSplit split = MeasureSplit(form, enhance, stream);
     worst = std::max(worst, load);
     std::printf("one-line piece %d %9.3f %11.3f %9.3f   %.3f %.3f %.3f %.3f %.3f\n", piece, load, plain, rtf,
                 split.Clear, split.Enhance, split.Stream, split.Index,
@@ -231,7 +234,8 @@ int main() {
     const std::string path = WriteBenchFile("bench-" + std::to_string(kb) + "k" + book.name + ".txt", bytes);
     form->Book.BookFileName = path;
     // The rich text the load builds, in one stream (a long book's reaches the control in parts).
-    const std::string handed = EnhancedRichText(*form, bytes);
+    double enhance = 0, stream = 0;
+    const std::string handed = EnhancedRichText(*form, bytes, &enhance, &stream);
     LoadSeconds(*form);  // warms the code paths and fonts
     const TBookFormats formats = ReadFormats(form->RichEdit.Handle());
     // The best of three runs each: the machine is shared, the best is the least disturbed.
@@ -244,7 +248,7 @@ int main() {
     // What the load showed: every paragraph of the book, the end marker last.
     const std::string shown = form->RichEdit.GetText();
     const bool whole = shown.find("***** End of Book *****") != std::string::npos && shown.size() > bytes.size() / 2;
-    const TSplit split = MeasureSplit(*form, bytes);
+    const TSplit split = MeasureSplit(*form, enhance, stream);
     const double own = rtf > 0 ? load / rtf : 0, ratio = plain > 0 ? load / plain : 0;
     maxOwn = std::max(maxOwn, own);
     maxRatio = std::max(maxRatio, ratio);
